@@ -1,0 +1,27 @@
+# libFuzzer targets need clang. With another compiler they are skipped.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  set(ORYN7PX_FUZZ ON)
+else()
+  set(ORYN7PX_FUZZ OFF)
+  message(STATUS "Fuzz targets skipped: they need clang (scripts/test uses clang++-14)")
+endif()
+
+# Adds a libFuzzer target over the core sources compiled with coverage and sanitizers,
+# and a short fixed-seed run of it to the test suite.
+function(oryn7px_add_fuzzer name source)
+  if(NOT ORYN7PX_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE oryn7px_core_fuzz)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
+  set(args -seed=1 -runs=20000 -max_len=65536)
+  if(EXISTS ${corpus})
+    list(APPEND args ${corpus})
+  endif()
+  add_test(NAME fuzz.${name} COMMAND ${name} ${args})
+  set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz)
+endfunction()

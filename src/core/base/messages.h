@@ -1,0 +1,28 @@
+#pragma once
+// Every program-defined message number, and the standard window messages the program posts.
+#include <cstdint>
+
+namespace oryn7px {
+
+inline constexpr uint32_t UM_SET_LANGUAGE = 0x401;
+inline constexpr uint32_t UM_HOOK_INPUT = 0x40A;
+inline constexpr uint32_t UM_APPLY_PROGRESS = 0x42B;
+inline constexpr uint32_t UM_LIST_SELCHANGE = 0x465;
+inline constexpr uint32_t UM_TRAY_NOTIFY = 0x46C;
+inline constexpr uint32_t UM_LIST_EDITED = 0x470;
+inline constexpr uint32_t WM_STS_MOUSE_EVENT = 0x4C9;
+inline constexpr uint32_t WM_STS_CURSOR_SAMPLE = 0x4CA;
+inline constexpr uint32_t UM_APPLY_DONE = 0x703;
+inline constexpr uint32_t UM_APPLY_FAILED = 0x704;
+inline constexpr uint32_t UM_BUTTON_MOUSE = 0x70D;
+inline constexpr uint32_t UM_HOST_ACTION = 0x7EB;
+inline constexpr uint32_t UM_SLIDER_POS = 0x800;
+inline constexpr uint32_t UM_SHOW_HINT = 0x805;
+inline constexpr uint32_t UM_RESTORE_DEFAULTS = 0x806;
+
+// Standard window messages that cross threads or windows.
+inline constexpr uint32_t WM_CLOSE = 0x0010;
+inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
+inline constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+
+}  // namespace oryn7px
