@@ -81,12 +81,12 @@ TEST(MenuEx, PlainPopupWithoutBackgroundDrawsAnAccentFrame) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(XPMenu, ItemsMeasure75By22AndCarryTheirCommand) {
+TEST(XPMenu, ItemsMeasure75By22PlusTheCheckMarkColumnAndCarryTheirCommand) {
     CXPMenu menu;
     QAction* config = menu.AddItem(0x6000, "Config", QImage(), QImage());
     menu.AddItem(0x6001, "Exit", QImage(), QImage());
     menu.ensurePolished();
-    EXPECT_EQ(menu.actionGeometry(config).size(), QSize(75, 22));
+    EXPECT_EQ(menu.actionGeometry(config).size(), QSize(75 + 15, 22));
     EXPECT_EQ(config->data().toUInt(), 0x6000u);
     EXPECT_EQ(menu.grab().toImage().pixelColor(40, 2), QColor(0xDB, 0xD8, 0xD1));
 }

@@ -109,6 +109,15 @@ inline constexpr std::array<const char*, kLanguageCount> kNames{
 
 }  // namespace language_menu
 
+namespace statistics_page {
+
+// Trophy pictures are page-sized, with the trophy at the large trophy control's place.
+inline constexpr int kWidth = 925;
+inline constexpr int kHeight = 456;
+inline constexpr LayoutRect kLargeTrophy{309, 0, 607, 451};
+
+}  // namespace statistics_page
+
 namespace resources {
 
 inline constexpr int kAppIcon = 128;

@@ -12,13 +12,17 @@ namespace {
 
 constexpr int kIconColumn = 25;
 constexpr int kIconSize = 16;
+constexpr QSize kMeasuredItem{75, 22};
+// Windows widens every owner-drawn menu item by the check-mark column; without it "Config"
+// would not fit.
+constexpr int kCheckMarkAllowance = 15;
 
-// Every item measures 75 × 22 and the menu has no frame of its own.
+// Every item measures 75 × 22 (plus the check-mark column) and the menu has no frame of its own.
 class XPMenuStyle final : public QProxyStyle {
 public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
-        if (type == CT_MenuItem) return {75, 22};
+        if (type == CT_MenuItem) return kMeasuredItem + QSize(kCheckMarkAllowance, 0);
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
