@@ -32,6 +32,9 @@ struct HidInterfaceInfo {
 
 enum class HidAccess { Read, Write };
 
+// How long an output report may stay pending before it counts as done.
+inline constexpr uint32_t kOutputWriteTimeoutMs = 1500;
+
 // Outcome of an output report. A write that does not complete within the bound is TimedOut,
 // which the protocol counts as done.
 enum class HidWriteResult { Ok, TimedOut, Error };

@@ -1,0 +1,2 @@
+# The backend choice can hand out the virtual mouse, in-process or through oryn7px-emu.
+target_link_libraries(oryn7px_platform_linux PUBLIC oryn7px_platform_emulator)
