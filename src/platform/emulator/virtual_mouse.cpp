@@ -90,11 +90,6 @@ uint64_t VirtualMouse::Generation() const {
     return generation_;
 }
 
-bool VirtualMouse::IsCurrent(uint64_t generation) const {
-    std::lock_guard lock(mutex_);
-    return state_.plugged && generation == generation_;
-}
-
 bool VirtualMouse::ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length) {
     bool accepted = false;
     {

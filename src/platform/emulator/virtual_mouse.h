@@ -71,7 +71,6 @@ public:
 
     // The device side, for handles opened at `generation` (in-process or through the daemon).
     uint64_t Generation() const;
-    bool IsCurrent(uint64_t generation) const;
     bool ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length);
     bool AnswerFeature(uint64_t generation, uint8_t* data, size_t length);
     OutputOutcome ReceiveOutput(uint64_t generation, const uint8_t* data, size_t length);
