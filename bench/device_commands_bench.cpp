@@ -82,7 +82,7 @@ void BM_UploadMacro(benchmark::State& s) {
     const MacroImage image = Image();
     RunCommand(s, [&](CUSBDriver& d) {
         bool uploaded = false;
-        d.UploadMacro(1, &image, &uploaded);
+        d.UploadMacroImage(1, &image, &uploaded);
         return uploaded;
     });
 }

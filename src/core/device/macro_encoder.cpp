@@ -62,14 +62,14 @@ public:
     bool Fits(std::size_t units) const { return unit_ + units <= kMacroImageUnits; }
 
     void Record(std::initializer_list<uint8_t> bytes) {
-        std::copy(bytes.begin(), bytes.end(), out_.image.begin() + static_cast<std::ptrdiff_t>(unit_ * 2));
+        std::copy(bytes.begin(), bytes.end(), out_.image.bytes.begin() + static_cast<std::ptrdiff_t>(unit_ * 2));
         unit_ += bytes.size() / 2;
         out_.usedLength += static_cast<uint32_t>(bytes.size());
     }
     void SkipUnit() { ++unit_; }
 
     // The first byte of the key record just written, when the last record was one.
-    uint8_t* PreviousKeyByte() { return previousWasKey_ ? &out_.image[(unit_ - 1) * 2] : nullptr; }
+    uint8_t* PreviousKeyByte() { return previousWasKey_ ? &out_.image.bytes[(unit_ - 1) * 2] : nullptr; }
     void SetPreviousWasKey(bool value) { previousWasKey_ = value; }
 
 private:
@@ -122,8 +122,8 @@ std::size_t UnitsOf(Step step) {
 std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeError* error) {
     EncodedMacro out;
     const uint32_t repeat = macro.dwRepeat & 0xFFFF;
-    out.image[0] = High(repeat);
-    out.image[1] = Low(repeat);
+    out.image.bytes[0] = High(repeat);
+    out.image.bytes[1] = Low(repeat);
     out.usedLength = 2;
 
     ImageWriter writer(out);
@@ -173,7 +173,8 @@ std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeErro
         writer.SetPreviousWasKey(step == Step::Key || step == Step::ShortDelay);
         afterMove = step == Step::Move;
     }
-    out.paddedLength = out.usedLength + 32 > kMacroImageSize ? kMacroImageSize : (out.usedLength / 32 + 1) * 32;
+    out.image.paddedLength =
+        out.usedLength + 32 > kMacroImageSize ? kMacroImageSize : (out.usedLength / 32 + 1) * 32;
     return out;
 }
 

@@ -1,24 +1,20 @@
 #pragma once
 // Turns a macro record into the 1024-byte image the mouse plays.
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "core/device/macro_image.h"
 #include "core/settings/records.h"
 
 namespace oryn7px {
 
-inline constexpr std::size_t kMacroImageSize = 1024;
 inline constexpr std::size_t kMacroImageUnits = kMacroImageSize / 2;  // the header plus 511 event units
 
-using MacroImage = std::array<uint8_t, kMacroImageSize>;
-
 struct EncodedMacro {
-    MacroImage image{};
-    uint32_t usedLength = 0;    // bytes written, header included
-    uint32_t paddedLength = 0;  // what the mouse is told to read
-    uint32_t Result() const { return paddedLength + 1; }
+    MacroImage image;
+    uint32_t usedLength = 0;  // bytes written, header included
+    uint32_t Result() const { return image.paddedLength + 1; }
 };
 
 struct MacroEncodeError {

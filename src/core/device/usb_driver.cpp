@@ -1,5 +1,7 @@
 #include "core/device/usb_driver.h"
 
+#include "core/device/macro_encoder.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -179,7 +181,7 @@ bool CUSBDriver::WriteOutputChunks(const uint8_t* data, size_t length) {
     return SendChunks(data, length);
 }
 
-uint32_t CUSBDriver::UploadMacro(uint32_t slot, const MacroImage* image, bool* uploaded) {
+uint32_t CUSBDriver::UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded) {
     if (uploaded != nullptr) *uploaded = false;
     if (image == nullptr) return 0;
     const uint32_t result = image->paddedLength + 1;
@@ -190,6 +192,14 @@ uint32_t CUSBDriver::UploadMacro(uint32_t slot, const MacroImage* image, bool* u
     const bool sent = SendChunks(image->bytes.data(), image->bytes.size());
     if (uploaded != nullptr) *uploaded = sent;
     return result;
+}
+
+uint32_t CUSBDriver::UploadMacro(uint32_t slot, const MacroEntry* record, bool* uploaded) {
+    if (uploaded != nullptr) *uploaded = false;
+    if (record == nullptr) return 0;
+    const auto encoded = EncodeMacro(*record);
+    if (!encoded) return 0;
+    return UploadMacroImage(slot, &encoded->image, uploaded);
 }
 
 bool CUSBDriver::ReadFirmwareVersion(uint32_t* version) {

@@ -8,6 +8,7 @@
 
 #include "core/base/clock.h"
 #include "core/device/macro_image.h"
+#include "core/settings/records.h"
 #include "core/platform/hid_backend.h"
 
 namespace oryn7px {
@@ -58,7 +59,10 @@ public:
     // Returns 0 without an image, otherwise the image's padded length + 1 whether or not the
     // upload went through (the mouse needs that number in the button code). *uploaded, when
     // given, tells whether the whole image reached the mouse; a slot above 7 sends nothing.
-    uint32_t UploadMacro(uint32_t slot, const MacroImage* image, bool* uploaded = nullptr);
+    uint32_t UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded = nullptr);
+    // Encodes the record and uploads it. 0 without a record or when the record does not fit
+    // the mouse's macro memory (nothing is sent then).
+    uint32_t UploadMacro(uint32_t slot, const MacroEntry* record, bool* uploaded = nullptr);
     // The version is answer byte 2 x 10 + byte 3; *version is untouched on failure.
     bool ReadFirmwareVersion(uint32_t* version);
 

@@ -64,7 +64,7 @@ TEST(MacroEncoder, EncodesRecordsAsTheMousePlaysThem) {
         ASSERT_TRUE(encoded);
         std::vector<uint8_t> expected(kMacroImageSize, 0);
         std::copy(c.bytes.begin(), c.bytes.end(), expected.begin());
-        EXPECT_EQ(std::vector<uint8_t>(encoded->image.begin(), encoded->image.end()), expected);
+        EXPECT_EQ(std::vector<uint8_t>(encoded->image.bytes.begin(), encoded->image.bytes.end()), expected);
         EXPECT_EQ(encoded->usedLength, c.usedLength);
         EXPECT_EQ(encoded->Result(), c.result);
     }

@@ -112,7 +112,7 @@ const std::vector<CommandCase> kCommandCases = {
      [](CUSBDriver& d) {
          const MacroImage image = SampleImage();
          bool uploaded = false;
-         return d.UploadMacro(3, &image, &uploaded) == 97 && uploaded;
+         return d.UploadMacroImage(3, &image, &uploaded) == 97 && uploaded;
      },
      {kReportId, 0x13, 0x01, 3, 0x00, 0x02}, ImageChunks(SampleImage()), Concat({100}, ChunkPauses(32))},
 };
@@ -204,20 +204,20 @@ TEST_F(DriverTest, FailedChunkEndsKeyMatrix) {
 TEST_F(DriverTest, MacroUploadResultIsThePaddedLengthWhateverHappens) {
     const MacroImage image = SampleImage();
     bool uploaded = true;
-    EXPECT_EQ(driver.UploadMacro(1, nullptr, &uploaded), 0u);
+    EXPECT_EQ(driver.UploadMacroImage(1, nullptr, &uploaded), 0u);
     EXPECT_FALSE(uploaded);
-    EXPECT_EQ(driver.UploadMacro(8, &image, &uploaded), 97u);
+    EXPECT_EQ(driver.UploadMacroImage(8, &image, &uploaded), 97u);
     EXPECT_FALSE(uploaded);
     EXPECT_TRUE(backend.sent.empty());
 
     backend.outputResults = {HidWriteResult::Ok, HidWriteResult::Ok, HidWriteResult::Error};
-    EXPECT_EQ(driver.UploadMacro(0, &image, &uploaded), 97u);
+    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
     EXPECT_FALSE(uploaded);
     EXPECT_EQ(backend.Sent(SentReport::Output).size(), 3u);
 
     backend.sent.clear();
     backend.refusedCommands = {0x13};
-    EXPECT_EQ(driver.UploadMacro(0, &image, &uploaded), 97u);
+    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
     EXPECT_FALSE(uploaded);
     EXPECT_TRUE(backend.Sent(SentReport::Output).empty());
 }
@@ -264,7 +264,7 @@ TEST_F(DriverTest, ClosedLinkFailsEveryCommandAndSendsNothing) {
     EXPECT_FALSE(driver.WriteKeyMatrix(kKeyMatrix.data(), 64));
     EXPECT_FALSE(driver.WriteOutputChunks(kKeyMatrix.data(), 64));
     EXPECT_FALSE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(driver.UploadMacro(2, &image, &uploaded), 97u);
+    EXPECT_EQ(driver.UploadMacroImage(2, &image, &uploaded), 97u);
     EXPECT_FALSE(uploaded);
     EXPECT_TRUE(backend.sent.empty());
 }

@@ -187,7 +187,7 @@ TEST(VirtualMouseStateJson, ShowsNullForWhatWasNeverWritten) {
     driver.WriteEffect(5, 3, 1);
     MacroImage image;
     image.bytes[1] = 0x01;
-    driver.UploadMacro(1, &image);
+    driver.UploadMacroImage(1, &image);
     dump = VirtualMouseStateJson(mouse.Config(), mouse.State());
     EXPECT_EQ(dump["key_matrix"][0], "0x0002000A");
     EXPECT_EQ(dump["key_matrix"].size(), 16u);

@@ -46,7 +46,7 @@ TEST_F(VirtualMouseTest, KeepsEverySettingTheDriverWrites) {
     EXPECT_TRUE(driver.WriteDpiTable(dpi.data(), 16));
     EXPECT_TRUE(driver.WriteKeyMatrix(matrix.data(), 64));
     bool uploaded = false;
-    EXPECT_EQ(driver.UploadMacro(2, &image, &uploaded), 33u);
+    EXPECT_EQ(driver.UploadMacroImage(2, &image, &uploaded), 33u);
     EXPECT_TRUE(uploaded);
     uint32_t version = 0;
     EXPECT_TRUE(driver.ReadFirmwareVersion(&version));
