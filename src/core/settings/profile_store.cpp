@@ -193,9 +193,8 @@ int ProfileStore::Import(const std::filesystem::path& file, ProgramRestart* rest
         }
         std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);
         // Saved now, or the restart would bring back the old profile from its file.
-        SaveCurrentProfileAndIndex();
+        result = SaveCurrentProfileAndIndex() ? kProfileRead : kProfileNotRead;
         ShowInInfoBox(kMsgImportSuccess, file);
-        result = kProfileRead;
     }
     if (restart != nullptr) restart->StartLauncherAndClose();
     return result;

@@ -51,6 +51,7 @@ public:
     bool Export(const std::filesystem::path& file);
     // Takes the profile, the active entries' macro ids and the macro table from an export file and
     // saves the profile and the index. Then starts `restart` (null where there is nothing to restart).
+    // kProfileRead, kProfileNotRead when the imported profile could not be saved, kProfileInvalid.
     int Import(const std::filesystem::path& file, ProgramRestart* restart);
 
     // Which profile buttons show as selected after the last load or switch.

@@ -57,7 +57,9 @@ LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
         std::error_code ec;
         std::filesystem::create_directories(*dataFolder, ec);
     }
-    return LinuxPaths(ExecutableFolder(), *dataFolder, LinuxTempFolder(environment), LinuxDataHome(environment));
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(*dataFolder, ec);
+    return LinuxPaths(ExecutableFolder(), ec ? *dataFolder : absolute, LinuxTempFolder(environment), LinuxDataHome(environment));
 }
 
 }  // namespace oryn7px
