@@ -28,4 +28,14 @@ FileRead ReadFileUpTo(const std::filesystem::path& path, void* destination, std:
     return {FileError::kNone, static_cast<std::size_t>(in.gcount())};
 }
 
+FileRead ReadFileAt(const std::filesystem::path& path, std::size_t offset, void* destination, std::size_t capacity) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return {FileError::kOther, 0};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {CauseOfFailedOpen(path), 0};
+    if (!in.seekg(static_cast<std::streamoff>(offset))) return {FileError::kNone, 0};
+    in.read(static_cast<char*>(destination), static_cast<std::streamsize>(capacity));
+    return {FileError::kNone, static_cast<std::size_t>(in.gcount())};
+}
+
 }  // namespace oryn7px

@@ -17,6 +17,10 @@ struct FileRead {
 // whether the file or its folder is missing (kNotFound) or it could not be read for another reason.
 FileRead ReadFileUpTo(const std::filesystem::path& path, void* destination, std::size_t capacity);
 
+// Reads up to `capacity` bytes starting at `offset` over `destination`; bytes the file does not
+// hold are left as they were.
+FileRead ReadFileAt(const std::filesystem::path& path, std::size_t offset, void* destination, std::size_t capacity);
+
 template <typename Record>
 FileRead ReadRecord(const std::filesystem::path& path, Record& record) {
     return ReadFileUpTo(path, &record, sizeof record);

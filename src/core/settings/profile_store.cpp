@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -172,23 +173,22 @@ bool ProfileStore::Export(const std::filesystem::path& file) {
 }
 
 int ProfileStore::Import(const std::filesystem::path& file, ProgramRestart* restart) {
-    std::vector<uint8_t> bytes(kExportFileSize);
-    const FileRead read = ReadFileUpTo(file, bytes.data(), bytes.size());
-    ProfileData imported;
-    std::memcpy(&imported, bytes.data(), sizeof imported);
+    struct Head {
+        ProfileData profile;
+        ProfileIndex index;
+    };
+    static_assert(sizeof(Head) == sizeof(ProfileData) + sizeof(ProfileIndex));
+    const auto head = std::make_unique<Head>();
+    const FileRead read = ReadRecord(file, *head);
     int result = kProfileInvalid;
-    if (read.error != FileError::kNone || imported.dwMagic != kProfileMagic) {
+    if (read.error != FileError::kNone || head->profile.dwMagic != kProfileMagic) {
         ShowInInfoBox(kMsgInvalidProfile, file);
     } else {
-        state_.profile = imported;
-        ProfileIndex importedIndex;
-        std::memcpy(importedIndex.data(), bytes.data() + sizeof(ProfileData), sizeof importedIndex);
+        state_.profile = head->profile;
         // Only the bytes the file holds replace the table; a short file leaves the rest as it was.
-        constexpr std::size_t macroOffset = sizeof(ProfileData) + sizeof(ProfileIndex);
-        const std::size_t macroBytes = read.bytesRead > macroOffset ? read.bytesRead - macroOffset : 0;
-        std::memcpy(state_.MacroTable.data(), bytes.data() + macroOffset, macroBytes);
+        ReadFileAt(file, sizeof(Head), state_.MacroTable.data(), sizeof state_.MacroTable);
         CutEventCounts(state_.MacroTable);
-        for (const ConfigInfoEntry& e : importedIndex) {
+        for (const ConfigInfoEntry& e : head->index) {
             if (e.bActive != 0) std::copy_n(e.nButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
         }
         std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);

@@ -297,6 +297,10 @@ TEST_F(ProfileStoreTest, LastActiveImportedEntryGivesTheMacroIds) {
     }
     WriteAll(folder / "two-active.cfg", file);
     state->MacroTable[0].dwMacroId = 0x42;
+    // Without a Profile folder the import cannot be saved, and says so.
+    EXPECT_EQ(store.Import(folder / "two-active.cfg", nullptr), kProfileNotRead);
+    EXPECT_EQ(messages.shown.front(), (ShownMessage{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}));
+    store.LoadProfileIndex();
     EXPECT_EQ(store.Import(folder / "two-active.cfg", nullptr), kProfileRead);
     EXPECT_EQ(state->ButtonMacroId[0], 0x16000003u);
     EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);  // no macro part: the table stays
@@ -339,6 +343,7 @@ TEST_F(ProfileStoreTest, ImportedEventCountsAreCut) {
     uint8_t* macro = file.data() + 25412 + 8020;
     WriteLe32(macro + 20, 0xFFFFFFFF);
     WriteAll(folder / "huge-count.cfg", file);
+    store.LoadProfileIndex();
     EXPECT_EQ(store.Import(folder / "huge-count.cfg", nullptr), kProfileRead);
     EXPECT_EQ(state->MacroTable[0].dwEventCount, 1000u);
 }
