@@ -56,11 +56,13 @@ private:
 // One data folder for the whole run, removed when the process ends.
 // Every file name the readers use links to the one input file, so each run writes it once.
 struct RunFolder {
-    RunFolder() {
-        std::filesystem::create_directories(path / "Profile");
+    RunFolder() { std::filesystem::create_directories(path / "Profile"); }
+    // A rejected profile file is moved aside by the store: put its link back.
+    void Link() const {
         for (const char* name : {"Profile/ConfigInfo.cfg", "Profile/Profile1.cfg", "Profile/Profile2.cfg",
                                  "Language.cfg", "Macro.cfg", "Sts.cfg", "import.cfg"}) {
-            std::filesystem::create_symlink(path / "input", path / name);
+            std::error_code ec;
+            if (!std::filesystem::is_symlink(path / name, ec)) std::filesystem::create_symlink(path / "input", path / name, ec);
         }
     }
     ~RunFolder() {
@@ -73,6 +75,7 @@ struct RunFolder {
 
 const std::filesystem::path& Folder() {
     static const RunFolder folder;
+    folder.Link();
     return folder.path;
 }
 
@@ -87,8 +90,8 @@ std::size_t Walk(const SettingsState& state, MacroLibrary& library) {
     for (const ConfigInfoEntry& e : state.index) total += FixedText(e.szProfilePath).size();
     for (const ButtonSetting& b : state.profile.Buttons) total += FixedText(b.szName).size() + FixedText(b.PathName).size();
     for (const MacroEntry& m : state.MacroTable) {
-        if (m.dwEventCount > kMaxMacroEvents) __builtin_trap();
-        for (uint32_t i = 0; i < m.dwEventCount; ++i) total += EventKind(m.dwEvents[i]);
+        if (m.dwEventCount > kMaxMacroEvents) __builtin_trap();  // a count must never exceed the words
+        total += FixedText(m.szName).size();
     }
     for (uint32_t category : {1u, 21u, 22u}) total += library.ListMacros(category).size();
     return total;
