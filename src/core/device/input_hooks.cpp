@@ -76,8 +76,8 @@ bool InputHooks::MouseProc(uint32_t message, uint32_t mouseData) {
         }
     } else {
         // The whole release code, so that only the intercepted X button's release is kept back.
-        uint32_t remembered = message + mouseData;
-        if (remembered != 0 && swallowedRelease_.compare_exchange_strong(remembered, 0)) return true;
+        uint32_t release = message + mouseData;
+        if (swallowedRelease_.compare_exchange_strong(release, 0)) return true;
     }
     if (mouseForwarding_ && message != WM_MOUSEMOVE) Post(UM_HOOK_INPUT, MouseEventCode(message, mouseData), 0);
     return swallow;
