@@ -24,5 +24,12 @@ inline constexpr uint32_t UM_RESTORE_DEFAULTS = 0x806;
 inline constexpr uint32_t WM_CLOSE = 0x0010;
 inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 inline constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+// Skinned controls report to their parents with these.
+inline constexpr uint32_t WM_COMMAND = 0x0111;
+inline constexpr uint32_t WM_HSCROLL = 0x0114;
+inline constexpr uint32_t WM_VSCROLL = 0x0115;
+inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
+inline constexpr uint32_t WM_LBUTTONUP = 0x0202;
+inline constexpr uint32_t UM_PROGRESS_DRAGGED = 0x450;
 
 }  // namespace oryn7px

@@ -1,0 +1,17 @@
+#pragma once
+// The 1024-byte image a macro slot of the mouse holds, as the macro encoder builds it.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace oryn7px {
+
+inline constexpr size_t kMacroImageSize = 1024;
+
+struct MacroImage {
+    std::array<uint8_t, kMacroImageSize> bytes{};
+    // The used length rounded up as the mouse expects it; it travels in the button code.
+    uint32_t paddedLength = 0;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,15 @@
+#include "core/platform/device_presence.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace oryn7px {
+
+bool IsMouseInterfaceName(std::string_view interfaceName) {
+    constexpr std::string_view kMouseId = "VID_7F1D&PID_2C05";
+    const auto it = std::search(interfaceName.begin(), interfaceName.end(), kMouseId.begin(), kMouseId.end(),
+                                [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+    return it != interfaceName.end();
+}
+
+}  // namespace oryn7px

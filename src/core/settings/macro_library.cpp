@@ -1,0 +1,166 @@
+#include "core/settings/macro_library.h"
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+#include "core/base/file_read.h"
+#include "core/base/path_text.h"
+#include "core/base/utf16.h"
+#include "core/settings/file_messages.h"
+
+namespace oryn7px {
+
+namespace {
+
+constexpr uint32_t kSaveWaitMs = 100;
+
+bool IsMacro(const MacroEntry& entry) { return (entry.dwMagic >> 16) == kMacroMagicHigh; }
+
+bool IsListed(const MacroEntry& entry) { return entry.dwSize >= kMinimumMacroSize || IsMacro(entry); }
+
+}  // namespace
+
+void CutEventCounts(MacroTableData& table) {
+    for (MacroEntry& entry : table) {
+        entry.dwEventCount = std::min<uint32_t>(entry.dwEventCount, kMaxMacroEvents);
+    }
+}
+
+MacroLibrary::MacroLibrary(SettingsState& state, const Paths& paths, FileWriter& writer, UserMessages& messages,
+                           const TextSource& texts, Clock& clock)
+    : state_(state), dataFolder_(paths.DataFolder()), writer_(writer), messages_(messages), texts_(texts),
+      clock_(clock) {}
+
+std::filesystem::path MacroLibrary::MacroPath() const { return dataFolder_ / "Macro.cfg"; }
+
+bool MacroLibrary::LoadMacroLibrary() {
+    const FileRead read = ReadRecord(MacroPath(), state_.MacroTable);
+    if (read.error == FileError::kNotFound) {
+        messages_.ShowInfoBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())), false);
+    }
+    if (read.error != FileError::kNone) return false;
+    CutEventCounts(state_.MacroTable);
+    return true;
+}
+
+bool MacroLibrary::SaveMacroLibrary() {
+    std::error_code ec;
+    if (std::filesystem::exists(MacroPath(), ec)) {
+        // The pauses give other readers of the file (the apply worker's upload) room either side.
+        clock_.SleepMs(kSaveWaitMs);
+        const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
+        clock_.SleepMs(kSaveWaitMs);
+        return error == FileError::kNone;
+    }
+    messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
+    const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
+    if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
+    return error == FileError::kNone;
+}
+
+bool MacroLibrary::StoreMacro(const MacroEntry& entry) {
+    if (entry.dwSize < kMinimumMacroSize || !IsMacro(entry) || entry.dwEventCount > kMaxMacroEvents) return false;
+    auto& table = state_.MacroTable;
+    auto target = std::find_if(table.begin(), table.end(),
+                               [&](const MacroEntry& e) { return e.dwMacroId == entry.dwMacroId; });
+    if (target == table.end()) {
+        target = std::find_if(table.begin(), table.end(), [](const MacroEntry& e) { return e.dwSize == 0; });
+    }
+    if (target == table.end()) return false;
+    *target = entry;
+    std::fill(target->dwEvents + entry.dwEventCount, target->dwEvents + kMaxMacroEvents, 0u);
+    SaveMacroLibrary();
+    return true;
+}
+
+bool MacroLibrary::IsMacroInUse(uint32_t id) const {
+    for (const ConfigInfoEntry& e : state_.index) {
+        if (std::find(std::begin(e.nButtonMacroId), std::end(e.nButtonMacroId), id) != std::end(e.nButtonMacroId)) {
+            return true;
+        }
+    }
+    return std::any_of(std::begin(state_.profile.Buttons), std::end(state_.profile.Buttons),
+                       [id](const ButtonSetting& b) { return b.nFunction == kFunctionMacro && b.nMacroId == id; });
+}
+
+bool MacroLibrary::DeleteMacro(uint32_t id) {
+    if (IsMacroInUse(id)) {
+        messages_.ShowInfoBox(state_.bChinese == 1 ? u"当前宏正在被使用，不能删除！"
+                                                   : u"The macro is being applied and cannot be deleted!",
+                              false);
+        return false;
+    }
+    auto& table = state_.MacroTable;
+    auto target = std::find_if(table.begin(), table.end(), [id](const MacroEntry& e) { return e.dwMacroId == id; });
+    if (target == table.end()) return false;
+    std::memset(&*target, 0, sizeof(MacroEntry));
+    SaveMacroLibrary();
+    return true;
+}
+
+bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
+    MacroEntry renamed;
+    SetFixedText(renamed.szName, name);
+    const std::u16string_view newName = FixedText(renamed.szName);
+    bool found = false;
+    bool stored = true;
+    for (const MacroEntry& entry : state_.MacroTable) {
+        if (entry.dwMacroId != id || !IsListed(entry) || MacroCategory(entry.dwMacroId) != MacroCategory(id)) continue;
+        found = true;
+        if (FixedText(entry.szName) == newName) continue;
+        MacroEntry copy = entry;
+        SetFixedText(copy.szName, newName);
+        stored = StoreMacro(copy) && stored;
+    }
+    return found && stored;
+}
+
+std::vector<MacroListItem> MacroLibrary::ListMacros(uint32_t category) const {
+    std::vector<MacroListItem> items;
+    for (const MacroEntry& entry : state_.MacroTable) {
+        if (IsListed(entry) && MacroCategory(entry.dwMacroId) == category) {
+            items.push_back({entry.dwMacroId, std::u16string(FixedText(entry.szName))});
+        }
+    }
+    return items;
+}
+
+const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const {
+    const auto& table = state_.MacroTable;
+    auto found = std::find_if(table.begin(), table.end(), [id](const MacroEntry& e) { return e.dwMacroId == id; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
+    const MacroEntry* entry = FindMacro(id);
+    if (entry == nullptr) return false;
+    const bool written = writer_.ReplaceFile(file, RecordBytes(*entry)) == FileError::kNone;
+    messages_.ShowInfoCaptionBox(FormatS(written ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
+    return written;
+}
+
+MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
+    MacroEntry entry;
+    const FileRead read = ReadRecord(file, entry);
+    // Not a macro, or more events than an entry holds: refused like an unreadable file.
+    if (read.error != FileError::kNone || !IsMacro(entry) || entry.dwEventCount > kMaxMacroEvents) {
+        messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
+        return {};
+    }
+    MacroImport import{MacroImportResult::kLibraryFull, entry.dwMacroId, std::u16string(FixedText(entry.szName))};
+    for (MacroEntry& slot : state_.MacroTable) {
+        if (slot.dwMacroId == entry.dwMacroId) {
+            import.result = MacroImportResult::kAlreadyPresent;
+            break;
+        }
+        if (slot.dwMacroId == 0) {
+            slot = entry;
+            import.result = MacroImportResult::kImported;
+            break;
+        }
+    }
+    return import;
+}
+
+}  // namespace oryn7px

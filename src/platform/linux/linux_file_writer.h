@@ -1,0 +1,12 @@
+#pragma once
+// Atomic file replacement on Linux: a temporary file in the same folder, fsync, rename.
+#include "core/platform/file_writer.h"
+
+namespace oryn7px {
+
+class LinuxFileWriter final : public FileWriter {
+public:
+    FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,49 @@
+#pragma once
+// The program's folders on Linux.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/platform/paths.h"
+
+namespace oryn7px {
+
+// Looks up an environment variable; nullopt when it is unset.
+using Environment = std::function<std::optional<std::string>(const char* name)>;
+
+std::optional<std::string> ProcessEnvironment(const char* name);
+
+// ORYN7PX_DATA_DIR, else $XDG_DATA_HOME/TAVIK/ORYN7PX, else ~/.local/share/TAVIK/ORYN7PX.
+std::filesystem::path LinuxDataFolder(const Environment& environment);
+// $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+std::filesystem::path LinuxDataHome(const Environment& environment);
+// $TMPDIR, else /tmp.
+std::filesystem::path LinuxTempFolder(const Environment& environment);
+// The folder of /proc/self/exe.
+std::filesystem::path ExecutableFolder();
+
+class LinuxPaths final : public Paths {
+public:
+    LinuxPaths(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+               std::filesystem::path tempFolder, std::filesystem::path localAppData);
+
+    // The folders of this process by the rules above; the data folder is created when missing
+    // (nothing installs it), unless `dataFolder` names one explicitly, which is used as it is.
+    static LinuxPaths FromEnvironment(const Environment& environment,
+                                      std::optional<std::filesystem::path> dataFolder = std::nullopt);
+
+    std::filesystem::path ProgramFolder() const override { return programFolder_; }
+    std::filesystem::path DataFolder() const override { return dataFolder_; }
+    std::filesystem::path TempFolder() const override { return tempFolder_; }
+    std::filesystem::path LocalAppData() const override { return localAppData_; }
+    std::filesystem::path SystemDirectory() const override { return {}; }
+
+private:
+    std::filesystem::path programFolder_;
+    std::filesystem::path dataFolder_;
+    std::filesystem::path tempFolder_;
+    std::filesystem::path localAppData_;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,42 @@
+#include "platform/linux/sysfs_bootloader_probe.h"
+
+#include <fstream>
+#include <string>
+
+namespace oryn7px {
+
+namespace {
+
+std::string ReadWord(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string word;
+    in >> word;
+    return word;
+}
+
+bool SameHexId(const std::string& text, unsigned expected) {
+    try {
+        std::size_t used = 0;
+        const unsigned long value = std::stoul(text, &used, 16);
+        return used == text.size() && value == expected;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+bool SysfsBootloaderProbe::IsBootloaderPresent() {
+    std::error_code error;
+    std::filesystem::directory_iterator devices(sysRoot_ / "bus/usb/devices", error);
+    if (error) return false;
+    for (const auto& device : devices) {
+        if (SameHexId(ReadWord(device.path() / "idVendor"), 0x04D9) &&
+            SameHexId(ReadWord(device.path() / "idProduct"), 0x8022)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace oryn7px

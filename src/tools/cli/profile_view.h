@@ -1,0 +1,16 @@
+#pragma once
+// How `show` prints a profile: JSON keyed by the record's field names, or readable text.
+#include <iosfwd>
+
+#include <nlohmann/json.hpp>
+
+#include "core/settings/settings_state.h"
+
+namespace oryn7px::cli {
+
+// `profileNumber` is 1..5. LightColor entries are objects {"red", "green", "blue"}.
+nlohmann::ordered_json ProfileJson(const SettingsState& state, int profileNumber);
+
+void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumber);
+
+}  // namespace oryn7px::cli

@@ -1,0 +1,27 @@
+#include "session.h"
+
+namespace oryn7px::cli {
+
+namespace {
+constexpr int32_t kLanguageChinese = 1;
+constexpr int32_t kLanguageEnglish = 2;
+}  // namespace
+
+Session::Session(Context& context)
+    : paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
+      messages_(context.err, false),
+      state_(std::make_unique<SettingsState>()),
+      store_(*state_, paths_, writer_, messages_, texts_),
+      library_(*state_, paths_, writer_, messages_, texts_, clock_) {
+    const int32_t language =
+        context.options.language ? *context.options.language : store_.ReadLanguageNumber(kLanguageEnglish);
+    state_->bChinese = language == kLanguageChinese ? 1 : 0;
+    messages_.SetChinese(state_->bChinese == 1);
+}
+
+void Session::LoadAsAtStartUp() {
+    library_.LoadMacroLibrary();
+    store_.LoadProfileIndex();
+}
+
+}  // namespace oryn7px::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The settings of one data folder, set up as the program does at start-up.
+#include <memory>
+
+#include "builtin_texts.h"
+#include "cli.h"
+#include "console_messages.h"
+#include "core/base/clock.h"
+#include "core/settings/macro_library.h"
+#include "core/settings/profile_store.h"
+#include "platform/linux/linux_file_writer.h"
+#include "platform/linux/linux_paths.h"
+
+namespace oryn7px::cli {
+
+class Session {
+public:
+    // Chooses the UI language: --lang, else Language.cfg's number, else 2 (English).
+    explicit Session(Context& context);
+
+    // The macro library, then the profile index and the active profile.
+    void LoadAsAtStartUp();
+
+    SettingsState& State() { return *state_; }
+    ProfileStore& Store() { return store_; }
+    MacroLibrary& Library() { return library_; }
+
+private:
+    LinuxPaths paths_;
+    LinuxFileWriter writer_;
+    ConsoleMessages messages_;
+    BuiltinTexts texts_;
+    RealClock clock_;
+    std::unique_ptr<SettingsState> state_;
+    ProfileStore store_;
+    MacroLibrary library_;
+};
+
+}  // namespace oryn7px::cli

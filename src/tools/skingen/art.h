@@ -1,0 +1,19 @@
+#pragma once
+// Each function draws one family of pictures into the skins folder `root`.
+#include <QImage>
+#include <QString>
+
+namespace oryn7px::skingen {
+
+void DrawMainFrame(const QString& root);
+void DrawWindowButtons(const QString& root);
+void DrawDialogs(const QString& root);
+void DrawControls(const QString& root);
+void DrawIcons(const QString& root);
+void DrawTrophies(const QString& root);
+
+// Pictures the gallery shows beside the controls.
+QImage FlagPicture(int language, QSize size);
+QImage TrophyPicture(int level);
+
+}  // namespace oryn7px::skingen

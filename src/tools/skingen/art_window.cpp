@@ -1,0 +1,164 @@
+// The main window: the frame pictures and the button-picture sets 160–165.
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <array>
+
+#include "art.h"
+#include "theme.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px::skingen {
+
+namespace {
+
+namespace mw = main_window;
+
+void PaintGlyphButton(QPainter& painter, const QRect& box, Look look, bool cross) {
+    if (look != Look::Normal) PaintFace(painter, QRectF(box).adjusted(2, 3, -2, -3), look, 3);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor glyph = look == Look::Normal ? theme::kTextDim : (look == Look::Hover ? theme::kAccentLight : Qt::white);
+    painter.setPen(QPen(glyph, 2, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c = QRectF(box).center();
+    if (cross) {
+        painter.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
+        painter.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
+    } else {
+        painter.drawLine(c + QPointF(-6, 3), c + QPointF(6, 3));
+    }
+    painter.restore();
+}
+
+void PaintLanguageButton(QPainter& painter, Look look) {
+    const QRect box = ToQRect(mw::kLanguageButton);
+    PaintFace(painter, QRectF(box).adjusted(0, 1, 0, -1), look, 3);
+    const QColor glyph = look == Look::Normal ? theme::kText : (look == Look::Pressed ? Qt::white : theme::kAccentLight);
+    // A small globe: the button opens the language menu.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(glyph, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF globe(box.left() + 4, box.top() + 3, 12, 12);
+    painter.drawEllipse(globe);
+    painter.drawEllipse(globe.adjusted(3.5, 0, -3.5, 0));
+    painter.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
+    painter.restore();
+    PaintCaption(painter, box.adjusted(17, 0, -1, 0), QStringLiteral("LANG"), glyph, 8, false, 700);
+}
+
+QImage FramePicture(Look look) {
+    QImage image = NewImage(mw::kWidth, mw::kHeight);
+    QPainter painter(&image);
+    PaintBackdrop(painter, image.rect());
+
+    // Title strip with the brand and a gradient rule.
+    painter.fillRect(QRect(0, 0, mw::kWidth, 60), QColor(0x0A, 0x0D, 0x11, 200));
+    QLinearGradient rule(0, 0, mw::kWidth, 0);
+    rule.setColorAt(0, QColor(0, 147, 209, 0));
+    rule.setColorAt(0.5, theme::kAccentLight);
+    rule.setColorAt(1, QColor(0, 147, 209, 0));
+    painter.fillRect(QRect(0, 60, mw::kWidth, 2), rule);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont brand = ArtFont(22, 800);
+    brand.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    brand.setItalic(true);
+    painter.setFont(brand);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(26, 12, 200, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("TAVIK"));
+    painter.setPen(theme::kAccentLight);
+    painter.setFont(ArtFont(10, 600));
+    painter.drawText(QRect(28, 42, 300, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("GAMING MOUSE CONFIGURATOR"));
+
+    // A badge frames the model name that the window writes at its place.
+    const QRect model = ToQRect(mw::kModelName).adjusted(-18, -3, 18, 3);
+    QPainterPath badge;
+    badge.moveTo(model.left() + 10, model.top());
+    badge.lineTo(model.right() - 10, model.top());
+    badge.lineTo(model.right(), model.center().y());
+    badge.lineTo(model.right() - 10, model.bottom());
+    badge.lineTo(model.left() + 10, model.bottom());
+    badge.lineTo(model.left(), model.center().y());
+    badge.closeSubpath();
+    painter.setPen(QPen(theme::kAccent, 1.2));
+    painter.setBrush(QColor(0, 147, 209, 30));
+    painter.drawPath(badge);
+
+    // Tab strip and page area.
+    painter.fillRect(QRect(15, 80, 925, 46), QColor(0x0B, 0x0E, 0x12, 160));
+    painter.fillRect(QRect(15, 124, 925, 2), theme::kAccent);
+    const QRect page = ToQRect(mw::kPageArea);
+    painter.setPen(QPen(theme::kEdge, 1));
+    painter.setBrush(theme::kPanel);
+    painter.drawRoundedRect(QRectF(page).adjusted(-0.5, -0.5, 0.5, 0.5), 2, 2);
+
+    // Bottom bar: flag well, hint field.
+    painter.fillRect(QRect(0, 585, mw::kWidth, 51), QColor(0x08, 0x0A, 0x0E, 200));
+    painter.fillRect(QRect(0, 585, mw::kWidth, 1), theme::kEdge);
+    painter.setPen(QPen(theme::kEdge, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(ToQRect(mw::kFlagPicture)).adjusted(-1.5, -1.5, 0.5, 0.5));
+    const QRect hint = ToQRect(mw::kHintBar);
+    painter.setBrush(QColor(0x06, 0x08, 0x0B));
+    painter.drawRoundedRect(QRectF(hint).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.fillRect(QRect(hint.left() + 1, hint.top() + 5, 2, hint.height() - 10), theme::kAccent);
+
+    PaintGlyphButton(painter, ToQRect(mw::kMinimiseButton), look, false);
+    PaintGlyphButton(painter, ToQRect(mw::kHideButton), look, true);
+    PaintLanguageButton(painter, look);
+    return image;
+}
+
+struct Captions {
+    std::array<QString, 5> tabs;
+    QString profile;
+    QString apply;
+    bool chinese;
+};
+
+QImage ButtonsPicture(const Captions& captions, Look look) {
+    QImage image = NewImage(mw::kWidth, mw::kHeight);
+    QPainter painter(&image);
+    const QColor text = look == Look::Normal ? theme::kText : (look == Look::Hover ? theme::kAccentLight.lighter(130) : Qt::white);
+    for (size_t i = 0; i < mw::kPageTabs.size(); ++i) {
+        const QPolygon outline = ToPolygon(mw::kPageTabs[i]);
+        PaintShape(painter, outline, look);
+        PaintCaption(painter, outline.boundingRect(), captions.tabs[i], text, captions.chinese ? 15 : 13, captions.chinese);
+    }
+    for (size_t i = 0; i < mw::kProfileButtons.size(); ++i) {
+        const QPolygon outline = ToPolygon(mw::kProfileButtons[i]);
+        PaintShape(painter, outline, look);
+        PaintCaption(painter, outline.boundingRect(), captions.profile.arg(i + 1), text, captions.chinese ? 12 : 11,
+                     captions.chinese);
+    }
+    const QPolygon apply = ToPolygon(mw::kApplyButton);
+    // The apply button always carries the accent so it reads as the main action.
+    PaintShape(painter, apply, look == Look::Normal ? Look::Hover : look);
+    PaintCaption(painter, apply.boundingRect().adjusted(14, 0, 0, 0), captions.apply,
+                 look == Look::Normal ? theme::kAccentLight : Qt::white, captions.chinese ? 16 : 15, captions.chinese, 800);
+    return image;
+}
+
+}  // namespace
+
+void DrawMainFrame(const QString& root) {
+    Save(root, "Frame_Normal.bmp", FramePicture(Look::Normal));
+    Save(root, "Frame_Over.bmp", FramePicture(Look::Hover));
+    Save(root, "Frame_Down.bmp", FramePicture(Look::Pressed));
+}
+
+void DrawWindowButtons(const QString& root) {
+    const Captions chinese{{QStringLiteral("主设置"), QStringLiteral("灯光设置"), QStringLiteral("宏管理"),
+                            QStringLiteral("数据统计"), QStringLiteral("支持")},
+                           QStringLiteral("配置 %1"), QStringLiteral("应用"), true};
+    const Captions other{{QStringLiteral("MAIN"), QStringLiteral("LIGHTING"), QStringLiteral("MACROS"),
+                          QStringLiteral("STATISTICS"), QStringLiteral("SUPPORT")},
+                         QStringLiteral("PROFILE %1"), QStringLiteral("APPLY"), false};
+    // Pressed, normal, hover for the Chinese layout (160–162) and the other layout (163–165).
+    const std::pair<int, Look> order[] = {{0, Look::Pressed}, {1, Look::Normal}, {2, Look::Hover}};
+    for (auto [offset, look] : order) {
+        Save(root, ResourceRelativePath(160 + offset), ButtonsPicture(chinese, look));
+        Save(root, ResourceRelativePath(163 + offset), ButtonsPicture(other, look));
+    }
+}
+
+}  // namespace oryn7px::skingen

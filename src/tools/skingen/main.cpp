@@ -1,0 +1,56 @@
+// skingen: draws the program's skin pictures and numbered resources, or a gallery sheet of
+// every skinned control.
+//   skingen --out PROGRAM/skins
+//   skingen --gallery OUT.png
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <exception>
+
+#include "art.h"
+#include "gallery.h"
+
+namespace {
+
+void DrawAll(const QString& skins) {
+    using namespace oryn7px::skingen;
+    DrawMainFrame(skins);
+    DrawWindowButtons(skins);
+    DrawDialogs(skins);
+    DrawControls(skins);
+    DrawIcons(skins);
+    DrawTrophies(skins);
+}
+
+int Usage() {
+    std::fputs("usage: skingen --out SKINS_DIR | --gallery OUT.png\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) return Usage();
+    try {
+        if (args[1] == "--out") {
+            DrawAll(args[2]);
+            return 0;
+        }
+        if (args[1] == "--gallery") {
+            QTemporaryDir program;
+            if (!program.isValid()) throw std::runtime_error("cannot create a temporary folder");
+            DrawAll(QDir(program.path()).filePath("skins"));
+            if (!oryn7px::skingen::RenderGallery(program.path(), args[2]))
+                throw std::runtime_error("cannot write " + args[2].toStdString());
+            return 0;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "skingen: %s\n", error.what());
+        return 1;
+    }
+    return Usage();
+}

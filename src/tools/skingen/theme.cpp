@@ -1,0 +1,148 @@
+#include "theme.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <stdexcept>
+
+namespace oryn7px::skingen {
+
+QImage NewImage(int width, int height, QColor fill) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+QPolygon ToPolygon(const LayoutQuad& quad) {
+    QPolygon polygon;
+    for (const LayoutPoint& p : quad) polygon << QPoint(p.x, p.y);
+    return polygon;
+}
+
+QFont ArtFont(int pixelSize, int weight, bool chinese) {
+    QFont font;
+    if (chinese)
+        font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    else
+        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
+    font.setPixelSize(pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+void PaintBackdrop(QPainter& painter, const QRect& area) {
+    QLinearGradient fade(area.topLeft(), area.bottomLeft());
+    fade.setColorAt(0, theme::kBackgroundTop);
+    fade.setColorAt(1, theme::kBackgroundBottom);
+    painter.fillRect(area, fade);
+    painter.save();
+    painter.setClipRect(area);
+    painter.setPen(QColor(255, 255, 255, 6));
+    for (int x = area.left() - area.height(); x < area.right(); x += 6)
+        painter.drawLine(x, area.bottom(), x + area.height(), area.top());
+    painter.restore();
+}
+
+void PaintFace(QPainter& painter, const QRectF& box, Look look, qreal radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    QColor edge = theme::kEdge;
+    switch (look) {
+        case Look::Normal:
+            fill.setColorAt(0, theme::kPanelRaised);
+            fill.setColorAt(1, theme::kPanel);
+            break;
+        case Look::Hover:
+            fill.setColorAt(0, QColor(0x24, 0x3A, 0x4A));
+            fill.setColorAt(1, QColor(0x1A, 0x2A, 0x36));
+            edge = theme::kAccentLight;
+            break;
+        case Look::Pressed:
+            fill.setColorAt(0, theme::kAccentLight);
+            fill.setColorAt(1, theme::kAccent);
+            edge = theme::kAccentLight.lighter(120);
+            break;
+    }
+    painter.setPen(QPen(edge, 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.restore();
+}
+
+void PaintDisabledFace(QPainter& painter, const QRectF& box, qreal radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x4A, 0x51, 0x5A), 1, Qt::DashLine));
+    painter.setBrush(QColor(0x3A, 0x40, 0x48));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.restore();
+}
+
+void PaintInputField(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(theme::kAccent, 1));
+    painter.setBrush(QColor(0xDD, 0xE4, 0xEA));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.restore();
+}
+
+void PaintShape(QPainter& painter, const QPolygon& outline, Look look) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect box = outline.boundingRect();
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    QColor edge = theme::kEdge;
+    switch (look) {
+        case Look::Normal:
+            fill.setColorAt(0, QColor(0x20, 0x27, 0x31));
+            fill.setColorAt(1, QColor(0x14, 0x19, 0x20));
+            break;
+        case Look::Hover:
+            fill.setColorAt(0, QColor(0x1F, 0x3B, 0x4C));
+            fill.setColorAt(1, QColor(0x15, 0x24, 0x30));
+            edge = theme::kAccentLight;
+            break;
+        case Look::Pressed:
+            fill.setColorAt(0, QColor(0x12, 0xA8, 0xDE));
+            fill.setColorAt(1, QColor(0x00, 0x6E, 0xA0));
+            edge = theme::kAccentLight;
+            break;
+    }
+    painter.setBrush(fill);
+    painter.setPen(QPen(edge, 1.2));
+    painter.drawPolygon(outline);
+    if (look == Look::Pressed) {
+        // A bright rim along the top edge marks the selected element.
+        painter.setPen(QPen(QColor(255, 255, 255, 160), 2));
+        painter.drawLine(outline[0] + QPoint(2, 1), outline[1] + QPoint(-2, 1));
+    }
+    painter.restore();
+}
+
+void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
+                  int weight) {
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = ArtFont(pixelSize, weight, chinese);
+    if (!chinese) font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+    painter.restore();
+}
+
+void Save(const QString& root, const QString& relativePath, const QImage& image) {
+    const QString path = QDir(root).filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QImage stored = suffix == "bmp" ? image.convertToFormat(QImage::Format_RGB32) : image;
+    if (!stored.save(path, suffix == "bmp" ? "BMP" : "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+}  // namespace oryn7px::skingen

@@ -1,0 +1,39 @@
+#include "ui/skin/bitmap_edit.h"
+
+#include <QPalette>
+#include <QPixmap>
+
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+CBitmapEdit::CBitmapEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setMaxLength(256);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, QColor(0x58, 0x5F, 0x67));
+    setPalette(colours);
+    SetFontHeight(14);
+}
+
+void CBitmapEdit::Create(const QRect& rect, QWidget* parent, int controlId) {
+    setParent(parent);
+    setGeometry(rect);
+    nControlId_ = controlId;
+    show();
+}
+
+void CBitmapEdit::SetRange(int minimum, int maximum) {
+    nMinimum_ = minimum;
+    nMaximum_ = maximum;
+}
+
+void CBitmapEdit::SetFontHeight(int pixels) { setFont(SkinFont(QStringLiteral("MS Shell Dlg"), pixels, 500)); }
+
+void CBitmapEdit::SetBackground(const QRect& rect, const QImage& pagePicture) {
+    QPalette colours = palette();
+    colours.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(pagePicture.copy(rect))));
+    setPalette(colours);
+}
+
+}  // namespace oryn7px

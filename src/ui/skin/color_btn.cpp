@@ -1,0 +1,45 @@
+#include "ui/skin/color_btn.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/base/messages.h"
+#include "ui/skin/message_event.h"
+
+namespace oryn7px {
+
+CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CColorBtn::SetColour(uint32_t colour) {
+    dwColour_ = colour;
+    update();
+}
+
+void CColorBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+
+void CColorBtn::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(dwColour_ & 0xFF, (dwColour_ >> 8) & 0xFF, (dwColour_ >> 16) & 0xFF));
+}
+
+void CColorBtn::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint inParent = mapToParent(event->position().toPoint());
+    PostMessageTo(parent(), {WM_MOUSEMOVE, 0, MakeLParam(inParent.x(), inParent.y())});
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CColorBtn::enterEvent(QEnterEvent* event) {
+    bHover_ = true;
+    QAbstractButton::enterEvent(event);
+}
+
+void CColorBtn::leaveEvent(QEvent* event) {
+    bHover_ = false;
+    QAbstractButton::leaveEvent(event);
+}
+
+}  // namespace oryn7px

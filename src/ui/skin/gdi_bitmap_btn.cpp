@@ -1,0 +1,143 @@
+#include "ui/skin/gdi_bitmap_btn.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/base/messages.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+namespace {
+
+const QColor kDisabledText{0x26, 0x2A, 0x27};
+
+}  // namespace
+
+ButtonLook ChooseButtonLook(bool checkDisplay, bool checked, bool beingPressed, bool hover, bool enabled) {
+    if ((checkDisplay && checked) || (!checkDisplay && beingPressed)) return ButtonLook::Pressed;
+    if (hover) return ButtonLook::Hover;
+    if (!enabled) return ButtonLook::Disabled;
+    return ButtonLook::Normal;
+}
+
+CGDIBitmapBtn::CGDIBitmapBtn(QWidget* parent) : QAbstractButton(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CGDIBitmapBtn::Create(const QRect& rect, QWidget* parent, int controlId) {
+    setParent(parent);
+    setGeometry(rect);
+    nControlId_ = controlId;
+    show();
+}
+
+void CGDIBitmapBtn::SetPictures(const QRect& rect, const QImage& normal, const QImage& hover,
+                                const QImage& pressed, const QImage& disabled) {
+    pictures_[static_cast<int>(ButtonLook::Normal)] = normal.copy(rect);
+    pictures_[static_cast<int>(ButtonLook::Hover)] = hover.copy(rect);
+    pictures_[static_cast<int>(ButtonLook::Pressed)] = pressed.copy(rect);
+    pictures_[static_cast<int>(ButtonLook::Disabled)] = disabled.copy(rect);
+    update();
+}
+
+void CGDIBitmapBtn::SetMode(bool checkDisplay, bool toggleOnClick) {
+    bCheckDisplay_ = checkDisplay;
+    bToggleOnClick_ = toggleOnClick;
+    update();
+}
+
+void CGDIBitmapBtn::SetChecked(bool checked) {
+    if (checked == bChecked_) return;
+    bChecked_ = checked;
+    update();
+}
+
+void CGDIBitmapBtn::SetText(const QString& text) {
+    strText_ = text;
+    update();
+}
+
+void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, const QColor& pressed) {
+    normalText_ = normal;
+    hoverText_ = hover;
+    pressedText_ = pressed;
+    update();
+}
+
+void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+
+ButtonLook CGDIBitmapBtn::CurrentLook() const {
+    return ChooseButtonLook(bCheckDisplay_, bChecked_, isDown(), bHover_, isEnabled());
+}
+
+void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
+    const ButtonLook look = CurrentLook();
+    QPainter painter(this);
+    const QImage& picture = pictures_[static_cast<int>(look)];
+    if (!picture.isNull()) painter.drawImage(0, 0, picture);
+    if (strText_.isEmpty()) return;
+    switch (look) {
+        case ButtonLook::Pressed: painter.setPen(pressedText_); break;
+        case ButtonLook::Hover: painter.setPen(hoverText_); break;
+        case ButtonLook::Disabled: painter.setPen(kDisabledText); break;
+        case ButtonLook::Normal: painter.setPen(normalText_); break;
+    }
+    const QFont font = SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300);
+    painter.setFont(font);
+    const QRect textArea = rect().adjusted(8, 0, -5, 0);
+    const QString shown = painter.fontMetrics().elidedText(strText_, Qt::ElideRight, textArea.width());
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, shown);
+}
+
+void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (QWidget* top = window(); top && !top->isActiveWindow()) top->activateWindow();
+        if (bToggleOnClick_) {
+            bChecked_ = !bChecked_;
+            update();
+        }
+        if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONDOWN, WindowHandle(this)});
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && bPressNotify_)
+        PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONUP, WindowHandle(this)});
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event) {
+    // Pages show hints for whatever control the cursor is over.
+    const QPoint inParent = mapToParent(event->position().toPoint());
+    PostMessageTo(parent(), {WM_MOUSEMOVE, 0, MakeLParam(inParent.x(), inParent.y())});
+    if (!(event->buttons() & Qt::LeftButton) || bHover_) SetHover(rect().contains(event->position().toPoint()));
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CGDIBitmapBtn::enterEvent(QEnterEvent* event) {
+    SetHover(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void CGDIBitmapBtn::leaveEvent(QEvent* event) {
+    // While the left button is held the press keeps the button's look.
+    if (!isDown()) SetHover(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void CGDIBitmapBtn::focusOutEvent(QFocusEvent* event) {
+    SetHover(false);
+    QAbstractButton::focusOutEvent(event);
+}
+
+void CGDIBitmapBtn::SetHover(bool hover) {
+    if (hover == bHover_) return;
+    bHover_ = hover;
+    update();
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,109 @@
+#include "ui/skin/irr_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include "core/base/messages.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CIrrButton::SetPictures(const QImage& normal, const QImage& pressed, const QImage& hover,
+                             const QImage& disabled) {
+    pictures_ = {normal, pressed, hover, disabled};
+    update();
+}
+
+void CIrrButton::SetPictures(const std::array<int, 4>& resourceNumbers) {
+    SetPictures(LoadResource(resourceNumbers[0]), LoadResource(resourceNumbers[1]), LoadResource(resourceNumbers[2]),
+                LoadResource(resourceNumbers[3]));
+}
+
+void CIrrButton::Create(const QPolygon& outline, QWidget* parent) {
+    setParent(parent);
+    const QRect box = outline.boundingRect();
+    setGeometry(box);
+    outline_ = outline.translated(-box.topLeft());
+    setMask(QRegion(outline_));
+    show();
+}
+
+void CIrrButton::Create(const LayoutQuad& outline, QWidget* parent) {
+    QPolygon polygon;
+    for (const LayoutPoint& p : outline) polygon << QPoint(p.x, p.y);
+    Create(polygon, parent);
+}
+
+void CIrrButton::SetHighlightMode(bool on) {
+    bHighlightMode_ = on;
+    update();
+}
+
+void CIrrButton::SetHighlighted(bool highlighted) {
+    bHighlighted_ = highlighted;
+    setDown(false);
+    if (QWidget::mouseGrabber() == this) releaseMouse();
+    update();
+}
+
+void CIrrButton::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+
+int CIrrButton::CurrentPicture() const {
+    if (bHighlightMode_) return bHighlighted_ ? 1 : (bHover_ ? 2 : 0);
+    if (!isEnabled()) return 3;
+    if (isDown()) return 1;
+    return bHover_ ? 2 : 0;
+}
+
+bool CIrrButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos) && outline_.containsPoint(pos, Qt::OddEvenFill);
+}
+
+void CIrrButton::paintEvent(QPaintEvent*) {
+    const QImage& picture = pictures_[CurrentPicture()];
+    if (picture.isNull()) return;
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(outline_));
+    painter.drawImage(QPoint(0, 0), picture, geometry());
+}
+
+void CIrrButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && hitButton(event->position().toPoint())) {
+        // The owner acts on the press, not on the release.
+        PostMessageTo(parent(), {WM_COMMAND, 0, WindowHandle(this)});
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CIrrButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void CIrrButton::mouseMoveEvent(QMouseEvent* event) {
+    TrackHover(event->position().toPoint());
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CIrrButton::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractButton::mouseReleaseEvent(event);
+    TrackHover(event->position().toPoint());
+}
+
+void CIrrButton::leaveEvent(QEvent* event) {
+    TrackHover(QPoint(-1, -1));
+    QAbstractButton::leaveEvent(event);
+}
+
+void CIrrButton::TrackHover(const QPoint& pos) {
+    const bool inside = hitButton(pos);
+    if (inside == bHover_) return;
+    bHover_ = inside;
+    update();
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,53 @@
+#pragma once
+// A picture button of any outline (the page tabs, profile buttons and apply button). Its mask is
+// the outline, so a click outside it reaches the sibling beneath even where bounding boxes overlap.
+#include <QAbstractButton>
+#include <QImage>
+#include <QPolygon>
+#include <array>
+
+#include "core/app/window_layout.h"
+
+namespace oryn7px {
+
+class CIrrButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CIrrButton(QWidget* parent = nullptr);
+
+    // Full-window pictures in the order normal, pressed, hover, disabled.
+    void SetPictures(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled);
+    void SetPictures(const std::array<int, 4>& resourceNumbers);
+    // The outline is in the parent's coordinates; the window takes its bounding box.
+    void Create(const QPolygon& outline, QWidget* parent);
+    void Create(const LayoutQuad& outline, QWidget* parent);
+
+    void SetHighlightMode(bool on);
+    void SetHighlighted(bool highlighted);
+    bool IsHighlighted() const { return bHighlighted_; }
+    bool IsHover() const { return bHover_; }
+    void SetTooltip(const QString& text, bool active);
+
+    // Index into the pictures (0 normal, 1 pressed, 2 hover, 3 disabled) the button shows now.
+    int CurrentPicture() const;
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void TrackHover(const QPoint& pos);
+
+    QPolygon outline_;  // in window coordinates
+    std::array<QImage, 4> pictures_;
+    bool bHighlightMode_ = false;
+    bool bHighlighted_ = false;
+    bool bHover_ = false;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,144 @@
+#include "ui/skin/png_slider.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/base/messages.h"
+#include "core/pages/skin_arithmetic.h"
+#include "ui/skin/message_event.h"
+
+namespace oryn7px {
+
+CPngHSlider::CPngHSlider(QWidget* parent) : QWidget(parent) {}
+
+void CPngHSlider::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    if (picture.isNull()) return;
+    resize(picture.size());
+    const QImage mask = picture.convertToFormat(QImage::Format_ARGB32)
+                            .createMaskFromColor(picture.pixel(0, 0), Qt::MaskInColor);
+    setMask(QBitmap::fromImage(mask));
+}
+
+void CPngHSlider::SetTrack(const QRect& track) {
+    track_ = track;
+    SetPos(nPos_);
+}
+
+void CPngHSlider::SetRange(int minimum, int maximum) {
+    nMinimum_ = minimum;
+    nMaximum_ = maximum;
+}
+
+void CPngHSlider::SetPos(int pos) {
+    if (pos < nMinimum_ || pos > nMaximum_) pos = nMinimum_;
+    nPos_ = pos;
+    const int left = SliderThumbLeft(track_.left(), track_.left() + track_.width(), width(), nMinimum_, nMaximum_, pos);
+    move(left, track_.top() + track_.height() - height());
+}
+
+void CPngHSlider::SetReceiver(QObject* receiver, int controlId) {
+    receiver_ = receiver;
+    nControlId_ = controlId;
+}
+
+void CPngHSlider::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(rect(), picture_);
+}
+
+void CPngHSlider::mousePressEvent(QMouseEvent* event) {
+    if (bDisabled_ || event->button() != Qt::LeftButton) return;
+    bDragging_ = true;
+    nDragStartX_ = static_cast<int>(event->globalPosition().x());
+    nDragStartLeft_ = x();
+}
+
+int CPngHSlider::ValueAtCursor(int globalX) const {
+    // Measured from the drag start, so slow drags over wide steps still move the thumb.
+    const int trackRight = track_.left() + track_.width();
+    const int left = ClampThumbLeft(nDragStartLeft_ + globalX - nDragStartX_, track_.left(), trackRight, width());
+    return SliderValueFromThumbLeft(left, track_.left(), trackRight, width(), nMinimum_, nMaximum_);
+}
+
+void CPngHSlider::mouseMoveEvent(QMouseEvent* event) {
+    if (!bDragging_ || bDisabled_) return;
+    SetPos(ValueAtCursor(static_cast<int>(event->globalPosition().x())));
+    SendMessageTo(receiver_, {UM_SLIDER_POS, static_cast<uintptr_t>(nPos_), nControlId_});
+}
+
+void CPngHSlider::mouseReleaseEvent(QMouseEvent* event) {
+    if (!bDragging_) return;
+    bDragging_ = false;
+    SetPos(ValueAtCursor(static_cast<int>(event->globalPosition().x())));
+}
+
+CPngHSliderBar::CPngHSliderBar(QWidget* parent) : QWidget(parent) { thumb_.SetReceiver(this, 0); }
+
+void CPngHSliderBar::Create(const QString& thumbPictureFile, const QRect& rect, QWidget* parent, int controlId) {
+    Create(QImage(thumbPictureFile), rect, parent, controlId);
+}
+
+void CPngHSliderBar::Create(const QImage& thumbPicture, const QRect& rect, QWidget* parent, int controlId) {
+    setParent(parent);
+    setGeometry(rect);
+    nControlId_ = controlId;
+    thumb_.setParent(parent);
+    thumb_.SetPicture(thumbPicture);
+    thumb_.SetReceiver(this, controlId);
+    SetTrack(rect);
+    show();
+    thumb_.show();
+    thumb_.raise();
+}
+
+void CPngHSliderBar::SetTrack(const QRect& track) {
+    track_ = track;
+    thumb_.SetTrack(track);
+}
+
+void CPngHSliderBar::SetRange(int minimum, int maximum) {
+    nMinimum_ = minimum;
+    nMaximum_ = maximum;
+    thumb_.SetRange(minimum, maximum);
+}
+
+void CPngHSliderBar::SetBackground(const QRect& rect, const QImage& pageImage) {
+    background_ = pageImage.copy(rect);
+    update();
+}
+
+void CPngHSliderBar::SetPos(int pos) { thumb_.SetPos(pos); }
+
+void CPngHSliderBar::Enable(bool enabled) {
+    bDisabled_ = !enabled;
+    thumb_.SetDisabled(!enabled);
+}
+
+bool CPngHSliderBar::event(QEvent* event) {
+    if (event->type() == MessageEvent::Type()) {
+        const Message& m = static_cast<MessageEvent*>(event)->message();
+        if (m.msg == UM_SLIDER_POS) {
+            PostMessageTo(parent(), {UM_SLIDER_POS, m.wParam, nControlId_});
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CPngHSliderBar::paintEvent(QPaintEvent*) {
+    if (background_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(rect(), background_);
+}
+
+void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
+    if (bDisabled_ || event->button() != Qt::LeftButton) return;
+    const int x = mapToParent(event->position().toPoint()).x() - track_.left();
+    const int value = SliderValueFromClick(x, track_.left(), track_.left() + track_.width(), nMinimum_, nMaximum_);
+    thumb_.SetPos(value);
+    PostMessageTo(parent(), {UM_SLIDER_POS, static_cast<uintptr_t>(value), nControlId_});
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,47 @@
+#include "ui/skin/skin_resources.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace oryn7px {
+
+namespace {
+
+QString& ProgramFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QString ProgramFolder() {
+    const QString& folder = ProgramFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void SetProgramFolder(const QString& folder) { ProgramFolderOverride() = folder; }
+
+QString SkinPath(const QString& relativePath) {
+    return QDir(ProgramFolder()).filePath(QStringLiteral("skins/") + relativePath);
+}
+
+QString ResourceRelativePath(int number) { return QStringLiteral("res/%1.png").arg(number); }
+
+QImage LoadResource(int number) { return LoadSkinImage(ResourceRelativePath(number)); }
+
+QImage LoadSkinImage(const QString& relativePath) {
+    QImage image(SkinPath(relativePath));
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QFont SkinFont(const QString& face, int pixelSize, int weight) {
+    QFont font;
+    font.setFamilies({face, QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPixelSize(pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+}  // namespace oryn7px

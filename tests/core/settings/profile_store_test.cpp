@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/base/bytes.h"
+#include "core/base/utf16.h"
+#include "core/settings/profile_store.h"
+#include "core/support/settings_fixture.h"
+
+namespace oryn7px {
+namespace {
+
+using testing::Box;
+using testing::ReadAll;
+using testing::ShownMessage;
+using testing::U16;
+using testing::WriteAll;
+
+class RestartSpy final : public ProgramRestart {
+public:
+    void StartLauncherAndClose() override { ++starts; }
+    int starts = 0;
+};
+
+class ProfileStoreTest : public testing::SettingsFixture {
+protected:
+    ProfileStore store{*state, paths, writer, messages, texts};
+
+    std::u16string FailedToOpen(const std::filesystem::path& p) {
+        return u"Failed to open file, check whether there is a " + U16(p) + u" path?";
+    }
+    std::u16string Invalid(const std::filesystem::path& p) { return U16(p) + u" is an invaild Profile!"; }
+
+    // A valid profile file whose DPI level 1 carries a marker.
+    void WriteProfile(int entry, int32_t marker) {
+        ProfileData profile;
+        BuildDefaultProfile(profile, false);
+        profile.nDpiValue[0] = marker;
+        WriteAll(store.ProfilePath(entry), &profile, sizeof profile);
+    }
+    void WriteIndex(int activeEntry, uint32_t firstMacroId) {
+        ProfileIndex index{};
+        for (int k = 0; k < kProfileCount; ++k) {
+            index[k].dwMagic = kConfigEntryMagic;
+            index[k].nButtonMacroId[0] = firstMacroId + k;
+        }
+        index[activeEntry].bActive = 1;
+        WriteAll(store.IndexPath(), &index, sizeof index);
+    }
+};
+
+TEST_F(ProfileStoreTest, FirstStartInAnEmptyFolderCreatesProfileOne) {
+    store.LoadProfileIndex();
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, FailedToOpen(store.IndexPath())}}));
+    const auto bytes = ReadAll(folder / "Profile" / "Profile1.cfg");
+    ASSERT_EQ(bytes.size(), 25412u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0x5A, 0x02, 0x80, 0x80}));
+    EXPECT_EQ(state->currentEntry, 0);
+    EXPECT_EQ(state->index[0].bActive, 1);
+    EXPECT_EQ(store.SelectedProfileButtons(), (std::array<bool, 5>{}));
+    EXPECT_EQ(FixedText(state->index[4].szProfilePath), U16(folder / "Profile" / "Profile5.cfg"));
+    EXPECT_EQ(state->profile.nDpiValue[0], 10);
+}
+
+TEST_F(ProfileStoreTest, ValidActiveEntryBecomesCurrent) {
+    WriteIndex(2, 0x16000100);
+    WriteProfile(2, 77);
+    store.LoadProfileIndex();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state->currentEntry, 2);
+    EXPECT_EQ(state->profile.nDpiValue[0], 77);
+    EXPECT_EQ(state->ButtonMacroId[0], 0x16000102u);
+    EXPECT_EQ(store.SelectedProfileButtons(), (std::array<bool, 5>{false, false, true, false, false}));
+}
+
+TEST_F(ProfileStoreTest, MissingFileOfActiveEntryFallsBackToProfileOne) {
+    WriteIndex(3, 0x16000100);
+    WriteProfile(0, 55);
+    store.LoadProfileIndex();
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, FailedToOpen(store.ProfilePath(3))}}));
+    EXPECT_EQ(ReadAll(store.ProfilePath(3)).size(), sizeof(ProfileData));
+    EXPECT_EQ(state->index[3].bActive, 0);
+    EXPECT_EQ(state->currentEntry, 0);
+    EXPECT_EQ(state->profile.nDpiValue[0], 55);
+    EXPECT_EQ(state->ButtonMacroId[0], 0x16000100u);
+}
+
+// Profile files as the start-up finds them for the active entry 1.
+TEST_F(ProfileStoreTest, BadProfileFilesAtStartUp) {
+    std::vector<uint8_t> shortValid(100, 0x11);
+    WriteLe32(shortValid.data(), kProfileMagic);
+    std::vector<uint8_t> longValid(40000, 0x22);
+    WriteLe32(longValid.data(), kProfileMagic);
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        bool accepted;
+        int32_t firstButtonFunction = 0;
+        int32_t lastDpiOrder = 0;  // the record's last field
+    };
+    const Case cases[] = {
+        {"100 bytes, right magic", shortValid, true, 0x11111111, 0},
+        {"longer than a profile", longValid, true, 0x22222222, 0x22222222},
+        {"empty", {}, false},
+        {"three bytes of the magic", {0x5A, 0x02, 0x80}, false},
+        {"wrong magic", std::vector<uint8_t>(25412, 0), false},
+        {"random", testing::RandomBytes(25412, 7), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(folder / "Profile");
+        messages.shown.clear();
+        WriteIndex(1, 0);
+        WriteAll(store.ProfilePath(1), c.bytes);
+        store.LoadProfileIndex();
+        if (c.accepted) {
+            EXPECT_TRUE(messages.shown.empty());
+            EXPECT_EQ(state->currentEntry, 1);
+            EXPECT_EQ(state->profile.Buttons[0].nFunction, c.firstButtonFunction);
+            EXPECT_EQ(state->profile.nDpiOrder[6], c.lastDpiOrder);
+        } else {
+            EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, Invalid(store.ProfilePath(1))}}));
+            EXPECT_EQ(state->currentEntry, 0);
+            EXPECT_EQ(state->profile.dwMagic, kProfileMagic);  // the defaults of profile 1
+            EXPECT_EQ(ReadAll(std::filesystem::path(store.ProfilePath(1)) += ".invalid"), c.bytes);
+            EXPECT_EQ(ReadAll(store.ProfilePath(1)).size(), sizeof(ProfileData));
+        }
+    }
+}
+
+TEST_F(ProfileStoreTest, IndexFilesOfAnySizeLoad) {
+    for (std::size_t size : {0u, 10u, 1604u, 8020u, 20000u}) {
+        SCOPED_TRACE(size);
+        WriteAll(store.IndexPath(), testing::RandomBytes(size, static_cast<unsigned>(size)));
+        messages.shown.clear();
+        store.LoadProfileIndex();
+        EXPECT_GE(state->currentEntry, 0);
+        EXPECT_LT(state->currentEntry, kProfileCount);
+        for (const ConfigInfoEntry& e : state->index) {
+            EXPECT_EQ(FixedText(e.szProfilePath).substr(0, U16(folder).size()), U16(folder));
+        }
+    }
+}
+
+TEST_F(ProfileStoreTest, ProfileFolderCannotBeCreatedLeavesDefaultsInMemory) {
+    ProfileStore lost{*state, testing::FolderPaths(folder / "missing"), writer, messages, texts};
+    state->profile.dwMagic = 0;
+    lost.LoadProfileIndex();
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
+    EXPECT_EQ(state->profile.nReportRate, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(ProfileStoreTest, DeniedDefaultFileShowsMsg4InProgramBox) {
+    writer.failAll = FileError::kAccessDenied;
+    EXPECT_FALSE(store.CreateDefaultProfileFile(store.ProfilePath(0)));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, u"MSG4"}}));
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
+}
+
+TEST_F(ProfileStoreTest, SaveWritesProfileAndIndexWithTheMacroIds) {
+    store.LoadProfileIndex();
+    state->ButtonMacroId[2] = 0x16ABCDEF;
+    state->profile.nPointerSpeed = 17;
+    EXPECT_TRUE(store.SaveCurrentProfileAndIndex());
+    ProfileIndex index;
+    ProfileData profile;
+    ASSERT_EQ(ReadAll(store.IndexPath()).size(), sizeof index);
+    std::memcpy(&index, ReadAll(store.IndexPath()).data(), sizeof index);
+    std::memcpy(&profile, ReadAll(store.ProfilePath(0)).data(), sizeof profile);
+    EXPECT_EQ(index[0].nButtonMacroId[2], 0x16ABCDEFu);
+    EXPECT_EQ(profile.nPointerSpeed, 17);
+}
+
+TEST_F(ProfileStoreTest, SaveFailuresAreReportedByCause) {
+    store.LoadProfileIndex();
+    struct Case {
+        FileError profileError;
+        std::vector<ShownMessage> expected;
+    };
+    const Case cases[] = {
+        {FileError::kNotFound, {{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}}},
+        {FileError::kAccessDenied, {{Box::kInfoCaption, u"MSG5"}}},
+        {FileError::kOther, {}},
+    };
+    for (const Case& c : cases) {
+        messages.shown.clear();
+        writer.failures = {{store.ProfilePath(0), c.profileError}, {store.IndexPath(), FileError::kAccessDenied}};
+        EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
+        EXPECT_EQ(messages.shown, c.expected);
+    }
+}
+
+TEST_F(ProfileStoreTest, SwitchLoadsTheProfileAndItsMacroIds) {
+    WriteIndex(0, 0x16000100);
+    WriteProfile(0, 11);
+    WriteProfile(3, 44);
+    store.LoadProfileIndex();
+    EXPECT_EQ(store.SwitchProfile(3), kProfileRead);
+    EXPECT_EQ(state->currentEntry, 3);
+    EXPECT_EQ(state->profile.nDpiValue[0], 44);
+    EXPECT_EQ(state->ButtonMacroId[0], 0x16000103u);
+    EXPECT_EQ(state->index[0].bActive, 0);
+    EXPECT_EQ(state->index[3].bActive, 1);
+    EXPECT_EQ(store.SelectedProfileButtons(), (std::array<bool, 5>{false, false, false, true, false}));
+    EXPECT_TRUE(writer.writes.empty());
+}
+
+TEST_F(ProfileStoreTest, RefusedSwitchKeepsThePreviousProfile) {
+    WriteIndex(0, 0x16000100);
+    WriteProfile(0, 11);
+    store.LoadProfileIndex();
+    std::vector<uint8_t> wrongMagic(25412, 0x33);
+    WriteAll(store.ProfilePath(2), wrongMagic);
+    struct Case {
+        int entry;
+        int result;
+        std::vector<ShownMessage> expected;
+    };
+    const Case cases[] = {
+        {2, kProfileInvalid, {{Box::kInfoCaption, Invalid(store.ProfilePath(2))}}},
+        {4, kProfileNotRead, {{Box::kProgram, FailedToOpen(store.ProfilePath(4))}}},
+        {7, kProfileNotRead, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        messages.shown.clear();
+        EXPECT_EQ(store.SwitchProfile(c.entry), c.result);
+        EXPECT_EQ(messages.shown, c.expected);
+        EXPECT_EQ(state->currentEntry, 0);
+        EXPECT_EQ(state->profile.nDpiValue[0], 11);
+        EXPECT_EQ(state->index[0].bActive, 1);
+    }
+    EXPECT_EQ(ReadAll(store.ProfilePath(2)), wrongMagic);                   // rejected file untouched
+    EXPECT_EQ(ReadAll(store.ProfilePath(4)).size(), sizeof(ProfileData));  // missing one got defaults
+    EXPECT_EQ(store.SwitchProfile(4), kProfileRead);
+}
+
+TEST_F(ProfileStoreTest, LanguageNumber) {
+    EXPECT_EQ(store.ReadLanguageNumber(), 1);
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, FailedToOpen(store.LanguagePath())}}));
+    EXPECT_EQ(store.ReadLanguageNumber(2), 2);
+    for (int32_t number : {3, 13}) {
+        EXPECT_TRUE(store.SaveLanguageNumber(number));
+        EXPECT_EQ(ReadAll(store.LanguagePath()).size(), 4u);
+        EXPECT_EQ(store.ReadLanguageNumber(), number);
+    }
+    WriteAll(store.LanguagePath(), std::vector<uint8_t>{0x05});
+    EXPECT_EQ(store.ReadLanguageNumber(), 5);
+
+    messages.shown.clear();
+    writer.failAll = FileError::kNotFound;
+    EXPECT_FALSE(store.SaveLanguageNumber(2));
+    writer.failAll = FileError::kAccessDenied;
+    EXPECT_FALSE(store.SaveLanguageNumber(2));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG2 " + U16(store.LanguagePath())},
+                                                         {Box::kInfoCaption, u"MSG5"}}));
+}
+
+TEST_F(ProfileStoreTest, ExportThenImportRestoresProfileMacrosAndActiveIds) {
+    WriteIndex(1, 0x16000100);
+    WriteProfile(1, 21);
+    store.LoadProfileIndex();
+    state->ButtonMacroId[5] = 0x16000555;  // newer than the index file on disk
+    state->MacroTable[7].dwMacroId = 0x16000555;
+    state->MacroTable[7].dwSize = 4104;
+    const auto file = folder / "backup.cfg";
+    ASSERT_TRUE(store.Export(file));
+    EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(file) + u" export success!"}));
+    const auto bytes = ReadAll(file);
+    ASSERT_EQ(bytes.size(), 2085432u);
+    EXPECT_EQ(ReadLe32(bytes.data() + 25412 + 1604 + 1572 + 5 * 4), 0x16000555u);
+
+    state->profile.nDpiValue[0] = 99;
+    std::memset(state->MacroTable.data(), 0, sizeof state->MacroTable);
+    std::fill(std::begin(state->ButtonMacroId), std::end(state->ButtonMacroId), 0u);
+    RestartSpy restart;
+    EXPECT_EQ(store.Import(file, &restart), kProfileRead);
+    EXPECT_EQ(restart.starts, 1);
+    EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(file) + u" import success!"}));
+    EXPECT_EQ(state->profile.nDpiValue[0], 21);
+    EXPECT_EQ(state->MacroTable[7].dwMacroId, 0x16000555u);
+    EXPECT_EQ(state->ButtonMacroId[5], 0x16000555u);
+    // Saved before the restart, so the restarted program finds the imported profile.
+    ProfileData saved;
+    std::memcpy(&saved, ReadAll(store.ProfilePath(1)).data(), sizeof saved);
+    EXPECT_EQ(saved.nDpiValue[0], 21);
+}
+
+TEST_F(ProfileStoreTest, LastActiveImportedEntryGivesTheMacroIds) {
+    std::vector<uint8_t> file(sizeof(ProfileData) + sizeof(ProfileIndex), 0);
+    WriteLe32(file.data(), kProfileMagic);
+    for (int k : {1, 3}) {
+        uint8_t* entry = file.data() + sizeof(ProfileData) + k * sizeof(ConfigInfoEntry);
+        WriteLe32(entry + 4, 1);
+        WriteLe32(entry + 1572, 0x16000000u + k);
+    }
+    WriteAll(folder / "two-active.cfg", file);
+    state->MacroTable[0].dwMacroId = 0x42;
+    // Without a Profile folder the import cannot be saved, and says so.
+    EXPECT_EQ(store.Import(folder / "two-active.cfg", nullptr), kProfileNotRead);
+    EXPECT_EQ(messages.shown.front(), (ShownMessage{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}));
+    store.LoadProfileIndex();
+    EXPECT_EQ(store.Import(folder / "two-active.cfg", nullptr), kProfileRead);
+    EXPECT_EQ(state->ButtonMacroId[0], 0x16000003u);
+    EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);  // no macro part: the table stays
+}
+
+TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
+    std::vector<uint8_t> wrongMagic(2085432, 0);
+    struct Case {
+        const char* name;
+        std::optional<std::vector<uint8_t>> bytes;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt},
+        {"empty", std::vector<uint8_t>{}},
+        {"wrong magic", wrongMagic},
+        {"random", testing::RandomBytes(5000, 3)},
+    };
+    store.LoadProfileIndex();
+    state->profile.nDpiValue[0] = 123;
+    state->MacroTable[0].dwMacroId = 0x42;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = folder / (std::string(c.name) + ".cfg");
+        if (c.bytes) WriteAll(file, *c.bytes);
+        messages.shown.clear();
+        writer.writes.clear();
+        RestartSpy restart;
+        EXPECT_EQ(store.Import(file, &restart), kProfileInvalid);
+        EXPECT_EQ(restart.starts, 1);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, Invalid(file)}}));
+        EXPECT_EQ(state->profile.nDpiValue[0], 123);
+        EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);
+        EXPECT_TRUE(writer.writes.empty());
+    }
+}
+
+TEST_F(ProfileStoreTest, ImportedEventCountsAreCut) {
+    std::vector<uint8_t> file(2085432, 0);
+    WriteLe32(file.data(), kProfileMagic);
+    uint8_t* macro = file.data() + 25412 + 8020;
+    WriteLe32(macro + 20, 0xFFFFFFFF);
+    WriteAll(folder / "huge-count.cfg", file);
+    store.LoadProfileIndex();
+    EXPECT_EQ(store.Import(folder / "huge-count.cfg", nullptr), kProfileRead);
+    EXPECT_EQ(state->MacroTable[0].dwEventCount, 1000u);
+}
+
+TEST_F(ProfileStoreTest, ExportFailureIsReported) {
+    writer.failAll = FileError::kAccessDenied;
+    EXPECT_FALSE(store.Export(folder / "x.cfg"));
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{Box::kInfoCaption, U16(folder / "x.cfg") + u" export failed!"}}));
+}
+
+}  // namespace
+}  // namespace oryn7px

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "core/settings/statistics_file.h"
+#include "core/support/settings_fixture.h"
+
+namespace oryn7px {
+namespace {
+
+using testing::Box;
+using testing::ShownMessage;
+using testing::U16;
+
+class StatisticsFileTest : public testing::SettingsFixture {
+protected:
+    StatisticsFile file{paths, writer, messages, texts};
+};
+
+TEST_F(StatisticsFileTest, SaveThenLoad) {
+    const StsData counts{1, 2, 3, 4, 5, 6};
+    ASSERT_TRUE(file.SaveStatistics(counts));
+    EXPECT_EQ(testing::ReadAll(file.StatisticsPath()).size(), 24u);
+    StsData loaded{};
+    ASSERT_TRUE(file.LoadStatistics(loaded));
+    EXPECT_EQ(loaded.nRightClicks, 3u);
+    EXPECT_EQ(loaded.nMoveDistance, 6u);
+}
+
+TEST_F(StatisticsFileTest, ShortAndLongFiles) {
+    const std::vector<uint8_t> twelve = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
+    testing::WriteAll(file.StatisticsPath(), twelve);
+    StsData loaded{9, 9, 9, 9, 9, 9};
+    ASSERT_TRUE(file.LoadStatistics(loaded));
+    EXPECT_EQ(loaded.nLeftClicks, 1u);
+    EXPECT_EQ(loaded.nRightClicks, 3u);
+    EXPECT_EQ(loaded.nWheelUp, 0u);
+    EXPECT_EQ(loaded.nMoveDistance, 0u);
+
+    testing::WriteAll(file.StatisticsPath(), testing::RandomBytes(1000, 1));
+    EXPECT_TRUE(file.LoadStatistics(loaded));
+}
+
+TEST_F(StatisticsFileTest, MissingFileIsReportedAndCountsStay) {
+    StsData loaded{7, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(file.LoadStatistics(loaded));
+    EXPECT_EQ(loaded.nLeftClicks, 7u);
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{Box::kProgram, u"Failed to open file, check whether there is a " +
+                                                             U16(file.StatisticsPath()) + u" path?"}}));
+}
+
+TEST_F(StatisticsFileTest, SaveFailuresByCause) {
+    for (FileError error : {FileError::kNotFound, FileError::kAccessDenied, FileError::kOther}) {
+        writer.failAll = error;
+        EXPECT_FALSE(file.SaveStatistics({}));
+    }
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG2 " + U16(file.StatisticsPath())},
+                                                         {Box::kInfoCaption, u"MSG5"}}));
+}
+
+}  // namespace
+}  // namespace oryn7px
