@@ -8,8 +8,7 @@
 
 namespace oryn7px {
 
-inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
-inline constexpr uint32_t WM_LBUTTONUP = 0x0202;
+// WM_MOUSEMOVE, WM_LBUTTONDOWN and WM_LBUTTONUP are in messages.h.
 inline constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
 inline constexpr uint32_t WM_RBUTTONUP = 0x0205;
 inline constexpr uint32_t WM_MBUTTONDOWN = 0x0207;

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <utility>
 
 namespace oryn7px {
@@ -80,11 +79,6 @@ std::unique_ptr<LogFileHandle> SafeLogFileOpener::Open(const std::filesystem::pa
     if (file.get() < 0 || !OwnedBy(file.get(), owner_, S_IFREG)) return nullptr;
     if (truncate && ftruncate(file.get(), 0) != 0) return nullptr;
     return std::make_unique<FdLogFile>(file.release());
-}
-
-std::filesystem::path TempFolder() {
-    const char* temp = std::getenv("TMPDIR");
-    return temp && *temp ? std::filesystem::path(temp) : std::filesystem::path("/tmp");
 }
 
 }  // namespace oryn7px

@@ -19,7 +19,4 @@ private:
     uid_t owner_;
 };
 
-// $TMPDIR when set, else /tmp.
-std::filesystem::path TempFolder();
-
 }  // namespace oryn7px

@@ -8,20 +8,24 @@
 #include <ostream>
 
 #include "cli.h"
+#include "core/app/host_actions.h"
 #include "core/app/log.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
 #include "core/device/input_hooks.h"
 #include "message_queue.h"
+#include "platform/linux/linux_paths.h"
+#include "platform/linux/linux_shell.h"
 #include "platform/linux/safe_log_file.h"
 #include "platform/linux/x11_input_backend.h"
+#include "session.h"
 
 namespace oryn7px::cli {
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: oryn7px-cli monitor [--intercept CODE]... [--notify-all] [--seconds N]\n\n"
+    "usage: oryn7px-cli monitor [--intercept CODE]... [--notify-all] [--seconds N] [--host-actions]\n\n"
     "Prints one line per message the input hooks post, until N seconds have passed or Ctrl+C:\n"
     "  UM_HOOK_INPUT vk=0x41 flags=0x0    a key event (flags bit 7: released)\n"
     "  UM_HOOK_INPUT code=0x2020b         a mouse button or wheel event\n"
@@ -29,7 +33,9 @@ constexpr char kUsage[] =
     "  --intercept CODE   keep this button from other programs: 0x201 left, 0x204 right, 0x207 middle,\n"
     "                     0x1020b back, 0x2020b forward, 0x20a01 wheel up, 0x20a00 wheel down\n"
     "  --notify-all       report every button press as UM_HOST_ACTION\n"
-    "  --seconds N        stop after N seconds (default: run until interrupted)\n";
+    "  --seconds N        stop after N seconds (default: run until interrupted)\n"
+    "  --host-actions     as the program does: intercept the current profile's buttons that carry\n"
+    "                     host actions, report every press, and perform the actions with their log line\n";
 
 std::atomic<bool> gInterrupted{false};
 
@@ -38,6 +44,7 @@ void OnInterrupt(int) { gInterrupted = true; }
 struct MonitorOptions {
     std::vector<uint32_t> intercepts;
     bool notifyAll = false;
+    bool hostActions = false;
     std::optional<uint32_t> seconds;
 };
 
@@ -49,6 +56,8 @@ std::optional<MonitorOptions> ParseOptions(Context& context, const std::vector<s
         const bool hasValue = i + 1 < args.size();
         if (arg == "--notify-all") {
             options.notifyAll = true;
+        } else if (arg == "--host-actions") {
+            options.hostActions = true;
         } else if (arg == "--intercept" && hasValue) {
             const auto code = ParseNumber(args[++i]);
             if (!code || std::find(kHookButtonCode.begin(), kHookButtonCode.end(), *code) == kHookButtonCode.end()) {
@@ -94,16 +103,27 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
     MessageQueue queue;
     SafeLogFileOpener logFiles;
     CLog log(logFiles);
-    const std::filesystem::path logPath = LogFilePath(TempFolder());
+    const std::filesystem::path logPath = LogFilePath(LinuxTempFolder(ProcessEnvironment));
     X11InputBackend backend([&queue](const std::string& note) { queue.PostNote(note); });
     InputHooks hooks(backend);
+    LinuxShell shell;
+    // The profile store prints its own messages (a missing index, a bad profile) on stderr.
+    std::unique_ptr<Session> session;
+    std::unique_ptr<HostActions> actions;
+    if (options->hostActions) {
+        session = std::make_unique<Session>(context);
+        session->Store().LoadProfileIndex();
+        actions = std::make_unique<HostActions>(session->State().profile, shell, log, logPath);
+    }
 
-    if (!hooks.InstallInputHooks(&queue)) {
+    const bool installed = actions ? StartHostActionHooks(hooks, &queue, session->State().profile)
+                                   : hooks.InstallInputHooks(&queue);
+    if (!installed) {
         WriteLogEntry(log, logPath, hooks.Status(), CLog::kWarning);
         context.err << "oryn7px-cli monitor: " << hooks.Status() << "\n";
         return kExitFailed;
     }
-    hooks.SetButtonNotify(options->notifyAll);
+    if (options->notifyAll) hooks.SetButtonNotify(true);
     for (uint32_t code : options->intercepts) hooks.InterceptButton(code);
     if (const std::string status = hooks.Status(); !status.empty()) {
         WriteLogEntry(log, logPath, status, CLog::kWarning);
@@ -128,6 +148,9 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
             continue;
         }
         context.out << Describe(item->message) << std::endl;
+        if (actions && item->message.msg == UM_HOST_ACTION) {
+            actions->OnHostAction(item->message.wParam, item->message.lParam);
+        }
     }
     hooks.RemoveInputHooks();
     return kExitOk;
