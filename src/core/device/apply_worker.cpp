@@ -130,7 +130,7 @@ std::optional<int32_t> ApplyWorker::WriteButtons() {
     uint32_t macroSlot = 1;
 
     for (int i = 0; i < kButtonCount; ++i) {
-        const bool hooked = i < kHookedButtonCount;
+        const bool hooked = i < static_cast<int>(kHookButtonCode.size());
         if (hooked && links_.hooks) links_.hooks->ReleaseButton(kHookButtonCode[static_cast<std::size_t>(i)]);
         Progress(static_cast<uintptr_t>(7 * i));
 
