@@ -1,4 +1,4 @@
-// macro: the macro library (list, show, export, import, delete, rename).
+// macro: the macro library (list, show, export, import, delete, rename) and the image of a macro.
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -7,6 +7,7 @@
 
 #include "cli.h"
 #include "core/base/utf16.h"
+#include "core/device/macro_encoder.h"
 #include "session.h"
 
 namespace oryn7px::cli {
@@ -21,7 +22,8 @@ constexpr const char* kUsage =
     "  export ID FILE                 write the macro into FILE (4104 bytes)\n"
     "  import FILE                    add a macro file to the library\n"
     "  delete ID                      delete a macro no profile uses\n"
-    "  rename ID NAME                 rename a macro (at most 39 characters)\n\n"
+    "  rename ID NAME                 rename a macro (at most 39 characters)\n"
+    "  encode ID                      the image the mouse would get: result and 1024 bytes in hex\n\n"
     "IDs are decimal or 0x-hexadecimal.\n";
 
 std::string Hex(uint32_t value) {
@@ -140,6 +142,22 @@ int Import(Context& context, Session& session, const std::string& file) {
     return kExitOk;
 }
 
+int Encode(Context& context, const MacroEntry& entry) {
+    MacroEncodeError error;
+    const auto encoded = EncodeMacro(entry, &error);
+    if (!encoded) {
+        context.err << error.message << "\n";
+        return kExitFailed;
+    }
+    context.out << "result: " << encoded->Result() << "\n";
+    char hex[4];
+    for (std::size_t i = 0; i < encoded->image.bytes.size(); ++i) {
+        std::snprintf(hex, sizeof hex, "%02X", encoded->image.bytes[i]);
+        context.out << hex << ((i % 32 == 31) ? "\n" : " ");
+    }
+    return kExitOk;
+}
+
 struct Subcommand {
     std::size_t positional;
     bool json;
@@ -154,6 +172,7 @@ const std::map<std::string, Subcommand> kSubcommands = {
     {"import", {1, false, false, "usage: oryn7px-cli macro import FILE\n"}},
     {"delete", {1, false, false, "usage: oryn7px-cli macro delete ID\n"}},
     {"rename", {2, false, false, "usage: oryn7px-cli macro rename ID NAME\n"}},
+    {"encode", {1, false, false, "usage: oryn7px-cli macro encode ID\n"}},
 };
 
 int Run(Context& context, const std::string& name, const Arguments& args) {
@@ -171,6 +190,7 @@ int Run(Context& context, const std::string& name, const Arguments& args) {
         return kExitFailed;
     }
     if (name == "show") return ShowMacro(context, *entry, args.json);
+    if (name == "encode") return Encode(context, *entry);
     if (name == "export") return library.ExportMacro(*id, args.positional[1]) ? kExitOk : kExitFailed;
     if (name == "delete") return library.DeleteMacro(*id) ? kExitOk : kExitFailed;
     return library.RenameMacro(*id, Utf8ToUtf16(args.positional[1])) ? kExitOk : kExitFailed;
@@ -199,7 +219,7 @@ int Macro(Context& context, const std::vector<std::string>& args) {
     return Run(context, args[0], *parsed);
 }
 
-const Registration kMacro("macro", "list, show, export, import, delete or rename macros", Macro);
+const Registration kMacro("macro", "list, show, export, import, delete, rename or encode macros", Macro);
 
 }  // namespace
 }  // namespace oryn7px::cli
