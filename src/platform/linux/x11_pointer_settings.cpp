@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/linux/atomic_file.h"
+#include "platform/linux/linux_file_writer.h"
 #include "platform/linux/x11_errors.h"
 
 // X headers last: their macros clash with everything else.
@@ -92,7 +92,11 @@ bool X11PointerSettings::SetWheelLines(int32_t lines) {
         notice_("X11 has no system wheel-lines setting; the value is kept in " + wheelLinesFile_.string());
     }
     wheelNoticeGiven_ = true;
-    return WriteFileAtomically(wheelLinesFile_, std::string(kWheelKey) + std::to_string(lines) + "\n");
+    std::error_code error;
+    std::filesystem::create_directories(wheelLinesFile_.parent_path(), error);
+    const std::string content = std::string(kWheelKey) + std::to_string(lines) + "\n";
+    return LinuxFileWriter().ReplaceFile(wheelLinesFile_, std::span(reinterpret_cast<const uint8_t*>(content.data()),
+                                                                     content.size())) == FileError::kNone;
 }
 
 std::optional<int32_t> X11PointerSettings::WheelLines() const {
