@@ -49,18 +49,24 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
-    std::u16string out;
-    out.reserve(utf8.size());
+    // Never more units than bytes: write into a buffer of that size, then cut it to length.
+    std::u16string out(utf8.size(), u'\0');
+    char16_t* next = out.data();
     std::size_t i = 0;
     while (i < utf8.size()) {
+        if (static_cast<uint8_t>(utf8[i]) < 0x80) {
+            *next++ = static_cast<char16_t>(utf8[i++]);
+            continue;
+        }
         const char32_t cp = DecodeUtf8(utf8, i);
         if (cp >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            *next++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *next++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         } else {
-            out += static_cast<char16_t>(cp);
+            *next++ = static_cast<char16_t>(cp);
         }
     }
+    out.resize(static_cast<std::size_t>(next - out.data()));
     return out;
 }
 

@@ -20,19 +20,6 @@ bool IsAllSpace(std::u16string_view text) {
                        [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; });
 }
 
-bool IsAscii(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
-// Requested names are ASCII or UTF-8; ASCII ones are compared unit by unit without converting.
-bool NameMatches(std::u16string_view tagName, std::string_view name) {
-    if (name.empty()) return true;
-    if (!IsAscii(name)) return tagName == Utf8ToUtf16(name);
-    return tagName.size() == name.size() &&
-           std::equal(name.begin(), name.end(), tagName.begin(),
-                      [](char a, char16_t b) { return static_cast<char16_t>(a) == b; });
-}
-
 // Text of mixed content: text pieces decoded (white-space-only pieces dropped), CDATA copied,
 // comments and processing instructions skipped, stray tags skipped.
 std::u16string MixedContentText(std::u16string_view content) {
@@ -106,16 +93,12 @@ bool CXmlDoc::LoadBytes(std::string_view bytes) {
 void CXmlDoc::ResetPos() { parent_ = current_ = child_ = 0; }
 
 uint32_t CXmlDoc::FindSibling(uint32_t first, std::string_view name) const {
-    // Most siblings differ from an ASCII name in length or last letter (str_profile1..5): skip
-    // them before comparing whole names.
-    const bool byLength = !name.empty() && IsAscii(name);
+    if (name.empty()) return first;
+    const std::u16string wanted = Utf8ToUtf16(name);
+    const uint32_t wantedHash = XmlNameHash(wanted);
     for (uint32_t i = first; i != 0; i = index_.elements[i].nextSibling) {
         const XmlElement& element = index_.elements[i];
-        if (byLength && (element.nameLength != name.size() ||
-                         text_[element.start + element.nameLength] != static_cast<char16_t>(name.back()))) {
-            continue;
-        }
-        if (NameMatches(ElementName(text_, element), name)) return i;
+        if (element.nameHash == wantedHash && ElementName(text_, element) == wanted) return i;
     }
     return 0;
 }

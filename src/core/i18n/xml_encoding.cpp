@@ -95,27 +95,10 @@ std::u16string Latin1ToUtf16(std::string_view bytes) {
     return out;
 }
 
-bool IsAsciiByte(char c) { return static_cast<uint8_t>(c) < 0x80; }
-
-// Markup is mostly ASCII: widen ASCII runs directly and decode only the runs between them.
-std::u16string Utf8RunsToUtf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const std::size_t asciiEnd = std::find_if_not(bytes.begin() + i, bytes.end(), IsAsciiByte) - bytes.begin();
-        out.append(bytes.begin() + i, bytes.begin() + asciiEnd);
-        const std::size_t otherEnd = std::find_if(bytes.begin() + asciiEnd, bytes.end(), IsAsciiByte) - bytes.begin();
-        out += Utf8ToUtf16(bytes.substr(asciiEnd, otherEnd - asciiEnd));
-        i = otherEnd;
-    }
-    return out;
-}
-
 // Converts with the code page, then the ANSI code page; a system that knows neither still gets
 // every byte as a character rather than nothing.
 std::u16string ConvertEightBit(std::string_view bytes, uint32_t codePage, const CodePageConverter& converter) {
-    if (codePage == kCodePageUtf8) return Utf8RunsToUtf16(bytes);
+    if (codePage == kCodePageUtf8) return Utf8ToUtf16(bytes);
     if (auto text = converter.ToUtf16(codePage, bytes)) return std::move(*text);
     if (auto text = converter.ToUtf16(converter.AnsiCodePage(), bytes)) return std::move(*text);
     return Latin1ToUtf16(bytes);

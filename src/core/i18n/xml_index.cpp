@@ -154,6 +154,7 @@ private:
         element.start = static_cast<uint32_t>(lt);
         element.startTagLength = static_cast<uint32_t>(tagLength);
         element.nameLength = static_cast<uint32_t>(nameEnd - lt - 1);
+        element.nameHash = XmlNameHash(text_.substr(lt + 1, element.nameLength));
         element.length = emptyTag ? element.startTagLength : 0;
         element.parent = parent;
         element.flags = emptyTag ? kElementEmptyTag : 0;
@@ -234,6 +235,12 @@ private:
 };
 
 }  // namespace
+
+uint32_t XmlNameHash(std::u16string_view name) {
+    uint32_t hash = 2166136261u;  // FNV-1a over the UTF-16 units
+    for (char16_t unit : name) hash = (hash ^ unit) * 16777619u;
+    return hash;
+}
 
 XmlIndex BuildXmlIndex(std::u16string_view text) { return Indexer(text).Run(); }
 

@@ -16,6 +16,7 @@ struct XmlElement {
     uint32_t startTagLength = 0;
     uint32_t endTagLength = 0;
     uint32_t nameLength = 0;      // kept so that lookups never rescan tag names
+    uint32_t nameHash = 0;        // XmlNameHash of the tag name: lookups skip other names without touching the text
     uint32_t parent = 0;          // element numbers; 0 is the document, and means none
     uint32_t firstChild = 0;
     uint32_t nextSibling = 0;
@@ -27,6 +28,8 @@ struct XmlIndex {
     std::vector<XmlElement> elements;  // [0] stands for the document; its first child is the root
     std::string error;                 // the first problem found, empty when well-formed
 };
+
+uint32_t XmlNameHash(std::u16string_view name);
 
 // Indexes as far as the scan can follow the text; offsets are in UTF-16 units.
 XmlIndex BuildXmlIndex(std::u16string_view text);
