@@ -1,0 +1,41 @@
+#pragma once
+// What the main window works with: the settings, the files, the device link and the shared
+// flags, set up once by the application object (or by a test).
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "core/app/process_flags.h"
+#include "core/base/clock.h"
+#include "core/device/usb_driver.h"
+#include "core/platform/bootloader_probe.h"
+#include "core/platform/device_presence.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/macro_library.h"
+#include "core/settings/profile_store.h"
+#include "core/settings/settings_state.h"
+
+namespace oryn7px {
+
+class CDlgProgress;
+
+// Starts a program of the program folder with its arguments, detached; false when it cannot.
+using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+struct AppServices {
+    SettingsState& state;
+    ProfileStore& store;
+    MacroLibrary& library;
+    UserMessages& messages;
+    const TextSource& texts;
+    CUSBDriver& driver;
+    Clock& clock;  // start-up's pauses
+    BootloaderProbe& bootloader;
+    DevicePresence* presence;  // null: the mouse is not followed
+    ProcessFlags& flags;
+    CDlgProgress& progress;
+    QString programFolder;
+    StartProgram startProgram;
+};
+
+}  // namespace oryn7px

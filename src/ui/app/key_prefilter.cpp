@@ -1,0 +1,48 @@
+#include "ui/app/key_prefilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace oryn7px {
+
+KeyPreFilter::KeyPreFilter(QWidget* mainWindow, Actions actions)
+    : QObject(mainWindow), mainWindow_(mainWindow), actions_(std::move(actions)) {
+    qApp->installEventFilter(this);
+}
+
+KeyPreFilter::~KeyPreFilter() { qApp->removeEventFilter(this); }
+
+bool KeyPreFilter::BelongsToMainWindow(QObject* watched) const {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return widget != nullptr && widget->window() == mainWindow_;
+}
+
+bool KeyPreFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) ||
+        !BelongsToMainWindow(watched)) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Space: return true;
+        default: break;
+    }
+    if (type != QEvent::KeyPress || !(key->modifiers() & Qt::AltModifier) || key->isAutoRepeat()) return false;
+    // A key that a child ignores travels on to its parents: act on it once.
+    if (key == lastKey_ && key->timestamp() == lastTimestamp_) return false;
+    lastKey_ = key;
+    lastTimestamp_ = key->timestamp();
+    if (key->key() == Qt::Key_F4) {
+        actions_.hide();
+        return true;
+    }
+    // Alt+G applies and then goes on as an ordinary key.
+    if (key->key() == Qt::Key_G) actions_.apply();
+    return false;
+}
+
+}  // namespace oryn7px
