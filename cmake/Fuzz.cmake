@@ -21,7 +21,7 @@ function(oryn7px_add_fuzzer name source)
   # libFuzzer adds what it finds to the first corpus folder: keep that one in the build tree.
   set(found ${CMAKE_BINARY_DIR}/fuzz/corpus-${name})
   file(MAKE_DIRECTORY ${found})
-  set(args -seed=1 -runs=20000 -max_len=65536 ${found})
+  set(args -seed=1 -runs=4000 -max_len=65536 ${found})
   if(EXISTS ${corpus})
     list(APPEND args ${corpus})
   endif()

@@ -8,6 +8,8 @@ struct Message {
     uint32_t msg = 0;
     uintptr_t wParam = 0;
     intptr_t lParam = 0;
+
+    friend bool operator==(const Message&, const Message&) = default;
 };
 
 // Something that accepts posted messages. Post must be safe to call from any thread and

@@ -17,11 +17,6 @@ inline constexpr std::array<int, kButtonCount> kDeviceSlot = {0, 2, 1, 5, 4, 14,
 inline constexpr std::array<uint32_t, kButtonCount> kDefaultButtonCode = {
     0x00F00001, 0x00F20001, 0x00F10001, 0x00F40001, 0x00F30001, 0x00010004, 0x00020004, 0x00030007};
 
-// How the input hooks name buttons 0..6; the eighth button is not seen by the host.
-inline constexpr int kHookedButtonCount = 7;
-inline constexpr std::array<uint32_t, kHookedButtonCount> kHookButtonCode = {
-    0x0201, 0x0207, 0x0204, 0x0002020B, 0x0001020B, 0x00020A01, 0x00020A00};
-
 // The fixed code of a function type; none for key (5), macro (6), host action (19) and
 // types without a code, which the caller resolves.
 std::optional<uint32_t> FixedButtonCode(int32_t functionType);

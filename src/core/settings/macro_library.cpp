@@ -17,9 +17,14 @@ constexpr uint32_t kSaveWaitMs = 100;
 
 bool IsMacro(const MacroEntry& entry) { return (entry.dwMagic >> 16) == kMacroMagicHigh; }
 
-bool IsListed(const MacroEntry& entry) { return entry.dwSize >= kMinimumMacroSize || IsMacro(entry); }
-
 }  // namespace
+
+bool IsMacroEntryUsed(const MacroEntry& entry) { return entry.dwSize >= kMinimumMacroSize || IsMacro(entry); }
+
+const MacroEntry* FindMacroEntry(const MacroTableData& table, uint32_t id) {
+    auto found = std::find_if(table.begin(), table.end(), [id](const MacroEntry& e) { return e.dwMacroId == id; });
+    return found == table.end() ? nullptr : &*found;
+}
 
 void CutEventCounts(MacroTableData& table) {
     for (MacroEntry& entry : table) {
@@ -106,7 +111,7 @@ bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
     bool found = false;
     bool stored = true;
     for (const MacroEntry& entry : state_.MacroTable) {
-        if (entry.dwMacroId != id || !IsListed(entry) || MacroCategory(entry.dwMacroId) != MacroCategory(id)) continue;
+        if (entry.dwMacroId != id || !IsMacroEntryUsed(entry) || MacroCategory(entry.dwMacroId) != MacroCategory(id)) continue;
         found = true;
         if (FixedText(entry.szName) == newName) continue;
         MacroEntry copy = entry;
@@ -119,18 +124,14 @@ bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
 std::vector<MacroListItem> MacroLibrary::ListMacros(uint32_t category) const {
     std::vector<MacroListItem> items;
     for (const MacroEntry& entry : state_.MacroTable) {
-        if (IsListed(entry) && MacroCategory(entry.dwMacroId) == category) {
+        if (IsMacroEntryUsed(entry) && MacroCategory(entry.dwMacroId) == category) {
             items.push_back({entry.dwMacroId, std::u16string(FixedText(entry.szName))});
         }
     }
     return items;
 }
 
-const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const {
-    const auto& table = state_.MacroTable;
-    auto found = std::find_if(table.begin(), table.end(), [id](const MacroEntry& e) { return e.dwMacroId == id; });
-    return found == table.end() ? nullptr : &*found;
-}
+const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const { return FindMacroEntry(state_.MacroTable, id); }
 
 bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const MacroEntry* entry = FindMacro(id);

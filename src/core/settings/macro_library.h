@@ -30,6 +30,12 @@ struct MacroImport {
     std::u16string name;
 };
 
+// An entry that holds a macro (and shows in the macro list), as opposed to a free one.
+bool IsMacroEntryUsed(const MacroEntry& entry);
+
+// The first entry with this id, in table order, or null.
+const MacroEntry* FindMacroEntry(const MacroTableData& table, uint32_t id);
+
 // A count read from a file may claim more events than an entry holds: cut it to 1000.
 void CutEventCounts(MacroTableData& table);
 

@@ -4,3 +4,8 @@ target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::LIBUDEV)
 
 # The backend choice can hand out the virtual mouse, in-process or through oryn7px-emu.
 target_link_libraries(oryn7px_platform_linux PUBLIC oryn7px_platform_emulator)
+
+# Keyboard layouts (xkbcommon), the X session's layout names, global input and pointer settings (Xlib, XInput 2).
+pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
+find_package(X11 REQUIRED COMPONENTS Xi)
+target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XKBCOMMON X11::X11 X11::Xi)

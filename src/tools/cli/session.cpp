@@ -1,11 +1,8 @@
 #include "session.h"
 
-namespace oryn7px::cli {
+#include "core/i18n/languages.h"
 
-namespace {
-constexpr int32_t kLanguageChinese = 1;
-constexpr int32_t kLanguageEnglish = 2;
-}  // namespace
+namespace oryn7px::cli {
 
 Session::Session(Context& context)
     : paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
@@ -15,7 +12,8 @@ Session::Session(Context& context)
       library_(*state_, paths_, writer_, messages_, texts_, clock_) {
     const int32_t language =
         context.options.language ? *context.options.language : store_.ReadLanguageNumber(kLanguageEnglish);
-    state_->bChinese = language == kLanguageChinese ? 1 : 0;
+    state_->bChinese = ChineseFlagFor(language);
+    texts_.Load(paths_.ProgramFolder(), language);
     messages_.SetChinese(state_->bChinese == 1);
 }
 

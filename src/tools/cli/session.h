@@ -29,7 +29,7 @@ private:
     LinuxPaths paths_;
     LinuxFileWriter writer_;
     ConsoleMessages messages_;
-    BuiltinTexts texts_;
+    LanguageTexts texts_;
     RealClock clock_;
     std::unique_ptr<SettingsState> state_;
     ProfileStore store_;

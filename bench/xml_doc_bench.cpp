@@ -1,0 +1,128 @@
+// Load + 115 lookups with CXmlDoc and with pugixml, side by side; prints the time ratios.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "core/i18n/language_keys.h"
+#include "core/i18n/xml_doc.h"
+#include "platform/linux/iconv_code_page_converter.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using oryn7px::LanguageKeys;
+
+void OursLoadAndLookUp(benchmark::State& state, const fs::path& file) {
+    const oryn7px::IconvCodePageConverter converter;
+    for (auto _ : state) {
+        oryn7px::CXmlDoc doc(converter);
+        doc.LoadFile(file);
+        std::size_t characters = 0;
+        for (const auto& key : LanguageKeys()) characters += doc.GetSectionText("config", key.name).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+void PugixmlLoadAndLookUp(benchmark::State& state, const fs::path& file) {
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        doc.load_file(file.c_str());
+        std::size_t characters = 0;
+        const pugi::xml_node config = doc.first_child().child("config");
+        for (const auto& key : LanguageKeys()) {
+            characters += std::string(config.child(std::string(key.name).c_str()).child_value()).size();
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+// A language file padded with filler elements before the keys, so every lookup walks them.
+fs::path GenerateFile(const fs::path& folder, std::size_t bytes) {
+    const fs::path file = folder / ("generated-" + std::to_string(bytes >> 20) + "MB.xml");
+    std::ofstream out(file, std::ios::binary);
+    out << "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<language>\n<config>\n";
+    std::size_t written = 0;
+    for (std::size_t i = 0; written < bytes; ++i) {
+        const std::string line = "  <filler" + std::to_string(i) + ">Ünïcödé filler &amp; text " +
+                                 std::to_string(i) + "</filler" + std::to_string(i) + ">\n";
+        out << line;
+        written += line.size();
+    }
+    for (const auto& key : LanguageKeys()) out << "  <" << key.name << ">Text of " << key.name << "</" << key.name << ">\n";
+    out << "</config>\n</language>\n";
+    return file;
+}
+
+std::vector<fs::path> LanguageFiles() {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(ORYN7PX_LANGUAGE_DIR, error)) {
+        if (entry.path().extension() == ".xml") files.push_back(entry.path());
+    }
+    if (files.empty()) {
+        std::cerr << "No shipped language files yet; measuring the test fixtures instead.\n";
+        files = {fs::path(ORYN7PX_FIXTURE_DIR) / "complete.xml", fs::path(ORYN7PX_FIXTURE_DIR) / "complete_utf16le.xml"};
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Keeps each run's time to print ours / pugixml per file at the end.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatios(const std::vector<std::string>& names) const {
+        std::cout << "\nours / pugixml, CPU time of load + 115 lookups:\n";
+        for (const std::string& name : names) {
+            const auto ours = times_.find("ours/" + name);
+            const auto pugixml = times_.find("pugixml/" + name);
+            if (ours == times_.end() || pugixml == times_.end()) continue;
+            std::cout << "  " << name << ": " << ours->second / pugixml->second << "\n";
+        }
+        for (const std::string reader : {"ours", "pugixml"}) {
+            const auto oneMb = times_.find(reader + "/generated-1MB.xml");
+            const auto fiveMb = times_.find(reader + "/generated-5MB.xml");
+            if (oneMb == times_.end() || fiveMb == times_.end()) continue;
+            std::cout << "growth of " << reader << " from 1 MB to 5 MB: " << fiveMb->second / oneMb->second
+                      << " (linear is 5)\n";
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const fs::path folder = fs::temp_directory_path() / "oryn7px-xml-bench";
+    fs::create_directories(folder);
+    std::vector<fs::path> files = LanguageFiles();
+    files.push_back(GenerateFile(folder, std::size_t{1} << 20));
+    files.push_back(GenerateFile(folder, std::size_t{5} << 20));
+
+    std::vector<std::string> names;
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        names.push_back(name);
+        benchmark::RegisterBenchmark(("ours/" + name).c_str(), OursLoadAndLookUp, file)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("pugixml/" + name).c_str(), PugixmlLoadAndLookUp, file)->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios(names);
+    fs::remove_all(folder);
+    return 0;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The 115 translated texts of the UI, filled from one language file at a time.
+#include <array>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "core/i18n/language_keys.h"
+#include "core/i18n/text_source.h"
+#include "core/i18n/xml_doc.h"
+
+namespace oryn7px {
+
+// Readers take texts by value, so a language switch shows at their next use. Safe to read from
+// any thread while another loads.
+class StringTable final : public TextSource {
+public:
+    // The converter must outlive the table.
+    explicit StringTable(const CodePageConverter& converter) : doc_(converter) {}
+
+    // Replaces every text, in table order, with the file's text for its key. Reports nothing:
+    // a key the file lacks, or a file that cannot be read, gives empty texts.
+    void LoadLanguageFile(const std::filesystem::path& path);
+    // The text of a key in the loaded file (the "config" section), or empty.
+    std::u16string GetLanguageText(std::string_view key);
+    // The text of a key as last loaded, or empty for a key not in the table.
+    std::u16string Text(std::string_view key) const override;
+
+private:
+    mutable std::mutex mutex_;
+    CXmlDoc doc_;
+    std::array<std::u16string, kLanguageKeyCount> strings_;
+};
+
+}  // namespace oryn7px

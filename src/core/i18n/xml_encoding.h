@@ -1,0 +1,27 @@
+#pragma once
+// Turning the bytes of an XML or HTML file into UTF-16 text: byte-order marks, declared
+// encodings, the UTF-8 test and the removal of zero bytes.
+#include <string>
+#include <string_view>
+
+#include "core/platform/code_page_converter.h"
+
+namespace oryn7px {
+
+struct DecodedXml {
+    std::u16string text;
+    std::string description;  // what the decoder found, for support and translators
+    bool byteOrderMark = false;
+    bool utf16 = false;
+    bool bigEndian = false;
+};
+
+DecodedXml DecodeXmlBytes(std::string_view bytes, const CodePageConverter& converter);
+
+// The encoding named by the XML declaration at the start of the bytes, or else by an HTML
+// <meta http-equiv="Content-Type" content="...; charset=..."> in the head; empty when none.
+std::string DeclaredEncoding(std::string_view head);
+
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace oryn7px

@@ -1,0 +1,240 @@
+#include "core/i18n/xml_index.h"
+
+#include "core/base/utf16.h"
+
+namespace oryn7px {
+
+namespace {
+
+constexpr std::size_t kNone = std::u16string_view::npos;
+// A language file has about 120 elements: one allocation covers it.
+constexpr std::size_t kFirstIndexBlock = 256;
+
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+bool IsNameDelimiter(char16_t c) {
+    switch (c) {
+        case u'<': case u'>': case u'=': case u'\\': case u'/': case u'?':
+        case u'!': case u'"': case u'\'': case u';':
+            return true;
+        default:
+            return IsSpace(c);
+    }
+}
+
+std::size_t NameEnd(std::u16string_view text, std::size_t i) {
+    while (i < text.size() && !IsNameDelimiter(text[i])) ++i;
+    return i;
+}
+
+bool StartsWithAt(std::u16string_view text, std::size_t i, std::u16string_view prefix) {
+    return text.substr(i, prefix.size()) == prefix;
+}
+
+// A cut-off prefix of one of the "<!" constructs at the very end of the text.
+bool IsCutOffBangPrefix(std::u16string_view rest) {
+    for (std::u16string_view whole : {u"<!--", u"<![CDATA[", u"<!DOCTYPE"}) {
+        if (rest.size() < whole.size() && whole.starts_with(rest)) return true;
+    }
+    return false;
+}
+
+class Indexer {
+public:
+    explicit Indexer(std::u16string_view text) : text_(text) {
+        index_.elements.reserve(kFirstIndexBlock);
+        index_.elements.emplace_back();
+        lastChild_.push_back(0);
+    }
+
+    XmlIndex Run() {
+        std::size_t i = 0;
+        while (i != kNone) {
+            const std::size_t lt = text_.find(u'<', i);
+            if (lt == kNone) break;
+            i = ScanMarkup(lt);
+        }
+        while (!open_.empty()) CloseUnended(static_cast<uint32_t>(text_.size()));
+        CheckRoot();
+        return std::move(index_);
+    }
+
+private:
+    // Returns where the scan goes on, or kNone when the text ends inside the construct.
+    std::size_t ScanMarkup(std::size_t lt) {
+        if (lt + 1 >= text_.size()) return Unterminated("tag", lt);
+        switch (text_[lt + 1]) {
+            case u'!': return ScanBang(lt);
+            case u'?': return SkipTo(lt, u"?>", "Processing instruction");
+            case u'/': return ScanEndTag(lt);
+            default: return ScanStartTag(lt);
+        }
+    }
+
+    std::size_t ScanBang(std::size_t lt) {
+        if (StartsWithAt(text_, lt, u"<!--")) return SkipTo(lt, u"-->", "Comment");
+        if (StartsWithAt(text_, lt, u"<![CDATA[")) return SkipTo(lt, u"]]>", "CDATA Section");
+        if (StartsWithAt(text_, lt, u"<!DOCTYPE")) return ScanDoctype(lt);
+        if (IsCutOffBangPrefix(text_.substr(lt))) return Unterminated("tag", lt);
+        Incorrect(StartsWithAt(text_, lt, u"<!-") ? "comment tag" : "! tag", lt);
+        return lt + 1;
+    }
+
+    std::size_t SkipTo(std::size_t lt, std::u16string_view terminator, const char* kind) {
+        const std::size_t end = text_.find(terminator, lt + 2);
+        if (end == kNone) return Unterminated(kind, lt);
+        return end + terminator.size();
+    }
+
+    // The internal subset may hold quoted strings and declarations with their own ">".
+    std::size_t ScanDoctype(std::size_t lt) {
+        int depth = 0;
+        for (std::size_t i = lt + 9; i < text_.size(); ++i) {
+            const char16_t c = text_[i];
+            if (c == u'"' || c == u'\'') {
+                i = text_.find(c, i + 1);
+                if (i == kNone) break;
+            } else if (c == u'[') {
+                ++depth;
+            } else if (c == u']') {
+                --depth;
+            } else if (c == u'>' && depth <= 0) {
+                return i + 1;
+            }
+        }
+        return Unterminated("Doctype", lt);
+    }
+
+    std::size_t ScanEndTag(std::size_t lt) {
+        const std::size_t nameEnd = NameEnd(text_, lt + 2);
+        if (nameEnd >= text_.size()) return Unterminated("Element end tag", lt);
+        if (nameEnd == lt + 2) {
+            Incorrect("tag name character", lt);
+            return lt + 1;
+        }
+        std::size_t i = nameEnd;
+        while (i < text_.size() && IsSpace(text_[i])) ++i;
+        if (i >= text_.size()) return Unterminated("Element end tag", lt);
+        if (text_[i] != u'>') {
+            Incorrect("tag", lt);
+            return lt + 1;
+        }
+        CloseByEndTag(text_.substr(lt + 2, nameEnd - lt - 2), lt, i + 1 - lt);
+        return i + 1;
+    }
+
+    std::size_t ScanStartTag(std::size_t lt) {
+        const std::size_t nameEnd = NameEnd(text_, lt + 1);
+        if (nameEnd == lt + 1) {
+            Incorrect("tag name character", lt);
+            return lt + 1;
+        }
+        for (std::size_t i = nameEnd; i < text_.size(); ++i) {
+            const char16_t c = text_[i];
+            if (c == u'>') return AddElement(lt, nameEnd, i + 1 - lt, false);
+            if (c == u'/' && i + 1 < text_.size() && text_[i + 1] == u'>') {
+                return AddElement(lt, nameEnd, i + 2 - lt, true);
+            }
+            if (c == u'"' || c == u'\'') {
+                i = text_.find(c, i + 1);
+                if (i == kNone) break;
+            } else if (c == u'<') {
+                Incorrect("tag", lt);
+                return lt + 1;
+            }
+        }
+        return Unterminated("Element tag", lt);
+    }
+
+    std::size_t AddElement(std::size_t lt, std::size_t nameEnd, std::size_t tagLength, bool emptyTag) {
+        auto& elements = index_.elements;
+        const auto number = static_cast<uint32_t>(elements.size());
+        const uint32_t parent = open_.empty() ? 0 : open_.back();
+        XmlElement element;
+        element.start = static_cast<uint32_t>(lt);
+        element.startTagLength = static_cast<uint32_t>(tagLength);
+        element.nameLength = static_cast<uint32_t>(nameEnd - lt - 1);
+        element.length = emptyTag ? element.startTagLength : 0;
+        element.parent = parent;
+        element.flags = emptyTag ? kElementEmptyTag : 0;
+        const uint32_t previous = lastChild_[parent];
+        if (previous != 0) {
+            elements[previous].nextSibling = number;
+            element.prevSibling = previous;
+        } else {
+            elements[parent].firstChild = number;
+        }
+        elements.push_back(element);
+        lastChild_[parent] = number;
+        lastChild_.push_back(0);
+        if (!emptyTag) open_.push_back(number);
+        return lt + tagLength;
+    }
+
+    void CloseByEndTag(std::u16string_view name, std::size_t lt, std::size_t tagLength) {
+        std::size_t depth = open_.size();
+        while (depth > 0 && NameOf(open_[depth - 1]) != name) --depth;
+        if (depth == 0) {
+            Record("No start tag for end tag '" + Utf16ToUtf8(name) + "' at offset " + std::to_string(lt));
+            return;
+        }
+        if (depth < open_.size()) {
+            const XmlElement& inner = index_.elements[open_.back()];
+            Record("End tag '" + Utf16ToUtf8(name) + "' at offset " + std::to_string(lt) +
+                   " does not match start tag '" + Utf16ToUtf8(ElementName(text_, inner)) + "' at offset " +
+                   std::to_string(inner.start));
+        }
+        while (open_.size() > depth) CloseUnended(static_cast<uint32_t>(lt));
+        XmlElement& element = index_.elements[open_.back()];
+        element.endTagLength = static_cast<uint32_t>(tagLength);
+        element.length = static_cast<uint32_t>(lt + tagLength) - element.start;
+        open_.pop_back();
+    }
+
+    void CloseUnended(uint32_t end) {
+        XmlElement& element = index_.elements[open_.back()];
+        element.flags |= kElementNotEnded;
+        element.length = end - element.start;
+        if (end == text_.size()) {
+            Record("Element '" + Utf16ToUtf8(ElementName(text_, element)) + "' at offset " +
+                   std::to_string(element.start) + " not ended");
+        }
+        open_.pop_back();
+    }
+
+    void CheckRoot() {
+        if (text_.empty()) {
+            Record("Empty document");
+            return;
+        }
+        const uint32_t root = index_.elements[0].firstChild;
+        if (root == 0) Record("No root element");
+        else if (index_.elements[root].nextSibling != 0) Record("Root element has sibling");
+    }
+
+    std::u16string_view NameOf(uint32_t number) const { return ElementName(text_, index_.elements[number]); }
+
+    std::size_t Unterminated(const char* kind, std::size_t offset) {
+        Record(std::string(kind) + " at offset " + std::to_string(offset) + " unterminated");
+        return kNone;
+    }
+
+    void Incorrect(const char* what, std::size_t offset) {
+        Record(std::string("Incorrect ") + what + " at offset " + std::to_string(offset));
+    }
+
+    void Record(std::string problem) {
+        if (index_.error.empty()) index_.error = std::move(problem);
+    }
+
+    std::u16string_view text_;
+    XmlIndex index_;
+    std::vector<uint32_t> open_;       // element numbers of the open elements, outermost first
+    std::vector<uint32_t> lastChild_;  // per element number, while indexing
+};
+
+}  // namespace
+
+XmlIndex BuildXmlIndex(std::u16string_view text) { return Indexer(text).Run(); }
+
+}  // namespace oryn7px

@@ -1,0 +1,369 @@
+#include "core/i18n/xml_references.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+namespace oryn7px {
+
+namespace {
+
+struct NamedReference {
+    std::string_view name;
+    char32_t codePoint;
+};
+
+// The 252 names of HTML 4 and "apos".
+constexpr std::array<NamedReference, 253> kNamedReferences = {{
+    {"nbsp", 160},
+    {"iexcl", 161},
+    {"cent", 162},
+    {"pound", 163},
+    {"curren", 164},
+    {"yen", 165},
+    {"brvbar", 166},
+    {"sect", 167},
+    {"uml", 168},
+    {"copy", 169},
+    {"ordf", 170},
+    {"laquo", 171},
+    {"not", 172},
+    {"shy", 173},
+    {"reg", 174},
+    {"macr", 175},
+    {"deg", 176},
+    {"plusmn", 177},
+    {"sup2", 178},
+    {"sup3", 179},
+    {"acute", 180},
+    {"micro", 181},
+    {"para", 182},
+    {"middot", 183},
+    {"cedil", 184},
+    {"sup1", 185},
+    {"ordm", 186},
+    {"raquo", 187},
+    {"frac14", 188},
+    {"frac12", 189},
+    {"frac34", 190},
+    {"iquest", 191},
+    {"Agrave", 192},
+    {"Aacute", 193},
+    {"Acirc", 194},
+    {"Atilde", 195},
+    {"Auml", 196},
+    {"Aring", 197},
+    {"AElig", 198},
+    {"Ccedil", 199},
+    {"Egrave", 200},
+    {"Eacute", 201},
+    {"Ecirc", 202},
+    {"Euml", 203},
+    {"Igrave", 204},
+    {"Iacute", 205},
+    {"Icirc", 206},
+    {"Iuml", 207},
+    {"ETH", 208},
+    {"Ntilde", 209},
+    {"Ograve", 210},
+    {"Oacute", 211},
+    {"Ocirc", 212},
+    {"Otilde", 213},
+    {"Ouml", 214},
+    {"times", 215},
+    {"Oslash", 216},
+    {"Ugrave", 217},
+    {"Uacute", 218},
+    {"Ucirc", 219},
+    {"Uuml", 220},
+    {"Yacute", 221},
+    {"THORN", 222},
+    {"szlig", 223},
+    {"agrave", 224},
+    {"aacute", 225},
+    {"acirc", 226},
+    {"atilde", 227},
+    {"auml", 228},
+    {"aring", 229},
+    {"aelig", 230},
+    {"ccedil", 231},
+    {"egrave", 232},
+    {"eacute", 233},
+    {"ecirc", 234},
+    {"euml", 235},
+    {"igrave", 236},
+    {"iacute", 237},
+    {"icirc", 238},
+    {"iuml", 239},
+    {"eth", 240},
+    {"ntilde", 241},
+    {"ograve", 242},
+    {"oacute", 243},
+    {"ocirc", 244},
+    {"otilde", 245},
+    {"ouml", 246},
+    {"divide", 247},
+    {"oslash", 248},
+    {"ugrave", 249},
+    {"uacute", 250},
+    {"ucirc", 251},
+    {"uuml", 252},
+    {"yacute", 253},
+    {"thorn", 254},
+    {"yuml", 255},
+    {"fnof", 402},
+    {"Alpha", 913},
+    {"Beta", 914},
+    {"Gamma", 915},
+    {"Delta", 916},
+    {"Epsilon", 917},
+    {"Zeta", 918},
+    {"Eta", 919},
+    {"Theta", 920},
+    {"Iota", 921},
+    {"Kappa", 922},
+    {"Lambda", 923},
+    {"Mu", 924},
+    {"Nu", 925},
+    {"Xi", 926},
+    {"Omicron", 927},
+    {"Pi", 928},
+    {"Rho", 929},
+    {"Sigma", 931},
+    {"Tau", 932},
+    {"Upsilon", 933},
+    {"Phi", 934},
+    {"Chi", 935},
+    {"Psi", 936},
+    {"Omega", 937},
+    {"alpha", 945},
+    {"beta", 946},
+    {"gamma", 947},
+    {"delta", 948},
+    {"epsilon", 949},
+    {"zeta", 950},
+    {"eta", 951},
+    {"theta", 952},
+    {"iota", 953},
+    {"kappa", 954},
+    {"lambda", 955},
+    {"mu", 956},
+    {"nu", 957},
+    {"xi", 958},
+    {"omicron", 959},
+    {"pi", 960},
+    {"rho", 961},
+    {"sigmaf", 962},
+    {"sigma", 963},
+    {"tau", 964},
+    {"upsilon", 965},
+    {"phi", 966},
+    {"chi", 967},
+    {"psi", 968},
+    {"omega", 969},
+    {"thetasym", 977},
+    {"upsih", 978},
+    {"piv", 982},
+    {"bull", 8226},
+    {"hellip", 8230},
+    {"prime", 8242},
+    {"Prime", 8243},
+    {"oline", 8254},
+    {"frasl", 8260},
+    {"weierp", 8472},
+    {"image", 8465},
+    {"real", 8476},
+    {"trade", 8482},
+    {"alefsym", 8501},
+    {"larr", 8592},
+    {"uarr", 8593},
+    {"rarr", 8594},
+    {"darr", 8595},
+    {"harr", 8596},
+    {"crarr", 8629},
+    {"lArr", 8656},
+    {"uArr", 8657},
+    {"rArr", 8658},
+    {"dArr", 8659},
+    {"hArr", 8660},
+    {"forall", 8704},
+    {"part", 8706},
+    {"exist", 8707},
+    {"empty", 8709},
+    {"nabla", 8711},
+    {"isin", 8712},
+    {"notin", 8713},
+    {"ni", 8715},
+    {"prod", 8719},
+    {"sum", 8721},
+    {"minus", 8722},
+    {"lowast", 8727},
+    {"radic", 8730},
+    {"prop", 8733},
+    {"infin", 8734},
+    {"ang", 8736},
+    {"and", 8743},
+    {"or", 8744},
+    {"cap", 8745},
+    {"cup", 8746},
+    {"int", 8747},
+    {"there4", 8756},
+    {"sim", 8764},
+    {"cong", 8773},
+    {"asymp", 8776},
+    {"ne", 8800},
+    {"equiv", 8801},
+    {"le", 8804},
+    {"ge", 8805},
+    {"sub", 8834},
+    {"sup", 8835},
+    {"nsub", 8836},
+    {"sube", 8838},
+    {"supe", 8839},
+    {"oplus", 8853},
+    {"otimes", 8855},
+    {"perp", 8869},
+    {"sdot", 8901},
+    {"lceil", 8968},
+    {"rceil", 8969},
+    {"lfloor", 8970},
+    {"rfloor", 8971},
+    {"lang", 9001},
+    {"rang", 9002},
+    {"loz", 9674},
+    {"spades", 9824},
+    {"clubs", 9827},
+    {"hearts", 9829},
+    {"diams", 9830},
+    {"quot", 34},
+    {"amp", 38},
+    {"lt", 60},
+    {"gt", 62},
+    {"OElig", 338},
+    {"oelig", 339},
+    {"Scaron", 352},
+    {"scaron", 353},
+    {"Yuml", 376},
+    {"circ", 710},
+    {"tilde", 732},
+    {"ensp", 8194},
+    {"emsp", 8195},
+    {"thinsp", 8201},
+    {"zwnj", 8204},
+    {"zwj", 8205},
+    {"lrm", 8206},
+    {"rlm", 8207},
+    {"ndash", 8211},
+    {"mdash", 8212},
+    {"lsquo", 8216},
+    {"rsquo", 8217},
+    {"sbquo", 8218},
+    {"ldquo", 8220},
+    {"rdquo", 8221},
+    {"bdquo", 8222},
+    {"dagger", 8224},
+    {"Dagger", 8225},
+    {"permil", 8240},
+    {"lsaquo", 8249},
+    {"rsaquo", 8250},
+    {"euro", 8364},
+    {"apos", 39},
+}};
+
+constexpr std::size_t kMaxReferenceLength = 9;
+
+char FoldAscii(char16_t c) {
+    return static_cast<char>(c >= u'A' && c <= u'Z' ? c + 32 : c);
+}
+
+bool IsLowerCase(std::string_view name) {
+    return std::none_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+const std::unordered_map<std::string, char32_t>& FoldedNames() {
+    static const std::unordered_map<std::string, char32_t> names = [] {
+        std::unordered_map<std::string, char32_t> map;
+        for (const NamedReference& ref : kNamedReferences) {
+            std::string folded;
+            for (char c : ref.name) folded += FoldAscii(static_cast<char16_t>(c));
+            if (IsLowerCase(ref.name)) {
+                map[folded] = ref.codePoint;
+            } else {
+                map.emplace(folded, ref.codePoint);
+            }
+        }
+        return map;
+    }();
+    return names;
+}
+
+// The code point of a folded "#N" or "#xH" body; 0 when it is not one or is out of range.
+char32_t NumericReference(std::string_view body) {
+    const bool hex = body.size() > 1 && body[1] == 'x';
+    const std::string_view digits = body.substr(hex ? 2 : 1);
+    if (digits.empty()) return 0;
+    uint32_t value = 0;
+    for (char c : digits) {
+        uint32_t digit;
+        if (c >= '0' && c <= '9') digit = static_cast<uint32_t>(c - '0');
+        else if (hex && c >= 'a' && c <= 'f') digit = static_cast<uint32_t>(c - 'a' + 10);
+        else return 0;
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    // At most eight digits fit in a reference, so the value cannot overflow 32 bits.
+    if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+    return value;
+}
+
+// The character of the reference body between "&" and ";", or 0 when it is not decoded.
+char32_t ReferenceCharacter(std::u16string_view body) {
+    if (body.empty() || body.size() > kMaxReferenceLength) return 0;
+    std::string folded;
+    for (char16_t c : body) {
+        if (c >= 0x80) return 0;
+        folded += FoldAscii(c);
+    }
+    if (folded[0] == '#') return NumericReference(folded);
+    const auto& names = FoldedNames();
+    const auto found = names.find(folded);
+    return found == names.end() ? 0 : found->second;
+}
+
+void AppendCodePoint(std::u16string& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+        out += static_cast<char16_t>(cp);
+    }
+}
+
+}  // namespace
+
+std::u16string DecodeReferences(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t amp = text.find(u'&', i);
+        if (amp == std::u16string_view::npos) break;
+        out.append(text.substr(i, amp - i));
+        const std::size_t semicolon = text.substr(0, amp + kMaxReferenceLength + 2).find(u';', amp + 1);
+        const char32_t cp = semicolon == std::u16string_view::npos
+                                ? 0
+                                : ReferenceCharacter(text.substr(amp + 1, semicolon - amp - 1));
+        if (cp == 0) {
+            out += u'&';
+            i = amp + 1;
+        } else {
+            AppendCodePoint(out, cp);
+            i = semicolon + 1;
+        }
+    }
+    out.append(text.substr(i));
+    return out;
+}
+
+}  // namespace oryn7px

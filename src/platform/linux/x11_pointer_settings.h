@@ -1,0 +1,42 @@
+#pragma once
+// Pointer precision and speed for every X11 pointer device; wheel lines kept for the user.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/platform/pointer_settings.h"
+
+namespace oryn7px {
+
+class X11PointerSettings final : public PointerSettings {
+public:
+    // `wheelLinesFile` keeps the wheel lines, which X11 has no place for; `notice` hears what the
+    // log should say (once: that wheel lines are only kept).
+    X11PointerSettings(std::filesystem::path wheelLinesFile, std::function<void(const std::string&)> notice);
+
+    bool SetEnhancePrecision(bool on) override;
+    bool SetPointerSpeed(int32_t speed) override;
+    bool SetWheelLines(int32_t lines) override;
+
+    // The kept wheel lines, if any were stored.
+    std::optional<int32_t> WheelLines() const;
+
+    // libinput's acceleration speed for a pointer speed 1..20: linear onto -1..1.
+    static float LibinputSpeed(int32_t speed);
+
+private:
+    bool Apply();
+
+    std::filesystem::path wheelLinesFile_;
+    std::function<void(const std::string&)> notice_;
+    bool wheelNoticeGiven_ = false;
+    bool enhancePrecision_ = false;
+    int32_t speed_ = 10;
+};
+
+// $XDG_CONFIG_HOME (else ~/.config) /TAVIK/ORYN7PX/pointer.ini
+std::filesystem::path DefaultWheelLinesFile();
+
+}  // namespace oryn7px

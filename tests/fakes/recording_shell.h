@@ -1,0 +1,29 @@
+#pragma once
+// A shell that records each request and starts nothing.
+#include <string>
+#include <vector>
+
+#include "core/platform/shell.h"
+
+namespace oryn7px::testing {
+
+class RecordingShell final : public Shell {
+public:
+    bool PlaySoundAsync(const std::filesystem::path& file) override { return Record("sound " + file.string()); }
+    bool RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments) override {
+        std::string call = "run " + program.string();
+        for (const std::string& argument : arguments) call += " [" + argument + "]";
+        return Record(call);
+    }
+    bool Open(const std::string& target) override { return Record("open " + target); }
+
+    std::vector<std::string> calls;
+
+private:
+    bool Record(std::string call) {
+        calls.push_back(std::move(call));
+        return true;
+    }
+};
+
+}  // namespace oryn7px::testing

@@ -1,0 +1,42 @@
+// Any bytes as a language file or update description: decoding, indexing and every lookup.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/i18n/xml_doc.h"
+
+namespace {
+
+// Unknown code pages fall back to every byte as a character, as on a system without them.
+class ByteConverter final : public oryn7px::CodePageConverter {
+public:
+    std::optional<std::u16string> ToUtf16(uint32_t codePage, std::string_view bytes) const override {
+        if (codePage != oryn7px::kCodePageWindows1252) return std::nullopt;
+        std::u16string out;
+        for (char c : bytes) out += static_cast<char16_t>(static_cast<unsigned char>(c));
+        return out;
+    }
+    uint32_t AnsiCodePage() const override { return oryn7px::kCodePageWindows1252; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static const ByteConverter converter;
+    oryn7px::CXmlDoc doc(converter);
+    doc.LoadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    doc.GetSectionText("config", "str_main");
+    doc.GetSectionText("config", "k");
+    doc.GetSectionText("firmware", "version");
+    // Every child of the root level, then down the chain of first children.
+    doc.ResetPos();
+    while (doc.FindElement()) {
+        while (doc.FindChild({})) doc.GetChildText();
+    }
+    doc.ResetPos();
+    while (doc.FindChild({})) {
+        doc.GetChildText();
+        doc.EnterElement();
+    }
+    return 0;
+}
