@@ -18,7 +18,9 @@ namespace {
 
 namespace ib = info_box;
 
-const QColor kTextColour{83, 97, 103};
+// Light text: the box's pictures are dark.
+const QColor kTextColour{0xD2, 0xD6, 0xDC};
+const QColor kButtonText{0xBD, 0xBD, 0xC8};
 
 QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
@@ -57,7 +59,7 @@ CGDIBitmapBtn* CDlgInfo::AddButton(const QRect& rect, const QString& text, int r
     button->Create(rect, this, 0);
     // Pictures in the order normal, hover, pressed, disabled.
     button->SetPictures(rect, skins_[0], skins_[2], skins_[1], skins_[0]);
-    button->SetTextColours(kTextColour, Qt::white, Qt::white);
+    button->SetTextColours(kButtonText, Qt::white, Qt::white);
     button->SetText(text);
     connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
     return button;

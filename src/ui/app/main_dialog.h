@@ -14,6 +14,8 @@
 #include "core/base/message.h"
 #include "core/platform/device_presence.h"
 #include "ui/app/app_services.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/wnd_popup.h"
 
 namespace oryn7px {
 
@@ -24,7 +26,6 @@ class CDlgSts;
 class CDlgSupport;
 class CGDIBitmapBtn;
 class CIrrButton;
-class CMenuExA;
 class KeyPreFilter;
 class TrayIcon;
 
@@ -34,7 +35,7 @@ inline constexpr int kUpdaterDelayMs = 3000;
 inline constexpr int kArrivalRetryMs = 2500;
 inline constexpr int kCloseWaitMs = 500;
 
-class CQ580ZDriverDlg : public QWidget, private DevicePresenceListener {
+class CQ580ZDriverDlg : public QWidget, private DevicePresenceListener, private ApplyButtonControl {
     Q_OBJECT
 public:
     explicit CQ580ZDriverDlg(AppServices& services);
@@ -45,7 +46,7 @@ public:
     bool OnInitDialog();
 
     // The state the tests and the threads look at.
-    std::atomic<int32_t>& ApplyReady() { return applyReady_; }
+    std::atomic<int32_t>& ApplyReady() { return services_.shared.applyReady; }
     int SelectedPage() const { return nSelectedPage_; }
     QString HintText() const { return strHint_; }
     CIrrButton* Tab(int page) const { return tabs_[page - 1]; }
@@ -77,7 +78,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend class MainDialogTest;
 
     // Window build and pages (main_dialog.cpp).
     void BuildWindow();
@@ -100,6 +100,7 @@ private:
     void OnCommand(const Message& message);
     void OnDeviceChange(const Message& message);
     void OnClose(const Message& message);
+    void FinishClose();
 
     // Device and apply (main_dialog_device.cpp).
     bool HandOverToFlasher();
@@ -110,10 +111,14 @@ private:
     void TryOpenArrivedMouse();
     void OnRemoval();
     void StartUpdater();
+    void OnHostAction(const Message& message);
     void OnDeviceChange(DeviceChange change, const std::string& interfaceName) override;
+    void SetApplyButtonEnabled(bool enabled) override;
 
     AppServices& services_;
-    std::atomic<int32_t> applyReady_{1};
+    QtMessageTarget selfTarget_{this};
+    std::unique_ptr<QtMessageTarget> progressTarget_;
+    std::unique_ptr<ApplyWorker> worker_;
     std::array<QImage, 3> frames_;  // normal, over, down
     QImage flag_;
     QString strHint_;

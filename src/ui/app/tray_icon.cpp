@@ -8,6 +8,7 @@
 #include "core/app/app_texts.h"
 #include "core/app/window_layout.h"
 #include "core/base/messages.h"
+#include "core/device/hook_codes.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/xp_menu.h"
