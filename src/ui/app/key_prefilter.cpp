@@ -31,17 +31,18 @@ bool KeyPreFilter::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Space: return true;
         default: break;
     }
+    if (type == QEvent::KeyRelease) lastApplyKey_ = nullptr;
     if (type != QEvent::KeyPress || !(key->modifiers() & Qt::AltModifier) || key->isAutoRepeat()) return false;
-    // A key that a child ignores travels on to its parents: act on it once.
-    if (key == lastKey_ && key->timestamp() == lastTimestamp_) return false;
-    lastKey_ = key;
-    lastTimestamp_ = key->timestamp();
     if (key->key() == Qt::Key_F4) {
         actions_.hide();
         return true;
     }
-    // Alt+G applies and then goes on as an ordinary key.
-    if (key->key() == Qt::Key_G) actions_.apply();
+    // Alt+G applies and then goes on as an ordinary key; a key a child ignores travels on to its
+    // parents, so act on it once (a release always comes between two presses).
+    if (key->key() == Qt::Key_G && key != lastApplyKey_) {
+        lastApplyKey_ = key;
+        actions_.apply();
+    }
     return false;
 }
 

@@ -28,8 +28,7 @@ private:
 
     QWidget* mainWindow_;
     Actions actions_;
-    const QEvent* lastKey_ = nullptr;
-    quint64 lastTimestamp_ = 0;
+    const QEvent* lastApplyKey_ = nullptr;
 };
 
 }  // namespace oryn7px

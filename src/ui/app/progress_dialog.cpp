@@ -107,7 +107,7 @@ void CDlgProgress::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!normal_.isNull()) painter.drawImage(rect(), normal_);
     else painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
-    QFont font = SkinFont(QStringLiteral("Sans Serif"), 0, 400);
+    QFont font = SkinFont(QStringLiteral("Sans Serif"), 11, 400);
     font.setPointSize(8);
     painter.setFont(font);
     painter.setPen(QColor(0x80, 0x80, 0x80));
