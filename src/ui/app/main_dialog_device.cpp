@@ -134,6 +134,8 @@ void CQ580ZDriverDlg::RequestApply() {
     services_.progress.SetChinese(services_.state.bChinese == 1);
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();
+    // The modal window took the button's release: without this the next click would be lost.
+    applyButton_->SetHighlighted(false);
 }
 
 void CQ580ZDriverDlg::OnApplyDone(const Message&) { oryn7px::OnApplyDone(services_.store, services_.shared); }

@@ -20,12 +20,12 @@ SingleInstanceServer::SingleInstanceServer(QString socketPath, QObject* parent)
 
 SingleInstanceServer::Claim SingleInstanceServer::ClaimOrHandOver() {
     if (socketPath_.isEmpty()) return Claim::kUnavailable;
-    if (server_.listen(socketPath_)) return Claim::kFirst;
+    // Ask first: with access options set, listening replaces an existing socket file, so a
+    // failed listen cannot tell that another program runs.
     if (AskRunningToShow()) return Claim::kHandedOver;
-    // A socket left behind by a program that was killed: nobody answers, so take it over.
+    // Nobody answers: a socket left by a program that was killed, or none at all.
     QLocalServer::removeServer(socketPath_);
-    if (server_.listen(socketPath_)) return Claim::kFirst;
-    return AskRunningToShow() ? Claim::kHandedOver : Claim::kUnavailable;
+    return server_.listen(socketPath_) ? Claim::kFirst : Claim::kUnavailable;
 }
 
 bool SingleInstanceServer::AskRunningToShow() {
