@@ -3,7 +3,10 @@
 # unplugging while idle and during a pass, a second start, no mouse, bootloader.
 # Usage: gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
-if [[ -z ${DISPLAY:-} ]]; then exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"; fi
+# A display of its own: other tests grab buttons and keys on the shared one.
+if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
+  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
+fi
 gui=$1 emu=$2 cli=$3 built=$4
 work=$(mktemp -d)
 pids=()
