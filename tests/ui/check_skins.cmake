@@ -4,6 +4,7 @@ set(expected
   ProgressBar/Progress_Normal.png ProgressBar/Progress_Over.png
   up_normal.png up_select.png down_normal.png down_select.png delay_normal.png delay_select.png
   CursorMove_normal.png CursorMove_select.png
+  Main_Normal.bmp Light/LedSet_normal.bmp MacroSet_Normal.bmp Sts_Normal.bmp support_normal.bmp
   Menu/MenuNorL.BMP Menu/MenuOverL.BMP Menu/MenuDownL.BMP
   Menu/MenuNorHaveSub.BMP Menu/MenuOverHaveSub.BMP Menu/MenuDownHaveSub.BMP)
 foreach(number 128 129 1004 1005 1006 1007 1008 1009 1011 1012 160 161 162 163 164 165)

@@ -24,6 +24,8 @@ inline constexpr uint32_t UM_RESTORE_DEFAULTS = 0x806;
 inline constexpr uint32_t WM_CLOSE = 0x0010;
 inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 inline constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+// Device arrival and removal: wParam 0x8000 / 0x8004, lParam 1 when it is the mouse.
+inline constexpr uint32_t WM_DEVICECHANGE = 0x0219;
 // Skinned controls report to their parents with these.
 inline constexpr uint32_t WM_COMMAND = 0x0111;
 inline constexpr uint32_t WM_HSCROLL = 0x0114;

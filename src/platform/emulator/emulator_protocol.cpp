@@ -28,11 +28,13 @@ std::optional<uint64_t> NumberField(const json& request, const char* name) {
 
 json Enumerate(VirtualMouse& mouse) {
     json interfaces = json::array();
-    if (mouse.IsPlugged()) {
-        interfaces.push_back({{"path", VirtualMouse::kPath},
-                              {"vendor_id", 0x7F1D},
-                              {"product_id", 0x2C05},
-                              {"report_descriptor", ToHex(mouse.ReportDescriptor())}});
+    // The mouse's own listing, so its firmware-update mode shows the bootloader's IDs.
+    for (const HidInterfaceInfo& info : mouse.Enumerate()) {
+        const bool bootloader = info.featureValueCaps.empty();
+        interfaces.push_back({{"path", info.path},
+                              {"vendor_id", info.vendorId},
+                              {"product_id", info.productId},
+                              {"report_descriptor", bootloader ? std::string() : ToHex(mouse.ReportDescriptor())}});
     }
     json answer = Ok();
     answer["interfaces"] = interfaces;

@@ -14,6 +14,8 @@ namespace {
 
 constexpr uint16_t kVendorId = 0x7F1D;
 constexpr uint16_t kProductId = 0x2C05;
+constexpr uint16_t kBootloaderVendorId = 0x04D9;
+constexpr uint16_t kBootloaderProductId = 0x8022;
 constexpr size_t kOutputLength = 33;
 constexpr size_t kOutputData = 32;
 constexpr size_t kMaxViolations = 1000;
@@ -75,6 +77,7 @@ VirtualMouse::VirtualMouse(Clock& clock, VirtualMouseConfig config)
 
 std::vector<HidInterfaceInfo> VirtualMouse::Enumerate() {
     if (!IsPlugged()) return {};
+    if (config_.bootloader) return {HidInterfaceInfo{kPath, kBootloaderVendorId, kBootloaderProductId, {}}};
     auto parsed = ParseHidReportDescriptor(descriptor_.data(), descriptor_.size());
     return {HidInterfaceInfo{kPath, kVendorId, kProductId, std::move(parsed.featureValueCaps)}};
 }

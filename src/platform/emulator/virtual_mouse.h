@@ -22,6 +22,7 @@ struct VirtualMouseConfig {
     uint16_t reportCount = 32;
     uint32_t firmwareVersion = 103;  // answered as bytes version / 10, version % 10
     bool strictTiming = false;
+    bool bootloader = false;  // presents the firmware-update mode's IDs and no vendor collection
 };
 
 // Every command fits and the firmware answer fits the byte it is read from.

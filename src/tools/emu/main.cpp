@@ -26,13 +26,14 @@ std::atomic<bool> stopRequested{false};
 void RequestStop(int) { stopRequested = true; }
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: oryn7px-emu --socket PATH [--report-id N] [--report-count N] [--firmware N] [--strict-timing]\n"
+    out << "usage: oryn7px-emu --socket PATH [--report-id N] [--report-count N] [--firmware N] [--strict-timing] [--bootloader]\n"
            "       oryn7px-emu --socket PATH COMMAND...\n\n"
            "Without a command it serves a virtual ORYN7PX mouse on PATH until --quit.\n"
            "  --report-id N      report ID of the vendor collection, 1..255 (default 4)\n"
            "  --report-count N   report count of its feature value, 5..254 (default 32)\n"
            "  --firmware N       firmware version it reports, 0..2559 (default 103, shown as V 1.0.3)\n"
-           "  --strict-timing    refuse reports sent sooner than the protocol's pauses (5 ms tolerance)\n\n"
+           "  --strict-timing    refuse reports sent sooner than the protocol's pauses (5 ms tolerance)\n"
+           "  --bootloader       present the mouse in firmware-update mode (USB ID 04D9:8022)\n\n"
            "Commands to a running mouse, carried out in the order given:\n"
            "  --dump             print its state and report log as JSON\n"
            "  --plug, --unplug   connect or disconnect it\n"
@@ -142,6 +143,9 @@ int main(int argc, char** argv) {
             const auto version = value(kMaxVirtualFirmwareVersion);
             if (!version) return std::cerr << "oryn7px-emu: --firmware takes 0..2559\n", kExitUsage;
             config.firmwareVersion = *version;
+            daemonOptions = true;
+        } else if (arg == "--bootloader") {
+            config.bootloader = true;
             daemonOptions = true;
         } else if (arg == "--strict-timing") {
             config.strictTiming = true;

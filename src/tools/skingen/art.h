@@ -11,6 +11,7 @@ void DrawDialogs(const QString& root);
 void DrawControls(const QString& root);
 void DrawIcons(const QString& root);
 void DrawTrophies(const QString& root);
+void DrawPages(const QString& root);
 
 // Pictures the gallery shows beside the controls.
 QImage FlagPicture(int language, QSize size);

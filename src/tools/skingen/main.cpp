@@ -21,6 +21,7 @@ void DrawAll(const QString& skins) {
     DrawControls(skins);
     DrawIcons(skins);
     DrawTrophies(skins);
+    DrawPages(skins);
 }
 
 int Usage() {

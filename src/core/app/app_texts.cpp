@@ -1,0 +1,50 @@
+#include "core/app/app_texts.h"
+
+#include "core/app/single_instance.h"
+
+namespace oryn7px {
+
+namespace {
+
+std::u16string ModelCode() {
+    const std::string code = kModelCode;
+    return std::u16string(code.begin(), code.end());
+}
+
+}  // namespace
+
+std::u16string FormatOnce(std::u16string_view format, std::u16string_view value) {
+    const size_t at = format.find(u"%s");
+    if (at == std::u16string_view::npos) return std::u16string(format);
+    std::u16string text(format.substr(0, at));
+    text += value;
+    text += format.substr(at + 2);
+    return text;
+}
+
+std::u16string MainWindowTitle() { return FormatOnce(u"Tavik %s Gaming Mouse Driver", ModelCode()); }
+std::u16string InfoBoxWindowTitle() { return FormatOnce(u"Tavik%sInfoDlg", ModelCode()); }
+std::u16string ProgressWindowTitle() { return FormatOnce(u"Tavik%sProcessDlg", ModelCode()); }
+
+std::u16string MouseNotFoundText(bool chinese) {
+    return FormatOnce(chinese ? u"没有找到%s游戏鼠标." : u"The %s gaming mouse cannot be found.", ModelCode());
+}
+
+std::u16string MouseFoundText(bool chinese) {
+    return FormatOnce(chinese ? u"发现%s游戏鼠标." : u"The %s gaming mouse is found.", ModelCode());
+}
+
+std::u16string InfoBoxTitle(bool chinese) { return chinese ? u"提示" : u"Tips"; }
+std::u16string OkText(bool chinese) { return chinese ? u"确定" : u"OK"; }
+std::u16string CancelText(bool chinese) { return chinese ? u"取消" : u"Cancel"; }
+
+std::u16string CountDownOkText(bool chinese, int seconds) {
+    const std::string number = std::to_string(seconds);
+    return (chinese ? u"确定 (" : u"OK (") + std::u16string(number.begin(), number.end()) + u"s)";
+}
+
+std::u16string ProgressText(bool chinese) {
+    return chinese ? u"更新进行中，请稍候..." : u"Updating is in progress, please wait…";
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,27 @@
+#pragma once
+// The program's built-in texts that are not in the language files: Simplified Chinese and
+// English pairs, chosen by bChinese at the moment they are shown.
+#include <string>
+#include <string_view>
+
+namespace oryn7px {
+
+// "Tavik ORYN7PX Gaming Mouse Driver": window title, tray tip and balloon text.
+std::u16string MainWindowTitle();
+std::u16string InfoBoxWindowTitle();      // "TavikORYN7PXInfoDlg"
+std::u16string ProgressWindowTitle();     // "TavikORYN7PXProcessDlg"
+
+std::u16string MouseNotFoundText(bool chinese);
+std::u16string MouseFoundText(bool chinese);
+
+std::u16string InfoBoxTitle(bool chinese);
+std::u16string OkText(bool chinese);
+std::u16string CancelText(bool chinese);
+// "OK (5s)" / "确定 (5s)".
+std::u16string CountDownOkText(bool chinese, int seconds);
+std::u16string ProgressText(bool chinese);
+
+// Replaces the first "%s" of `format` with `value`; a format without one is returned as it is.
+std::u16string FormatOnce(std::u16string_view format, std::u16string_view value);
+
+}  // namespace oryn7px

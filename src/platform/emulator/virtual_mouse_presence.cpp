@@ -1,0 +1,18 @@
+#include "platform/emulator/virtual_mouse_presence.h"
+
+#include "platform/emulator/polling_device_presence.h"
+
+namespace oryn7px {
+
+bool VirtualMousePresence::Start(DevicePresenceListener& listener) {
+    mouse_.SetPresenceListener([this, &listener](bool plugged) {
+        const std::vector<HidInterfaceInfo> interfaces = mouse_.Enumerate();
+        const std::string name = interfaces.empty() ? "VID_7F1D&PID_2C05" : InterfaceNameOf(interfaces.front());
+        listener.OnDeviceChange(plugged ? DeviceChange::Arrival : DeviceChange::Removal, name);
+    });
+    return true;
+}
+
+void VirtualMousePresence::Stop() { mouse_.SetPresenceListener({}); }
+
+}  // namespace oryn7px

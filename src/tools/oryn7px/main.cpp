@@ -1,0 +1,24 @@
+// oryn7px: the configuration program. Its one option, --virtual-mouse, runs it with an
+// in-process virtual mouse; ORYN7PX_EMULATOR=<socket> uses the mouse of oryn7px-emu.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "ui/app/driver_app.h"
+
+int main(int argc, char** argv) {
+    oryn7px::AppOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--virtual-mouse") == 0) {
+            options.virtualMouse = true;
+        } else {
+            std::fprintf(stderr, "usage: oryn7px [--virtual-mouse]\n");
+            return 2;
+        }
+    }
+    QApplication app(argc, argv);
+    // Hidden in the tray and between boxes the program has no window open, and keeps running.
+    QApplication::setQuitOnLastWindowClosed(false);
+    oryn7px::CQ580ZDriverApp driverApp(options);
+    return driverApp.InitInstance();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What the main window works with: the settings, the files, the device link, the input hooks
+// and the shared flags, set up once by the application object (or by a test).
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "core/app/host_actions.h"
+#include "core/app/log.h"
+#include "core/base/clock.h"
+#include "core/device/apply_worker.h"
+#include "core/device/input_hooks.h"
+#include "core/device/usb_driver.h"
+#include "core/i18n/string_table.h"
+#include "core/platform/bootloader_probe.h"
+#include "core/platform/device_presence.h"
+#include "core/platform/pointer_settings.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/macro_library.h"
+#include "core/settings/profile_store.h"
+#include "core/settings/settings_state.h"
+
+namespace oryn7px {
+
+class CDlgProgress;
+
+// Starts a program with its arguments, detached; false when it cannot.
+using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+struct AppServices {
+    SettingsState& state;
+    ProfileStore& store;
+    MacroLibrary& library;
+    UserMessages& messages;
+    StringTable& strings;
+    CUSBDriver& driver;
+    Clock& clock;  // start-up's pauses and the worker's protocol pauses
+    BootloaderProbe& bootloader;
+    DevicePresence* presence;  // null: the mouse is not followed
+    ApplyShared& shared;
+    PointerSettings& pointer;
+    InputHooks* hooks;          // null where the desktop's input cannot be seen
+    HostActions* hostActions;   // null without hooks
+    CLog* log;
+    CDlgProgress& progress;
+    QString programFolder;
+    StartProgram startProgram;
+};
+
+}  // namespace oryn7px

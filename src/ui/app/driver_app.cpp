@@ -1,0 +1,101 @@
+#include "ui/app/driver_app.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+#include "core/app/single_instance.h"
+#include "core/base/messages.h"
+#include "core/i18n/languages.h"
+#include "platform/emulator/hid_bootloader_probe.h"
+#include "platform/emulator/polling_device_presence.h"
+#include "platform/emulator/virtual_mouse_presence.h"
+#include "platform/linux/runtime_dir.h"
+#include "platform/linux/sysfs_bootloader_probe.h"
+#include "platform/linux/udev_device_presence.h"
+#include "ui/app/main_dialog.h"
+#include "ui/app/progress_dialog.h"
+#include "ui/app/single_instance_server.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
+    : strAppDir(ProgramFolder()),
+      options_(options),
+      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment)),
+      strings_(converter_),
+      state_(std::make_unique<SettingsState>()),
+      messages_([this] { return state_->bChinese == 1; }),
+      store_(*state_, paths_, writer_, messages_, strings_),
+      library_(*state_, paths_, writer_, messages_, strings_, clock_),
+      backend_(ChooseHidBackend(options.virtualMouse, clock_)),
+      driver_(*backend_.backend, clock_),
+      log_(logFiles_),
+      pointer_(DefaultWheelLinesFile(), [this](const std::string& notice) { OnHookNotice(notice); }),
+      hookBackend_([this](const std::string& notice) { OnHookNotice(notice); }),
+      hooks_(hookBackend_),
+      hostActions_(state_->profile, shell_, log_, LogFilePath(paths_.TempFolder())) {
+    ChoosePresenceAndProbe();
+}
+
+CQ580ZDriverApp::~CQ580ZDriverApp() {
+    dialog_.reset();
+    if (presence_) presence_->Stop();
+}
+
+void CQ580ZDriverApp::ChoosePresenceAndProbe() {
+    switch (backend_.kind) {
+        case HidBackendKind::System:
+            bootloader_ = std::make_unique<SysfsBootloaderProbe>();
+            presence_ = std::make_unique<UdevDevicePresence>();
+            break;
+        case HidBackendKind::Emulator:
+            bootloader_ = std::make_unique<HidBootloaderProbe>(*backend_.backend);
+            presence_ = std::make_unique<PollingDevicePresence>(*backend_.backend);
+            break;
+        case HidBackendKind::InProcess:
+            bootloader_ = std::make_unique<HidBootloaderProbe>(*backend_.backend);
+            presence_ = std::make_unique<VirtualMousePresence>(*backend_.virtualMouse);
+            break;
+    }
+}
+
+void CQ580ZDriverApp::OnHookNotice(const std::string& notice) {
+    WriteLogEntry(log_, LogFilePath(paths_.TempFolder()), notice, CLog::kWarning);
+}
+
+int CQ580ZDriverApp::InitInstance() {
+    const std::string runtimeDir = UserRuntimeDir();
+    singleInstance_ = std::make_unique<SingleInstanceServer>(
+        runtimeDir.empty() ? QString() : QString::fromStdString(SingleInstanceSocketPath(runtimeDir)));
+    if (singleInstance_->ClaimOrHandOver() == SingleInstanceServer::Claim::kHandedOver) return 0;
+
+    // Every text has its Simplified Chinese value before any window exists.
+    strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));
+    progress_ = std::make_unique<CDlgProgress>();
+    services_ = std::make_unique<AppServices>(AppServices{
+        *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,
+        pointer_, &hooks_, &hostActions_, &log_, *progress_, strAppDir,
+        [this](const QString& program, const QStringList& arguments) {
+            std::vector<std::string> args;
+            for (const QString& argument : arguments) args.push_back(argument.toStdString());
+            return shell_.RunProgram(program.toStdString(), args);
+        }});
+    dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
+    QEventLoop modalLoop;
+    bool ended = false;
+    QObject::connect(dialog_.get(), &CQ580ZDriverDlg::Ended, &modalLoop, [&] {
+        ended = true;
+        modalLoop.quit();
+    });
+    singleInstance_->SetShowHandler(
+        [this] { PostMessageTo(dialog_.get(), {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK}); });
+    dialog_->OnInitDialog();
+    if (!ended) modalLoop.exec();
+    // The launcher waits for this socket to go quiet before it starts the program again.
+    singleInstance_->Close();
+    return 0;
+}
+
+}  // namespace oryn7px

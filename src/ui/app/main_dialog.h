@@ -1,0 +1,150 @@
+#pragma once
+// CQ580ZDriverDlg: the program's only top-level window. It hosts the five pages, the profile
+// and apply buttons and the hint bar, and is where the worker, the pages, the tray and the
+// device notices meet, by posted messages.
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <atomic>
+#include <memory>
+
+#include "core/base/message.h"
+#include "core/platform/device_presence.h"
+#include "ui/app/app_services.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/wnd_popup.h"
+
+namespace oryn7px {
+
+class CDlgLEDSet;
+class CDlgMacro;
+class CDlgMainSet;
+class CDlgSts;
+class CDlgSupport;
+class CGDIBitmapBtn;
+class CIrrButton;
+class KeyPreFilter;
+class TrayIcon;
+
+inline constexpr int kPageCount = 5;
+inline constexpr uint32_t kLanguageAtStartUp = 0x110;
+inline constexpr int kUpdaterDelayMs = 3000;
+inline constexpr int kArrivalRetryMs = 2500;
+inline constexpr int kCloseWaitMs = 500;
+
+class CQ580ZDriverDlg : public QWidget, private DevicePresenceListener, private ApplyButtonControl {
+    Q_OBJECT
+public:
+    explicit CQ580ZDriverDlg(AppServices& services);
+    ~CQ580ZDriverDlg() override;
+
+    // The start-up order of the main window. False when the program is to end (the close
+    // sequence has been posted): bootloader hand-off or no mouse.
+    bool OnInitDialog();
+
+    // The state the tests and the threads look at.
+    std::atomic<int32_t>& ApplyReady() { return services_.shared.applyReady; }
+    int SelectedPage() const { return nSelectedPage_; }
+    QString HintText() const { return strHint_; }
+    CIrrButton* Tab(int page) const { return tabs_[page - 1]; }
+    CIrrButton* ProfileButton(int profile) const { return profileButtons_[profile - 1]; }
+    CIrrButton* ApplyButton() const { return applyButton_; }
+    CGDIBitmapBtn* LanguageButton() const { return languageButton_; }
+    CGDIBitmapBtn* HideButton() const { return hideButton_; }
+    CMenuExA* LanguagePopup() const { return languagePopup_; }
+    CDlgMainSet* MainPage() const { return mainPage_; }
+    CDlgLEDSet* LedPage() const { return ledPage_; }
+    CDlgMacro* MacroPage() const { return macroPage_; }
+    CDlgSts* StsPage() const { return stsPage_; }
+    CDlgSupport* SupportPage() const { return supportPage_; }
+    QWidget* Page(int page) const;
+    bool IsArrivalRetrying() const { return arrivalRetry_.isActive(); }
+
+signals:
+    // The close sequence has finished: the program ends.
+    void Ended();
+    // An apply pass was requested and the progress window is about to run.
+    void ApplyStarted();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+
+    // Window build and pages (main_dialog.cpp).
+    void BuildWindow();
+    void CreatePages();
+    void SetTooltips();
+    void SwitchPage(int page);
+    void SelectProfile(int profile);
+    void ShowProfileSelection();
+    void OpenLanguagePopup();
+    void HideToTray();
+    void ShowFromTray();
+
+    // Message handlers.
+    void OnSetLanguage(const Message& message);
+    void OnTrayNotify(const Message& message);
+    void OnApplyDone(const Message& message);
+    void OnApplyFailed(const Message& message);
+    void OnShowHint(const Message& message);
+    void OnRestoreDefaults(const Message& message);
+    void OnCommand(const Message& message);
+    void OnDeviceChange(const Message& message);
+    void OnClose(const Message& message);
+    void FinishClose();
+
+    // Device and apply (main_dialog_device.cpp).
+    bool HandOverToFlasher();
+    bool OpenMouseAtStartUp();
+    void ReadFirmwareVersion();
+    void RequestApply();
+    void OnArrival();
+    void TryOpenArrivedMouse();
+    void OnRemoval();
+    void StartUpdater();
+    void OnHostAction(const Message& message);
+    void OnDeviceChange(DeviceChange change, const std::string& interfaceName) override;
+    void SetApplyButtonEnabled(bool enabled) override;
+
+    AppServices& services_;
+    QtMessageTarget selfTarget_{this};
+    std::unique_ptr<QtMessageTarget> progressTarget_;
+    std::unique_ptr<ApplyWorker> worker_;
+    std::array<QImage, 3> frames_;  // normal, over, down
+    QImage flag_;
+    QString strHint_;
+    int nSelectedPage_ = 1;
+    bool bClosing_ = false;
+    QPoint dragOffset_;
+    bool bDragging_ = false;
+
+    CGDIBitmapBtn* minimiseButton_ = nullptr;
+    CGDIBitmapBtn* hideButton_ = nullptr;
+    CGDIBitmapBtn* languageButton_ = nullptr;
+    std::array<CIrrButton*, kPageCount> tabs_{};
+    std::array<CIrrButton*, kPageCount> profileButtons_{};
+    CIrrButton* applyButton_ = nullptr;
+    QPointer<CMenuExA> languagePopup_;
+
+    CDlgMainSet* mainPage_ = nullptr;
+    CDlgLEDSet* ledPage_ = nullptr;
+    CDlgMacro* macroPage_ = nullptr;
+    CDlgSts* stsPage_ = nullptr;
+    CDlgSupport* supportPage_ = nullptr;
+
+    TrayIcon* tray_ = nullptr;
+    KeyPreFilter* keyFilter_ = nullptr;
+    QTimer updaterTimer_;
+    QTimer arrivalRetry_;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,244 @@
+// The main window's start-up order, its hand-shake with the apply worker, the mouse coming and
+// going, and the close sequence.
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QPixmap>
+#include <QSaveFile>
+
+#include "core/app/app_texts.h"
+#include "core/app/apply_handshake.h"
+#include "core/app/bootloader_check.h"
+#include "core/app/device_presence_rules.h"
+#include "core/app/ini_text.h"
+#include "core/app/window_layout.h"
+#include "core/base/messages.h"
+#include "core/i18n/languages.h"
+#include "ui/app/key_prefilter.h"
+#include "ui/app/main_dialog.h"
+#include "ui/app/progress_dialog.h"
+#include "ui/app/tray_icon.h"
+#include "ui/pages/dlg_led_set.h"
+#include "ui/pages/dlg_macro.h"
+#include "ui/pages/dlg_main_set.h"
+#include "ui/pages/dlg_sts.h"
+#include "ui/pages/dlg_support.h"
+#include "ui/skin/irr_button.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+namespace {
+
+constexpr int kStartUpOpenAttempts = 10;
+constexpr uint32_t kStartUpOpenPauseMs = 500;
+
+QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// "Language"/"Type" for the flashing tool; a folder or file that cannot be written is no error.
+void WriteFlasherLanguage(const QString& programFolder, bool chinese) {
+    const QString path = QDir(programFolder).filePath(QStringLiteral("FWUpdate/Config.ini"));
+    QFile current(path);
+    const QByteArray old = current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
+    const std::string updated = SetIniValue(old.toStdString(), "Language", "Type", chinese ? "1" : "0");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(updated.data(), static_cast<qint64>(updated.size()));
+    file.commit();
+}
+
+int ReadLanguageType(const QString& programFolder) {
+    QFile file(QDir(programFolder).filePath(QStringLiteral("skins/languagetype.ini")));
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    return ReadIniInt(file.readAll().toStdString(), "languagetype", "value", 0);
+}
+
+}  // namespace
+
+bool CQ580ZDriverDlg::OnInitDialog() {
+    setWindowIcon(QIcon(QPixmap::fromImage(LoadResource(resources::kAppIcon))));
+
+    // The language the skins were made for, before Language.cfg's choice arrives.
+    const bool chinese = ReadLanguageType(services_.programFolder) == 1;
+    services_.state.bChinese = chinese ? 1 : 0;
+    const int firstLanguage = chinese ? kLanguageSimplifiedChinese : kLanguageEnglish;
+    services_.strings.LoadLanguageFile(LanguageFilePath(services_.programFolder.toStdString(), firstLanguage));
+    flag_ = LoadResource(FindLanguage(firstLanguage)->buttonPictureId);
+    WriteFlasherLanguage(services_.programFolder, chinese);
+
+    if (HandOverToFlasher()) return false;
+
+    setWindowTitle(Q(MainWindowTitle()));
+    services_.library.LoadMacroLibrary();
+    BuildWindow();
+    CreatePages();
+    tray_ = new TrayIcon(this);
+    tray_->Add();
+    keyFilter_ = new KeyPreFilter(this, {[this] { HideToTray(); },
+                                         [this] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(applyButton_)}); }});
+    services_.store.LoadProfileIndex();
+    ShowProfileSelection();
+    if (services_.presence) services_.presence->Start(*this);
+    PostMessageTo(this, {UM_SET_LANGUAGE, kLanguageAtStartUp, services_.store.ReadLanguageNumber(1)});
+
+    if (!services_.driver.InitLink()) {
+        show();
+        return true;
+    }
+    const bool opened = OpenMouseAtStartUp();
+    mainPage_->RefreshFromProfile();
+    ledPage_->RefreshFromProfile();
+    if (!opened) {
+        services_.messages.ShowCountDownBox(MouseNotFoundText(services_.state.bChinese == 1));
+        PostMessageTo(this, {WM_CLOSE, 0, 0});
+        return false;
+    }
+
+    worker_ = std::make_unique<ApplyWorker>(ApplyWorkerLinks{services_.driver, services_.state, services_.pointer,
+                                                             services_.clock, services_.shared, selfTarget_,
+                                                             *progressTarget_, services_.hooks, this, services_.log});
+    worker_->Start();
+    ReadFirmwareVersion();
+    show();
+    raise();
+    activateWindow();
+    if (services_.hooks) StartHostActionHooks(*services_.hooks, &selfTarget_, services_.state.profile);
+    updaterTimer_.start(kUpdaterDelayMs);
+    return true;
+}
+
+bool CQ580ZDriverDlg::HandOverToFlasher() {
+    if (!LookForBootloader(services_.bootloader, services_.clock)) return false;
+    // A missing flashing tool fails silently; the program closes either way.
+    services_.startProgram(QDir(services_.programFolder).filePath(QStringLiteral("FWUpdate/RoruziVI")),
+                           {QString::fromLatin1(FlasherArgument(services_.state.bChinese == 1))});
+    PostMessageTo(this, {WM_CLOSE, 0, 0});
+    return true;
+}
+
+bool CQ580ZDriverDlg::OpenMouseAtStartUp() {
+    return OpenDeviceRetrying(services_.driver, services_.clock, kStartUpOpenAttempts, kStartUpOpenPauseMs);
+}
+
+void CQ580ZDriverDlg::ReadFirmwareVersion() {
+    uint32_t version = 0;
+    const bool read = services_.driver.ReadFirmwareVersion(&version);
+    supportPage_->SetFirmwareVersionText(read && version != 0 ? QString::number(version) : QString());
+}
+
+void CQ580ZDriverDlg::RequestApply() {
+    // A second request while the progress window is up would start a second pass behind it.
+    if (services_.progress.isVisible() || !worker_) return;
+    if (!oryn7px::RequestApply(services_.shared)) return;
+    emit ApplyStarted();
+    services_.progress.SetChinese(services_.state.bChinese == 1);
+    services_.progress.SetCentreWindow(this);
+    services_.progress.RunModal();
+    // The modal window took the button's release: without this the next click would be lost.
+    applyButton_->SetHighlighted(false);
+}
+
+void CQ580ZDriverDlg::OnApplyDone(const Message&) { oryn7px::OnApplyDone(services_.store, services_.shared); }
+
+void CQ580ZDriverDlg::OnApplyFailed(const Message& message) {
+    oryn7px::OnApplyFailed(message.lParam, services_.shared, services_.messages);
+    applyButton_->SetHighlighted(false);
+}
+
+void CQ580ZDriverDlg::SetApplyButtonEnabled(bool enabled) {
+    // Called on the worker's thread: the button changes on the UI thread.
+    QMetaObject::invokeMethod(
+        this, [this, enabled] { if (applyButton_ && !bClosing_) applyButton_->setEnabled(enabled); },
+        Qt::QueuedConnection);
+}
+
+void CQ580ZDriverDlg::OnHostAction(const Message& message) {
+    if (services_.hostActions) services_.hostActions->OnHostAction(message.wParam, message.lParam);
+}
+
+void CQ580ZDriverDlg::OnDeviceChange(DeviceChange change, const std::string& interfaceName) {
+    PostMessageTo(this, {WM_DEVICECHANGE, static_cast<uintptr_t>(change), IsMouseInterfaceName(interfaceName) ? 1 : 0});
+}
+
+void CQ580ZDriverDlg::OnDeviceChange(const Message& message) {
+    if (message.lParam != 1) return;
+    if (message.wParam == static_cast<uintptr_t>(DeviceChange::Arrival)) OnArrival();
+    if (message.wParam == static_cast<uintptr_t>(DeviceChange::Removal)) OnRemoval();
+}
+
+void CQ580ZDriverDlg::OnArrival() {
+    arrivalRetry_.stop();
+    TryOpenArrivedMouse();
+}
+
+void CQ580ZDriverDlg::TryOpenArrivedMouse() {
+    // Retried every 2.5 s from a timer, so the window stays usable while the mouse settles; a
+    // removal ends the retries.
+    if (!services_.driver.OpenDevice()) {
+        if (!arrivalRetry_.isActive()) arrivalRetry_.start();
+        return;
+    }
+    arrivalRetry_.stop();
+    ReadFirmwareVersion();
+    if (services_.hooks) services_.hooks->InstallInputHooks(&selfTarget_);
+    switch (DecideArrivalNotice(services_.shared.applyReady, services_.shared.nDeviceState)) {
+        case ArrivalNotice::kRepairApplyReady:
+            services_.shared.applyReady = 1;
+            applyButton_->SetHighlighted(false);
+            break;
+        case ArrivalNotice::kShowFound:
+            services_.messages.ShowCountDownBox(MouseFoundText(services_.state.bChinese == 1));
+            break;
+        case ArrivalNotice::kNone: break;
+    }
+}
+
+void CQ580ZDriverDlg::OnRemoval() {
+    arrivalRetry_.stop();
+    services_.driver.CloseDevice();
+    if (services_.hooks) services_.hooks->RemoveInputHooks();
+    switch (DecideRemovalAction(services_.shared.applyReady, services_.shared.nDeviceState)) {
+        case RemovalAction::kNone: return;
+        case RemovalAction::kEndOfWrite: services_.shared.nDeviceState = kDeviceIdle; return;
+        case RemovalAction::kEndProgram:
+            services_.messages.ShowCountDownBox(MouseNotFoundText(services_.state.bChinese == 1));
+            PostMessageTo(this, {WM_CLOSE, 0, 0});
+            return;
+    }
+}
+
+void CQ580ZDriverDlg::StartUpdater() {
+    services_.startProgram(QDir(services_.programFolder).filePath(QStringLiteral("tavik_update/TavikUpdate")), {});
+}
+
+void CQ580ZDriverDlg::OnClose(const Message&) {
+    if (bClosing_) return;
+    bClosing_ = true;
+    if (macroPage_) macroPage_->SaveMacroTable();
+    if (tray_) tray_->Remove();
+    for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(ledPage_),
+                          static_cast<QWidget*>(macroPage_), static_cast<QWidget*>(stsPage_),
+                          static_cast<QWidget*>(supportPage_)}) {
+        delete page;
+    }
+    mainPage_ = nullptr;
+    ledPage_ = nullptr;
+    macroPage_ = nullptr;
+    stsPage_ = nullptr;
+    supportPage_ = nullptr;
+    arrivalRetry_.stop();
+    updaterTimer_.stop();
+    if (services_.presence) services_.presence->Stop();
+    services_.driver.CloseDevice();
+    services_.driver.ShutdownLink();
+    // The worker leaves its loop when it wakes (after a running pass, which fails on the closed link).
+    if (worker_) worker_->Stop();
+    QTimer::singleShot(kCloseWaitMs, this, &CQ580ZDriverDlg::FinishClose);
+}
+
+void CQ580ZDriverDlg::FinishClose() {
+    hide();
+    emit Ended();
+}
+
+}  // namespace oryn7px

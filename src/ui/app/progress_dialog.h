@@ -1,0 +1,53 @@
+#pragma once
+// The progress window shown modally while the apply worker writes the mouse. The worker moves
+// its bar with UM_APPLY_PROGRESS and closes it with WM_CLOSE; the user cannot close it.
+#include <QDialog>
+#include <QImage>
+#include <QPointer>
+
+#include "core/base/message.h"
+
+namespace oryn7px {
+
+class CPngHProgressBar;
+
+class CDlgProgress : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kBarControlId = 777;
+    static constexpr int kCloseDelayMs = 500;
+
+    CDlgProgress();
+
+    // The window it centres over when shown (the main window), if any.
+    void SetCentreWindow(QWidget* window) { centreOver_ = window; }
+    void SetChinese(bool chinese) { bChinese_ = chinese; }
+    // A fresh run: pictures loaded anew, bar at 0, placed, then the modal loop.
+    int RunModal();
+
+    int Position() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override {}
+
+private:
+    void OnApplyProgress(const Message& message);
+    void OnClose(const Message& message);
+    void Place();
+
+    QImage normal_;
+    QImage over_;
+    CPngHProgressBar* bar_ = nullptr;
+    QPointer<QWidget> centreOver_;
+    bool bChinese_ = false;
+    bool bClosing_ = false;
+    bool bHoldingFull_ = false;
+    int nRun_ = 0;  // a late close from an earlier run must not end this one
+};
+
+}  // namespace oryn7px

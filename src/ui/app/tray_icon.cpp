@@ -1,0 +1,44 @@
+#include "ui/app/tray_icon.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QWidget>
+
+#include "core/app/app_texts.h"
+#include "core/app/window_layout.h"
+#include "core/base/messages.h"
+#include "core/device/hook_codes.h"
+#include "ui/skin/message_event.h"
+#include "ui/skin/skin_resources.h"
+#include "ui/skin/xp_menu.h"
+
+namespace oryn7px {
+
+TrayIcon::TrayIcon(QObject* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
+    connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick) PostMessageTo(mainWindow_, {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK});
+        if (reason == QSystemTrayIcon::Context) PostMessageTo(mainWindow_, {UM_TRAY_NOTIFY, 0, WM_RBUTTONUP});
+    });
+}
+
+void TrayIcon::Add() {
+    const QString title = QString::fromStdU16String(MainWindowTitle());
+    icon_.setIcon(QIcon(QPixmap::fromImage(LoadResource(resources::kAppIcon))));
+    icon_.setToolTip(title);
+    icon_.show();
+    icon_.showMessage(QStringLiteral("Running"), title, QSystemTrayIcon::Information, kBalloonTimeoutMs);
+}
+
+void TrayIcon::Remove() { icon_.hide(); }
+
+void TrayIcon::RunMenu(QWidget* mainWindow) {
+    CXPMenu menu;
+    menu.AddItem(kTrayCommandConfig, QStringLiteral("Config"), resources::kTrayConfigIcon, resources::kTrayConfigIcon);
+    menu.AddItem(kTrayCommandExit, QStringLiteral("Exit"), resources::kTrayExitIcon, resources::kTrayExitIcon);
+    if (mainWindow->isVisible()) mainWindow->activateWindow();
+    if (const QAction* chosen = menu.exec(QCursor::pos()))
+        PostMessageTo(mainWindow, {WM_COMMAND, chosen->data().toUInt(), 0});
+}
+
+}  // namespace oryn7px

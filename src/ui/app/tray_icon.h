@@ -1,0 +1,32 @@
+#pragma once
+// The program's icon in the notification area. Its clicks reach the main window as
+// UM_TRAY_NOTIFY with the mouse message, as a second start's "show" does.
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace oryn7px {
+
+inline constexpr uint32_t kTrayCommandConfig = 0x6000;
+inline constexpr uint32_t kTrayCommandExit = 0x6001;
+inline constexpr int kBalloonTimeoutMs = 5000;
+
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    explicit TrayIcon(QObject* mainWindow);
+
+    // Adds the icon; the tray shows the "Running" balloon once.
+    void Add();
+    void Remove();
+    bool IsAdded() const { return icon_.isVisible(); }
+
+    // The owner-drawn menu "Config" / "Exit" at the cursor; the chosen entry reaches the main
+    // window as WM_COMMAND with its command id. The menu is gone when this returns.
+    static void RunMenu(QWidget* mainWindow);
+
+private:
+    QObject* mainWindow_;
+    QSystemTrayIcon icon_;
+};
+
+}  // namespace oryn7px

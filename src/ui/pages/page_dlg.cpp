@@ -1,0 +1,30 @@
+#include "ui/pages/page_dlg.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/app/window_layout.h"
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+CPageDlg::CPageDlg(QWidget* mainWindow, const QString& picture)
+    : QWidget(mainWindow), picture_(LoadSkinImage(picture)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const LayoutRect& area = main_window::kPageArea;
+    const QSize size = picture_.isNull() ? QSize(area.Width(), area.Height()) : picture_.size();
+    setGeometry(area.left, area.top, size.width(), size.height());
+}
+
+void CPageDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isNull()) painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
+    else painter.drawImage(0, 0, picture_);
+}
+
+void CPageDlg::mousePressEvent(QMouseEvent* event) {
+    // A press on the page's free space drags the main window, as on the frame.
+    event->ignore();
+}
+
+}  // namespace oryn7px

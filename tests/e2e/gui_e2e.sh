@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The program under X11 against oryn7px-emu: window, apply by click, a refused command,
+# unplugging while idle and during a pass, a second start, no mouse, bootloader.
+# Usage: gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
+set -euo pipefail
+# A display of its own: other tests grab buttons and keys on the shared one.
+if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
+  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
+fi
+gui=$1 emu=$2 cli=$3 built=$4
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() {  # wait_for SECONDS COMMAND...
+  local limit=$(( $1 * 10 )); shift
+  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# A program folder of its own, so the test can put a flashing tool in it.
+program=$work/program
+mkdir -p "$program/FWUpdate"
+cp "$gui" "$program/oryn7px"
+ln -s "$built/skins" "$program/skins"
+ln -s "$built/Language" "$program/Language"
+printf '#!/bin/sh\necho "$@" > "%s/flasher-ran"\n' "$work" >"$program/FWUpdate/RoruziVI"
+chmod +x "$program/FWUpdate/RoruziVI"
+
+export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$ORYN7PX_DATA_DIR"
+title="Tavik ORYN7PX Gaming Mouse Driver"
+box=TavikORYN7PXInfoDlg
+
+start_emu() {
+  "$emu" --socket "$ORYN7PX_EMULATOR" "$@" >"$work/emu.log" 2>&1 &
+  pids+=($!)
+  wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
+}
+emu() { "$emu" --socket "$ORYN7PX_EMULATOR" "$@"; }
+start_gui() {
+  "$program/oryn7px" >>"$work/gui.log" 2>&1 &
+  gui_pid=$!
+  pids+=("$gui_pid")
+}
+visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+window_shown() { [[ -n $(visible_window "$title") ]]; }
+box_shown() { [[ -n $(visible_window "$box") ]]; }
+gui_ended() { ! kill -0 "$gui_pid" 2>/dev/null; }
+answer_box() {
+  wait_for 10 box_shown || fail "no message box: $1"
+  local w; w=$(visible_window "$box")
+  xdotool windowfocus --sync "$w"; xdotool key Return
+  wait_for 5 eval '! box_shown' || fail "message box stays: $1"
+}
+key_matrix_written() { emu --dump | python3 -c 'import json,sys; sys.exit(json.load(sys.stdin)["key_matrix"] is None)'; }
+log_length() { emu --dump | python3 -c 'import json,sys; print(len(json.load(sys.stdin)["log"]))'; }
+index=$ORYN7PX_DATA_DIR/Profile/ConfigInfo.cfg
+profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
+click_apply() {
+  local w; w=$(visible_window "$title")
+  xdotool mousemove --window "$w" 600 400 sleep 0.2 mousemove --window "$w" 900 612 click 1
+}
+
+# English, a macro library, and lighting mode 1 in the default profile.
+printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
+truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+"$cli" show >/dev/null
+python3 - "$profile" <<'PY'
+import struct, sys
+with open(sys.argv[1], "r+b") as f:
+    f.seek(25260)
+    f.write(struct.pack("<i", 1))
+PY
+# Export and import once, so ConfigInfo.cfg exists and no first-start message waits for an answer.
+"$cli" export "$work/all.cfg" >/dev/null
+"$cli" import "$work/all.cfg" >/dev/null
+cp "$index" "$work/index.saved"
+
+echo "== no mouse at start: the 5-second box, then the program ends"
+start_emu
+emu --unplug
+start_gui
+wait_for 15 box_shown || fail "no 'cannot be found' box"
+window_shown && fail "the window appeared without a mouse"
+wait_for 15 gui_ended || fail "the program did not end without a mouse"
+cmp -s "$index" "$work/index.saved" || fail "ConfigInfo.cfg changed without a mouse"
+emu --plug
+
+echo "== the window appears with its title"
+start_gui
+wait_for 15 window_shown || fail "the main window did not appear: $(cat "$work/gui.log")"
+
+echo "== a click on the apply button runs one pass and saves"
+rm -f "$index"
+click_apply
+wait_for 15 test -e "$index" || fail "ConfigInfo.cfg not written after the apply button"
+key_matrix_written || fail "no key matrix after the apply button"
+
+
+echo "== one pass on a fresh mouse, for the count below"
+emu --reset
+rm -f "$index"
+click_apply
+wait_for 15 test -e "$index" || fail "no pass on the fresh mouse"
+one_pass=$(log_length)
+
+echo "== apply twice quickly: one pass"
+emu --reset
+rm -f "$index"
+click_apply; click_apply
+wait_for 15 test -e "$index" || fail "no pass after two clicks"
+sleep 1
+[[ $(log_length) == "$one_pass" ]] || fail "two quick presses sent $(log_length) reports, one pass sends $one_pass"
+
+echo "== a refused LED colour: the failure box, nothing saved"
+emu --reset --fail 0x0C
+rm -f "$index" "$profile"
+click_apply
+answer_box "LED colour failure"
+[[ -e $index || -e $profile ]] && fail "files saved after a failed pass"
+emu --clear-faults
+
+echo "== a second start hands over to the running program and ends"
+timeout 10 "$program/oryn7px" || fail "the second start did not end by itself"
+window_shown || fail "the window went away after the second start"
+gui_ended && fail "the second start ended the running program"
+
+echo "== unplugged while idle: the box, then the program ends"
+emu --unplug
+wait_for 10 box_shown || fail "no 'cannot be found' box after unplugging"
+wait_for 15 gui_ended || fail "the program did not end after unplugging"
+emu --plug
+
+echo "== unplugged during a pass: failure reported, the program stays"
+cp "$work/index.saved" "$index"
+start_gui
+wait_for 15 window_shown || fail "the main window did not come back"
+emu --reset --unplug-after 4
+click_apply
+answer_box "failure of the interrupted pass"
+gui_ended && fail "the program ended when the mouse left during a pass"
+kill "$gui_pid"
+
+echo "== the mouse in bootloader mode: the flashing tool starts, no window"
+emu --quit
+wait_for 5 eval '! test -S "$ORYN7PX_EMULATOR"'
+start_emu --bootloader
+start_gui
+wait_for 15 test -e "$work/flasher-ran" || fail "the flashing tool did not start"
+[[ $(cat "$work/flasher-ran") == 0 ]] || fail "the flashing tool got '$(cat "$work/flasher-ran")'"
+wait_for 10 gui_ended || fail "the program did not close after the hand-off"
+echo "all GUI end-to-end checks passed"

@@ -1,0 +1,352 @@
+// The main window offscreen, with the in-process virtual mouse on virtual time.
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/base/messages.h"
+#include "core/platform/pointer_settings.h"
+#include "platform/emulator/hid_bootloader_probe.h"
+#include "platform/emulator/virtual_mouse.h"
+#include "platform/emulator/virtual_mouse_presence.h"
+#include "platform/linux/iconv_code_page_converter.h"
+#include "platform/linux/linux_file_writer.h"
+#include "platform/linux/linux_paths.h"
+#include "ui/app/main_dialog.h"
+#include "ui/app/progress_dialog.h"
+#include "ui/pages/dlg_led_set.h"
+#include "ui/pages/dlg_main_set.h"
+#include "ui/pages/dlg_support.h"
+#include "ui/skin/gdi_bitmap_btn.h"
+#include "ui/skin/irr_button.h"
+#include "ui/skin/skin_resources.h"
+#include "ui_test_support.h"
+
+namespace oryn7px {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingMessages final : public UserMessages {
+public:
+    int ShowInfoBox(std::u16string_view text, bool) override {
+        boxes.emplace_back(text);
+        return kBoxOk;
+    }
+    int ShowCountDownBox(std::u16string_view text) override {
+        countDowns.emplace_back(text);
+        return kBoxCancel;
+    }
+    void ShowInfoCaptionBox(std::u16string_view text) override { boxes.emplace_back(text); }
+    std::vector<std::u16string> boxes;
+    std::vector<std::u16string> countDowns;
+};
+
+class NoPointer final : public PointerSettings {
+public:
+    bool SetEnhancePrecision(bool) override { return true; }
+    bool SetPointerSpeed(int32_t) override { return true; }
+    bool SetWheelLines(int32_t) override { return true; }
+};
+
+// A program folder and a data folder of its own; the program folder may leave out the language files.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Build(true); }
+
+    void Build(bool withLanguages, VirtualMouseConfig config = {}) {
+        const QString built = QStringLiteral(ORYN7PX_TEST_PROGRAM_DIR);
+        fs::create_directory_symlink(fs::path(built.toStdString()) / "skins", Program() / "skins");
+        if (withLanguages)
+            fs::create_directory_symlink(fs::path(built.toStdString()) / "Language", Program() / "Language");
+        SetProgramFolder(QString::fromStdString(Program().string()));
+        paths = std::make_unique<LinuxPaths>(Program(), Data(), Data(), Data());
+        mouse = std::make_unique<VirtualMouse>(clock, config);
+        probe = std::make_unique<HidBootloaderProbe>(*mouse);
+        presence = std::make_unique<VirtualMousePresence>(*mouse);
+        store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
+        library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
+        driver = std::make_unique<CUSBDriver>(*mouse, clock);
+        services = std::make_unique<AppServices>(AppServices{
+            *state, *store, *library, messages, strings, *driver, clock, *probe, presence.get(), shared, pointer,
+            nullptr, nullptr, nullptr, progress, QString::fromStdString(Program().string()),
+            [this](const QString& program, const QStringList& arguments) {
+                started.push_back(program + " " + arguments.join(' '));
+                return false;
+            }});
+        dialog = std::make_unique<CQ580ZDriverDlg>(*services);
+        QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
+    }
+    void TearDown() override {
+        dialog.reset();
+        SetProgramFolder(QString());
+    }
+
+    fs::path Program() const { return fs::path(programDir.path().toStdString()); }
+    fs::path Data() const { return fs::path(dataDir.path().toStdString()); }
+    QString Text(const char* key) const { return QString::fromStdU16String(strings.Text(key)); }
+
+    void Send(uint32_t msg, uintptr_t wParam, intptr_t lParam) { SendMessageTo(dialog.get(), {msg, wParam, lParam}); }
+    void Press(QWidget* button) { Send(WM_COMMAND, 0, WindowHandle(button)); }
+    bool WaitUntilEnded() { return QTest::qWaitFor([this] { return ended; }, 3000); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    VirtualClock clock;
+    LinuxFileWriter writer;
+    RecordingMessages messages;
+    IconvCodePageConverter converter;
+    StringTable strings{converter};
+    std::unique_ptr<SettingsState> state = std::make_unique<SettingsState>();
+    std::unique_ptr<LinuxPaths> paths;
+    std::unique_ptr<VirtualMouse> mouse;
+    std::unique_ptr<HidBootloaderProbe> probe;
+    std::unique_ptr<VirtualMousePresence> presence;
+    std::unique_ptr<ProfileStore> store;
+    std::unique_ptr<MacroLibrary> library;
+    std::unique_ptr<CUSBDriver> driver;
+    ApplyShared shared;
+    NoPointer pointer;
+    CDlgProgress progress;
+    std::unique_ptr<AppServices> services;
+    std::unique_ptr<CQ580ZDriverDlg> dialog;
+    std::vector<QString> started;
+    bool ended = false;
+};
+
+TEST_F(MainWindowTest, StartUpOpensTheMouseAndShowsTheWindow) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tavik ORYN7PX Gaming Mouse Driver"));
+    EXPECT_EQ(dialog->size(), QSize(957, 636));
+    EXPECT_TRUE(driver->IsOpen());
+    EXPECT_EQ(dialog->SupportPage()->FirmwareVersionText(), QStringLiteral("103"));
+    // Two looks for the bootloader, then the first open succeeds.
+    const std::vector<uint32_t> pauses = clock.Pauses();
+    ASSERT_GE(pauses.size(), 2u);
+    EXPECT_EQ(std::vector<uint32_t>(pauses.begin(), pauses.begin() + 2), (std::vector<uint32_t>{500, 500}));
+    EXPECT_TRUE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
+    // Language.cfg is missing: the posted switch chooses 1 and writes it.
+    test::Flush();
+    EXPECT_EQ(state->bChinese, 1);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 1);
+}
+
+TEST_F(MainWindowTest, PagesTwoToFourSwitchTheProfileAndApplyButtons) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    struct Case {
+        int page;
+        bool applicable;
+    };
+    for (const Case c : {Case{4, false}, Case{2, true}, Case{5, false}, Case{3, true}, Case{1, true}}) {
+        Press(dialog->Tab(c.page));
+        EXPECT_EQ(dialog->SelectedPage(), c.page);
+        EXPECT_TRUE(dialog->Page(c.page)->isVisible());
+        EXPECT_TRUE(dialog->Tab(c.page)->IsHighlighted());
+        for (int other = 1; other <= kPageCount; ++other) {
+            if (other != c.page) EXPECT_FALSE(dialog->Page(other)->isVisible()) << c.page << " " << other;
+        }
+        EXPECT_EQ(dialog->ApplyButton()->isEnabled(), c.applicable) << c.page;
+        for (int profile = 1; profile <= 5; ++profile)
+            EXPECT_EQ(dialog->ProfileButton(profile)->isEnabled(), c.applicable) << c.page;
+    }
+}
+
+TEST_F(MainWindowTest, HintsByIdAndByHover) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 2);
+    ASSERT_FALSE(Text("str_ok").isEmpty());
+    Send(UM_SHOW_HINT, 0, 11);
+    EXPECT_EQ(dialog->HintText(), Text("str_ok"));
+    Send(UM_SHOW_HINT, 0, 8);
+    EXPECT_EQ(dialog->HintText(), Text("str_profile3"));
+    Send(UM_SHOW_HINT, 0, 99);
+    EXPECT_EQ(dialog->HintText(), QString());
+
+    // A Chinese default name shows, and is kept, in English.
+    const std::u16string click = u"单击";
+    std::fill(std::begin(state->profile.Buttons[0].szName), std::end(state->profile.Buttons[0].szName), u'\0');
+    click.copy(state->profile.Buttons[0].szName, kPathChars - 1);
+    Send(UM_SHOW_HINT, 0, 19);
+    EXPECT_EQ(dialog->HintText(), QStringLiteral("Click"));
+    EXPECT_EQ(std::u16string(state->profile.Buttons[0].szName), u"Click");
+
+    // Over the apply button's box but outside its outline the window itself sees the mouse.
+    const QPoint nearApply(810, 594);
+    QMouseEvent move(QEvent::MouseMove, nearApply, dialog->mapToGlobal(nearApply), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.get(), &move);
+    test::Flush();
+    EXPECT_EQ(dialog->HintText(), Text("str_ok"));
+}
+
+TEST_F(MainWindowTest, LanguageSwitchLoadsTheFileAndSavesTheNumber) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 2);
+    EXPECT_EQ(state->bChinese, 0);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 2);
+    EXPECT_EQ(dialog->Tab(1)->toolTip(), Text("str_main"));
+    const QString english = Text("str_main");
+
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 1);
+    EXPECT_EQ(state->bChinese, 1);
+    EXPECT_NE(Text("str_main"), english);
+    EXPECT_EQ(dialog->Tab(1)->toolTip(), Text("str_main"));
+
+    // 13 loads nothing, keeps the texts, and is written back.
+    const QString chinese = Text("str_main");
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 13);
+    EXPECT_EQ(state->bChinese, 0);
+    EXPECT_EQ(Text("str_main"), chinese);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 13);
+
+    // Without the popup open only start-up's message counts; 0 is ignored.
+    Send(UM_SET_LANGUAGE, 0, 2);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 13);
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 0);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 13);
+}
+
+TEST_F(MainWindowTest, LanguagePopupChoiceSwitchesAndCloses) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Press(dialog->LanguageButton());
+    ASSERT_NE(dialog->LanguagePopup(), nullptr);
+    Send(UM_SET_LANGUAGE, 0, 2);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 2);
+    EXPECT_EQ(dialog->LanguagePopup(), nullptr);
+}
+
+class MainWindowWithoutLanguagesTest : public MainWindowTest {
+protected:
+    void SetUp() override { Build(false); }
+};
+
+TEST_F(MainWindowWithoutLanguagesTest, AMissingLanguageFileLeavesEmptyTextsAndRuns) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 3);
+    EXPECT_EQ(store->ReadLanguageNumber(0), 3);
+    EXPECT_EQ(Text("str_main"), QString());
+    EXPECT_EQ(dialog->Tab(1)->toolTip(), QString());
+    EXPECT_EQ(dialog->ApplyButton()->toolTip(), QStringLiteral("Alt+G"));
+}
+
+TEST_F(MainWindowTest, ApplyWritesTheMouseThenSavesProfileAndIndex) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    messages.boxes.clear();  // a fresh data folder has no Macro.cfg yet
+    fs::remove(Data() / "Profile" / "Profile1.cfg");
+    Press(dialog->ApplyButton());
+    EXPECT_TRUE(mouse->State().keyMatrix.has_value());
+    EXPECT_TRUE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
+    EXPECT_TRUE(fs::exists(Data() / "Profile" / "ConfigInfo.cfg"));
+    EXPECT_EQ(shared.applyReady, 1);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(MainWindowTest, AFailedPassShowsItsMessageAndSavesNothing) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    messages.boxes.clear();  // a fresh data folder has no Macro.cfg yet
+    fs::remove(Data() / "Profile" / "Profile1.cfg");
+    state->profile.nLightMode = 1;
+    mouse->RefuseCommand(0x0C);
+    Press(dialog->ApplyButton());
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0], u"Write mouse LED color failed.\n");
+    EXPECT_FALSE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
+    EXPECT_EQ(shared.applyReady, 1);
+}
+
+TEST_F(MainWindowTest, UnplugWhileIdleEndsTheProgramAfterTheBox) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    mouse->Unplug();
+    ASSERT_TRUE(WaitUntilEnded());
+    EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"没有找到ORYN7PX游戏鼠标."}));
+    EXPECT_FALSE(driver->IsOpen());
+    EXPECT_EQ(dialog->MainPage(), nullptr);
+}
+
+TEST_F(MainWindowTest, ReplugAfterAnInterruptedWriteRepairsTheApplyFlag) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    shared.applyReady = 0;
+    mouse->Unplug();
+    test::Flush();
+    EXPECT_TRUE(messages.countDowns.empty());
+    EXPECT_FALSE(ended);
+    mouse->Plug();
+    test::Flush();
+    EXPECT_EQ(shared.applyReady, 1);
+    EXPECT_TRUE(driver->IsOpen());
+    // Back during a firmware hand-over: the mouse's return is announced.
+    shared.nDeviceState = 1;
+    Send(WM_DEVICECHANGE, static_cast<uintptr_t>(DeviceChange::Arrival), 1);
+    EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"发现ORYN7PX游戏鼠标."}));
+    // Another device's notice changes nothing.
+    Send(WM_DEVICECHANGE, static_cast<uintptr_t>(DeviceChange::Removal), 0);
+    EXPECT_TRUE(driver->IsOpen());
+}
+
+TEST_F(MainWindowTest, TrayDoubleClickAndConfigRefreshAndShow) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    dialog->hide();
+    int refreshed = 0;
+    QObject::connect(dialog->MainPage(), &CDlgMainSet::Refreshed, [&] { ++refreshed; });
+    QObject::connect(dialog->LedPage(), &CDlgLEDSet::Refreshed, [&] { ++refreshed; });
+    Send(UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(refreshed, 2);
+    dialog->hide();
+    Send(UM_TRAY_NOTIFY, 0, 0x200);
+    EXPECT_FALSE(dialog->isVisible());
+    Send(WM_COMMAND, 0x6000, 0);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(refreshed, 4);
+}
+
+TEST_F(MainWindowTest, KeysBeforeTheControls) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    QTest::keyClick(dialog->MainPage(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(ended);
+    dialog->show();
+    // Alt+G applies like the button.
+    QTest::keyClick(dialog.get(), Qt::Key_G, Qt::AltModifier);
+    test::Flush();
+    EXPECT_TRUE(mouse->State().keyMatrix.has_value());
+}
+
+TEST_F(MainWindowTest, ExitFromTheTrayMenuRunsTheCloseSequence) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Send(WM_COMMAND, 0x6001, 0);
+    ASSERT_TRUE(WaitUntilEnded());
+    EXPECT_TRUE(fs::exists(Data() / "Macro.cfg"));
+    EXPECT_FALSE(driver->IsOpen());
+    EXPECT_EQ(shared.bWorkerRun, 0);
+}
+
+class BootloaderTest : public MainWindowTest {
+protected:
+    void SetUp() override { Build(true, VirtualMouseConfig{.bootloader = true}); }
+};
+
+TEST_F(BootloaderTest, HandsOverToTheFlashingToolAndCloses) {
+    EXPECT_FALSE(dialog->OnInitDialog());
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0], QString::fromStdString((Program() / "FWUpdate" / "RoruziVI").string()) + " 0");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(WaitUntilEnded());
+}
+
+TEST_F(MainWindowTest, NoMouseShowsTheCountDownAndEnds) {
+    mouse->Unplug();
+    EXPECT_FALSE(dialog->OnInitDialog());
+    EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"The ORYN7PX gaming mouse cannot be found."}));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(WaitUntilEnded());
+    EXPECT_FALSE(fs::exists(Data() / "Profile" / "ConfigInfo.cfg"));
+}
+
+}  // namespace
+}  // namespace oryn7px
