@@ -66,6 +66,13 @@ click_apply() {
   local w; w=$(visible_window "$title")
   xdotool mousemove --window "$w" 600 400 sleep 0.2 mousemove --window "$w" 900 612 click 1
 }
+progress_shown() { [[ -n $(visible_window TavikORYN7PXProcessDlg) ]]; }
+press_on_window() {  # press_on_window KEYS, once the progress window of a pass has closed
+  wait_for 10 eval '! progress_shown' || fail "the progress window stays"
+  local w; w=$(visible_window "$title")
+  xdotool windowfocus --sync "$w"; xdotool key "$1"
+}
+firmware_read() { emu --dump | python3 -c 'import json,sys; sys.exit(not any(e["kind"] == "get_feature" for e in json.load(sys.stdin)["log"]))'; }
 
 # English, a macro library, and lighting mode 1 in the default profile.
 printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
@@ -103,6 +110,13 @@ wait_for 15 test -e "$index" || fail "ConfigInfo.cfg not written after the apply
 key_matrix_written || fail "no key matrix after the apply button"
 
 
+echo "== Alt+G runs one pass and saves"
+emu --reset
+rm -f "$index"
+press_on_window alt+g
+wait_for 15 test -e "$index" || fail "ConfigInfo.cfg not written after Alt+G"
+key_matrix_written || fail "no key matrix after Alt+G"
+
 echo "== one pass on a fresh mouse, for the count below"
 emu --reset
 rm -f "$index"
@@ -126,9 +140,14 @@ answer_box "LED colour failure"
 [[ -e $index || -e $profile ]] && fail "files saved after a failed pass"
 emu --clear-faults
 
+echo "== Alt+F4 hides the window; the program keeps running"
+press_on_window alt+F4
+wait_for 5 eval '! window_shown' || fail "Alt+F4 did not hide the window"
+gui_ended && fail "Alt+F4 ended the program"
+
 echo "== a second start hands over to the running program and ends"
 timeout 10 "$program/oryn7px" || fail "the second start did not end by itself"
-window_shown || fail "the window went away after the second start"
+wait_for 5 window_shown || fail "the second start did not bring the hidden window back"
 gui_ended && fail "the second start ended the running program"
 
 echo "== unplugged while idle: the box, then the program ends"
@@ -145,7 +164,30 @@ emu --reset --unplug-after 4
 click_apply
 answer_box "failure of the interrupted pass"
 gui_ended && fail "the program ended when the mouse left during a pass"
+
+echo "== re-plugged: the mouse is opened again and the next apply runs a pass"
+emu --clear-faults
+sleep 1  # the program polls the daemon's listing every 250 ms: a quicker re-plug would go unseen
+emu --reset
+wait_for 15 firmware_read || fail "the program did not open the re-plugged mouse"
+rm -f "$index"
+click_apply
+wait_for 15 test -e "$index" || fail "no pass after the mouse came back"
 kill "$gui_pid"
+
+echo "== the tray menu's Exit runs the close sequence"
+trayer --edge top --align right --widthtype pixel --width 100 --height 24 >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+saved_macros=$(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg")
+start_gui
+wait_for 15 window_shown || fail "the main window did not appear with a tray"
+sleep 1
+xdotool mousemove 1268 12 click 3  # the icon sits at the right end of the tray
+sleep 1
+xdotool mousemove 1240 45 click 1  # "Exit", the second entry of the menu beside it
+wait_for 10 gui_ended || fail "Exit in the tray menu did not end the program"
+[[ $(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg") != "$saved_macros" ]] || fail "the close sequence did not save the macros"
 
 echo "== the mouse in bootloader mode: the flashing tool starts, no window"
 emu --quit

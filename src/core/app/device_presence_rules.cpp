@@ -8,10 +8,10 @@ ArrivalNotice DecideArrivalNotice(int32_t applyReady, int32_t deviceState) {
     return ArrivalNotice::kNone;
 }
 
-RemovalAction DecideRemovalAction(int32_t applyReady, int32_t deviceState) {
+RemovalAction DecideRemovalAction(int32_t applyReady, int32_t deviceState, bool writeLostMouse) {
     if (applyReady == 0) return RemovalAction::kNone;
     if (deviceState == kDeviceWriting) return RemovalAction::kEndOfWrite;
-    return RemovalAction::kEndProgram;
+    return writeLostMouse ? RemovalAction::kNone : RemovalAction::kEndProgram;
 }
 
 }  // namespace oryn7px

@@ -18,10 +18,12 @@ enum class ArrivalNotice {
 ArrivalNotice DecideArrivalNotice(int32_t applyReady, int32_t deviceState);
 
 enum class RemovalAction {
-    kNone,        // a write is running; it reports its own failure
+    kNone,        // a write is running, or failed as the mouse left; it reports its own failure
     kEndOfWrite,  // the tail of a finished write: nDeviceState goes back to idle
     kEndProgram,  // "cannot be found" box, then the program ends
 };
-RemovalAction DecideRemovalAction(int32_t applyReady, int32_t deviceState);
+// writeLostMouse: the last write failed because the mouse was gone. Its removal notice may come
+// after the write has already reported the failure; it still belongs to that write.
+RemovalAction DecideRemovalAction(int32_t applyReady, int32_t deviceState, bool writeLostMouse);
 
 }  // namespace oryn7px

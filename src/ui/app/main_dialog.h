@@ -145,6 +145,7 @@ private:
     KeyPreFilter* keyFilter_ = nullptr;
     QTimer updaterTimer_;
     QTimer arrivalRetry_;
+    bool writeLostMouse_ = false;  // the last write failed because the mouse was gone
 };
 
 }  // namespace oryn7px

@@ -138,9 +138,14 @@ void CQ580ZDriverDlg::RequestApply() {
     applyButton_->SetHighlighted(false);
 }
 
-void CQ580ZDriverDlg::OnApplyDone(const Message&) { oryn7px::OnApplyDone(services_.store, services_.shared); }
+void CQ580ZDriverDlg::OnApplyDone(const Message&) {
+    writeLostMouse_ = false;
+    oryn7px::OnApplyDone(services_.store, services_.shared);
+}
 
 void CQ580ZDriverDlg::OnApplyFailed(const Message& message) {
+    uint32_t version = 0;
+    writeLostMouse_ = !services_.driver.ReadFirmwareVersion(&version);
     oryn7px::OnApplyFailed(message.lParam, services_.shared, services_.messages);
     applyButton_->SetHighlighted(false);
 }
@@ -179,6 +184,7 @@ void CQ580ZDriverDlg::TryOpenArrivedMouse() {
         return;
     }
     arrivalRetry_.stop();
+    writeLostMouse_ = false;
     ReadFirmwareVersion();
     if (services_.hooks) services_.hooks->InstallInputHooks(&selfTarget_);
     switch (DecideArrivalNotice(services_.shared.applyReady, services_.shared.nDeviceState)) {
@@ -197,7 +203,7 @@ void CQ580ZDriverDlg::OnRemoval() {
     arrivalRetry_.stop();
     services_.driver.CloseDevice();
     if (services_.hooks) services_.hooks->RemoveInputHooks();
-    switch (DecideRemovalAction(services_.shared.applyReady, services_.shared.nDeviceState)) {
+    switch (DecideRemovalAction(services_.shared.applyReady, services_.shared.nDeviceState, writeLostMouse_)) {
         case RemovalAction::kNone: return;
         case RemovalAction::kEndOfWrite: services_.shared.nDeviceState = kDeviceIdle; return;
         case RemovalAction::kEndProgram:

@@ -66,8 +66,11 @@ TEST(PresenceRules, ArrivalAndRemovalByTheSharedFlags) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DecideArrivalNotice(c.applyReady, c.deviceState), c.arrival) << c.applyReady << c.deviceState;
-        EXPECT_EQ(DecideRemovalAction(c.applyReady, c.deviceState), c.removal) << c.applyReady << c.deviceState;
+        EXPECT_EQ(DecideRemovalAction(c.applyReady, c.deviceState, false), c.removal) << c.applyReady << c.deviceState;
     }
+    // The notice of a removal that broke a write may come after the write failed: the program stays.
+    EXPECT_EQ(DecideRemovalAction(1, kDeviceIdle, true), RemovalAction::kNone);
+    EXPECT_EQ(DecideRemovalAction(1, kDeviceWriting, true), RemovalAction::kEndOfWrite);
 }
 
 class ScriptedProbe final : public BootloaderProbe {
