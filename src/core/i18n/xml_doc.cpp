@@ -93,12 +93,15 @@ bool CXmlDoc::LoadBytes(std::string_view bytes) {
 void CXmlDoc::ResetPos() { parent_ = current_ = child_ = 0; }
 
 uint32_t CXmlDoc::FindSibling(uint32_t first, std::string_view name) const {
-    if (name.empty()) return first;
+    if (name.empty() || first == 0) return first;
     const std::u16string wanted = Utf8ToUtf16(name);
     const uint32_t wantedHash = XmlNameHash(wanted);
-    for (uint32_t i = first; i != 0; i = index_.elements[i].nextSibling) {
-        const XmlElement& element = index_.elements[i];
-        if (element.nameHash == wantedHash && ElementName(text_, element) == wanted) return i;
+    const uint32_t end = index_.childBegin[index_.elements[first].parent + 1];
+    for (uint32_t k = index_.siblingPosition[first]; k < end; ++k) {
+        const XmlIndex::Sibling& sibling = index_.siblings[k];
+        if (sibling.nameHash == wantedHash && ElementName(text_, index_.elements[sibling.element]) == wanted) {
+            return sibling.element;
+        }
     }
     return 0;
 }

@@ -242,6 +242,29 @@ uint32_t XmlNameHash(std::u16string_view name) {
     return hash;
 }
 
-XmlIndex BuildXmlIndex(std::u16string_view text) { return Indexer(text).Run(); }
+namespace {
+
+void AddSiblingTable(XmlIndex& index) {
+    const std::size_t count = index.elements.size();
+    index.childBegin.assign(count + 1, 0);
+    for (std::size_t e = 1; e < count; ++e) ++index.childBegin[index.elements[e].parent + 1];
+    for (std::size_t p = 0; p < count; ++p) index.childBegin[p + 1] += index.childBegin[p];
+    index.siblings.resize(count > 0 ? count - 1 : 0);
+    index.siblingPosition.assign(count, 0);
+    std::vector<uint32_t> next(index.childBegin.begin(), index.childBegin.end() - 1);
+    for (std::size_t e = 1; e < count; ++e) {
+        const uint32_t position = next[index.elements[e].parent]++;
+        index.siblings[position] = {index.elements[e].nameHash, static_cast<uint32_t>(e)};
+        index.siblingPosition[e] = position;
+    }
+}
+
+}  // namespace
+
+XmlIndex BuildXmlIndex(std::u16string_view text) {
+    XmlIndex index = Indexer(text).Run();
+    AddSiblingTable(index);
+    return index;
+}
 
 }  // namespace oryn7px

@@ -27,6 +27,15 @@ struct XmlElement {
 struct XmlIndex {
     std::vector<XmlElement> elements;  // [0] stands for the document; its first child is the root
     std::string error;                 // the first problem found, empty when well-formed
+    // The children of each element side by side, so a search by name scans one array:
+    // element p's children are siblings[childBegin[p] .. childBegin[p + 1]), in document order.
+    struct Sibling {
+        uint32_t nameHash;
+        uint32_t element;
+    };
+    std::vector<Sibling> siblings;
+    std::vector<uint32_t> childBegin;
+    std::vector<uint32_t> siblingPosition;  // where each element stands in `siblings`
 };
 
 uint32_t XmlNameHash(std::u16string_view name);
