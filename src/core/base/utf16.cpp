@@ -94,7 +94,9 @@ std::u16string_view FixedText(const char16_t* buffer, std::size_t capacity) {
 
 void SetFixedText(char16_t* buffer, std::size_t capacity, std::u16string_view text) {
     if (capacity == 0) return;
-    const std::size_t n = std::min(text.size(), capacity - 1);
+    std::size_t n = std::min(text.size(), capacity - 1);
+    // Never leave half of a surrogate pair at the cut.
+    if (n > 0 && n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
     std::copy_n(text.data(), n, buffer);
     std::fill(buffer + n, buffer + capacity, u'\0');
 }

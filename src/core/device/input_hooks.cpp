@@ -1,5 +1,7 @@
 #include "core/device/input_hooks.h"
 
+#include <algorithm>
+
 #include <optional>
 
 #include "core/base/messages.h"
@@ -34,15 +36,15 @@ void InputHooks::SetHookForwarding(bool keyboard, bool mouse) {
 }
 
 void InputHooks::InterceptButton(uint32_t code) {
-    if (code == 0 || IsIntercepted(code)) return;
-    for (auto& entry : intercept_) {
-        uint32_t expected = 0;
-        // Compare-and-swap: the apply worker and the host-action start may add at the same time.
-        if (entry.compare_exchange_strong(expected, code)) {
-            PublishIntercepts();
-            return;
-        }
+    {
+        // The apply worker and the host-action start may add the same code at the same time.
+        std::lock_guard lock(addMutex_);
+        if (code == 0 || IsIntercepted(code)) return;
+        const auto free = std::find_if(intercept_.begin(), intercept_.end(), [](const auto& e) { return e == 0u; });
+        if (free == intercept_.end()) return;
+        free->store(code);
     }
+    PublishIntercepts();
 }
 
 void InputHooks::ReleaseButton(uint32_t code) {

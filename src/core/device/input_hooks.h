@@ -57,6 +57,7 @@ private:
     std::atomic<int32_t> notifyAllButtons_{0};
     // Keeps the sets handed to the backend in the order the list changed.
     std::mutex publishMutex_;
+    std::mutex addMutex_;
 };
 
 }  // namespace oryn7px

@@ -45,8 +45,11 @@ bool CUSBDriver::OpenDevice() {
     for (const HidInterfaceInfo& info : backend_.Enumerate()) {
         if (info.vendorId != vendorId_ || info.productId != productId_) continue;
         const HidValueCaps* caps = FindVendorValue(info);
-        // A report longer than the command buffer cannot be built; such an interface is not ours.
-        if (caps == nullptr || caps->reportCount + 1u > kMaxFeatureReportLength) continue;
+        // A report longer than the command buffer, or too short for a command, is not ours.
+        if (caps == nullptr || caps->reportCount + 1u > kMaxFeatureReportLength ||
+            caps->reportCount < kMinFeatureReportCount) {
+            continue;
+        }
         readHandle_ = backend_.Open(info.path, HidAccess::Read);
         writeHandle_ = backend_.Open(info.path, HidAccess::Write);
         if (!readHandle_ || !writeHandle_) {

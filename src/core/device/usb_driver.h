@@ -20,6 +20,8 @@ inline constexpr uint16_t kVendorUsagePage = 0xFF01;
 inline constexpr uint16_t kVendorUsage = 0x22;
 
 inline constexpr size_t kMaxFeatureReportLength = 255;
+// The longest command carries five bytes after the report ID.
+inline constexpr size_t kMinFeatureReportCount = 5;
 inline constexpr size_t kOutputReportLength = 33;
 inline constexpr size_t kOutputReportData = 32;
 

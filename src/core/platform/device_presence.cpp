@@ -2,8 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace oryn7px {
+
+std::string InterfaceNameOf(uint16_t vendorId, uint16_t productId) {
+    char name[32];
+    std::snprintf(name, sizeof name, "VID_%04X&PID_%04X", vendorId, productId);
+    return name;
+}
 
 bool IsMouseInterfaceName(std::string_view interfaceName) {
     constexpr std::string_view kMouseId = "VID_7F1D&PID_2C05";

@@ -1,5 +1,6 @@
 #pragma once
 // Notices of HID devices arriving and leaving, as the main window follows the mouse.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ public:
     virtual bool Start(DevicePresenceListener& listener) = 0;
     virtual void Stop() = 0;
 };
+
+// "VID_7F1D&PID_2C05": how notices name a device.
+std::string InterfaceNameOf(uint16_t vendorId, uint16_t productId);
 
 // True for an interface name of the ORYN7PX mouse, compared without regard to case.
 bool IsMouseInterfaceName(std::string_view interfaceName);

@@ -17,6 +17,11 @@ constexpr uint32_t kSaveWaitMs = 100;
 
 bool IsMacro(const MacroEntry& entry) { return (entry.dwMagic >> 16) == kMacroMagicHigh; }
 
+// What the library accepts from the page or from a file: a whole macro record.
+bool IsCompleteMacro(const MacroEntry& entry) {
+    return entry.dwSize >= kMinimumMacroSize && IsMacro(entry) && entry.dwEventCount <= kMaxMacroEvents;
+}
+
 }  // namespace
 
 bool IsMacroEntryUsed(const MacroEntry& entry) { return entry.dwSize >= kMinimumMacroSize || IsMacro(entry); }
@@ -65,7 +70,7 @@ bool MacroLibrary::SaveMacroLibrary() {
 }
 
 bool MacroLibrary::StoreMacro(const MacroEntry& entry) {
-    if (entry.dwSize < kMinimumMacroSize || !IsMacro(entry) || entry.dwEventCount > kMaxMacroEvents) return false;
+    if (!IsCompleteMacro(entry)) return false;
     auto& table = state_.MacroTable;
     auto target = std::find_if(table.begin(), table.end(),
                                [&](const MacroEntry& e) { return e.dwMacroId == entry.dwMacroId; });
@@ -75,8 +80,7 @@ bool MacroLibrary::StoreMacro(const MacroEntry& entry) {
     if (target == table.end()) return false;
     *target = entry;
     std::fill(target->dwEvents + entry.dwEventCount, target->dwEvents + kMaxMacroEvents, 0u);
-    SaveMacroLibrary();
-    return true;
+    return SaveMacroLibrary();
 }
 
 bool MacroLibrary::IsMacroInUse(uint32_t id) const {
@@ -100,25 +104,24 @@ bool MacroLibrary::DeleteMacro(uint32_t id) {
     auto target = std::find_if(table.begin(), table.end(), [id](const MacroEntry& e) { return e.dwMacroId == id; });
     if (target == table.end()) return false;
     std::memset(&*target, 0, sizeof(MacroEntry));
-    SaveMacroLibrary();
-    return true;
+    return SaveMacroLibrary();
 }
 
 bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
     MacroEntry renamed;
     SetFixedText(renamed.szName, name);
     const std::u16string_view newName = FixedText(renamed.szName);
+    // Renamed in place: entries that share the id (an import can make such) each keep their events.
     bool found = false;
-    bool stored = true;
-    for (const MacroEntry& entry : state_.MacroTable) {
-        if (entry.dwMacroId != id || !IsMacroEntryUsed(entry) || MacroCategory(entry.dwMacroId) != MacroCategory(id)) continue;
+    bool changed = false;
+    for (MacroEntry& entry : state_.MacroTable) {
+        if (entry.dwMacroId != id || !IsMacroEntryUsed(entry)) continue;
         found = true;
         if (FixedText(entry.szName) == newName) continue;
-        MacroEntry copy = entry;
-        SetFixedText(copy.szName, newName);
-        stored = StoreMacro(copy) && stored;
+        SetFixedText(entry.szName, newName);
+        changed = true;
     }
-    return found && stored;
+    return found && (!changed || SaveMacroLibrary());
 }
 
 std::vector<MacroListItem> MacroLibrary::ListMacros(uint32_t category) const {
@@ -144,8 +147,9 @@ bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
 MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     MacroEntry entry;
     const FileRead read = ReadRecord(file, entry);
-    // Not a macro, or more events than an entry holds: refused like an unreadable file.
-    if (read.error != FileError::kNone || !IsMacro(entry) || entry.dwEventCount > kMaxMacroEvents) {
+    // Not a whole macro (a free-looking entry would be overwritten by the next new macro), or more
+    // events than an entry holds: refused like an unreadable file.
+    if (read.error != FileError::kNone || !IsCompleteMacro(entry) || entry.dwMacroId == 0) {
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }

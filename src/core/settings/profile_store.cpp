@@ -80,12 +80,15 @@ void ProfileStore::LoadProfileIndex() {
     std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);
 }
 
-// A file with the wrong magic is kept beside as <name>.invalid before the defaults replace it,
-// so the user's bytes are never lost.
+// A file with the wrong magic is kept beside as <name>.invalid before the defaults replace it.
+// Bytes that cannot be moved aside (or a file that exists but cannot be read) are never written
+// over: the defaults then live in memory only.
 void ProfileStore::ReplaceRejectedProfile(int readResult, const std::filesystem::path& path) {
-    if (readResult == kProfileInvalid) {
-        std::error_code ec;
-        std::filesystem::rename(path, std::filesystem::path(path) += ".invalid", ec);
+    std::error_code ec;
+    if (readResult == kProfileInvalid) std::filesystem::rename(path, std::filesystem::path(path) += ".invalid", ec);
+    if (std::filesystem::exists(path, ec) || ec) {
+        BuildDefaultProfile(state_.profile, state_.bChinese == 1);
+        return;
     }
     CreateDefaultProfileFile(path);
 }
@@ -193,8 +196,9 @@ int ProfileStore::Import(const std::filesystem::path& file, ProgramRestart* rest
         }
         std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);
         // Saved now, or the restart would bring back the old profile from its file.
+        // A save that failed has said so; "success" would then be false.
         result = SaveCurrentProfileAndIndex() ? kProfileRead : kProfileNotRead;
-        ShowInInfoBox(kMsgImportSuccess, file);
+        if (result == kProfileRead) ShowInInfoBox(kMsgImportSuccess, file);
     }
     if (restart != nullptr) restart->StartLauncherAndClose();
     return result;

@@ -76,7 +76,8 @@ EmulatorConnection::~EmulatorConnection() {
 
 std::optional<json> EmulatorConnection::Request(const json& request) {
     std::lock_guard lock(mutex_);
-    // A daemon restarted since the last request leaves a dead connection: one fresh try then.
+    // A daemon restarted since the last request leaves a dead connection, which refuses the
+    // request: one fresh try then.
     bool reused = fd_ >= 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (fd_ < 0) {
@@ -85,11 +86,16 @@ std::optional<json> EmulatorConnection::Request(const json& request) {
             if (fd_ < 0) return std::nullopt;
         }
         if (WriteLine(fd_, request.dump())) {
-            if (const auto line = ReadLine(fd_, &buffer_, kAnswerTimeoutMs)) {
-                json answer = json::parse(*line, nullptr, false);
-                if (answer.is_discarded()) return std::nullopt;
-                return answer;
+            // Sent: never again, whatever the answer, so that no command reaches the mouse twice.
+            const auto line = ReadLine(fd_, &buffer_, kAnswerTimeoutMs);
+            if (!line) {
+                close(fd_);
+                fd_ = -1;
+                return std::nullopt;
             }
+            json answer = json::parse(*line, nullptr, false);
+            if (answer.is_discarded()) return std::nullopt;
+            return answer;
         }
         close(fd_);
         fd_ = -1;

@@ -77,7 +77,12 @@ void EmulatorServer::Run(const std::atomic<bool>& stop) {
         }
         if (fds[0].revents & POLLIN) {
             const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (fd >= 0) clients_.push_back({fd, {}});
+            if (fd >= 0) {
+                // A client that stops reading is dropped instead of stalling every other one.
+                const timeval sendLimit{1, 0};
+                setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &sendLimit, sizeof sendLimit);
+                clients_.push_back({fd, {}});
+            }
         }
     }
 }

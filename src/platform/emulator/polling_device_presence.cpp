@@ -1,14 +1,9 @@
 #include "platform/emulator/polling_device_presence.h"
 
-#include <cstdio>
 
 namespace oryn7px {
 
-std::string InterfaceNameOf(const HidInterfaceInfo& info) {
-    char name[32];
-    std::snprintf(name, sizeof name, "VID_%04X&PID_%04X", info.vendorId, info.productId);
-    return name;
-}
+std::string InterfaceNameOf(const HidInterfaceInfo& info) { return InterfaceNameOf(info.vendorId, info.productId); }
 
 PollingDevicePresence::~PollingDevicePresence() { Stop(); }
 

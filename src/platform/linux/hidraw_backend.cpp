@@ -51,7 +51,9 @@ public:
     }
 
     bool GetFeature(uint8_t* data, size_t length) override {
-        return ioctl(fd_, HIDIOCGFEATURE(length), data) >= 0;
+        // A short answer would leave stale bytes where the caller expects the mouse's.
+        const int received = ioctl(fd_, HIDIOCGFEATURE(length), data);
+        return received >= 0 && static_cast<size_t>(received) == length;
     }
 
     HidWriteResult WriteOutput(const uint8_t* data, size_t length) override {
@@ -98,8 +100,10 @@ HidrawBackend::HidrawBackend(fs::path sysfsRoot, fs::path devRoot)
 std::vector<HidInterfaceInfo> HidrawBackend::Enumerate() {
     std::vector<fs::path> nodes;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(sysfsRoot_ / "class" / "hidraw", error)) {
-        if (entry.path().filename().string().starts_with("hidraw")) nodes.push_back(entry.path());
+    // Stepping with an error code: a folder that changes under us must not throw.
+    for (fs::directory_iterator it(sysfsRoot_ / "class" / "hidraw", error), end; !error && it != end;
+         it.increment(error)) {
+        if (it->path().filename().string().starts_with("hidraw")) nodes.push_back(it->path());
     }
     std::sort(nodes.begin(), nodes.end(), NodeOrder);
     std::vector<HidInterfaceInfo> interfaces;

@@ -28,11 +28,11 @@ bool SameHexId(const std::string& text, unsigned expected) {
 
 bool SysfsBootloaderProbe::IsBootloaderPresent() {
     std::error_code error;
-    std::filesystem::directory_iterator devices(sysRoot_ / "bus/usb/devices", error);
-    if (error) return false;
-    for (const auto& device : devices) {
-        if (SameHexId(ReadWord(device.path() / "idVendor"), 0x04D9) &&
-            SameHexId(ReadWord(device.path() / "idProduct"), 0x8022)) {
+    // Stepping with an error code: devices come and go while we look.
+    for (std::filesystem::directory_iterator it(sysRoot_ / "bus/usb/devices", error), end; !error && it != end;
+         it.increment(error)) {
+        if (SameHexId(ReadWord(it->path() / "idVendor"), 0x04D9) &&
+            SameHexId(ReadWord(it->path() / "idProduct"), 0x8022)) {
             return true;
         }
     }

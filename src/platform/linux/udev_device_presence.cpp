@@ -1,25 +1,19 @@
 #include "platform/linux/udev_device_presence.h"
 
+#include "platform/linux/hidraw_backend.h"
+
 #include <fcntl.h>
 #include <libudev.h>
 #include <poll.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 
 namespace oryn7px {
 
 std::string InterfaceNameFromHidId(const std::string& hidId) {
-    unsigned bus = 0, vendor = 0, product = 0;
-    int consumed = 0;
-    if (std::sscanf(hidId.c_str(), "%x:%x:%x%n", &bus, &vendor, &product, &consumed) != 3 ||
-        static_cast<std::size_t>(consumed) != hidId.size()) {
-        return {};
-    }
-    char name[32];
-    std::snprintf(name, sizeof name, "VID_%04X&PID_%04X", vendor & 0xFFFF, product & 0xFFFF);
-    return name;
+    uint16_t vendor = 0, product = 0;
+    return ParseHidId("HID_ID=" + hidId, &vendor, &product) ? InterfaceNameOf(vendor, product) : std::string();
 }
 
 UdevDevicePresence::~UdevDevicePresence() { Stop(); }

@@ -64,31 +64,44 @@ bool X11InputBackend::Install(InputHookSink& sink) {
         display_ = nullptr;
         return Fail("cannot watch X11 input: " + errors);
     }
-    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    {
-        std::lock_guard lock(mutex_);
-        status_ = IsWaylandSession() ? "Wayland session: only input to X11 programs is seen and intercepted" : "";
+    const int wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wakeFd < 0) {
+        XCloseDisplay(display_);
+        display_ = nullptr;
+        return Fail("cannot create the wake-up descriptor of the input thread");
     }
     sink_ = &sink;
     stop_ = false;
     altDown_ = false;
+    std::lock_guard lock(mutex_);
+    wakeFd_ = wakeFd;
+    status_ = IsWaylandSession() ? "Wayland session: only input to X11 programs is seen and intercepted" : "";
     thread_ = std::thread([this] { Run(); });
+    runThreadId_ = thread_.get_id();
+    running_ = true;
     return true;
 }
 
 void X11InputBackend::Remove() {
-    if (!thread_.joinable()) return;
-    stop_ = true;
-    Wake();
+    {
+        std::lock_guard lock(mutex_);
+        if (!running_) return;
+        running_ = false;
+        stop_ = true;
+        Wake();
+    }
+    grabsApplied_.notify_all();
     thread_.join();
     for (uint32_t button : grabbedButtons_) XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
     grabbedButtons_.clear();
     TakeX11Errors(display_);
     XCloseDisplay(display_);
     display_ = nullptr;
+    sink_ = nullptr;
+    // Other threads wake the input thread only under the lock, so the descriptor is never reused under them.
+    std::lock_guard lock(mutex_);
     close(wakeFd_);
     wakeFd_ = -1;
-    sink_ = nullptr;
 }
 
 void X11InputBackend::SetInterceptedButtons(const std::vector<uint32_t>& codes) {
@@ -99,11 +112,9 @@ void X11InputBackend::SetInterceptedButtons(const std::vector<uint32_t>& codes) 
     std::unique_lock lock(mutex_);
     wantedButtons_ = std::move(buttons);
     const uint64_t request = ++requested_;
-    if (!thread_.joinable() || std::this_thread::get_id() == thread_.get_id()) return;
-    lock.unlock();
+    if (!running_ || std::this_thread::get_id() == runThreadId_) return;
     Wake();
-    lock.lock();
-    grabsApplied_.wait_for(lock, std::chrono::seconds(2), [&] { return applied_ >= request; });
+    grabsApplied_.wait_for(lock, std::chrono::seconds(2), [&] { return applied_ >= request || !running_; });
 }
 
 std::string X11InputBackend::Status() const {

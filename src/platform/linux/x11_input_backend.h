@@ -46,6 +46,8 @@ private:
     int wakeFd_ = -1;
     InputHookSink* sink_ = nullptr;
     std::thread thread_;
+    std::thread::id runThreadId_;  // under mutex_, with running_ and wakeFd_
+    bool running_ = false;
     std::atomic<bool> stop_{false};
     bool altDown_ = false;  // backend thread only
 

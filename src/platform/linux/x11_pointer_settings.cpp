@@ -143,7 +143,7 @@ bool X11PointerSettings::Apply() {
             ok &= WriteProfileProperty(display, device.deviceid, profileAtom, enhancePrecision_);
         }
     }
-    XIFreeDeviceInfo(devices);
+    if (devices) XIFreeDeviceInfo(devices);
     if (needsCoreControl) {
         // Without libinput: speed scales the motion, precision accelerates only quick moves.
         XChangePointerControl(display, True, True, speed_ * (enhancePrecision_ ? 2 : 1), 10,

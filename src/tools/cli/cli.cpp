@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -25,14 +26,14 @@ Registration::Registration(std::string name, std::string summary, Handler handle
 }
 
 std::optional<uint32_t> ParseNumber(const std::string& text) {
-    if (text.empty() || text[0] == '-' || text[0] == '+' || text[0] == ' ') return std::nullopt;
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const char* begin = text.c_str() + (hex ? 2 : 0);
-    if (*begin == '\0' || *begin == ' ' || *begin == '-' || *begin == '+') return std::nullopt;
-    char* end = nullptr;
+    const std::string digits = text.substr(hex ? 2 : 0);
+    // Digits only: strtoull would also take spaces and signs.
+    const auto isDigit = [hex](unsigned char c) { return hex ? std::isxdigit(c) != 0 : std::isdigit(c) != 0; };
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit)) return std::nullopt;
     errno = 0;
-    const unsigned long long value = std::strtoull(begin, &end, hex ? 16 : 10);
-    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFull) return std::nullopt;
+    const unsigned long long value = std::strtoull(digits.c_str(), nullptr, hex ? 16 : 10);
+    if (errno != 0 || value > 0xFFFFFFFFull) return std::nullopt;
     return static_cast<uint32_t>(value);
 }
 

@@ -125,6 +125,7 @@ void CQ580ZDriverDlg::CreatePages() {
 }
 
 void CQ580ZDriverDlg::SwitchPage(int page) {
+    if (bClosing_) return;
     if (page != 3) macroPage_->EndRecording();
     nSelectedPage_ = page;
     for (int i = 1; i <= kPageCount; ++i) {
@@ -163,12 +164,14 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
 }
 
 void CQ580ZDriverDlg::HideToTray() {
+    if (bClosing_) return;  // the pages are gone
     macroPage_->EndRecording();
     hide();
     if (services_.hooks) services_.hooks->SetHookForwarding(false, false);
 }
 
 void CQ580ZDriverDlg::ShowFromTray() {
+    if (bClosing_) return;
     mainPage_->RefreshFromProfile();
     ledPage_->RefreshFromProfile();
     showNormal();

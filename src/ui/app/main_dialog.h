@@ -57,17 +57,13 @@ public:
     CMenuExA* LanguagePopup() const { return languagePopup_; }
     CDlgMainSet* MainPage() const { return mainPage_; }
     CDlgLEDSet* LedPage() const { return ledPage_; }
-    CDlgMacro* MacroPage() const { return macroPage_; }
-    CDlgSts* StsPage() const { return stsPage_; }
     CDlgSupport* SupportPage() const { return supportPage_; }
     QWidget* Page(int page) const;
-    bool IsArrivalRetrying() const { return arrivalRetry_.isActive(); }
 
 signals:
     // The close sequence has finished: the program ends.
     void Ended();
     // An apply pass was requested and the progress window is about to run.
-    void ApplyStarted();
 
 protected:
     bool event(QEvent* event) override;

@@ -130,7 +130,6 @@ void CQ580ZDriverDlg::RequestApply() {
     // A second request while the progress window is up would start a second pass behind it.
     if (services_.progress.isVisible() || !worker_) return;
     if (!oryn7px::RequestApply(services_.shared)) return;
-    emit ApplyStarted();
     services_.progress.SetChinese(services_.state.bChinese == 1);
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();
@@ -235,6 +234,7 @@ void CQ580ZDriverDlg::OnClose(const Message&) {
     arrivalRetry_.stop();
     updaterTimer_.stop();
     if (services_.presence) services_.presence->Stop();
+    if (services_.hooks) services_.hooks->RemoveInputHooks();
     services_.driver.CloseDevice();
     services_.driver.ShutdownLink();
     // The worker leaves its loop when it wakes (after a running pass, which fails on the closed link).
@@ -243,6 +243,8 @@ void CQ580ZDriverDlg::OnClose(const Message&) {
 }
 
 void CQ580ZDriverDlg::FinishClose() {
+    // A worker stopped before it took the last request never closes the progress window.
+    services_.progress.Finish();
     hide();
     emit Ended();
 }

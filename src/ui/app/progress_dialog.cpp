@@ -96,6 +96,13 @@ void CDlgProgress::OnApplyProgress(const Message& message) {
     }
 }
 
+void CDlgProgress::Finish() {
+    if (!isVisible()) return;
+    bHoldingFull_ = false;
+    bClosing_ = true;
+    done(0);
+}
+
 void CDlgProgress::OnClose(const Message&) {
     // The worker's own close right after 100 % waits for the full bar's moment.
     if (!isVisible() || bHoldingFull_) return;

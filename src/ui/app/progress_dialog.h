@@ -26,6 +26,8 @@ public:
     int RunModal();
 
     int Position() const;
+    // Ends a run that no pass will close any more (the program is closing).
+    void Finish();
 
 protected:
     bool event(QEvent* event) override;

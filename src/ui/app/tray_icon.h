@@ -18,7 +18,6 @@ public:
     // Adds the icon; the tray shows the "Running" balloon once.
     void Add();
     void Remove();
-    bool IsAdded() const { return icon_.isVisible(); }
 
     // The owner-drawn menu "Config" / "Exit" at the cursor; the chosen entry reaches the main
     // window as WM_COMMAND with its command id. The menu is gone when this returns.

@@ -30,6 +30,10 @@ TEST(Utf16, FixedBuffersAreAlwaysTerminatedAndBounded) {
     EXPECT_EQ(FixedText(buffer), u"abc");
     EXPECT_EQ(buffer[3], u'\0');
 
+    char16_t pair[3];
+    SetFixedText(pair, u"a\U0001F3AE");  // the pair would not fit whole
+    EXPECT_EQ(FixedText(pair), u"a");
+
     const char16_t unterminated[3] = {u'x', u'y', u'z'};
     EXPECT_EQ(FixedText(unterminated), u"xyz");
 }

@@ -193,6 +193,9 @@ TEST_F(MacroLibraryTest, ExportThenImport) {
 TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
     MacroEntry tooMany = Macro(0x16000001, u"x");
     tooMany.dwEventCount = 1001;
+    MacroEntry sizeless = Macro(0x16000003, u"sizeless");
+    sizeless.dwSize = 0;  // would look free, and the next new macro would take its place
+    MacroEntry noId = Macro(0, u"no id");
     MacroEntry unterminated = Macro(0x16000002, u"");
     std::fill(std::begin(unterminated.szName), std::end(unterminated.szName), u'Z');
     auto bytesOf = [](const MacroEntry& e) {
@@ -209,6 +212,8 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         {"empty", std::vector<uint8_t>{}, MacroImportResult::kInvalid},
         {"random", testing::RandomBytes(4104, 9), MacroImportResult::kInvalid},
         {"1001 events", bytesOf(tooMany), MacroImportResult::kInvalid},
+        {"size 0", bytesOf(sizeless), MacroImportResult::kInvalid},
+        {"id 0", bytesOf(noId), MacroImportResult::kInvalid},
         {"name without terminator", bytesOf(unterminated), MacroImportResult::kImported},
     };
     for (const Case& c : cases) {
@@ -226,6 +231,27 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         }
     }
     EXPECT_EQ(library.ListMacros(22).size(), 1u);
+}
+
+TEST_F(MacroLibraryTest, RenameKeepsEveryEntryThatSharesTheId) {
+    CreateMacroFile();
+    state->MacroTable[0] = Macro(0x16000001, u"first", 2);
+    state->MacroTable[1] = Macro(0x16000001, u"second", 4);  // an import made a twin
+    EXPECT_TRUE(library.RenameMacro(0x16000001, u"renamed"));
+    EXPECT_EQ(FixedText(state->MacroTable[0].szName), u"renamed");
+    EXPECT_EQ(FixedText(state->MacroTable[1].szName), u"renamed");
+    EXPECT_EQ(state->MacroTable[0].dwEventCount, 2u);
+    EXPECT_EQ(state->MacroTable[1].dwEventCount, 4u);
+    EXPECT_EQ(ReadAll(library.MacroPath()).size(), sizeof(MacroTableData));
+}
+
+TEST_F(MacroLibraryTest, ChangesThatCannotBeSavedAreReportedAsFailures) {
+    CreateMacroFile();
+    state->MacroTable[0] = Macro(0x16000001, u"jump");
+    writer.failAll = FileError::kOther;
+    EXPECT_FALSE(library.StoreMacro(Macro(0x16000002, u"run")));
+    EXPECT_FALSE(library.DeleteMacro(0x16000001));
+    EXPECT_FALSE(library.RenameMacro(0x16000002, u"walk"));
 }
 
 TEST_F(MacroLibraryTest, ExportFailureIsReported) {

@@ -348,6 +348,19 @@ TEST_F(ProfileStoreTest, ImportedEventCountsAreCut) {
     EXPECT_EQ(state->MacroTable[0].dwEventCount, 1000u);
 }
 
+TEST_F(ProfileStoreTest, ImportThatCannotBeSavedDoesNotClaimSuccess) {
+    std::vector<uint8_t> file(2085432, 0);
+    WriteLe32(file.data(), kProfileMagic);
+    WriteAll(folder / "all.cfg", file);
+    store.LoadProfileIndex();
+    messages.shown.clear();
+    writer.failAll = FileError::kAccessDenied;
+    RestartSpy restart;
+    EXPECT_EQ(store.Import(folder / "all.cfg", &restart), kProfileNotRead);
+    EXPECT_EQ(restart.starts, 1);
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG5"}}));
+}
+
 TEST_F(ProfileStoreTest, ExportFailureIsReported) {
     writer.failAll = FileError::kAccessDenied;
     EXPECT_FALSE(store.Export(folder / "x.cfg"));

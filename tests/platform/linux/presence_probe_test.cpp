@@ -54,6 +54,7 @@ TEST(DevicePresence, InterfaceNamesOfTheMouse) {
         {"0003:00007f1d:00002c05", "VID_7F1D&PID_2C05", true},
         {"0003:000004D9:00008022", "VID_04D9&PID_8022", false},
         {"garbage", "", false},
+        {"0003:00017F1D:00002C05", "", false},
         {"0003:00007F1D:00002C05trailing", "", false},
     };
     for (const Case& c : cases) {
