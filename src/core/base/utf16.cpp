@@ -9,8 +9,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one code point starting at text[i]; advances i past what was consumed.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+// Decodes one code point starting at text[i]; advances i past what was consumed. Nothing for a
+// bad sequence.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
     int extra = 0;
@@ -19,13 +20,23 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; minimum = 0x80; }
     else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; minimum = 0x800; }
     else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; minimum = 0x10000; }
-    else return kReplacement;
+    else return std::nullopt;
     for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (static_cast<uint8_t>(text[i]) & 0xC0) != 0x80) return kReplacement;
+        if (i >= text.size() || (static_cast<uint8_t>(text[i]) & 0xC0) != 0x80) return std::nullopt;
         cp = (cp << 6) | (static_cast<uint8_t>(text[i++]) & 0x3F);
     }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
     return cp;
+}
+
+std::size_t EncodeUtf16(char32_t cp, char16_t* out) {
+    if (cp < 0x10000) {
+        out[0] = static_cast<char16_t>(cp);
+        return 1;
+    }
+    out[0] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+    out[1] = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    return 2;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -58,16 +69,24 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
             *next++ = static_cast<char16_t>(utf8[i++]);
             continue;
         }
-        const char32_t cp = DecodeUtf8(utf8, i);
-        if (cp >= 0x10000) {
-            *next++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            *next++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            *next++ = static_cast<char16_t>(cp);
-        }
+        const char32_t cp = DecodeUtf8(utf8, i).value_or(kReplacement);
+        next += EncodeUtf16(cp, next);
     }
     out.resize(static_cast<std::size_t>(next - out.data()));
     return out;
+}
+
+bool IsValidUtf8(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        if (!DecodeUtf8(utf8, i)) return false;
+    }
+    return true;
+}
+
+void AppendUtf16(std::u16string& out, char32_t codePoint) {
+    char16_t units[2];
+    out.append(units, EncodeUtf16(codePoint, units));
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {

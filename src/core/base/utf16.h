@@ -1,6 +1,7 @@
 #pragma once
 // UTF-16 text in fixed record buffers, and conversion to and from UTF-8.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,10 @@ namespace oryn7px {
 
 // Invalid sequences become U+FFFD; never reads past the input.
 std::u16string Utf8ToUtf16(std::string_view utf8);
+// Well-formed UTF-8: no bad sequence, overlong form, surrogate or code point past U+10FFFF.
+bool IsValidUtf8(std::string_view utf8);
+// One or two units, as the code point needs.
+void AppendUtf16(std::u16string& out, char32_t codePoint);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
 // The text of a fixed buffer up to its first zero, or the whole buffer when it has none.

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/base/utf16.h"
+
 namespace oryn7px {
 
 namespace {
@@ -110,8 +112,9 @@ char32_t UpperCaseLetter(char32_t c) {
 std::u16string CharacterName(char32_t c) {
     if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
     c = UpperCaseLetter(c);
-    if (c < 0x10000) return std::u16string(1, static_cast<char16_t>(c));
-    return {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF))};
+    std::u16string name;
+    AppendUtf16(name, c);
+    return name;
 }
 
 }  // namespace

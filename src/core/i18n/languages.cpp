@@ -21,8 +21,6 @@ constexpr std::array<Language, kLanguageCount> kLanguages = {{
 
 }  // namespace
 
-const std::array<Language, kLanguageCount>& Languages() { return kLanguages; }
-
 const Language* FindLanguage(int number) {
     if (number < 1 || number > kLanguageCount) return nullptr;
     return &kLanguages[static_cast<std::size_t>(number - 1)];

@@ -18,8 +18,6 @@ struct Language {
     int buttonPictureId;      // bitmap resource of the language button
 };
 
-const std::array<Language, kLanguageCount>& Languages();
-
 // Null for a number outside 1..12.
 const Language* FindLanguage(int number);
 

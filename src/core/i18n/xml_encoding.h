@@ -22,6 +22,5 @@ DecodedXml DecodeXmlBytes(std::string_view bytes, const CodePageConverter& conve
 // <meta http-equiv="Content-Type" content="...; charset=..."> in the head; empty when none.
 std::string DeclaredEncoding(std::string_view head);
 
-bool IsValidUtf8(std::string_view bytes);
 
 }  // namespace oryn7px

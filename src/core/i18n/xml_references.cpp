@@ -6,6 +6,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/base/utf16.h"
+
 namespace oryn7px {
 
 namespace {
@@ -331,14 +333,6 @@ char32_t ReferenceCharacter(std::u16string_view body) {
     return found == names.end() ? 0 : found->second;
 }
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-    if (cp >= 0x10000) {
-        out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-        out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(cp);
-    }
-}
 
 }  // namespace
 
@@ -358,7 +352,7 @@ std::u16string DecodeReferences(std::u16string_view text) {
             out += u'&';
             i = amp + 1;
         } else {
-            AppendCodePoint(out, cp);
+            AppendUtf16(out, cp);
             i = semicolon + 1;
         }
     }

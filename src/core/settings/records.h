@@ -27,11 +27,9 @@ inline constexpr uint32_t kHostOpenFile = 0xE0;
 inline constexpr uint32_t kHostOpenFolder = 0xF0;
 
 // Function codes with a meaning of their own elsewhere in the program.
-inline constexpr int32_t kFunctionLeftClick = 1;
 inline constexpr int32_t kFunctionKey = 5;
 inline constexpr int32_t kFunctionMacro = 6;
 inline constexpr int32_t kFunctionHostAction = 19;
-inline constexpr int32_t kFunctionDisable = 121;
 
 // Default function per button: left, middle, right, forward, back, wheel up, wheel down, DPI.
 inline constexpr std::array<int32_t, kButtonCount> nDefaultFunction = {1, 4, 2, 8, 16, 11, 22, 146};

@@ -14,7 +14,6 @@ QImage NewImage(int width, int height, QColor fill) {
     return image;
 }
 
-QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 QPolygon ToPolygon(const LayoutQuad& quad) {
     QPolygon polygon;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/app/window_layout.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::skingen {
 
@@ -27,7 +28,6 @@ inline const QColor kLightPanel{0xE8, 0xED, 0xF2};
 enum class Look { Normal, Hover, Pressed };
 
 QImage NewImage(int width, int height, QColor fill = Qt::transparent);
-QRect ToQRect(const LayoutRect& r);
 QPolygon ToPolygon(const LayoutQuad& quad);
 QFont ArtFont(int pixelSize, int weight, bool chinese = false);
 

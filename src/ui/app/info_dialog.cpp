@@ -11,6 +11,7 @@
 #include "core/platform/user_messages.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/skin_resources.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -22,8 +23,6 @@ namespace ib = info_box;
 const QColor kTextColour{0xD2, 0xD6, 0xDC};
 const QColor kButtonText{0xBD, 0xBD, 0xC8};
 
-QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 

@@ -27,6 +27,7 @@
 #include "ui/skin/irr_button.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/wnd_popup.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -42,7 +43,6 @@ constexpr std::array<const char*, kPageCount> kTabKeys{"str_main", "str_led_titl
 constexpr std::array<const char*, kPageCount> kProfileKeys{"str_profile1", "str_profile2", "str_profile3",
                                                            "str_profile4", "str_profile5"};
 
-QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 }  // namespace
 

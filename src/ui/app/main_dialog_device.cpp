@@ -25,6 +25,7 @@
 #include "ui/pages/dlg_support.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/skin_resources.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -33,7 +34,6 @@ namespace {
 constexpr int kStartUpOpenAttempts = 10;
 constexpr uint32_t kStartUpOpenPauseMs = 500;
 
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 // "Language"/"Type" for the flashing tool; a folder or file that cannot be written is no error.
 void WriteFlasherLanguage(const QString& programFolder, bool chinese) {

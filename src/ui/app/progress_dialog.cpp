@@ -13,6 +13,7 @@
 #include "ui/skin/message_event.h"
 #include "ui/skin/png_progress_bar.h"
 #include "ui/skin/skin_resources.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -20,7 +21,6 @@ namespace {
 
 namespace pw = progress_window;
 
-QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 bool IsSwallowedKey(const QKeyEvent* event) {
     const int key = event->key();

@@ -8,6 +8,7 @@
 #include "core/pages/skin_arithmetic.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -18,7 +19,6 @@ const QColor kHoverText{0xF5, 0xF5, 0xF5};
 const QColor kItemText{0x05, 0x05, 0x05};
 constexpr int kIconColumn = 25;
 
-QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 }  // namespace
 

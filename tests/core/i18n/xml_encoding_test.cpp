@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/base/utf16.h"
 #include "core/i18n/charset_names.h"
 #include "fake_converter.h"
 
