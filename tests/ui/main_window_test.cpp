@@ -5,6 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <filesystem>
 #include <fstream>
 
@@ -324,6 +326,15 @@ TEST_F(MainWindowTest, ExitFromTheTrayMenuRunsTheCloseSequence) {
     EXPECT_TRUE(fs::exists(Data() / "Macro.cfg"));
     EXPECT_FALSE(driver->IsOpen());
     EXPECT_EQ(shared.bWorkerRun, 0);
+}
+
+TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    shared.bWorkerRun = 0;  // the worker leaves at its next wake-up without running a pass
+    QTimer::singleShot(50, dialog.get(), [this] { Send(WM_COMMAND, 0x6001, 0); });
+    Press(dialog->ApplyButton());  // returns once the progress window has ended
+    EXPECT_TRUE(WaitUntilEnded());
+    EXPECT_FALSE(progress.isVisible());
 }
 
 class BootloaderTest : public MainWindowTest {
