@@ -248,6 +248,22 @@ TEST_F(MainWindowTest, ApplyWritesTheMouseThenSavesProfileAndIndex) {
     EXPECT_TRUE(messages.boxes.empty());
 }
 
+TEST_F(MainWindowTest, RestoreDefaultsWritesTheDefaultProfileAndSavesIt) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    state->profile.nDpiValue[0] = 99;
+    state->profile.Buttons[3].nFunction = kFunctionMacro;
+    state->ButtonMacroId[3] = 0x16000001;
+    Send(UM_RESTORE_DEFAULTS, 0, 0);
+    EXPECT_EQ(state->profile.nDpiValue[0], 10);
+    EXPECT_EQ(state->ButtonMacroId[3], 0u);
+    ASSERT_TRUE(mouse->State().keyMatrix.has_value());
+    EXPECT_EQ((*mouse->State().keyMatrix)[5], 0x00F40001u);  // forward is forward again
+    std::ifstream saved(Data() / "Profile" / "Profile1.cfg", std::ios::binary);
+    ProfileData onDisk{};
+    saved.read(reinterpret_cast<char*>(&onDisk), sizeof onDisk);
+    EXPECT_EQ(onDisk.nDpiValue[0], 10);
+}
+
 TEST_F(MainWindowTest, AFailedPassShowsItsMessageAndSavesNothing) {
     ASSERT_TRUE(dialog->OnInitDialog());
     messages.boxes.clear();  // a fresh data folder has no Macro.cfg yet
