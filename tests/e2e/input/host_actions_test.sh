@@ -2,25 +2,7 @@
 # oryn7px-cli monitor --host-actions: a back button set to run a program runs it, keeps the press
 # from other programs and logs the action; a button whose host action was replaced stays ordinary.
 set -u
-cli=$1
-witness=$2
-[ -n "${DISPLAY:-}" ] || { echo "no X display: skipped"; exit 77; }
-command -v xdotool >/dev/null || { echo "xdotool missing: skipped"; exit 77; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-wait_for() {  # file, pattern: up to 5 s
-    for _ in $(seq 50); do grep -qE "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-}
+. "$(dirname "$0")/common.sh"
 
 # A program that leaves a marker; the space and the semicolon would break any shell command line.
 mkdir -p "$work/my tools"

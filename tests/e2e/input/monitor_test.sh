@@ -1,27 +1,7 @@
 #!/usr/bin/env bash
 # oryn7px-cli monitor sees keys, buttons and the wheel; an intercepted button reaches no other X client.
 set -u
-cli=$1
-witness=$2
-[ -n "${DISPLAY:-}" ] || { echo "no X display: skipped"; exit 77; }
-command -v xdotool >/dev/null || { echo "xdotool missing: skipped"; exit 77; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Waits up to 5 s for a line matching a pattern in a file.
-wait_for() {
-    for _ in $(seq 50); do grep -qE "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-}
+. "$(dirname "$0")/common.sh"
 
 start_witness() {  # name
     "$witness" > "$work/$1" &
