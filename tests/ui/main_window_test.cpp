@@ -26,99 +26,14 @@
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/skin_resources.h"
+#include "main_window_fixture.h"
 #include "ui_test_support.h"
 
 namespace oryn7px {
 namespace {
 
 namespace fs = std::filesystem;
-
-class RecordingMessages final : public UserMessages {
-public:
-    int ShowInfoBox(std::u16string_view text, bool) override {
-        boxes.emplace_back(text);
-        return kBoxOk;
-    }
-    int ShowCountDownBox(std::u16string_view text) override {
-        countDowns.emplace_back(text);
-        return kBoxCancel;
-    }
-    void ShowInfoCaptionBox(std::u16string_view text) override { boxes.emplace_back(text); }
-    std::vector<std::u16string> boxes;
-    std::vector<std::u16string> countDowns;
-};
-
-class NoPointer final : public PointerSettings {
-public:
-    bool SetEnhancePrecision(bool) override { return true; }
-    bool SetPointerSpeed(int32_t) override { return true; }
-    bool SetWheelLines(int32_t) override { return true; }
-};
-
-// A program folder and a data folder of its own; the program folder may leave out the language files.
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { Build(true); }
-
-    void Build(bool withLanguages, VirtualMouseConfig config = {}) {
-        const QString built = QStringLiteral(ORYN7PX_TEST_PROGRAM_DIR);
-        fs::create_directory_symlink(fs::path(built.toStdString()) / "skins", Program() / "skins");
-        if (withLanguages)
-            fs::create_directory_symlink(fs::path(built.toStdString()) / "Language", Program() / "Language");
-        SetProgramFolder(QString::fromStdString(Program().string()));
-        paths = std::make_unique<LinuxPaths>(Program(), Data(), Data(), Data());
-        mouse = std::make_unique<VirtualMouse>(clock, config);
-        probe = std::make_unique<HidBootloaderProbe>(*mouse);
-        presence = std::make_unique<VirtualMousePresence>(*mouse);
-        store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
-        library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
-        driver = std::make_unique<CUSBDriver>(*mouse, clock);
-        services = std::make_unique<AppServices>(AppServices{
-            *state, *store, *library, messages, strings, *driver, clock, *probe, presence.get(), shared, pointer,
-            nullptr, nullptr, nullptr, progress, QString::fromStdString(Program().string()),
-            [this](const QString& program, const QStringList& arguments) {
-                started.push_back(program + " " + arguments.join(' '));
-                return false;
-            }});
-        dialog = std::make_unique<CQ580ZDriverDlg>(*services);
-        QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
-    }
-    void TearDown() override {
-        dialog.reset();
-        SetProgramFolder(QString());
-    }
-
-    fs::path Program() const { return fs::path(programDir.path().toStdString()); }
-    fs::path Data() const { return fs::path(dataDir.path().toStdString()); }
-    QString Text(const char* key) const { return QString::fromStdU16String(strings.Text(key)); }
-
-    void Send(uint32_t msg, uintptr_t wParam, intptr_t lParam) { SendMessageTo(dialog.get(), {msg, wParam, lParam}); }
-    void Press(QWidget* button) { Send(WM_COMMAND, 0, WindowHandle(button)); }
-    bool WaitUntilEnded() { return QTest::qWaitFor([this] { return ended; }, 3000); }
-
-    QTemporaryDir programDir;
-    QTemporaryDir dataDir;
-    VirtualClock clock;
-    LinuxFileWriter writer;
-    RecordingMessages messages;
-    IconvCodePageConverter converter;
-    StringTable strings{converter};
-    std::unique_ptr<SettingsState> state = std::make_unique<SettingsState>();
-    std::unique_ptr<LinuxPaths> paths;
-    std::unique_ptr<VirtualMouse> mouse;
-    std::unique_ptr<HidBootloaderProbe> probe;
-    std::unique_ptr<VirtualMousePresence> presence;
-    std::unique_ptr<ProfileStore> store;
-    std::unique_ptr<MacroLibrary> library;
-    std::unique_ptr<CUSBDriver> driver;
-    ApplyShared shared;
-    NoPointer pointer;
-    CDlgProgress progress;
-    std::unique_ptr<AppServices> services;
-    std::unique_ptr<CQ580ZDriverDlg> dialog;
-    std::vector<QString> started;
-    bool ended = false;
-};
+using test::MainWindowTest;
 
 TEST_F(MainWindowTest, StartUpOpensTheMouseAndShowsTheWindow) {
     ASSERT_TRUE(dialog->OnInitDialog());
@@ -126,7 +41,7 @@ TEST_F(MainWindowTest, StartUpOpensTheMouseAndShowsTheWindow) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tavik ORYN7PX Gaming Mouse Driver"));
     EXPECT_EQ(dialog->size(), QSize(957, 636));
     EXPECT_TRUE(driver->IsOpen());
-    EXPECT_EQ(dialog->SupportPage()->FirmwareVersionText(), QStringLiteral("103"));
+    EXPECT_EQ(qobject_cast<CDlgSupport*>(dialog->Page(5))->FirmwareVersionText(), QStringLiteral("103"));
     // Two looks for the bootloader, then the first open succeeds.
     const std::vector<uint32_t> pauses = clock.Pauses();
     ASSERT_GE(pauses.size(), 2u);
@@ -283,7 +198,7 @@ TEST_F(MainWindowTest, UnplugWhileIdleEndsTheProgramAfterTheBox) {
     ASSERT_TRUE(WaitUntilEnded());
     EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"没有找到ORYN7PX游戏鼠标."}));
     EXPECT_FALSE(driver->IsOpen());
-    EXPECT_EQ(dialog->MainPage(), nullptr);
+    EXPECT_EQ(dialog->Page(1), nullptr);
 }
 
 TEST_F(MainWindowTest, ReplugAfterAnInterruptedWriteRepairsTheApplyFlag) {
@@ -310,8 +225,8 @@ TEST_F(MainWindowTest, TrayDoubleClickAndConfigRefreshAndShow) {
     ASSERT_TRUE(dialog->OnInitDialog());
     dialog->hide();
     int refreshed = 0;
-    QObject::connect(dialog->MainPage(), &CDlgMainSet::Refreshed, [&] { ++refreshed; });
-    QObject::connect(dialog->LedPage(), &CDlgLEDSet::Refreshed, [&] { ++refreshed; });
+    QObject::connect(dialog->Page(1), &CPageDlg::Refreshed, [&] { ++refreshed; });
+    QObject::connect(dialog->Page(2), &CPageDlg::Refreshed, [&] { ++refreshed; });
     Send(UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(refreshed, 2);
@@ -325,7 +240,7 @@ TEST_F(MainWindowTest, TrayDoubleClickAndConfigRefreshAndShow) {
 
 TEST_F(MainWindowTest, KeysBeforeTheControls) {
     ASSERT_TRUE(dialog->OnInitDialog());
-    QTest::keyClick(dialog->MainPage(), Qt::Key_F4, Qt::AltModifier);
+    QTest::keyClick(dialog->Page(1), Qt::Key_F4, Qt::AltModifier);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(ended);
     dialog->show();

@@ -11,7 +11,12 @@ void DrawDialogs(const QString& root);
 void DrawControls(const QString& root);
 void DrawIcons(const QString& root);
 void DrawTrophies(const QString& root);
-void DrawPages(const QString& root);
+// One drawing per page, in tab order.
+void DrawMainPage(const QString& root);
+void DrawLightingPage(const QString& root);
+void DrawMacroPage(const QString& root);
+void DrawStatisticsPage(const QString& root);
+void DrawSupportPage(const QString& root);
 
 // Pictures the gallery shows beside the controls.
 QImage FlagPicture(int language, QSize size);

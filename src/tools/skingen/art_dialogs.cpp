@@ -2,6 +2,7 @@
 #include <QLinearGradient>
 
 #include "art.h"
+#include "core/app/layout/dialogs_layout.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 

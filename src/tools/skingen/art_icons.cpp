@@ -6,7 +6,9 @@
 #include <QtMath>
 
 #include "art.h"
-#include "core/pages/skin_arithmetic.h"
+#include "core/app/layout/frame_layout.h"
+#include "core/app/layout/statistics_page_layout.h"
+#include "core/skin/skin_arithmetic.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 
@@ -241,8 +243,8 @@ void DrawIcons(const QString& root) {
 }
 
 void DrawTrophies(const QString& root) {
-    for (int level = 0; level < resources::kTrophyLevels; ++level)
-        Save(root, QString("trophy/trophy%1Down.bmp").arg(level), TrophyPicture(level));
+    for (int level = 0; level < statistics_page::kTrophyLevels; ++level)
+        Save(root, QString::fromLatin1(statistics_page::kTrophyPictures[level]), TrophyPicture(level));
 }
 
 }  // namespace oryn7px::skingen

@@ -7,6 +7,9 @@
 #include <memory>
 
 #include "art.h"
+#include "core/app/layout/dialogs_layout.h"
+#include "core/app/layout/frame_layout.h"
+#include "core/app/layout/statistics_page_layout.h"
 #include "theme.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/color_btn.h"
@@ -306,8 +309,8 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     strip->move(20, 730);
     strip->paintExtra = [](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (int level = 0; level < resources::kTrophyLevels; ++level) {
-            const QImage trophy = LoadSkinImage(QString("trophy/trophy%1Down.bmp").arg(level))
+        for (int level = 0; level < statistics_page::kTrophyLevels; ++level) {
+            const QImage trophy = LoadSkinImage(QString::fromLatin1(statistics_page::kTrophyPictures[level]))
                                       .copy(ToQRect(statistics_page::kLargeTrophy));
             painter.drawImage(QRect(level * 74, 0, 66, 100), trophy);
         }

@@ -21,7 +21,11 @@ void DrawAll(const QString& skins) {
     DrawControls(skins);
     DrawIcons(skins);
     DrawTrophies(skins);
-    DrawPages(skins);
+    DrawMainPage(skins);
+    DrawLightingPage(skins);
+    DrawMacroPage(skins);
+    DrawStatisticsPage(skins);
+    DrawSupportPage(skins);
 }
 
 int Usage() {

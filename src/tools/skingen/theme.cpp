@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <stdexcept>
 
+#include "core/app/layout/frame_layout.h"
+
 namespace oryn7px::skingen {
 
 QImage NewImage(int width, int height, QColor fill) {
@@ -142,6 +144,26 @@ void Save(const QString& root, const QString& relativePath, const QImage& image)
     const QImage stored = suffix == "bmp" ? image.convertToFormat(QImage::Format_RGB32) : image;
     if (!stored.save(path, suffix == "bmp" ? "BMP" : "PNG"))
         throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+}  // namespace oryn7px::skingen
+
+namespace oryn7px::skingen {
+
+QImage PageBackground(const std::vector<QRect>& panels) {
+    const LayoutRect& area = main_window::kPageArea;
+    QImage image = NewImage(area.Width(), area.Height(), theme::kPanel);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QRect& panel : panels) {
+        painter.setPen(QPen(theme::kEdge, 1));
+        painter.setBrush(theme::kPanelRaised);
+        painter.drawRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        // An accent tab marks each panel's heading line.
+        painter.fillRect(QRect(panel.left() + 12, panel.top() + 12, 3, 16), theme::kAccent);
+        painter.fillRect(QRect(panel.left() + 1, panel.top() + 40, panel.width() - 2, 1), theme::kEdge);
+    }
+    return image;
 }
 
 }  // namespace oryn7px::skingen

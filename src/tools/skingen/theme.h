@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
+#include <vector>
 
-#include "core/app/window_layout.h"
+#include "core/app/layout/layout_types.h"
 #include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::skingen {
@@ -43,6 +44,9 @@ void PaintInputField(QPainter& painter, const QRectF& box);
 void PaintShape(QPainter& painter, const QPolygon& outline, Look look);
 void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize,
                   bool chinese = false, int weight = 600);
+
+// A page-sized background with raised panels (in page pixels), each with a heading line.
+QImage PageBackground(const std::vector<QRect>& panels);
 
 // Writes `image` below `root`; the format comes from the file name.
 void Save(const QString& root, const QString& relativePath, const QImage& image);

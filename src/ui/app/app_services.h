@@ -19,13 +19,11 @@
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "core/settings/settings_state.h"
+#include "ui/pages/page_context.h"
 
 namespace oryn7px {
 
 class CDlgProgress;
-
-// Starts a program with its arguments, detached; false when it cannot.
-using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
 
 struct AppServices {
     SettingsState& state;

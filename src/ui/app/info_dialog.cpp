@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "core/app/app_texts.h"
-#include "core/app/window_layout.h"
+#include "core/app/layout/dialogs_layout.h"
 #include "core/platform/user_messages.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/skin_resources.h"

@@ -10,7 +10,7 @@
 #include "core/app/app_texts.h"
 #include "core/app/button_name_hint.h"
 #include "core/app/single_instance.h"
-#include "core/app/window_layout.h"
+#include "core/app/layout/frame_layout.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
 #include "core/i18n/hint_ids.h"
@@ -18,13 +18,9 @@
 #include "ui/app/key_prefilter.h"
 #include "ui/app/progress_dialog.h"
 #include "ui/app/tray_icon.h"
-#include "ui/pages/dlg_led_set.h"
-#include "ui/pages/dlg_macro.h"
-#include "ui/pages/dlg_main_set.h"
-#include "ui/pages/dlg_sts.h"
-#include "ui/pages/dlg_support.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
+#include "ui/skin/picture_cache.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/wnd_popup.h"
 #include "ui/skin/qt_conversions.h"
@@ -38,8 +34,6 @@ namespace mw = main_window;
 constexpr int kLanguagePopupLeftShift = 4;
 constexpr int kLanguagePopupRise = 287;
 
-constexpr std::array<const char*, kPageCount> kTabKeys{"str_main", "str_led_title", "str_macro_manager", "str_sts",
-                                                       "str_about"};
 constexpr std::array<const char*, kPageCount> kProfileKeys{"str_profile1", "str_profile2", "str_profile3",
                                                            "str_profile4", "str_profile5"};
 
@@ -63,26 +57,26 @@ CQ580ZDriverDlg::~CQ580ZDriverDlg() {
     worker_.reset();
 }
 
-QWidget* CQ580ZDriverDlg::Page(int page) const {
-    const std::array<QWidget*, kPageCount> pages{mainPage_, ledPage_, macroPage_, stsPage_, supportPage_};
-    return page >= 1 && page <= kPageCount ? pages[page - 1] : nullptr;
+CPageDlg* CQ580ZDriverDlg::Page(int page) const {
+    return page >= 1 && page <= kPageCount ? pages_[page - 1] : nullptr;
 }
 
 void CQ580ZDriverDlg::BuildWindow() {
-    frames_ = {LoadSkinImage(QStringLiteral("Frame_Normal.bmp")), LoadSkinImage(QStringLiteral("Frame_Over.bmp")),
-               LoadSkinImage(QStringLiteral("Frame_Down.bmp"))};
+    frame_ = SkinPicture(QString::fromLatin1(mw::kPictures.normal));
+    const QImage over = SkinPicture(QString::fromLatin1(mw::kPictures.over));
+    const QImage down = SkinPicture(QString::fromLatin1(mw::kPictures.down));
     // Without its picture the window keeps its designed size rather than shrinking to nothing.
-    setFixedSize(frames_[0].isNull() ? QSize(mw::kWidth, mw::kHeight) : frames_[0].size());
+    setFixedSize(frame_.isNull() ? QSize(mw::kWidth, mw::kHeight) : frame_.size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
 
-    auto frameButton = [this](const LayoutRect& where) {
+    auto frameButton = [this, &over, &down](const LayoutRect& where) {
         auto* button = new CGDIBitmapBtn(this);
         const QRect rect = ToQRect(where);
         button->Create(rect, this, 0);
-        button->SetPictures(rect, frames_[0], frames_[1], frames_[2], frames_[0]);
+        button->SetPictures(rect, frame_, over, down, frame_);
         connect(button, &QAbstractButton::pressed, this,
                 [this, button] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(button)}); });
         return button;
@@ -108,43 +102,60 @@ void CQ580ZDriverDlg::BuildWindow() {
 
 void CQ580ZDriverDlg::SetTooltips() {
     auto text = [this](const char* key) { return QString::fromStdU16String(services_.strings.Text(key)); };
-    for (int i = 0; i < kPageCount; ++i) tabs_[i]->SetTooltip(text(kTabKeys[i]), true);
+    for (int i = 0; i < kPageCount; ++i) tabs_[i]->SetTooltip(text(PageTable()[i].tabKey), true);
     for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetTooltip(text(kProfileKeys[i]), true);
     applyButton_->SetTooltip(QStringLiteral("Alt+G"), true);
 }
 
 void CQ580ZDriverDlg::CreatePages() {
-    mainPage_ = new CDlgMainSet(this, services_.state);
-    ledPage_ = new CDlgLEDSet(this, services_.state);
-    macroPage_ = new CDlgMacro(this, services_.library);
-    stsPage_ = new CDlgSts(this);
-    supportPage_ = new CDlgSupport(this);
-    for (int page = 2; page <= kPageCount; ++page) Page(page)->hide();
-    mainPage_->show();
+    SettingsState& state = services_.state;
+    const PageContext context{this,
+                              state.profile,
+                              std::span<uint32_t, kButtonCount>(state.ButtonMacroId),
+                              state.bChinese,
+                              services_.library,
+                              services_.store,
+                              services_.strings,
+                              services_.messages,
+                              services_.hooks,
+                              services_.programFolder,
+                              services_.startProgram};
+    for (int i = 0; i < kPageCount; ++i) {
+        pages_[i] = PageTable()[i].create(context);
+        pages_[i]->setVisible(i == 0);
+    }
     SwitchPage(1);
+}
+
+void CQ580ZDriverDlg::DestroyPages() {
+    for (CPageDlg*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
 }
 
 void CQ580ZDriverDlg::SwitchPage(int page) {
     if (bClosing_) return;
-    if (page != 3) macroPage_->EndRecording();
+    for (int i = 1; i <= kPageCount; ++i) {
+        if (i != page) Page(i)->OnLeaving();
+    }
     nSelectedPage_ = page;
     for (int i = 1; i <= kPageCount; ++i) {
         tabs_[i - 1]->SetHighlighted(i == page);
         Page(i)->setVisible(i == page);
     }
-    // Statistics and support have nothing to apply.
-    const bool applicable = page <= 3;
+    const bool applicable = Page(page)->AllowsApply();
     for (CIrrButton* button : profileButtons_) button->setEnabled(applicable);
     applyButton_->setEnabled(applicable);
-    if (page == 1) mainPage_->RefreshFromProfile();
-    if (page == 2) ledPage_->RefreshFromProfile();
+    Page(page)->OnShown();
+}
+
+void CQ580ZDriverDlg::RefreshPagesFromProfile() {
+    for (CPageDlg* page : pages_) page->RefreshFromProfile();
 }
 
 void CQ580ZDriverDlg::SelectProfile(int profile) {
-    if (services_.store.SwitchProfile(profile - 1) == kProfileRead) {
-        mainPage_->RefreshFromProfile();
-        ledPage_->RefreshFromProfile();
-    }
+    if (services_.store.SwitchProfile(profile - 1) == kProfileRead) RefreshPagesFromProfile();
     ShowProfileSelection();
 }
 
@@ -165,15 +176,14 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
 
 void CQ580ZDriverDlg::HideToTray() {
     if (bClosing_) return;  // the pages are gone
-    macroPage_->EndRecording();
+    for (CPageDlg* page : pages_) page->OnLeaving();
     hide();
     if (services_.hooks) services_.hooks->SetHookForwarding(false, false);
 }
 
 void CQ580ZDriverDlg::ShowFromTray() {
     if (bClosing_) return;
-    mainPage_->RefreshFromProfile();
-    ledPage_->RefreshFromProfile();
+    RefreshPagesFromProfile();
     showNormal();
     raise();
     activateWindow();
@@ -208,6 +218,7 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
     }
     services_.store.SaveLanguageNumber(number);
     SetTooltips();
+    for (CPageDlg* page : pages_) page->Relabel();
     update();
     if (message.wParam != kLanguageAtStartUp && languagePopup_) {
         languagePopup_->close();
@@ -235,8 +246,7 @@ void CQ580ZDriverDlg::OnShowHint(const Message& message) {
 
 void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
     RestoreDefaults(services_.state);
-    mainPage_->RefreshFromProfile();
-    ledPage_->RefreshFromProfile();
+    RefreshPagesFromProfile();
     RequestApply();
 }
 
@@ -258,8 +268,7 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
     } else if (languageButton_ && from == WindowHandle(languageButton_)) {
         OpenLanguagePopup();
     } else if (applyButton_ && from == WindowHandle(applyButton_)) {
-        macroPage_->CommitPendingNumber();
-        if (services_.state.profile.nWheelLines != -1) mainPage_->CommitWheelLines();
+        for (CPageDlg* page : pages_) page->BeforeApply();
         RequestApply();
     } else {
         for (int i = 0; i < kPageCount; ++i) {
@@ -271,7 +280,7 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
 
 void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!frames_[0].isNull()) painter.drawImage(0, 0, frames_[0]);
+    if (!frame_.isNull()) painter.drawImage(0, 0, frame_);
     else painter.fillRect(rect(), QColor(0x12, 0x16, 0x1B));
     if (!flag_.isNull()) painter.drawImage(ToQRect(mw::kFlagPicture), flag_);
 

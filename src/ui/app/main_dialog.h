@@ -14,22 +14,18 @@
 #include "core/base/message.h"
 #include "core/platform/device_presence.h"
 #include "ui/app/app_services.h"
+#include "ui/pages/page_table.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/wnd_popup.h"
 
 namespace oryn7px {
 
-class CDlgLEDSet;
-class CDlgMacro;
-class CDlgMainSet;
-class CDlgSts;
-class CDlgSupport;
 class CGDIBitmapBtn;
+class CPageDlg;
 class CIrrButton;
 class KeyPreFilter;
 class TrayIcon;
 
-inline constexpr int kPageCount = 5;
 inline constexpr uint32_t kLanguageAtStartUp = 0x110;
 inline constexpr int kUpdaterDelayMs = 3000;
 inline constexpr int kArrivalRetryMs = 2500;
@@ -55,15 +51,12 @@ public:
     CGDIBitmapBtn* LanguageButton() const { return languageButton_; }
     CGDIBitmapBtn* HideButton() const { return hideButton_; }
     CMenuExA* LanguagePopup() const { return languagePopup_; }
-    CDlgMainSet* MainPage() const { return mainPage_; }
-    CDlgLEDSet* LedPage() const { return ledPage_; }
-    CDlgSupport* SupportPage() const { return supportPage_; }
-    QWidget* Page(int page) const;
+    // Page 1..5 in tab order; null outside that range and after the close sequence.
+    CPageDlg* Page(int page) const;
 
 signals:
     // The close sequence has finished: the program ends.
     void Ended();
-    // An apply pass was requested and the progress window is about to run.
 
 protected:
     bool event(QEvent* event) override;
@@ -80,6 +73,8 @@ private:
     void CreatePages();
     void SetTooltips();
     void SwitchPage(int page);
+    void RefreshPagesFromProfile();
+    void DestroyPages();
     void SelectProfile(int profile);
     void ShowProfileSelection();
     void OpenLanguagePopup();
@@ -115,7 +110,7 @@ private:
     QtMessageTarget selfTarget_{this};
     std::unique_ptr<QtMessageTarget> progressTarget_;
     std::unique_ptr<ApplyWorker> worker_;
-    std::array<QImage, 3> frames_;  // normal, over, down
+    QImage frame_;  // Frame_Normal.bmp, painted whole; the buttons cut their other looks
     QImage flag_;
     QString strHint_;
     int nSelectedPage_ = 1;
@@ -131,11 +126,7 @@ private:
     CIrrButton* applyButton_ = nullptr;
     QPointer<CMenuExA> languagePopup_;
 
-    CDlgMainSet* mainPage_ = nullptr;
-    CDlgLEDSet* ledPage_ = nullptr;
-    CDlgMacro* macroPage_ = nullptr;
-    CDlgSts* stsPage_ = nullptr;
-    CDlgSupport* supportPage_ = nullptr;
+    std::array<CPageDlg*, kPageCount> pages_{};
 
     TrayIcon* tray_ = nullptr;
     KeyPreFilter* keyFilter_ = nullptr;

@@ -11,19 +11,15 @@
 #include "core/app/bootloader_check.h"
 #include "core/app/device_presence_rules.h"
 #include "core/app/ini_text.h"
-#include "core/app/window_layout.h"
+#include "core/app/layout/frame_layout.h"
 #include "core/base/messages.h"
 #include "core/i18n/languages.h"
 #include "ui/app/key_prefilter.h"
 #include "ui/app/main_dialog.h"
 #include "ui/app/progress_dialog.h"
 #include "ui/app/tray_icon.h"
-#include "ui/pages/dlg_led_set.h"
-#include "ui/pages/dlg_macro.h"
-#include "ui/pages/dlg_main_set.h"
-#include "ui/pages/dlg_sts.h"
-#include "ui/pages/dlg_support.h"
 #include "ui/skin/irr_button.h"
+#include "ui/skin/picture_cache.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/qt_conversions.h"
 
@@ -72,6 +68,8 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     services_.library.LoadMacroLibrary();
     BuildWindow();
     CreatePages();
+    // The controls have cut their parts: full-window pictures nobody paints whole are dropped.
+    ReleaseUnusedPictures();
     tray_ = new TrayIcon(this);
     tray_->Add();
     keyFilter_ = new KeyPreFilter(this, {[this] { HideToTray(); },
@@ -86,8 +84,7 @@ bool CQ580ZDriverDlg::OnInitDialog() {
         return true;
     }
     const bool opened = OpenMouseAtStartUp();
-    mainPage_->RefreshFromProfile();
-    ledPage_->RefreshFromProfile();
+    RefreshPagesFromProfile();
     if (!opened) {
         services_.messages.ShowCountDownBox(MouseNotFoundText(services_.state.bChinese == 1));
         PostMessageTo(this, {WM_CLOSE, 0, 0});
@@ -123,7 +120,7 @@ bool CQ580ZDriverDlg::OpenMouseAtStartUp() {
 void CQ580ZDriverDlg::ReadFirmwareVersion() {
     uint32_t version = 0;
     const bool read = services_.driver.ReadFirmwareVersion(&version);
-    supportPage_->SetFirmwareVersionText(read && version != 0 ? QString::number(version) : QString());
+    for (CPageDlg* page : pages_) page->OnFirmwareVersion(read ? version : 0);
 }
 
 void CQ580ZDriverDlg::RequestApply() {
@@ -157,6 +154,7 @@ void CQ580ZDriverDlg::SetApplyButtonEnabled(bool enabled) {
 }
 
 void CQ580ZDriverDlg::OnHostAction(const Message& message) {
+    for (CPageDlg* page : pages_) page->OnDesktopMouse(static_cast<uint32_t>(message.wParam));
     if (services_.hostActions) services_.hostActions->OnHostAction(message.wParam, message.lParam);
 }
 
@@ -219,18 +217,11 @@ void CQ580ZDriverDlg::StartUpdater() {
 void CQ580ZDriverDlg::OnClose(const Message&) {
     if (bClosing_) return;
     bClosing_ = true;
-    if (macroPage_) macroPage_->SaveMacroTable();
-    if (tray_) tray_->Remove();
-    for (QWidget* page : {static_cast<QWidget*>(mainPage_), static_cast<QWidget*>(ledPage_),
-                          static_cast<QWidget*>(macroPage_), static_cast<QWidget*>(stsPage_),
-                          static_cast<QWidget*>(supportPage_)}) {
-        delete page;
+    for (CPageDlg* page : pages_) {
+        if (page) page->OnClosing();
     }
-    mainPage_ = nullptr;
-    ledPage_ = nullptr;
-    macroPage_ = nullptr;
-    stsPage_ = nullptr;
-    supportPage_ = nullptr;
+    if (tray_) tray_->Remove();
+    DestroyPages();
     arrivalRetry_.stop();
     updaterTimer_.stop();
     if (services_.presence) services_.presence->Stop();

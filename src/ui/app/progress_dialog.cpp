@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "core/app/app_texts.h"
-#include "core/app/window_layout.h"
+#include "core/app/layout/dialogs_layout.h"
 #include "core/base/messages.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/png_progress_bar.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "core/app/app_texts.h"
-#include "core/app/window_layout.h"
+#include "core/app/layout/frame_layout.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
 #include "ui/skin/message_event.h"

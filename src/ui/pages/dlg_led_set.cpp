@@ -1,11 +1,11 @@
 #include "ui/pages/dlg_led_set.h"
 
-#include "core/settings/settings_state.h"
+#include "core/app/layout/lighting_page_layout.h"
 
 namespace oryn7px {
 
-CDlgLEDSet::CDlgLEDSet(QWidget* mainWindow, SettingsState& state)
-    : CPageDlg(mainWindow, QStringLiteral("Light/LedSet_normal.bmp")), state_(state) {}
+CDlgLEDSet::CDlgLEDSet(const PageContext& context)
+    : CPageDlg(context.mainWindow, lighting_page::kPictures), profile_(context.profile) {}
 
 void CDlgLEDSet::RefreshFromProfile() {
     update();

@@ -1,23 +1,20 @@
 #pragma once
 // The lighting page. Its controls come with the page's own work.
+#include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
 
 namespace oryn7px {
 
-struct SettingsState;
-
 class CDlgLEDSet : public CPageDlg {
     Q_OBJECT
 public:
-    CDlgLEDSet(QWidget* mainWindow, SettingsState& state);
+    explicit CDlgLEDSet(const PageContext& context);
 
-    void RefreshFromProfile();
-
-signals:
-    void Refreshed();
+    void RefreshFromProfile() override;
+    void OnShown() override { RefreshFromProfile(); }
 
 private:
-    SettingsState& state_;
+    ProfileData& profile_;
 };
 
 }  // namespace oryn7px

@@ -1,22 +1,21 @@
 #pragma once
 // The macro manager and recorder. Its lists and recorder come with the page's own work; the
 // macro table is the library's and is saved from here when the program closes.
+#include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
 
 namespace oryn7px {
 
-class MacroLibrary;
-
 class CDlgMacro : public CPageDlg {
     Q_OBJECT
 public:
-    CDlgMacro(QWidget* mainWindow, MacroLibrary& library);
+    explicit CDlgMacro(const PageContext& context);
 
     // Ends a recording or an edit in progress (none without the recorder).
-    void EndRecording() {}
-    // Takes the pending number field into the macro before an apply (no field yet).
-    void CommitPendingNumber() {}
-    bool SaveMacroTable();
+    void OnLeaving() override {}
+    // Takes the pending number field into the macro (no field yet).
+    void BeforeApply() override {}
+    void OnClosing() override;
 
 private:
     MacroLibrary& library_;

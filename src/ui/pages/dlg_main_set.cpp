@@ -1,15 +1,19 @@
 #include "ui/pages/dlg_main_set.h"
 
-#include "core/settings/settings_state.h"
+#include "core/app/layout/main_page_layout.h"
 
 namespace oryn7px {
 
-CDlgMainSet::CDlgMainSet(QWidget* mainWindow, SettingsState& state)
-    : CPageDlg(mainWindow, QStringLiteral("Main_Normal.bmp")), state_(state) {}
+CDlgMainSet::CDlgMainSet(const PageContext& context)
+    : CPageDlg(context.mainWindow, main_page::kPictures), profile_(context.profile) {}
 
 void CDlgMainSet::RefreshFromProfile() {
     update();
     emit Refreshed();
+}
+
+void CDlgMainSet::BeforeApply() {
+    if (profile_.nWheelLines != -1) CommitWheelLines();
 }
 
 }  // namespace oryn7px

@@ -1,7 +1,9 @@
 #include "ui/pages/dlg_sts.h"
 
+#include "core/app/layout/statistics_page_layout.h"
+
 namespace oryn7px {
 
-CDlgSts::CDlgSts(QWidget* mainWindow) : CPageDlg(mainWindow, QStringLiteral("Sts_Normal.bmp")) {}
+CDlgSts::CDlgSts(const PageContext& context) : CPageDlg(context.mainWindow, statistics_page::kPictures) {}
 
 }  // namespace oryn7px

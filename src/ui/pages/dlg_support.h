@@ -1,6 +1,7 @@
 #pragma once
 // The support page. Its buttons and texts come with the page's own work; the firmware version
-// it shows is set by the main window at start-up and after the mouse comes back.
+// it shows arrives from the main window at start-up and after the mouse comes back.
+#include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
 
 namespace oryn7px {
@@ -8,9 +9,12 @@ namespace oryn7px {
 class CDlgSupport : public CPageDlg {
     Q_OBJECT
 public:
-    explicit CDlgSupport(QWidget* mainWindow);
+    explicit CDlgSupport(const PageContext& context);
 
-    void SetFirmwareVersionText(const QString& text) { strFirmwareVersion_ = text; }
+    // The support page has nothing to apply.
+    bool AllowsApply() const override { return false; }
+    void OnFirmwareVersion(uint32_t version) override;
+
     QString FirmwareVersionText() const { return strFirmwareVersion_; }
 
 private:

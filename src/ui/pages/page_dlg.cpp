@@ -3,13 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/app/window_layout.h"
-#include "ui/skin/skin_resources.h"
+#include "core/app/layout/frame_layout.h"
+#include "ui/skin/picture_cache.h"
 
 namespace oryn7px {
 
-CPageDlg::CPageDlg(QWidget* mainWindow, const QString& picture)
-    : QWidget(mainWindow), picture_(LoadSkinImage(picture)) {
+CPageDlg::CPageDlg(QWidget* mainWindow, const StatePictures& pictures)
+    : QWidget(mainWindow), picture_(SkinPicture(QString::fromLatin1(pictures.normal))) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const LayoutRect& area = main_window::kPageArea;
     const QSize size = picture_.isNull() ? QSize(area.Width(), area.Height()) : picture_.size();

@@ -1,19 +1,46 @@
 #pragma once
-// What the five pages share: a child window in the main window's page area that shows its
-// page picture and reports to the main window by posted messages.
+// The page contract: everything the main window asks of a page. A page is a child window in the
+// main window's page area; it paints its own pictures and reports by posted messages. The main
+// window calls every page the same way and names none of them.
 #include <QImage>
-#include <QString>
 #include <QWidget>
+#include <cstdint>
+
+#include "core/app/layout/layout_types.h"
 
 namespace oryn7px {
 
 class CPageDlg : public QWidget {
     Q_OBJECT
 public:
-    // `picture` is relative to the skins folder; the page takes its size.
-    CPageDlg(QWidget* mainWindow, const QString& picture);
+    // The page takes the size of its normal picture (or the page area when it is missing).
+    CPageDlg(QWidget* mainWindow, const StatePictures& pictures);
+
+    // The profile in memory changed: another profile, restore defaults, shown from the tray.
+    virtual void RefreshFromProfile() {}
+    // The page's tab was selected and the page is now shown.
+    virtual void OnShown() {}
+    // Another page was selected or the window hides: end whatever runs only while in view.
+    virtual void OnLeaving() {}
+    // The apply button was pressed: take pending edit fields into the profile.
+    virtual void BeforeApply() {}
+    // The UI language changed: relabel texts and tooltips from the string table.
+    virtual void Relabel() {}
+    // A button press or wheel notch seen on the desktop (hook button code), before host actions.
+    virtual void OnDesktopMouse(uint32_t hookButtonCode) {}
+    // The mouse's firmware version was read; 0 when unknown.
+    virtual void OnFirmwareVersion(uint32_t version) {}
+    // The desktop session ends: keep what must not be lost.
+    virtual void OnSessionEnding() {}
+    // The close sequence, just before the page is destroyed.
+    virtual void OnClosing() {}
+    // Whether the profile and apply buttons are enabled while this page is shown.
+    virtual bool AllowsApply() const { return true; }
 
     const QImage& Picture() const { return picture_; }
+
+signals:
+    void Refreshed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

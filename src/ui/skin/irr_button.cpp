@@ -17,8 +17,17 @@ CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent) {
 
 void CIrrButton::SetPictures(const QImage& normal, const QImage& pressed, const QImage& hover,
                              const QImage& disabled) {
+    // Until Create gives the button its box, the full pictures wait; then only the box is kept.
     pictures_ = {normal, pressed, hover, disabled};
+    bPicturesCut_ = false;
+    if (!outline_.isEmpty()) CutPictures();
     update();
+}
+
+void CIrrButton::CutPictures() {
+    if (bPicturesCut_) return;
+    for (QImage& picture : pictures_) picture = picture.copy(geometry());
+    bPicturesCut_ = true;
 }
 
 void CIrrButton::SetPictures(const std::array<int, 4>& resourceNumbers) {
@@ -32,6 +41,7 @@ void CIrrButton::Create(const QPolygon& outline, QWidget* parent) {
     setGeometry(box);
     outline_ = outline.translated(-box.topLeft());
     setMask(QRegion(outline_));
+    CutPictures();
     show();
 }
 
@@ -71,7 +81,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     if (picture.isNull()) return;
     QPainter painter(this);
     painter.setClipRegion(QRegion(outline_));
-    painter.drawImage(QPoint(0, 0), picture, geometry());
+    painter.drawImage(QPoint(0, 0), picture);
 }
 
 void CIrrButton::mousePressEvent(QMouseEvent* event) {

@@ -6,7 +6,7 @@
 #include <QPolygon>
 #include <array>
 
-#include "core/app/window_layout.h"
+#include "core/app/layout/layout_types.h"
 
 namespace oryn7px {
 
@@ -15,7 +15,8 @@ class CIrrButton : public QAbstractButton {
 public:
     explicit CIrrButton(QWidget* parent = nullptr);
 
-    // Full-window pictures in the order normal, pressed, hover, disabled.
+    // Full-window pictures in the order normal, pressed, hover, disabled; the button keeps only
+    // its own box of each.
     void SetPictures(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled);
     void SetPictures(const std::array<int, 4>& resourceNumbers);
     // The outline is in the parent's coordinates; the window takes its bounding box.
@@ -30,6 +31,7 @@ public:
 
     // Index into the pictures (0 normal, 1 pressed, 2 hover, 3 disabled) the button shows now.
     int CurrentPicture() const;
+    const QImage& Picture(int index) const { return pictures_[index]; }
 
 protected:
     bool hitButton(const QPoint& pos) const override;
@@ -42,9 +44,11 @@ protected:
 
 private:
     void TrackHover(const QPoint& pos);
+    void CutPictures();
 
     QPolygon outline_;  // in window coordinates
-    std::array<QImage, 4> pictures_;
+    std::array<QImage, 4> pictures_;  // the button's box of each picture, once created
+    bool bPicturesCut_ = false;
     bool bHighlightMode_ = false;
     bool bHighlighted_ = false;
     bool bHover_ = false;

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "core/app/layout/skin_files.h"
+#include "ui/skin/picture_cache.h"
+
 namespace oryn7px {
 
 namespace {
@@ -19,20 +22,20 @@ QString ProgramFolder() {
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 
-void SetProgramFolder(const QString& folder) { ProgramFolderOverride() = folder; }
+void SetProgramFolder(const QString& folder) {
+    ProgramFolderOverride() = folder;
+    ClearPictureCache();
+}
 
 QString SkinPath(const QString& relativePath) {
     return QDir(ProgramFolder()).filePath(QStringLiteral("skins/") + relativePath);
 }
 
-QString ResourceRelativePath(int number) { return QStringLiteral("res/%1.png").arg(number); }
+QString ResourceRelativePath(int number) { return QString::fromStdString(ResourceFile(number)); }
 
-QImage LoadResource(int number) { return LoadSkinImage(ResourceRelativePath(number)); }
+QImage LoadResource(int number) { return ResourcePicture(number); }
 
-QImage LoadSkinImage(const QString& relativePath) {
-    QImage image(SkinPath(relativePath));
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
+QImage LoadSkinImage(const QString& relativePath) { return SkinPicture(relativePath); }
 
 QFont SkinFont(const QString& face, int pixelSize, int weight) {
     QFont font;

@@ -14,7 +14,7 @@ void SetProgramFolder(const QString& folder);
 QString SkinPath(const QString& relativePath);
 // Relative to the program folder; skingen writes every numbered resource to this name.
 QString ResourceRelativePath(int number);
-// The one lookup of numbered resources; a null image when missing.
+// Through the picture cache: decoded once, shared; a null image when missing.
 QImage LoadResource(int number);
 QImage LoadSkinImage(const QString& relativePath);
 

@@ -4,11 +4,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/app/layout/frame_layout.h"
 #include "core/base/messages.h"
-#include "core/pages/skin_arithmetic.h"
+#include "core/skin/skin_arithmetic.h"
 #include "ui/skin/message_event.h"
-#include "ui/skin/skin_resources.h"
 #include "ui/skin/qt_conversions.h"
+#include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
 

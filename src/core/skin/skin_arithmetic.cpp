@@ -1,4 +1,4 @@
-#include "core/pages/skin_arithmetic.h"
+#include "core/skin/skin_arithmetic.h"
 
 #include <algorithm>
 

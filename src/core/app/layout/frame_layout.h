@@ -1,40 +1,12 @@
 #pragma once
-// Fixed geometry of the windows, shared by the widgets (hit areas) and skingen (artwork), so
-// a picture and the control that shows it can never disagree.
-#include <array>
-#include <cstdint>
+// The main window's frame: its buttons, tabs, page area and the resources it shows.
+#include "core/app/layout/layout_types.h"
 
 namespace oryn7px {
 
-struct LayoutPoint {
-    int x = 0;
-    int y = 0;
-};
-
-// Left, top, right, bottom; right and bottom are exclusive.
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
-};
-
-using LayoutQuad = std::array<LayoutPoint, 4>;
-
-constexpr LayoutRect BoundingBox(const LayoutQuad& quad) {
-    LayoutRect box{quad[0].x, quad[0].y, quad[0].x, quad[0].y};
-    for (const LayoutPoint& p : quad) {
-        box.left = p.x < box.left ? p.x : box.left;
-        box.top = p.y < box.top ? p.y : box.top;
-        box.right = p.x > box.right ? p.x : box.right;
-        box.bottom = p.y > box.bottom ? p.y : box.bottom;
-    }
-    return box;
-}
-
 namespace main_window {
+
+inline constexpr StatePictures kPictures{"Frame_Normal.bmp", "Frame_Down.bmp", "Frame_Over.bmp"};
 
 inline constexpr int kWidth = 957;
 inline constexpr int kHeight = 636;
@@ -71,32 +43,6 @@ inline constexpr std::array<int, 4> kButtonPicturesOther{164, 163, 165, 164};
 
 }  // namespace main_window
 
-namespace info_box {
-
-inline constexpr int kWidth = 330;
-inline constexpr int kHeight = 160;
-inline constexpr LayoutRect kCloseButton{300, 0, 329, 29};
-inline constexpr LayoutRect kAskOk{178, 127, 244, 159};
-inline constexpr LayoutRect kAskCancel{245, 127, 311, 159};
-inline constexpr LayoutRect kInfoOk{240, 127, 306, 159};
-inline constexpr LayoutRect kMessage{90, 73, 305, 91};
-inline constexpr LayoutRect kTitle{10, 9, 100, 23};
-
-// Skin resources: background/normal, then the two other button looks (pressed, hover).
-inline constexpr std::array<int, 3> kAskSkins{1006, 1008, 1004};
-inline constexpr std::array<int, 3> kInfoSkins{1007, 1009, 1005};
-
-}  // namespace info_box
-
-namespace progress_window {
-
-inline constexpr int kWidth = 330;
-inline constexpr int kHeight = 80;
-inline constexpr LayoutRect kBar{35, 47, 295, 56};
-inline constexpr LayoutRect kText{35, 20, 345, 60};
-
-}  // namespace progress_window
-
 namespace language_menu {
 
 inline constexpr int kFirstIconResource = 130;
@@ -109,21 +55,11 @@ inline constexpr std::array<const char*, kLanguageCount> kNames{
 
 }  // namespace language_menu
 
-namespace statistics_page {
-
-// Trophy pictures are page-sized, with the trophy at the large trophy control's place.
-inline constexpr int kWidth = 925;
-inline constexpr int kHeight = 456;
-inline constexpr LayoutRect kLargeTrophy{309, 0, 607, 451};
-
-}  // namespace statistics_page
-
 namespace resources {
 
 inline constexpr int kAppIcon = 128;
 inline constexpr int kTrayExitIcon = 1011;
 inline constexpr int kTrayConfigIcon = 1012;
-inline constexpr int kTrophyLevels = 13;
 
 }  // namespace resources
 

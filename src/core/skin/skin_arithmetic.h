@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/window_layout.h"
+#include "core/app/layout/layout_types.h"
 
 namespace oryn7px {
 

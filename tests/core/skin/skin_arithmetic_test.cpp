@@ -1,4 +1,5 @@
-#include "core/pages/skin_arithmetic.h"
+#include "core/skin/skin_arithmetic.h"
+#include "core/app/layout/frame_layout.h"
 
 #include <gtest/gtest.h>
 

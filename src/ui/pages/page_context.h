@@ -1,0 +1,37 @@
+#pragma once
+// What a page may work with. Each page takes the pieces it needs in its constructor; nothing
+// here is the whole settings state.
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "core/settings/records.h"
+
+namespace oryn7px {
+
+class InputHooks;
+class MacroLibrary;
+class ProfileStore;
+class StringTable;
+class UserMessages;
+
+// Starts a program with its arguments, detached; false when it cannot.
+using StartProgram = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+struct PageContext {
+    QWidget* mainWindow;                               // where pages post their messages
+    ProfileData& profile;                              // the current profile, edited in memory
+    std::span<uint32_t, kButtonCount> buttonMacroIds;  // macro ids of the current profile's buttons
+    const int32_t& bChinese;                           // 1 while the Simplified Chinese UI is active
+    MacroLibrary& library;
+    ProfileStore& store;
+    StringTable& strings;
+    UserMessages& messages;
+    InputHooks* hooks;  // null where the desktop's input cannot be seen
+    QString programFolder;
+    StartProgram startProgram;
+};
+
+}  // namespace oryn7px

@@ -1,0 +1,21 @@
+#pragma once
+// The five pages in tab order, the one place that names them: each row gives the tab's
+// language key and builds the page.
+#include <array>
+#include <functional>
+
+#include "ui/pages/page_context.h"
+#include "ui/pages/page_dlg.h"
+
+namespace oryn7px {
+
+inline constexpr int kPageCount = 5;
+
+struct PageRow {
+    const char* tabKey;  // tooltip and hint of the page's tab
+    std::function<CPageDlg*(const PageContext&)> create;
+};
+
+const std::array<PageRow, kPageCount>& PageTable();
+
+}  // namespace oryn7px

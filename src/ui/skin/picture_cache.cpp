@@ -1,0 +1,78 @@
+#include "ui/skin/picture_cache.h"
+
+#include <QHash>
+#include <mutex>
+
+#include "ui/skin/skin_resources.h"
+
+namespace oryn7px {
+
+namespace {
+
+struct Cache {
+    std::mutex mutex;
+    QHash<QString, QImage> pictures;
+    int decodes = 0;
+};
+
+Cache& TheCache() {
+    static Cache cache;
+    return cache;
+}
+
+QImage Decode(const QString& relativePath) {
+    QImage image(SkinPath(relativePath));
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+QImage SkinPicture(const QString& relativePath) {
+    Cache& cache = TheCache();
+    {
+        std::lock_guard lock(cache.mutex);
+        const auto found = cache.pictures.constFind(relativePath);
+        if (found != cache.pictures.constEnd()) return *found;
+    }
+    // Decoding runs unlocked, so a preload on another thread never blocks a lookup of a
+    // picture that is ready; when two decode the same file, the first stored copy wins.
+    QImage decoded = Decode(relativePath);
+    std::lock_guard lock(cache.mutex);
+    ++cache.decodes;
+    const auto found = cache.pictures.constFind(relativePath);
+    if (found != cache.pictures.constEnd()) return *found;
+    cache.pictures.insert(relativePath, decoded);
+    return decoded;
+}
+
+QImage ResourcePicture(int number) { return SkinPicture(ResourceRelativePath(number)); }
+
+void PreloadSkinPictures(const QStringList& relativePaths) {
+    for (const QString& path : relativePaths) SkinPicture(path);
+}
+
+void ReleaseUnusedPictures() {
+    Cache& cache = TheCache();
+    std::lock_guard lock(cache.mutex);
+    for (auto it = cache.pictures.begin(); it != cache.pictures.end();) {
+        if (it->isNull() || it->isDetached()) it = cache.pictures.erase(it);
+        else ++it;
+    }
+}
+
+int CachedPictureCount() {
+    std::lock_guard lock(TheCache().mutex);
+    return static_cast<int>(TheCache().pictures.size());
+}
+
+int PictureDecodeCount() {
+    std::lock_guard lock(TheCache().mutex);
+    return TheCache().decodes;
+}
+
+void ClearPictureCache() {
+    std::lock_guard lock(TheCache().mutex);
+    TheCache().pictures.clear();
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,119 @@
+#pragma once
+// The world of the main window and its pages, built once for every GUI test that needs it: a
+// program folder with the generated skins (and, unless left out, the language files), a data
+// folder, the in-process virtual mouse on a virtual clock, and the main window over them.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "core/base/messages.h"
+#include "core/platform/pointer_settings.h"
+#include "core/platform/user_messages.h"
+#include "platform/emulator/hid_bootloader_probe.h"
+#include "platform/emulator/virtual_mouse.h"
+#include "platform/emulator/virtual_mouse_presence.h"
+#include "platform/linux/iconv_code_page_converter.h"
+#include "platform/linux/linux_file_writer.h"
+#include "platform/linux/linux_paths.h"
+#include "ui/app/main_dialog.h"
+#include "ui/app/progress_dialog.h"
+#include "ui/skin/skin_resources.h"
+#include "ui_test_support.h"
+
+namespace oryn7px::test {
+
+namespace fs = std::filesystem;
+
+class RecordingMessages final : public UserMessages {
+public:
+    int ShowInfoBox(std::u16string_view text, bool) override {
+        boxes.emplace_back(text);
+        return kBoxOk;
+    }
+    int ShowCountDownBox(std::u16string_view text) override {
+        countDowns.emplace_back(text);
+        return kBoxCancel;
+    }
+    void ShowInfoCaptionBox(std::u16string_view text) override { boxes.emplace_back(text); }
+    std::vector<std::u16string> boxes;
+    std::vector<std::u16string> countDowns;
+};
+
+class NoPointer final : public PointerSettings {
+public:
+    bool SetEnhancePrecision(bool) override { return true; }
+    bool SetPointerSpeed(int32_t) override { return true; }
+    bool SetWheelLines(int32_t) override { return true; }
+};
+
+// A program folder and a data folder of its own; the program folder may leave out the language files.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Build(true); }
+
+    void Build(bool withLanguages, VirtualMouseConfig config = {}) {
+        const QString built = QStringLiteral(ORYN7PX_TEST_PROGRAM_DIR);
+        fs::create_directory_symlink(fs::path(built.toStdString()) / "skins", Program() / "skins");
+        if (withLanguages)
+            fs::create_directory_symlink(fs::path(built.toStdString()) / "Language", Program() / "Language");
+        SetProgramFolder(QString::fromStdString(Program().string()));
+        paths = std::make_unique<LinuxPaths>(Program(), Data(), Data(), Data());
+        mouse = std::make_unique<VirtualMouse>(clock, config);
+        probe = std::make_unique<HidBootloaderProbe>(*mouse);
+        presence = std::make_unique<VirtualMousePresence>(*mouse);
+        store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
+        library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
+        driver = std::make_unique<CUSBDriver>(*mouse, clock);
+        services = std::make_unique<AppServices>(AppServices{
+            *state, *store, *library, messages, strings, *driver, clock, *probe, presence.get(), shared, pointer,
+            nullptr, nullptr, nullptr, progress, QString::fromStdString(Program().string()),
+            [this](const QString& program, const QStringList& arguments) {
+                started.push_back(program + " " + arguments.join(' '));
+                return false;
+            }});
+        dialog = std::make_unique<CQ580ZDriverDlg>(*services);
+        QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
+    }
+    void TearDown() override {
+        dialog.reset();
+        SetProgramFolder(QString());
+    }
+
+    fs::path Program() const { return fs::path(programDir.path().toStdString()); }
+    fs::path Data() const { return fs::path(dataDir.path().toStdString()); }
+    QString Text(const char* key) const { return QString::fromStdU16String(strings.Text(key)); }
+
+    void Send(uint32_t msg, uintptr_t wParam, intptr_t lParam) { SendMessageTo(dialog.get(), {msg, wParam, lParam}); }
+    void Press(QWidget* button) { Send(WM_COMMAND, 0, WindowHandle(button)); }
+    bool WaitUntilEnded() { return QTest::qWaitFor([this] { return ended; }, 3000); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    VirtualClock clock;
+    LinuxFileWriter writer;
+    RecordingMessages messages;
+    IconvCodePageConverter converter;
+    StringTable strings{converter};
+    std::unique_ptr<SettingsState> state = std::make_unique<SettingsState>();
+    std::unique_ptr<LinuxPaths> paths;
+    std::unique_ptr<VirtualMouse> mouse;
+    std::unique_ptr<HidBootloaderProbe> probe;
+    std::unique_ptr<VirtualMousePresence> presence;
+    std::unique_ptr<ProfileStore> store;
+    std::unique_ptr<MacroLibrary> library;
+    std::unique_ptr<CUSBDriver> driver;
+    ApplyShared shared;
+    NoPointer pointer;
+    CDlgProgress progress;
+    std::unique_ptr<AppServices> services;
+    std::unique_ptr<CQ580ZDriverDlg> dialog;
+    std::vector<QString> started;
+    bool ended = false;
+};
+
+}  // namespace oryn7px::test
