@@ -121,10 +121,15 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
 
 bool ProfileStore::SaveCurrentProfileAndIndex() {
     std::copy_n(state_.ButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
+    const bool saved = SaveCurrentProfile();
+    writer_.ReplaceFile(IndexPath(), RecordBytes(state_.index));
+    return saved;
+}
+
+bool ProfileStore::SaveCurrentProfile() {
     const std::filesystem::path profilePath = ProfilePath(state_.currentEntry);
     const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
     ReportSaveFailure(error, profilePath);
-    writer_.ReplaceFile(IndexPath(), RecordBytes(state_.index));
     return error == FileError::kNone;
 }
 

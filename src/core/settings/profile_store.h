@@ -38,6 +38,8 @@ public:
 
     // After the mouse accepted the profile: the profile file, then ConfigInfo.cfg.
     bool SaveCurrentProfileAndIndex();
+    // The current profile's file alone (an edit that changed no macro id).
+    bool SaveCurrentProfile();
 
     // Makes entry `entry` (0..4) current. Anything but kProfileRead leaves the previous profile
     // current and in memory.
