@@ -78,26 +78,42 @@ nlohmann::ordered_json ProfileJson(const SettingsState& state, int profileNumber
     return json;
 }
 
-void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumber) {
+void PrintButton(std::ostream& out, const SettingsState& state, int button) {
+    const ButtonSetting& b = state.profile.Buttons[button];
+    out << "  " << kButtonNames[button] << std::string(12 - std::string(kButtonNames[button]).size(), ' ')
+        << Text(FixedText(b.szName)) << "  (function " << b.nFunction;
+    if (b.nFunction == kFunctionMacro) out << ", macro " << Hex(b.nMacroId);
+    if (b.nFunction == kFunctionKey) out << ", key " << Hex(b.dwKeyValue);
+    if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << Text(FixedText(b.PathName));
+    out << ")\n";
+}
+
+void PrintDpiLevels(std::ostream& out, const SettingsState& state) {
     const ProfileData& p = state.profile;
-    out << "Profile " << profileNumber << (p.dwMagic == kProfileMagic ? "" : " (invalid magic)") << "\n\nButtons\n";
-    for (int i = 0; i < kButtonCount; ++i) {
-        const ButtonSetting& b = p.Buttons[i];
-        out << "  " << kButtonNames[i] << std::string(12 - std::string(kButtonNames[i]).size(), ' ')
-            << Text(FixedText(b.szName)) << "  (function " << b.nFunction;
-        if (b.nFunction == kFunctionMacro) out << ", macro " << Hex(b.nMacroId);
-        if (b.nFunction == kFunctionKey) out << ", key " << Hex(b.dwKeyValue);
-        if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << Text(FixedText(b.PathName));
-        out << ")\n";
-    }
-    out << "\nDPI levels (value, in cycle, position)\n";
+    out << "DPI levels (value, in cycle, position)\n";
     for (int k = 0; k < kDpiLevelCount; ++k) {
         out << "  " << k + 1 << "  " << p.nDpiValue[k] * 50 << " DPI  " << (p.bDpiEnabled[k] ? "on " : "off") << "  "
             << p.nDpiOrder[k] << "\n";
     }
-    out << "\nReport rate     " << ReportRateHz(p.nReportRate) << " Hz (code " << p.nReportRate << ")\n"
+}
+
+void PrintPointer(std::ostream& out, const SettingsState& state) {
+    const ProfileData& p = state.profile;
+    out << "Report rate     " << ReportRateHz(p.nReportRate) << " Hz (code " << p.nReportRate << ")\n"
         << "Sensor height   " << p.nSensorHeight << "\n"
-        << "Lighting        mode " << p.nLightMode << ", option " << p.nLightOption << ", brightness "
+        << "Pointer         speed " << p.nPointerSpeed << ", enhance precision "
+        << (p.bEnhancePrecision ? "on" : "off") << ", wheel lines " << p.nWheelLines << "\n";
+}
+
+void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumber) {
+    const ProfileData& p = state.profile;
+    out << "Profile " << profileNumber << (p.dwMagic == kProfileMagic ? "" : " (invalid magic)") << "\n\nButtons\n";
+    for (int i = 0; i < kButtonCount; ++i) PrintButton(out, state, i);
+    out << "\n";
+    PrintDpiLevels(out, state);
+    out << "\n";
+    PrintPointer(out, state);
+    out << "Lighting        mode " << p.nLightMode << ", option " << p.nLightOption << ", brightness "
         << p.nLightParam1 << ", breathing " << p.nLightParam2 << ", cycle " << p.nLightParam5 << "\n"
         << "Colours        ";
     for (const LightColorBytes& c : p.LightColor) {
@@ -106,8 +122,6 @@ void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumb
         out << rgb;
     }
     out << "\nTouch mode      " << p.nTouchMode << "\n"
-        << "Pointer         speed " << p.nPointerSpeed << ", enhance precision "
-        << (p.bEnhancePrecision ? "on" : "off") << ", wheel lines " << p.nWheelLines << "\n"
         << "Macro ids      ";
     for (uint32_t id : state.ButtonMacroId) out << " " << Hex(id);
     out << "\n";

@@ -13,4 +13,9 @@ nlohmann::ordered_json ProfileJson(const SettingsState& state, int profileNumber
 
 void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumber);
 
+// Parts of the text form, for the commands that edit them.
+void PrintButton(std::ostream& out, const SettingsState& state, int button);
+void PrintDpiLevels(std::ostream& out, const SettingsState& state);
+void PrintPointer(std::ostream& out, const SettingsState& state);
+
 }  // namespace oryn7px::cli

@@ -1,0 +1,67 @@
+// dpi: turn a DPI level on or off, or set its value, under the main page's rules.
+#include <ostream>
+
+#include "cli.h"
+#include "profile_edit.h"
+#include "profile_view.h"
+
+namespace oryn7px::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: oryn7px-cli dpi [--profile N] LEVEL on|off|DPI\n\n"
+    "Edits DPI level LEVEL (1..7) of the active profile, or of profile N (1..5), and saves it.\n"
+    "DPI is a multiple of 50 from 50 to 7200. 'apply' then writes the profile to the mouse.\n";
+
+struct Pair {
+    const char16_t* chinese;
+    const char16_t* english;
+};
+constexpr Pair kLastLevel{u"至少需要保留一个DPI档位。", u"At least one DPI level must stay on."};
+constexpr Pair kLevelOff{u"该DPI档位已关闭，请先打开它。", u"This DPI level is off: turn it on first."};
+
+int Usage(Context& context, const std::string& problem) {
+    context.err << "oryn7px-cli dpi: " << problem << "\n" << kUsage;
+    return kExitUsage;
+}
+
+int Dpi(Context& context, const std::vector<std::string>& arguments) {
+    if (WantsHelp(arguments)) {
+        context.out << kUsage;
+        return kExitOk;
+    }
+    std::vector<std::string> args = arguments;
+    std::optional<int> profile;
+    if (!TakeProfileOption(args, profile)) return Usage(context, "--profile takes a number from 1 to 5");
+    if (args.size() != 2) return Usage(context, "takes LEVEL and on, off or a DPI value");
+    const auto level = ParseNumber(args[0]);
+    if (!level || *level < 1 || *level > kDpiLevelCount) return Usage(context, "LEVEL is a number from 1 to 7");
+    const int k = static_cast<int>(*level) - 1;
+    std::optional<uint32_t> dpi;
+    if (args[1] != "on" && args[1] != "off") {
+        dpi = ParseNumber(args[1]);
+        if (!dpi || *dpi % kDpiStep != 0 || *dpi < kDpiStep * kDpiMinimum || *dpi > kDpiStep * kDpiMaximum)
+            return Usage(context, "DPI is a multiple of 50 from 50 to 7200");
+    }
+
+    ProfileEdit edit(context);
+    if (!edit.Load(profile)) return kExitFailed;
+    MainPageModel& page = edit.Page();
+    const bool on = page.View().dpiChecked[k];
+    const auto text = [&](const Pair& pair) { return std::u16string(edit.Chinese() ? pair.chinese : pair.english); };
+    if (dpi) {
+        if (!on) return Refuse(context, "dpi", text(kLevelOff));
+        page.SliderMoved(kFirstDpiSlider + k, static_cast<int>(*dpi / kDpiStep));
+    } else if ((args[1] == "on") != on) {
+        page.ClickDpiLevel(k);
+        if (page.View().dpiChecked[k] == on) return Refuse(context, "dpi", text(kLastLevel));
+    }
+    if (!edit.Save()) return kExitFailed;
+    PrintDpiLevels(context.out, edit.GetSession().State());
+    return kExitOk;
+}
+
+const Registration kRegistration("dpi", "turn a DPI level on or off, or set its DPI", Dpi);
+
+}  // namespace
+}  // namespace oryn7px::cli
