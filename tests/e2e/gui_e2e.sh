@@ -28,6 +28,7 @@ mkdir -p "$program/FWUpdate"
 cp "$gui" "$program/oryn7px"
 ln -s "$built/skins" "$program/skins"
 ln -s "$built/Language" "$program/Language"
+ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
 printf '#!/bin/sh\necho "$@" > "%s/flasher-ran"\n' "$work" >"$program/FWUpdate/RoruziVI"
 chmod +x "$program/FWUpdate/RoruziVI"
 

@@ -61,6 +61,7 @@ protected:
         fs::create_directory_symlink(fs::path(built.toStdString()) / "skins", Program() / "skins");
         if (withLanguages)
             fs::create_directory_symlink(fs::path(built.toStdString()) / "Language", Program() / "Language");
+        fs::create_symlink(fs::path(built.toStdString()) / "libMenuEx.so", Program() / "libMenuEx.so");
         SetProgramFolder(QString::fromStdString(Program().string()));
         paths = std::make_unique<LinuxPaths>(Program(), Data(), Data(), Data());
         mouse = std::make_unique<VirtualMouse>(clock, config);

@@ -13,6 +13,7 @@ void DrawIcons(const QString& root);
 void DrawTrophies(const QString& root);
 // One drawing per page, in tab order.
 void DrawMainPage(const QString& root);
+void DrawSettingPopup(const QString& root);
 void DrawLightingPage(const QString& root);
 void DrawMacroPage(const QString& root);
 void DrawStatisticsPage(const QString& root);

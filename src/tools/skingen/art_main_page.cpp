@@ -1,12 +1,284 @@
-// The main settings page's pictures. Until the page's controls arrive it shows its panels.
+// The main settings page: its three state pictures per layout (section captions, every control
+// in its look, the mouse drawing with its hot spots) and the button-tab pictures 154–159.
+#include <QPainterPath>
+#include <algorithm>
+
 #include "art.h"
 #include "core/app/layout/main_page_layout.h"
 #include "theme.h"
+#include "ui/skin/skin_resources.h"
 
 namespace oryn7px::skingen {
 
+namespace {
+
+namespace mp = main_page;
+
+struct PageTexts {
+    bool chinese;
+    std::array<QString, 6> captions;
+    std::array<QString, 8> tabs;
+    QString precision, lines, screen, linesUnit, slow, fast, low, high;
+};
+
+const PageTexts kEnglish{false,
+                         {"DPI LEVELS", "POINTER SPEED", "SENSOR HEIGHT", "REPORT RATE", "WHEEL SCROLLING", "BUTTONS"},
+                         {"LEFT", "MIDDLE", "RIGHT", "FORWARD", "BACK", "WHEEL UP", "WHEEL DN", "DPI"},
+                         "Enhance pointer precision", "Scroll several lines per notch", "Scroll one screen per notch",
+                         "lines", "Slow", "Fast", "Low", "High"};
+const PageTexts kChinese{true,
+                         {QStringLiteral("DPI 设置"), QStringLiteral("指针速度"), QStringLiteral("感应高度"),
+                          QStringLiteral("回报率"), QStringLiteral("滚轮设置"), QStringLiteral("按键设置")},
+                         {QStringLiteral("左键"), QStringLiteral("中键"), QStringLiteral("右键"), QStringLiteral("前进"),
+                          QStringLiteral("后退"), QStringLiteral("滚轮上"), QStringLiteral("滚轮下"), QStringLiteral("DPI")},
+                         QStringLiteral("提高指针精确度"), QStringLiteral("每次滚动行数"), QStringLiteral("每次滚动一屏"),
+                         QStringLiteral("行"), QStringLiteral("慢"), QStringLiteral("快"), QStringLiteral("低"),
+                         QStringLiteral("高")};
+
+const std::array<const char*, 4> kRateLabels{"125Hz", "250Hz", "500Hz", "1000Hz"};
+
+QRect R(const LayoutRect& r) { return ToQRect(r); }
+
+void Text(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
+          int flags = Qt::AlignLeft | Qt::AlignVCenter, int weight = 400) {
+    painter.save();
+    painter.setFont(ArtFont(pixelSize, weight, chinese));
+    painter.setPen(colour);
+    painter.drawText(box, flags | Qt::TextSingleLine, text);
+    painter.restore();
+}
+
+void Panel(QPainter& painter, const QRect& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(theme::kEdge, 1));
+    painter.setBrush(theme::kPanelRaised);
+    painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    painter.restore();
+}
+
+// A section caption with the accent bar in front, inside its title hot area.
+void Caption(QPainter& painter, const LayoutRect& area, const QString& text, bool chinese) {
+    const QRect box = R(area);
+    painter.fillRect(QRect(box.left(), box.top() + 5, 3, box.height() - 10), theme::kAccent);
+    Text(painter, box.adjusted(9, 0, 0, 0), text, theme::kAccentLight, chinese ? 15 : 13, chinese,
+         Qt::AlignLeft | Qt::AlignVCenter, 700);
+}
+
+void Track(QPainter& painter, const QRect& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF groove(box.left(), box.center().y() - 2, box.width(), 4);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x0B, 0x0F, 0x14));
+    painter.drawRoundedRect(groove, 2, 2);
+    painter.setBrush(QColor(0, 147, 209, 90));
+    painter.drawRoundedRect(groove.adjusted(0, 1, 0, -1), 1, 1);
+    painter.restore();
+}
+
+// A square box (check box) or a round one (radio) at the left of `box`, optionally with a label.
+void Choice(QPainter& painter, const QRect& box, Look look, bool round, const QString& label, bool chinese) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int side = std::min({box.height(), 14, box.width()});
+    const QRectF mark(box.left() + (box.width() < 24 ? (box.width() - side) / 2.0 : 1.0),
+                      box.top() + (box.height() - side) / 2.0, side, side);
+    const QColor edge = look == Look::Normal ? QColor(0x5A, 0x66, 0x74) : theme::kAccentLight;
+    painter.setPen(QPen(edge, 1.4));
+    painter.setBrush(look == Look::Hover ? QColor(0x1F, 0x3B, 0x4C) : QColor(0x10, 0x14, 0x1A));
+    if (round) {
+        painter.drawEllipse(mark.adjusted(0.7, 0.7, -0.7, -0.7));
+    } else {
+        painter.drawRoundedRect(mark.adjusted(0.7, 0.7, -0.7, -0.7), 3, 3);
+    }
+    if (look == Look::Pressed) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(theme::kAccentLight);
+        if (round) {
+            painter.drawEllipse(mark.adjusted(3.5, 3.5, -3.5, -3.5));
+        } else {
+            QPainterPath tick;
+            tick.moveTo(mark.left() + side * 0.22, mark.top() + side * 0.52);
+            tick.lineTo(mark.left() + side * 0.42, mark.top() + side * 0.74);
+            tick.lineTo(mark.left() + side * 0.80, mark.top() + side * 0.28);
+            painter.setPen(QPen(theme::kAccentLight, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(tick);
+        }
+    }
+    painter.restore();
+    if (!label.isEmpty()) {
+        const QColor ink = look == Look::Normal ? theme::kText : Qt::white;
+        Text(painter, box.adjusted(side + 7, 0, 0, 0), label, ink, chinese ? 13 : 12, chinese);
+    }
+}
+
+void Arrow(QPainter& painter, const QRect& box, bool up, Look look) {
+    PaintFace(painter, box, look, 2);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF c = QRectF(box).center();
+    const qreal w = 3.5, h = 2.5;
+    QPolygonF tip;
+    if (up) {
+        tip << QPointF(c.x() - w, c.y() + h) << QPointF(c.x() + w, c.y() + h) << QPointF(c.x(), c.y() - h);
+    } else {
+        tip << QPointF(c.x() - w, c.y() - h) << QPointF(c.x() + w, c.y() - h) << QPointF(c.x(), c.y() + h);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(look == Look::Pressed ? QColor(Qt::white) : theme::kAccentLight);
+    painter.drawPolygon(tip);
+    painter.restore();
+}
+
+// The mouse seen from above; the markers sit on its buttons.
+void MouseDrawing(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath body;
+    body.moveTo(808, 96);
+    body.cubicTo(760, 96, 736, 130, 734, 190);
+    body.cubicTo(730, 260, 748, 330, 806, 338);
+    body.cubicTo(864, 332, 880, 262, 876, 190);
+    body.cubicTo(874, 130, 852, 96, 808, 96);
+    QLinearGradient shell(QPointF(734, 96), QPointF(876, 338));
+    shell.setColorAt(0, QColor(0x2C, 0x35, 0x41));
+    shell.setColorAt(1, QColor(0x12, 0x16, 0x1C));
+    painter.setPen(QPen(QColor(0x3C, 0x48, 0x56), 1.5));
+    painter.setBrush(shell);
+    painter.drawPath(body);
+    painter.setPen(QPen(QColor(0x0A, 0x0D, 0x11), 2));
+    painter.drawLine(QPointF(808, 98), QPointF(808, 136));
+    painter.drawLine(QPointF(808, 200), QPointF(808, 232));
+    painter.drawLine(QPointF(738, 214), QPointF(876, 214));
+    // Wheel, DPI button and the two side buttons.
+    painter.setPen(QPen(QColor(0x0A, 0x0D, 0x11), 1));
+    painter.setBrush(QColor(0x3A, 0x44, 0x50));
+    painter.drawRoundedRect(QRectF(800, 132, 16, 66), 7, 7);
+    painter.setPen(QPen(QColor(0x55, 0x61, 0x6E), 1));
+    for (int y = 138; y < 194; y += 5) painter.drawLine(QPointF(802, y), QPointF(814, y));
+    painter.setBrush(QColor(0x2A, 0x32, 0x3C));
+    painter.drawRoundedRect(QRectF(801, 204, 14, 20), 4, 4);
+    painter.drawRoundedRect(QRectF(731, 220, 10, 22), 4, 4);
+    painter.drawRoundedRect(QRectF(731, 256, 10, 34), 4, 4);
+    // The logo glow at the palm.
+    QRadialGradient glow(QPointF(806, 292), 26);
+    glow.setColorAt(0, QColor(0, 147, 209, 150));
+    glow.setColorAt(1, QColor(0, 147, 209, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(QPointF(806, 292), 26, 26);
+    painter.restore();
+}
+
+void Marker(QPainter& painter, const QRect& box, Look look) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF c = QRectF(box).center();
+    const qreal r = std::min(box.width(), box.height()) / 2.0 - 2;
+    if (look == Look::Pressed) {
+        QRadialGradient glow(c, r + 2);
+        glow.setColorAt(0, QColor(64, 196, 221, 230));
+        glow.setColorAt(0.55, QColor(0, 147, 209, 180));
+        glow.setColorAt(1, QColor(0, 147, 209, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(glow);
+        painter.drawEllipse(c, r + 2, r + 2);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(c, 2.5, 2.5);
+    } else {
+        painter.setPen(QPen(look == Look::Hover ? theme::kAccentLight : QColor(0x5A, 0x66, 0x74), 1.3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(c, std::min(r, 6.0), std::min(r, 6.0));
+    }
+    painter.restore();
+}
+
+void Tabs(QPainter& painter, const PageTexts& texts, Look look) {
+    for (int i = 0; i < 8; ++i) {
+        const QPolygon outline = ToPolygon(mp::kButtonTabs[static_cast<std::size_t>(i)]);
+        PaintShape(painter, outline, look);
+        const QColor ink = look == Look::Normal ? theme::kText : Qt::white;
+        PaintCaption(painter, outline.boundingRect().adjusted(4, 0, -4, 0), texts.tabs[static_cast<std::size_t>(i)], ink,
+                     texts.chinese ? 13 : 10, texts.chinese, 700);
+    }
+}
+
+// Everything that does not change with a control's state.
+void PaintPage(QPainter& painter, const mp::Layout& layout, const PageTexts& texts) {
+    PaintBackdrop(painter, QRect(0, 0, mp::kWidth, mp::kHeight));
+    const bool zh = texts.chinese;
+    for (const QRect& panel : {QRect(18, 8, 680, 192), QRect(18, 203, 338, 100), QRect(364, 203, 334, 74),
+                               QRect(18, 306, 338, 64), QRect(364, 280, 334, 120), QRect(706, 8, 210, 392)})
+        Panel(painter, panel);
+    for (std::size_t i = 0; i < mp::kTitleAreas.size(); ++i) Caption(painter, mp::kTitleAreas[i], texts.captions[i], zh);
+    for (int k = 0; k < 7; ++k) {
+        Track(painter, R(layout.dpiSliders[static_cast<std::size_t>(k)]));
+        const QRect value = R(layout.dpiValues[static_cast<std::size_t>(k)]);
+        PaintInputField(painter, value);
+        Text(painter, QRect(value.right() + 4, value.top(), 30, value.height()), "DPI", theme::kTextDim, 10, false);
+    }
+    const QRect pointer = R(layout.pointerSlider), sensor = R(layout.sensorSlider);
+    Track(painter, pointer);
+    Track(painter, sensor);
+    Text(painter, QRect(pointer.left() - 44, pointer.top() - 5, 40, 20), texts.slow, theme::kTextDim, 11, zh, Qt::AlignRight | Qt::AlignVCenter);
+    Text(painter, QRect(pointer.right() + 6, pointer.top() - 5, 44, 20), texts.fast, theme::kTextDim, 11, zh);
+    Text(painter, QRect(sensor.left() - 40, sensor.top() - 5, 36, 20), texts.low, theme::kTextDim, 11, zh, Qt::AlignRight | Qt::AlignVCenter);
+    Text(painter, QRect(sensor.right() + 6, sensor.top() - 5, 44, 20), texts.high, theme::kTextDim, 11, zh);
+    if (!zh) {
+        const QRect box = R(layout.precisionBox);
+        Text(painter, QRect(box.right() + 8, box.top(), 220, box.height()), texts.precision, theme::kText, 12, zh);
+    }
+    const QRect lines = R(layout.linesBox);
+    PaintInputField(painter, lines);
+    Text(painter, QRect(R(layout.linesUp).right() + 6, lines.top(), 60, lines.height()), texts.linesUnit, theme::kTextDim, 12, zh);
+    MouseDrawing(painter);
+    Tabs(painter, texts, Look::Normal);
+}
+
+// The page in one state: every control shows `look`.
+QImage PagePicture(const mp::Layout& layout, const PageTexts& texts, Look look) {
+    QImage image = NewImage(mp::kWidth, mp::kHeight, theme::kPanel);
+    QPainter painter(&image);
+    PaintPage(painter, layout, texts);
+    const bool zh = texts.chinese;
+    for (const LayoutRect& box : layout.dpiBoxes) Choice(painter, R(box), look, false, {}, zh);
+    Choice(painter, R(layout.precisionBox), look, false, zh ? texts.precision : QString(), zh);
+    for (std::size_t r = 0; r < layout.reportRates.size(); ++r)
+        Choice(painter, R(layout.reportRates[r]), look, true, kRateLabels[r], false);
+    Choice(painter, R(layout.linesRadio), look, true, texts.lines, zh);
+    Choice(painter, R(layout.screenRadio), look, true, texts.screen, zh);
+    Arrow(painter, R(layout.linesUp), true, look);
+    Arrow(painter, R(layout.linesDown), false, look);
+    for (const LayoutRect& marker : layout.markers) Marker(painter, R(marker), look);
+    return image;
+}
+
+// The page as the normal picture shows it, with the eight tabs in `look`: the slider tracks
+// take their background from the pressed one.
+QImage TabsPicture(const mp::Layout& layout, const PageTexts& texts, Look look) {
+    QImage image = PagePicture(layout, texts, Look::Normal);
+    QPainter painter(&image);
+    Tabs(painter, texts, look);
+    return image;
+}
+
+}  // namespace
+
 void DrawMainPage(const QString& root) {
-    Save(root, QString::fromLatin1(main_page::kPictures.normal), PageBackground({{20, 16, 430, 420}, {470, 16, 435, 200}, {470, 236, 435, 200}}));
+    for (const bool chinese : {false, true}) {
+        const mp::Layout& layout = mp::LayoutFor(chinese);
+        const PageTexts& texts = chinese ? kChinese : kEnglish;
+        const StatePictures& pictures = mp::PicturesFor(chinese);
+        Save(root, pictures.normal, PagePicture(layout, texts, Look::Normal));
+        Save(root, pictures.down, PagePicture(layout, texts, Look::Pressed));
+        Save(root, pictures.over, PagePicture(layout, texts, Look::Hover));
+        const std::array<int, 4>& resources = chinese ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
+        Save(root, ResourceRelativePath(resources[0]), TabsPicture(layout, texts, Look::Normal));
+        Save(root, ResourceRelativePath(resources[1]), TabsPicture(layout, texts, Look::Pressed));
+        Save(root, ResourceRelativePath(resources[2]), TabsPicture(layout, texts, Look::Hover));
+    }
 }
 
 }  // namespace oryn7px::skingen

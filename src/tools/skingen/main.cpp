@@ -22,6 +22,7 @@ void DrawAll(const QString& skins) {
     DrawIcons(skins);
     DrawTrophies(skins);
     DrawMainPage(skins);
+    DrawSettingPopup(skins);
     DrawLightingPage(skins);
     DrawMacroPage(skins);
     DrawStatisticsPage(skins);

@@ -1,19 +1,318 @@
 #include "ui/pages/dlg_main_set.h"
 
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QTimerEvent>
+#include <vector>
+
 #include "core/app/layout/main_page_layout.h"
+#include "core/base/messages.h"
+#include "core/device/input_hooks.h"
+#include "core/i18n/string_table.h"
+#include "core/platform/user_messages.h"
+#include "ui/pages/menu_ex_entry_points.h"
+#include "ui/pages/setting_dlg.h"
+#include "ui/skin/picture_cache.h"
+#include "ui/skin/qt_conversions.h"
+#include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
 
+namespace mp = main_page;
+
+namespace {
+
+const QColor kLevelNumberColour{0xC1, 0xD2, 0xEE};
+constexpr int kEditFontPixels = 13;
+
+QRect R(const LayoutRect& rect) { return ToQRect(rect); }
+
+QString FromU16(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+}  // namespace
+
+// The popup's key tab hears the keyboard through the hooks; their events come to this page,
+// which lives as long as the hooks may post, and go on to the popup that is open.
+class CDlgMainSet::HookForwarding final : public KeyForwarding {
+public:
+    HookForwarding(InputHooks* hooks, MessageTarget& page) : hooks_(hooks), page_(page) {}
+    void ForwardKeysToKeyTab() override {
+        if (hooks_ == nullptr) return;
+        hooks_->SetHookOwner(&page_);
+        hooks_->SetHookForwarding(true, false);
+    }
+    void StopForwarding() override {
+        if (hooks_ != nullptr) hooks_->SetHookForwarding(false, false);
+    }
+
+private:
+    InputHooks* hooks_;
+    MessageTarget& page_;
+};
+
 CDlgMainSet::CDlgMainSet(const PageContext& context)
-    : CPageDlg(context.mainWindow, main_page::kPictures), profile_(context.profile) {}
+    : CPageDlg(context.mainWindow, mp::PicturesFor(context.bChinese == 1)),
+      context_(context),
+      model_({context.profile, context.buttonMacroIds}, context.macroTable, layout_, context.bChinese),
+      geometry_(mp::LayoutFor(context.bChinese == 1)),
+      forwarding_(std::make_unique<HookForwarding>(context.hooks, selfTarget_)) {
+    setMouseTracking(true);
+    const StatePictures& pictures = mp::PicturesFor(context.bChinese == 1);
+    CreateControls(SkinPicture(QString::fromLatin1(pictures.down)), SkinPicture(QString::fromLatin1(pictures.over)));
+    Relabel();
+    // The macro page's category menu comes from this library; without it the page closes.
+    if (!LoadMenuEx(context.programFolder)) PostMessageTo(this, {WM_CLOSE, 0, 0});
+    markerTimer_.start(mp::kMarkerTimerMs, this);
+    linesTimer_.start(mp::kWheelLinesTimerMs, this);
+    model_.RefreshFromProfile();
+    ShowView();
+}
+
+CDlgMainSet::~CDlgMainSet() = default;
+
+CGDIBitmapBtn* CDlgMainSet::AddButton(const LayoutRect& rect, const QImage& down, const QImage& over,
+                                      bool checkDisplay) {
+    auto* button = new CGDIBitmapBtn;
+    button->Create(R(rect), this, 0);
+    button->SetPictures(R(rect), Picture(), over, down, Picture());
+    button->SetMode(checkDisplay, false);
+    button->installEventFilter(this);
+    return button;
+}
+
+void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
+    const QImage thumb = LoadSkinImage(QStringLiteral("Slider.png"));
+    const std::array<int, 4>& tabPictures = context_.bChinese == 1 ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
+    // The slider tracks are cut from the pressed picture of the tab set.
+    const QImage trackPicture = LoadResource(tabPictures[1]);
+    const auto slider = [&](const LayoutRect& rect, int id, int minimum, int maximum) {
+        auto* bar = new CPngHSliderBar;
+        bar->Create(thumb, R(rect), this, id);
+        bar->SetRange(minimum, maximum);
+        bar->SetBackground(R(rect), trackPicture);
+        bar->installEventFilter(this);
+        return bar;
+    };
+    const auto edit = [&](const LayoutRect& rect, int id) {
+        auto* box = new CBitmapEdit;
+        box->Create(R(rect), this, id);
+        box->SetBackground(R(rect), Picture());
+        box->SetFontHeight(kEditFontPixels);
+        box->setAlignment(Qt::AlignCenter);
+        box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+        return box;
+    };
+    for (int k = 0; k < kDpiLevelCount; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        dpiBoxes_[i] = AddButton(geometry_.dpiBoxes[i], down, over, true);
+        connect(dpiBoxes_[i], &QAbstractButton::clicked, this, [this, k] {
+            model_.ClickDpiLevel(k);
+            ShowView();
+        });
+        dpiSliders_[i] = slider(geometry_.dpiSliders[i], kFirstDpiSlider + k, kDpiMinimum, kDpiMaximum);
+        dpiValues_[i] = edit(geometry_.dpiValues[i], 1013 + k);
+        dpiValues_[i]->setEnabled(false);  // they only show the value
+    }
+    pointerSlider_ = slider(geometry_.pointerSlider, kPointerSpeedSlider, 1, 20);
+    sensorSlider_ = slider(geometry_.sensorSlider, kSensorHeightSlider, 1, 30);
+    precision_ = AddButton(geometry_.precisionBox, down, over, true);
+    connect(precision_, &QAbstractButton::clicked, this, [this] {
+        model_.ClickPrecision();
+        ShowView();
+    });
+    for (int r = 0; r < kReportRateCount; ++r) {
+        rates_[static_cast<std::size_t>(r)] = AddButton(geometry_.reportRates[static_cast<std::size_t>(r)], down, over, true);
+        connect(rates_[static_cast<std::size_t>(r)], &QAbstractButton::clicked, this, [this, r] {
+            model_.ClickReportRate(r);
+            ShowView();
+        });
+    }
+    const auto wire = [this](CGDIBitmapBtn* button, void (MainPageModel::*action)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, action] {
+            (model_.*action)();
+            ShowView();
+        });
+    };
+    linesRadio_ = AddButton(geometry_.linesRadio, down, over, true);
+    wire(linesRadio_, &MainPageModel::ClickLinesRadio);
+    screenRadio_ = AddButton(geometry_.screenRadio, down, over, true);
+    wire(screenRadio_, &MainPageModel::ClickScreenRadio);
+    linesUp_ = AddButton(geometry_.linesUp, down, over, false);
+    wire(linesUp_, &MainPageModel::LinesUp);
+    linesDown_ = AddButton(geometry_.linesDown, down, over, false);
+    wire(linesDown_, &MainPageModel::LinesDown);
+    linesBox_ = edit(geometry_.linesBox, 2563);
+    linesBox_->SetRange(kLinesMinimum, kLinesMaximum);
+    connect(linesBox_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.SetLinesText(text.toStdU16String()); });
+    for (int b = 0; b < kButtonCount; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        markers_[i] = AddButton(geometry_.markers[i], down, over, true);
+        markers_[i]->SetMode(true, true);
+        tabs_[i] = new CIrrButton;
+        tabs_[i]->SetPictures(tabPictures);
+        tabs_[i]->Create(mp::kButtonTabs[i], this);
+        tabs_[i]->SetHighlightMode(true);
+        tabs_[i]->installEventFilter(this);
+    }
+}
+
+void CDlgMainSet::Relabel() {
+    const auto text = [this](const char* key) { return QString::fromStdU16String(context_.strings.Text(key)); };
+    precision_->SetTooltip(text("str_improveAccuracy"), true);
+    for (CGDIBitmapBtn* rate : rates_) rate->SetTooltip(text("str_rollingrate"), true);
+    linesRadio_->SetTooltip(text("str_rollerColumn"), true);
+    screenRadio_->SetTooltip(text("str_rollerScreen"), true);
+}
 
 void CDlgMainSet::RefreshFromProfile() {
-    update();
+    model_.RefreshFromProfile();
+    ShowView();
     emit Refreshed();
 }
 
+void CDlgMainSet::ShowView() {
+    const MainPageView& view = model_.View();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kDpiLevelCount); ++k) {
+        dpiBoxes_[k]->SetChecked(view.dpiChecked[k]);
+        dpiSliders_[k]->SetPos(view.dpiThumb[k]);
+        dpiSliders_[k]->Enable(view.dpiSliderEnabled[k]);
+        dpiValues_[k]->setText(FromU16(view.dpiText[k]));
+    }
+    pointerSlider_->SetPos(view.pointerThumb);
+    sensorSlider_->SetPos(view.sensorThumb);
+    precision_->SetChecked(view.precisionChecked);
+    for (std::size_t r = 0; r < rates_.size(); ++r) rates_[r]->SetChecked(view.rateChecked[r]);
+    linesRadio_->SetChecked(view.linesChecked);
+    screenRadio_->SetChecked(view.screenChecked);
+    for (QWidget* control : {static_cast<QWidget*>(linesBox_), static_cast<QWidget*>(linesUp_),
+                             static_cast<QWidget*>(linesDown_)})
+        control->setEnabled(view.linesEnabled);
+    if (linesBox_->text() != FromU16(view.linesText)) {
+        linesBox_->setText(FromU16(view.linesText));
+        linesBox_->setCursorPosition(static_cast<int>(linesBox_->text().size()));
+    }
+    for (std::size_t b = 0; b < tabs_.size(); ++b) tabs_[b]->SetHighlighted(view.tabHighlighted[b]);
+}
+
+void CDlgMainSet::CommitWheelLines() {
+    model_.SetLinesText(linesBox_->text().toStdU16String());
+    model_.CommitWheelLines();
+    ShowView();
+}
+
 void CDlgMainSet::BeforeApply() {
-    if (profile_.nWheelLines != -1) CommitWheelLines();
+    if (context_.profile.nWheelLines != -1) CommitWheelLines();
+}
+
+void CDlgMainSet::OnClosing() {
+    markerTimer_.stop();
+    linesTimer_.stop();
+}
+
+void CDlgMainSet::AssignButton(int button) {
+    const std::u16string name = model_.BeginAssignment(button);
+    CSettingDlg popup(this, button, name, context_.profile.Buttons[button].nFunction, context_.bChinese == 1,
+                      {context_.strings, context_.messages, layout_, context_.library, *forwarding_,
+                       context_.hooks != nullptr && context_.hooks->IsInstalled(), BrowseHostPath});
+    popup_ = &popup;
+    const bool ok = popup.exec() == QDialog::Accepted;
+    popup_ = nullptr;
+    const auto refusal = model_.FinishAssignment(ok ? std::optional<AssignmentResult>(popup.Model().Result()) : std::nullopt);
+    if (refusal) context_.messages.ShowInfoBox(*refusal, false);
+    ShowView();
+}
+
+void CDlgMainSet::TrackMarkers(const QPoint& cursor, bool mainWindowInFront) {
+    for (std::size_t b = 0; b < tabs_.size(); ++b) {
+        const QRect box = R(BoundingBox(mp::kButtonTabs[b])).adjusted(mp::kMarkerTabInset, 0, -mp::kMarkerTabInset, 0);
+        if (!box.contains(cursor)) {
+            markers_[b]->SetChecked(false);
+        } else if (mainWindowInFront) {
+            markers_[b]->SetChecked(true);
+        }
+    }
+}
+
+void CDlgMainSet::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == markerTimer_.timerId()) {
+        TrackMarkers(mapFromGlobal(QCursor::pos()), window()->isActiveWindow());
+    } else if (event->timerId() == linesTimer_.timerId()) {
+        if (model_.View().linesChecked) CommitWheelLines();
+    } else {
+        CPageDlg::timerEvent(event);
+    }
+}
+
+bool CDlgMainSet::event(QEvent* event) {
+    static const MessageMap<CDlgMainSet> kMessageMap{
+        {UM_SLIDER_POS, &CDlgMainSet::OnSliderPos},
+        {WM_COMMAND, &CDlgMainSet::OnCommand},
+        {UM_HOOK_INPUT, &CDlgMainSet::OnHookInput},
+        {WM_CLOSE, &CDlgMainSet::OnClose},
+    };
+    return kMessageMap.Dispatch(*this, event) || CPageDlg::event(event);
+}
+
+void CDlgMainSet::OnHookInput(const Message& message) {
+    if (popup_) popup_->OnHookKey(static_cast<uint32_t>(message.wParam), static_cast<uint32_t>(message.lParam));
+}
+
+void CDlgMainSet::OnClose(const Message&) { close(); }
+
+void CDlgMainSet::OnSliderPos(const Message& message) {
+    model_.SliderMoved(static_cast<int>(message.lParam), static_cast<int>(message.wParam));
+    ShowView();
+}
+
+void CDlgMainSet::OnCommand(const Message& message) {
+    for (int b = 0; b < kButtonCount; ++b) {
+        if (WindowHandle(tabs_[static_cast<std::size_t>(b)]) == message.lParam) {
+            AssignButton(b);
+            return;
+        }
+    }
+}
+
+void CDlgMainSet::ShowHints(const QPoint& at) {
+    const auto over = [&at](const QRect& box) { return box.adjusted(-1, -1, 1, 1).contains(at); };
+    std::vector<int> hints;
+    if (over(pointerSlider_->geometry())) hints.push_back(mp::kHintPointerSpeed);
+    if (over(precision_->geometry())) hints.push_back(mp::kHintPrecision);
+    if (over(sensorSlider_->geometry())) hints.push_back(mp::kHintSensorHeight);
+    for (CGDIBitmapBtn* rate : rates_)
+        if (over(rate->geometry())) hints.push_back(mp::kHintReportRate);
+    if (over(linesRadio_->geometry())) hints.push_back(mp::kHintLines);
+    if (over(screenRadio_->geometry())) hints.push_back(mp::kHintScreen);
+    for (CIrrButton* tab : tabs_)
+        if (over(tab->geometry())) hints.push_back(mp::kHintButtonTab);
+    for (std::size_t t = 0; t < mp::kTitleAreas.size(); ++t)
+        if (over(R(mp::kTitleAreas[t]))) hints.push_back(mp::kTitleHints[t]);
+    for (int hint : hints) PostMessageTo(context_.mainWindow, {UM_SHOW_HINT, 0, hint});
+}
+
+void CDlgMainSet::mouseMoveEvent(QMouseEvent* event) {
+    ShowHints(event->position().toPoint());
+    CPageDlg::mouseMoveEvent(event);
+}
+
+bool CDlgMainSet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        auto* control = static_cast<QWidget*>(watched);
+        ShowHints(control->mapToParent(static_cast<QMouseEvent*>(event)->position().toPoint()));
+    }
+    return CPageDlg::eventFilter(watched, event);
+}
+
+void CDlgMainSet::paintEvent(QPaintEvent* event) {
+    CPageDlg::paintEvent(event);
+    QPainter painter(this);
+    QFont font = SkinFont(QStringLiteral("MS Shell Dlg"), 11, 400);
+    painter.setFont(font);
+    painter.setPen(kLevelNumberColour);
+    for (int k = 0; k < kDpiLevelCount; ++k)
+        painter.drawText(R(geometry_.levelNumbers[static_cast<std::size_t>(k)]), Qt::AlignCenter, QString::number(k + 1));
 }
 
 }  // namespace oryn7px

@@ -32,6 +32,7 @@ struct PageContext {
     InputHooks* hooks;  // null where the desktop's input cannot be seen
     QString programFolder;
     StartProgram startProgram;
+    const MacroTableData& macroTable;  // the macro library's records, for macro names
 };
 
 }  // namespace oryn7px

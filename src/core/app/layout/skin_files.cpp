@@ -5,6 +5,7 @@
 #include "core/app/layout/lighting_page_layout.h"
 #include "core/app/layout/macro_page_layout.h"
 #include "core/app/layout/main_page_layout.h"
+#include "core/app/layout/setting_popup_layout.h"
 #include "core/app/layout/statistics_page_layout.h"
 #include "core/app/layout/support_page_layout.h"
 
@@ -35,6 +36,7 @@ std::vector<std::string> AllSkinFiles() {
     Append(files, std::array{main_window::kPictures.normal, main_window::kPictures.down, main_window::kPictures.over});
     Append(files, kControlFiles);
     Append(files, main_page::kSkinFiles);
+    Append(files, setting_popup::kSkinFiles);
     Append(files, lighting_page::kSkinFiles);
     Append(files, macro_page::kSkinFiles);
     Append(files, statistics_page::kSkinFiles);
@@ -48,6 +50,8 @@ std::vector<std::string> AllSkinFiles() {
     }
     for (int number : main_window::kButtonPicturesChinese) files.push_back(ResourceFile(number));
     for (int number : main_window::kButtonPicturesOther) files.push_back(ResourceFile(number));
+    for (int number : main_page::kTabPicturesChinese) files.push_back(ResourceFile(number));
+    for (int number : main_page::kTabPicturesOther) files.push_back(ResourceFile(number));
     for (const auto& skins : {info_box::kAskSkins, info_box::kInfoSkins})
         for (int number : skins) files.push_back(ResourceFile(number));
     return files;
