@@ -8,6 +8,7 @@
 #include "main_window_fixture.h"
 #include "ui/pages/dlg_main_set.h"
 #include "ui/pages/setting_dlg.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::test {
 namespace {
@@ -32,7 +33,7 @@ protected:
     std::unique_ptr<CDlgMainSet> MakePage(const QString& programFolder) {
         const PageContext context{&owner,          state->profile, state->ButtonMacroId, state->bChinese, *library,
                                   *store,          strings,        messages,             nullptr,         programFolder,
-                                  {},              state->MacroTable};
+                                  {},              state->MacroTable,    keyboardLayout};
         return std::make_unique<CDlgMainSet>(context);
     }
     const mp::Layout& Geometry() const { return mp::LayoutFor(GetParam()); }
@@ -119,9 +120,9 @@ TEST_P(MainPageTest, RefreshShowsAProfileFromAFile) {
 }
 
 TEST_P(MainPageTest, TabsReactOnlyInsideTheirOutline) {
-    // Inside tab 1's box, left of its slanted bottom edge: tab 0's outline, not tab 1's.
-    EXPECT_EQ(page->childAt(QPoint(86, 438)), page->ButtonTab(0));
-    EXPECT_EQ(page->childAt(QPoint(100, 412)), page->ButtonTab(0));
+    // Inside tab 1's box but left of its slanted edge: tab 0's outline there, then the gap between them.
+    EXPECT_EQ(page->childAt(QPoint(95, 410)), page->ButtonTab(0));
+    EXPECT_NE(page->childAt(QPoint(105, 410)), page->ButtonTab(1));
     EXPECT_EQ(page->childAt(QPoint(150, 420)), page->ButtonTab(1));
 }
 

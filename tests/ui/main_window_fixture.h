@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/base/messages.h"
+#include "core/i18n/us_keyboard_layout.h"
 #include "core/platform/pointer_settings.h"
 #include "core/platform/user_messages.h"
 #include "platform/emulator/hid_bootloader_probe.h"
@@ -91,7 +92,8 @@ protected:
             [this](const QString& program, const QStringList& arguments) {
                 started.push_back(program + " " + arguments.join(' '));
                 return false;
-            }});
+            },
+            keyboardLayout});
         dialog = std::make_unique<CQ580ZDriverDlg>(*services);
         QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
     }
@@ -129,6 +131,7 @@ protected:
     std::unique_ptr<AppServices> services;
     std::unique_ptr<CQ580ZDriverDlg> dialog;
     std::vector<QString> started;
+    UsKeyboardLayout keyboardLayout;
     bool ended = false;
 };
 

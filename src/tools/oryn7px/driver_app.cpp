@@ -81,7 +81,8 @@ int CQ580ZDriverApp::InitInstance() {
             std::vector<std::string> args;
             for (const QString& argument : arguments) args.push_back(argument.toStdString());
             return shell_.RunProgram(program.toStdString(), args);
-        }});
+        },
+        keyboardLayout_});
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;

@@ -23,6 +23,7 @@
 #include "platform/linux/safe_log_file.h"
 #include "platform/linux/x11_input_backend.h"
 #include "platform/linux/x11_pointer_settings.h"
+#include "platform/linux/xkb_keyboard_layout.h"
 #include "ui/app/gui_user_messages.h"
 
 namespace oryn7px {
@@ -73,6 +74,7 @@ private:
     X11InputBackend hookBackend_;
     InputHooks hooks_;
     LinuxShell shell_;
+    XkbKeyboardLayout keyboardLayout_{SessionLayoutNames()};
     HostActions hostActions_;
     std::unique_ptr<CDlgProgress> progress_;
     std::unique_ptr<SingleInstanceServer> singleInstance_;

@@ -1,5 +1,6 @@
 // The main settings page: its three state pictures per layout (section captions, every control
 // in its look, the mouse drawing with its hot spots) and the button-tab pictures 154–159.
+#include <QFontMetrics>
 #include <QPainterPath>
 #include <algorithm>
 
@@ -61,8 +62,11 @@ void Panel(QPainter& painter, const QRect& box) {
 void Caption(QPainter& painter, const LayoutRect& area, const QString& text, bool chinese) {
     const QRect box = R(area);
     painter.fillRect(QRect(box.left(), box.top() + 5, 3, box.height() - 10), theme::kAccent);
-    Text(painter, box.adjusted(9, 0, 0, 0), text, theme::kAccentLight, chinese ? 15 : 13, chinese,
-         Qt::AlignLeft | Qt::AlignVCenter, 700);
+    const QRect textBox = box.adjusted(9, 0, 0, 0);
+    // The hot areas are narrow: the caption shrinks until it fits.
+    int size = chinese ? 15 : 13;
+    while (size > 9 && QFontMetrics(ArtFont(size, 700, chinese)).horizontalAdvance(text) > textBox.width()) --size;
+    Text(painter, textBox, text, theme::kAccentLight, size, chinese, Qt::AlignLeft | Qt::AlignVCenter, 700);
 }
 
 void Track(QPainter& painter, const QRect& box) {
@@ -217,7 +221,6 @@ void PaintPage(QPainter& painter, const mp::Layout& layout, const PageTexts& tex
         Track(painter, R(layout.dpiSliders[static_cast<std::size_t>(k)]));
         const QRect value = R(layout.dpiValues[static_cast<std::size_t>(k)]);
         PaintInputField(painter, value);
-        Text(painter, QRect(value.right() + 4, value.top(), 30, value.height()), "DPI", theme::kTextDim, 10, false);
     }
     const QRect pointer = R(layout.pointerSlider), sensor = R(layout.sensorSlider);
     Track(painter, pointer);

@@ -75,8 +75,9 @@ QImage FramePicture(Look look) {
     QImage image = NewImage(sp::kWidth, sp::kHeight, kBody);
     QPainter painter(&image);
     PaintBackdrop(painter, image.rect());
-    painter.fillRect(QRect(0, 0, sp::kWidth, 24), kHeader);
-    painter.fillRect(QRect(0, 24, sp::kWidth, 1), theme::kAccent);
+    // The title sits on a light strip; the current-function line below it on the dark body.
+    painter.fillRect(QRect(0, 0, sp::kWidth, 17), kHeader);
+    painter.fillRect(QRect(0, 17, sp::kWidth, 1), theme::kAccent);
     painter.fillRect(QRect(0, 64, sp::kWidth, 2), theme::kAccent);
     painter.setPen(theme::kEdge);
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
@@ -113,9 +114,6 @@ QImage KeyTab(Look look) {
         painter.setFont(ArtFont(16, 800));
         painter.drawText(QRect(130, 76, 30, 24), Qt::AlignCenter, "+");
         PaintInputField(painter, R(sp::kKeyName).adjusted(-4, -4, 4, 4));
-        painter.setPen(theme::kTextDim);
-        painter.setFont(ArtFont(11, 400));
-        painter.drawText(QRect(166, 52, 180, 18), Qt::AlignLeft | Qt::AlignVCenter, "KEY  /  按键");
     });
 }
 

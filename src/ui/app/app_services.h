@@ -14,6 +14,7 @@
 #include "core/i18n/string_table.h"
 #include "core/platform/bootloader_probe.h"
 #include "core/platform/device_presence.h"
+#include "core/platform/keyboard_layout.h"
 #include "core/platform/pointer_settings.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/macro_library.h"
@@ -43,6 +44,7 @@ struct AppServices {
     CDlgProgress& progress;
     QString programFolder;
     StartProgram startProgram;
+    const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
 };
 
 }  // namespace oryn7px

@@ -120,7 +120,8 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.hooks,
                               services_.programFolder,
                               services_.startProgram,
-                              state.MacroTable};
+                              state.MacroTable,
+                              services_.keyboardLayout};
     for (int i = 0; i < kPageCount; ++i) {
         pages_[i] = PageTable()[i].create(context);
         pages_[i]->setVisible(i == 0);

@@ -55,7 +55,7 @@ private:
 CDlgMainSet::CDlgMainSet(const PageContext& context)
     : CPageDlg(context.mainWindow, mp::PicturesFor(context.bChinese == 1)),
       context_(context),
-      model_({context.profile, context.buttonMacroIds}, context.macroTable, layout_, context.bChinese),
+      model_({context.profile, context.buttonMacroIds}, context.macroTable, context.keyboardLayout, context.bChinese),
       geometry_(mp::LayoutFor(context.bChinese == 1)),
       forwarding_(std::make_unique<HookForwarding>(context.hooks, selfTarget_)) {
     setMouseTracking(true);
@@ -71,6 +71,8 @@ CDlgMainSet::CDlgMainSet(const PageContext& context)
 }
 
 CDlgMainSet::~CDlgMainSet() = default;
+
+CSettingDlg* CDlgMainSet::Popup() const { return popup_; }
 
 CGDIBitmapBtn* CDlgMainSet::AddButton(const LayoutRect& rect, const QImage& down, const QImage& over,
                                       bool checkDisplay) {
@@ -214,7 +216,7 @@ void CDlgMainSet::OnClosing() {
 void CDlgMainSet::AssignButton(int button) {
     const std::u16string name = model_.BeginAssignment(button);
     CSettingDlg popup(this, button, name, context_.profile.Buttons[button].nFunction, context_.bChinese == 1,
-                      {context_.strings, context_.messages, layout_, context_.library, *forwarding_,
+                      {context_.strings, context_.messages, context_.keyboardLayout, context_.library, *forwarding_,
                        context_.hooks != nullptr && context_.hooks->IsInstalled(), BrowseHostPath});
     popup_ = &popup;
     const bool ok = popup.exec() == QDialog::Accepted;

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "core/app/layout/main_page_layout.h"
 #include "core/pages/main_page/main_page_model.h"
-#include "platform/linux/xkb_keyboard_layout.h"
 #include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
 #include "ui/skin/bitmap_edit.h"
@@ -37,7 +37,7 @@ public:
 
     const MainPageModel& Model() const { return model_; }
     // The popup while it is open, else null.
-    CSettingDlg* Popup() const { return popup_; }
+    CSettingDlg* Popup() const;
     CIrrButton* ButtonTab(int button) const { return tabs_[static_cast<std::size_t>(button)]; }
     CGDIBitmapBtn* Marker(int button) const { return markers_[static_cast<std::size_t>(button)]; }
     CBitmapEdit* LinesBox() const { return linesBox_; }
@@ -68,7 +68,6 @@ private:
     void OnClose(const Message& message);
 
     PageContext context_;
-    XkbKeyboardLayout layout_{SessionLayoutNames()};
     MainPageModel model_;
     const main_page::Layout& geometry_;
     std::unique_ptr<HookForwarding> forwarding_;

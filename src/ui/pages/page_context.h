@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 
+#include "core/platform/keyboard_layout.h"
 #include "core/settings/records.h"
 
 namespace oryn7px {
@@ -33,6 +34,7 @@ struct PageContext {
     QString programFolder;
     StartProgram startProgram;
     const MacroTableData& macroTable;  // the macro library's records, for macro names
+    const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
 };
 
 }  // namespace oryn7px

@@ -8,7 +8,6 @@
 #include "core/app/layout/setting_popup_layout.h"
 #include "core/i18n/text_source.h"
 #include "core/platform/user_messages.h"
-#include "platform/linux/x11_input_translate.h"
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
@@ -25,7 +24,10 @@ const QColor kTabText{0x53, 0x61, 0x67};
 
 QString Text(const TextSource& texts, const char* key) { return QString::fromStdU16String(texts.Text(key)); }
 
-// Keys the platform cannot name (no X key code, as offscreen) by Qt's key instead.
+// Low-level keyboard flags of a released key.
+constexpr uint32_t kKeyReleased = 0x80;
+
+// The keys a user may type into the popup itself while no input hooks bring the keyboard.
 std::optional<uint32_t> VirtualKeyFromQtKey(int key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return 0x41 + (key - Qt::Key_A);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return 0x30 + (key - Qt::Key_0);
@@ -183,18 +185,7 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
 
 void CSettingDlg::KeyFromQt(QKeyEvent* event, bool released) {
     if (services_.hooksDeliverKeys) return;
-    std::optional<uint32_t> virtualKey;
-    bool extended = false;
-    if (const auto translated = VirtualKeyFromXKeycode(event->nativeScanCode())) {
-        virtualKey = translated->code;
-        extended = translated->extended;
-    } else {
-        virtualKey = VirtualKeyFromQtKey(event->key());
-    }
-    if (!virtualKey) return;
-    uint32_t flags = extended ? kKeyFlagExtended : 0;
-    if (released) flags |= kKeyFlagUp;
-    OnHookKey(*virtualKey, flags);
+    if (const auto virtualKey = VirtualKeyFromQtKey(event->key())) OnHookKey(*virtualKey, released ? kKeyReleased : 0);
 }
 
 void CSettingDlg::keyPressEvent(QKeyEvent* event) { KeyFromQt(event, false); }

@@ -14,6 +14,7 @@
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
+#include "ui/skin/skin_scroll_wnd.h"
 
 namespace oryn7px {
 
@@ -28,9 +29,14 @@ const QColor kListSelected{0x00, 0x93, 0xD1};
 
 QString Text(const TextSource& texts, const char* key) { return QString::fromStdU16String(texts.Text(key)); }
 
-void StyleList(CListBoxEx& list) {
+// Our colours and skinned scroll bars; the frame of the bars becomes the list's parent, so the
+// list reports to its tab window directly.
+void StyleList(CListBoxEx& list, QWidget* tab) {
     list.SetColours(kListBackground, kListSelected);
     list.SetTextColours(kLabelColour, Qt::white);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.SetNotificationTarget(tab, true);
+    CSkinScrollWnd::Wrap(&list, LoadSkinImage(QStringLiteral("ScrollBar.png")));
 }
 
 // A filled list with no row chosen, as every tab starts.
@@ -108,7 +114,7 @@ CSetting_MacroDlg::CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, b
     : CSettingTab(popup, model, sp::kMacroPictures), games_(new CListBoxEx), macros_(new CListBoxEx) {
     games_->Create(ToQRect(sp::kGameList), this, sp::kGameListId);
     macros_->Create(ToQRect(sp::kMacroList), this, sp::kMacroListId);
-    for (CListBoxEx* list : {games_, macros_}) StyleList(*list);
+    for (CListBoxEx* list : {games_, macros_}) StyleList(*list, this);
     for (int row = 0; row < kGameRows; ++row)
         games_->AddRow(QString::fromStdU16String(std::u16string(GameName(row, chinese))), 0, static_cast<uint32_t>(row + 1));
     ClearChoice(*games_);
@@ -145,7 +151,7 @@ bool CSetting_MacroDlg::event(QEvent* event) {
 CSetting_BaseDlg::CSetting_BaseDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts)
     : CSettingTab(popup, model, sp::kBasicPictures), list_(new CListBoxEx) {
     list_->Create(ToQRect(sp::kBasicList), this, sp::kBasicListId);
-    StyleList(*list_);
+    StyleList(*list_, this);
     list_->SetRowHeight(sp::kBasicRowHeight);
     for (const BasicRow& row : kBasicList) list_->AddRow(Text(texts, row.textKey), 0, static_cast<uint32_t>(row.code));
     ClearChoice(*list_);

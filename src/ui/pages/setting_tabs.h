@@ -2,6 +2,7 @@
 // The four tab windows of the key-assignment popup. Each shows its part of the popup model and
 // forwards the user's choices to it.
 #include <QImage>
+#include <QLineEdit>  // CListBoxEx hands out its edit box
 #include <QWidget>
 #include <array>
 #include <functional>
