@@ -39,7 +39,8 @@ wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
 "$built/oryn7px" >"$work/gui.log" 2>&1 &
 pids+=($!)
 window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
-wait_for 15 test -n "$(window)" || fail "the main window did not appear: $(cat "$work/gui.log")"
+window_shown() { [[ -n $(window) ]]; }
+wait_for 20 window_shown || fail "the main window did not appear: $(cat "$work/gui.log")"
 w=$(window)
 sleep 1
 

@@ -114,7 +114,10 @@ void Choice(QPainter& painter, const QRect& box, Look look, bool round, const QS
     painter.restore();
     if (!label.isEmpty()) {
         const QColor ink = look == Look::Normal ? theme::kText : Qt::white;
-        Text(painter, box.adjusted(side + 7, 0, 0, 0), label, ink, chinese ? 13 : 12, chinese);
+        const QRect textBox = box.adjusted(side + 5, 0, 0, 0);
+        int size = chinese ? 13 : 12;
+        while (size > 9 && QFontMetrics(ArtFont(size, 400, chinese)).horizontalAdvance(label) > textBox.width()) --size;
+        Text(painter, textBox, label, ink, size, chinese);
     }
 }
 
