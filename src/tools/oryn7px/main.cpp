@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "driver_app.h"
 #include "platform/linux/display_session.h"
-#include "ui/app/driver_app.h"
 
 int main(int argc, char** argv) {
     oryn7px::AppOptions options;
