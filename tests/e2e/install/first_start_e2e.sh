@@ -26,7 +26,7 @@ wait_for() {  # wait_for SECONDS COMMAND...
 
 # A new user: nothing of the program in the home folder, an English desktop.
 export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_RUNTIME_DIR=$work/run
-export LANG=en_US.UTF-8 ORYN7PX_EMULATOR=$work/emu.sock
+export ORYN7PX_EMULATOR=$work/emu.sock
 unset ORYN7PX_DATA_DIR LC_ALL LC_MESSAGES
 mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -36,7 +36,7 @@ title="Tavik ORYN7PX Gaming Mouse Driver"
 "$emu" --socket "$ORYN7PX_EMULATOR" >"$work/emu.log" 2>&1 &
 pids+=($!)
 wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
-"$gui" >"$work/gui.log" 2>&1 &
+LANG=en_US.UTF-8 "$gui" >"$work/gui.log" 2>&1 &
 gui_pid=$!
 pids+=("$gui_pid")
 
