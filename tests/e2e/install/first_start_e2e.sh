@@ -5,31 +5,10 @@
 # window is saved there (scripts/package takes the AppStream screenshot this way).
 # Usage: first_start_e2e.sh ORYN7PX ORYN7PX-EMU [WINDOW.png]
 set -euo pipefail
-# A display of its own: other tests grab buttons and keys on the shared one.
-if [[ -z ${ORYN7PX_FIRST_START_DISPLAY:-} ]]; then
-  ORYN7PX_FIRST_START_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
-fi
+source "$(dirname "$0")/common.sh"
 gui=$1 emu=$2 shot=${3:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [[ -f $work/gui.log ]] && cat "$work/gui.log" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# A new user: nothing of the program in the home folder, an English desktop.
-export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_RUNTIME_DIR=$work/run
+new_user
 export ORYN7PX_EMULATOR=$work/emu.sock
-unset ORYN7PX_DATA_DIR LC_ALL LC_MESSAGES
-mkdir -p "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 data=$XDG_DATA_HOME/TAVIK/ORYN7PX
 title="Tavik ORYN7PX Gaming Mouse Driver"
 

@@ -4,24 +4,8 @@
 # root, and its CLI and program run from there.
 # Usage: package_e2e.sh BUILD_DIR APP_ID
 set -euo pipefail
-# A display of its own: other tests grab buttons and keys on the shared one.
-if [[ -z ${ORYN7PX_PACKAGE_DISPLAY:-} ]]; then
-  ORYN7PX_PACKAGE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
-fi
+source "$(dirname "$0")/common.sh"
 build=$1 id=$2
-work=$(mktemp -d)
-gui_pid=
-cleanup() {
-  [[ -n $gui_pid ]] && kill "$gui_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(echo "$work"/out/oryn7px_*_amd64.deb)
@@ -39,7 +23,8 @@ for file in usr/bin/oryn7px usr/bin/oryn7px-cli \
     usr/lib/oryn7px/oryn7px usr/lib/oryn7px/oryn7px-cli usr/lib/oryn7px/oryn7px-emu usr/lib/oryn7px/Start \
     usr/lib/oryn7px/skins/res/128.png usr/lib/oryn7px/Language/sc.xml usr/lib/oryn7px/Language/tw.xml \
     usr/lib/udev/rules.d/70-oryn7px.rules usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-    usr/share/doc/oryn7px/copyright usr/share/doc/oryn7px/changelog.gz; do
+    usr/share/doc/oryn7px/copyright usr/share/doc/oryn7px/changelog.gz \
+    usr/share/man/man1/oryn7px.1.gz usr/share/man/man1/oryn7px-cli.1.gz; do
   [[ -e $root/$file ]] || fail "the package lacks $file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -48,10 +33,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # The unpacked commands find their program folder through the links in usr/bin.
-export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_RUNTIME_DIR=$work/run
-unset ORYN7PX_DATA_DIR ORYN7PX_EMULATOR LC_ALL LC_MESSAGES
-mkdir -p "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+new_user
 info=$("$root/usr/bin/oryn7px-cli" --virtual-mouse info) || fail "oryn7px-cli info failed"
 [[ $info == *"Firmware version: 103"* ]] || fail "oryn7px-cli info: $info"
 # The CLI's first start fills the data folder, in the desktop's language.
@@ -60,8 +42,8 @@ data=$XDG_DATA_HOME/TAVIK/ORYN7PX
 [[ $(od -An -tu4 "$data/Language.cfg" | tr -d ' ') == 3 ]] || fail "the CLI's fresh data folder is not French"
 
 "$root/usr/bin/oryn7px" --virtual-mouse >"$work/gui.log" 2>&1 &
-gui_pid=$!
+pids+=($!)
 title="Tavik ORYN7PX Gaming Mouse Driver"
 wait_for 30 eval 'xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1' \
-  || { cat "$work/gui.log" >&2; fail "the unpacked program shows no window"; }
+  || fail "the unpacked program shows no window"
 echo "package: $(basename "$deb"), lintian clean of errors, CLI and program run unpacked"
