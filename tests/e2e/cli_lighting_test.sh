@@ -14,19 +14,7 @@ status_of() { "$@" >/dev/null 2>&1; echo $?; }
 data=$work/data
 mkdir -p "$data"
 run() { "$cli" --data-dir "$data" "$@"; }
-field() {  # field PROFILE-FILE PYTHON-EXPRESSION over the lighting fields
-  python3 - "$1" "$2" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-mode, option = struct.unpack_from("<ii", data, 25260)
-colours = [struct.unpack_from("<I", data, 25268 + 4 * i)[0] for i in range(5)]
-source = list(struct.unpack_from("<5i", data, 25288))
-preset = list(struct.unpack_from("<5i", data, 25308))
-touch, = struct.unpack_from("<i", data, 25328)
-p1, p2, p5 = struct.unpack_from("<iii", data, 25340)
-print(eval(sys.argv[2]))
-PY
-}
+field() { python3 "$(dirname "$0")/lighting_fields.py" "$1" "$2"; }
 run show >/dev/null 2>&1
 p1=$data/Profile/Profile1.cfg
 

@@ -58,18 +58,7 @@ apply_and_wait() {
   xdotool mousemove --window "$w" 900 612 sleep 0.2 click 1
   wait_for 20 test -e "$index" || fail "nothing saved after apply: $1"
 }
-profile_field() {  # profile_field PYTHON-EXPRESSION over the unpacked lighting fields
-  python3 - "$profile" "$1" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-mode, option = struct.unpack_from("<ii", data, 25260)
-colours = [struct.unpack_from("<I", data, 25268 + 4 * i)[0] for i in range(5)]
-source = list(struct.unpack_from("<5i", data, 25288))
-preset = list(struct.unpack_from("<5i", data, 25308))
-touch, = struct.unpack_from("<i", data, 25328)
-print(eval(sys.argv[2]))
-PY
-}
+profile_field() { python3 "$(dirname "$0")/lighting_fields.py" "$profile" "$1"; }
 mouse() { emu --dump | python3 -c "import json,sys; d=json.load(sys.stdin); print($1)"; }
 
 echo "== steady light, swatch 12, touch setting 2"

@@ -143,9 +143,9 @@ std::optional<std::string> Edit(LightingPageModel& page, const Edits& edits) {
     namespace lp = lighting_page;
     page.RefreshLighting();
     if (edits.effect) page.ClickEffect(*edits.effect);
-    if (edits.ownColours && *edits.ownColours != page.View().ownColoursChecked) {
+    if (edits.ownColours) {
         if (!page.View().ownColoursEnabled) return "--own-colors applies to effect 5 only";
-        page.ClickOwnColours();
+        if (*edits.ownColours != page.View().ownColoursChecked) page.ClickOwnColours();
     }
     for (const ColourEdit& colour : edits.colours) {
         if (colour.target == kSingle) {
