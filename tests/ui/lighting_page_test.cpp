@@ -2,9 +2,11 @@
 // clicks on effects, swatches, colour buttons and the wheel, slider moves, hints and tooltips.
 #include <QMouseEvent>
 #include <QTest>
+#include <QValidator>
 #include <gtest/gtest.h>
 
 #include "core/i18n/languages.h"
+#include "core/settings/settings_state.h"
 #include "main_window_fixture.h"
 #include "ui/pages/dlg_led_set.h"
 #include "ui/skin/bitmap_edit.h"

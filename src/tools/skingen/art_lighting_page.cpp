@@ -1,7 +1,9 @@
 // The lighting page's pictures, one set per layout: effect and touch radios, the own-colours box,
 // slider grooves, the preset swatches in their exact colours, the colour wheel and the captions.
 #include <QtMath>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "art.h"
 #include "core/app/layout/lighting_page_layout.h"
@@ -56,7 +58,7 @@ void PaintText(QPainter& painter, const QRect& box, const QString& text, QColor 
     QFont font = ArtFont(pixelSize, weight, chinese);
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(box, align | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter.drawText(box, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine, text);
     painter.restore();
 }
 
@@ -193,9 +195,11 @@ QImage LightingPicture(const lp::Layout& layout, const Captions& text, Look look
     QImage image = NewImage(lp::kWidth, lp::kHeight, theme::kPanel);
     QPainter painter(&image);
     PaintBackdrop(painter, image.rect());
-    const int split = layout.titles[2].top;
-    PaintPanel(painter, QRect(8, 8, lp::kWidth - 16, split - 10));
-    PaintPanel(painter, QRect(8, split, lp::kWidth - 16, lp::kHeight - split - 8));
+    PaintPanel(painter, QRect(8, 8, lp::kWidth - 16, lp::kHeight - 16));
+    // A rule under the touch row parts the effects from the colours.
+    int split = 0;
+    for (const LayoutRect& touch : layout.touch) split = std::max(split, touch.bottom);
+    painter.fillRect(QRect(9, split, lp::kWidth - 18, 1), theme::kEdge);
 
     PaintHeading(painter, layout.titles[0], text.titles[0], zh);
     PaintHeading(painter, layout.titles[1], text.titles[1], zh);
