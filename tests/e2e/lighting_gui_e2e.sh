@@ -54,6 +54,8 @@ w=$(window)
 # Page points are window points less the page area's corner (15, 128).
 click_page() { xdotool mousemove --window "$w" $(( $1 + 15 )) $(( $2 + 128 )) sleep 0.2 click 1 sleep 0.3; }
 apply_and_wait() {
+  # Under a loaded Xvfb the page may still be drawing the last click.
+  sleep 1
   rm -f "$index"
   xdotool mousemove --window "$w" 900 612 sleep 0.2 click 1
   wait_for 20 test -e "$index" || fail "nothing saved after apply: $1"

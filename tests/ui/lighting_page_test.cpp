@@ -1,5 +1,6 @@
 // The lighting page in both layouts, on the generated pictures: controls at their rectangles,
 // clicks on effects, swatches, colour buttons and the wheel, slider moves, hints and tooltips.
+#include <QGraphicsEffect>
 #include <QMouseEvent>
 #include <QTest>
 #include <QValidator>
@@ -187,8 +188,11 @@ TEST_P(LightingPageTest, SlidersStoreTheirValues) {
     CPngHSliderBar* brightness = page->Slider(lp::kBrightnessSliderId);
     Click(brightness, {brightness->width() - 1, brightness->height() / 2});
     EXPECT_EQ(state->profile.nLightParam1, 10);
-    // Disabled sliders ignore the mouse.
+    // Disabled sliders are faded and ignore the mouse.
     CPngHSliderBar* breathing = page->Slider(lp::kBreathingSliderId);
+    EXPECT_TRUE(breathing->graphicsEffect()->isEnabled());
+    EXPECT_TRUE(breathing->Thumb().graphicsEffect()->isEnabled());
+    EXPECT_FALSE(brightness->graphicsEffect()->isEnabled());
     Click(breathing, {breathing->width() - 1, breathing->height() / 2});
     EXPECT_EQ(state->profile.nLightParam2, 3);
 }

@@ -1,5 +1,6 @@
 #include "ui/pages/dlg_led_set.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QIntValidator>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,6 +69,13 @@ CPngHSliderBar* CDlgLEDSet::SliderBar(const LayoutRect& rect, int controlId, int
     bar->SetRange(minimum, maximum);
     bar->SetTrack(ToQRect(rect).adjusted(0, 0, -trackShortening, 0));
     bar->SetBackground(ToQRect(rect), Picture());
+    // A slider the effect does not use is shown faded.
+    for (QWidget* part : {static_cast<QWidget*>(bar), static_cast<QWidget*>(&bar->Thumb())}) {
+        auto* fade = new QGraphicsOpacityEffect(part);
+        fade->setOpacity(0.35);
+        fade->setEnabled(false);
+        part->setGraphicsEffect(fade);
+    }
     return bar;
 }
 
@@ -132,6 +140,9 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
         box->setValidator(new QIntValidator(0, 255, box));
         box->SetBackground(rect, Picture());
         box->setAlignment(Qt::AlignCenter);
+        // Three digits fit the narrow box only without the edit's own margins.
+        box->SetFontHeight(12);
+        box->setTextMargins(-2, 0, -2, 0);
         // The boxes only show the numbers of the sliders.
         box->setEnabled(false);
         valueBoxes_[static_cast<std::size_t>(c)] = box;
@@ -177,14 +188,20 @@ void CDlgLEDSet::Mirror() {
         {brightness_, {view.brightnessEnabled, view.brightnessPos}},
         {cycleSpeed_, {view.cycleSpeedEnabled, view.cycleSpeedPos}}};
     for (const auto& [bar, state] : effectSliders) {
-        bar->Enable(state.first);
+        EnableSlider(bar, state.first);
         bar->SetPos(state.second);
     }
     for (std::size_t c = 0; c < colourSliders_.size(); ++c) {
-        colourSliders_[c]->Enable(view.colourSlidersEnabled);
+        EnableSlider(colourSliders_[c], view.colourSlidersEnabled);
         colourSliders_[c]->SetPos(view.rgb[c]);
         valueBoxes_[c]->setText(QString::number(view.rgb[c]));
     }
+}
+
+void CDlgLEDSet::EnableSlider(CPngHSliderBar* bar, bool enabled) {
+    bar->Enable(enabled);
+    for (QWidget* part : {static_cast<QWidget*>(bar), static_cast<QWidget*>(&bar->Thumb())})
+        part->graphicsEffect()->setEnabled(!enabled);
 }
 
 void CDlgLEDSet::Relabel() {

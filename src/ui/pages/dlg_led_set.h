@@ -53,6 +53,7 @@ private:
     CPngHSliderBar* SliderBar(const LayoutRect& rect, int controlId, int minimum, int maximum, int trackShortening);
     static const MessageMap<CDlgLEDSet>& Messages();
     void Mirror();
+    void EnableSlider(CPngHSliderBar* bar, bool enabled);
     void OnSliderPos(const Message& message);
     void OnChildMouseMove(const Message& message);
     void PostHints(QPoint at);
