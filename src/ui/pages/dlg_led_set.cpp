@@ -69,13 +69,6 @@ CPngHSliderBar* CDlgLEDSet::SliderBar(const LayoutRect& rect, int controlId, int
     bar->SetRange(minimum, maximum);
     bar->SetTrack(ToQRect(rect).adjusted(0, 0, -trackShortening, 0));
     bar->SetBackground(ToQRect(rect), Picture());
-    // A slider the effect does not use is shown faded.
-    for (QWidget* part : {static_cast<QWidget*>(bar), static_cast<QWidget*>(&bar->Thumb())}) {
-        auto* fade = new QGraphicsOpacityEffect(part);
-        fade->setOpacity(0.35);
-        fade->setEnabled(false);
-        part->setGraphicsEffect(fade);
-    }
     return bar;
 }
 
@@ -200,8 +193,17 @@ void CDlgLEDSet::Mirror() {
 
 void CDlgLEDSet::EnableSlider(CPngHSliderBar* bar, bool enabled) {
     bar->Enable(enabled);
-    for (QWidget* part : {static_cast<QWidget*>(bar), static_cast<QWidget*>(&bar->Thumb())})
-        part->graphicsEffect()->setEnabled(!enabled);
+    // A slider the effect does not use is shown faded. The effect goes when the slider is used
+    // again: drawn through an effect, the thumb would lose its shaped edge.
+    for (QWidget* part : {static_cast<QWidget*>(bar), static_cast<QWidget*>(&bar->Thumb())}) {
+        if (enabled) {
+            part->setGraphicsEffect(nullptr);
+        } else if (part->graphicsEffect() == nullptr) {
+            auto* fade = new QGraphicsOpacityEffect(part);
+            fade->setOpacity(0.35);
+            part->setGraphicsEffect(fade);
+        }
+    }
 }
 
 void CDlgLEDSet::Relabel() {
