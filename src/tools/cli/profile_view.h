@@ -17,5 +17,7 @@ void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumb
 void PrintButton(std::ostream& out, const SettingsState& state, int button);
 void PrintDpiLevels(std::ostream& out, const SettingsState& state);
 void PrintPointer(std::ostream& out, const SettingsState& state);
+// The lighting part of the text: effect (by number and name), its parameters, colours, touch.
+void PrintLighting(std::ostream& out, const ProfileData& profile);
 
 }  // namespace oryn7px::cli

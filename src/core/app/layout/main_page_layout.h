@@ -7,8 +7,8 @@ namespace oryn7px::main_page {
 
 inline constexpr StatePictures kPictures{"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"};
 // The Chinese layout puts its controls elsewhere and carries Chinese captions: its own set.
-inline constexpr StatePictures kChinesePictures{"zh/Main_Normal.bmp", "zh/Main_Down.bmp", "zh/Main_Over.bmp"};
-inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kChinesePictures : kPictures; }
+inline constexpr StatePictures kPicturesChinese{"zh/Main_Normal.bmp", "zh/Main_Down.bmp", "zh/Main_Over.bmp"};
+inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kPicturesChinese : kPictures; }
 inline constexpr int kWidth = 925;
 inline constexpr int kHeight = 456;
 
@@ -122,6 +122,6 @@ inline constexpr int kMarkerTabInset = 17;
 
 // Every skin file the page loads, for the check that the build generated them all.
 inline constexpr std::array kSkinFiles{kPictures.normal,        kPictures.down,        kPictures.over,
-                                       kChinesePictures.normal, kChinesePictures.down, kChinesePictures.over};
+                                       kPicturesChinese.normal, kPicturesChinese.down, kPicturesChinese.over};
 
 }  // namespace oryn7px::main_page
