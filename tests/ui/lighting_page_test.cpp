@@ -33,7 +33,8 @@ protected:
         page = std::make_unique<CDlgLEDSet>(PageContext{&mainWindow, state->profile,
                                                         std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
                                                         chinese, *library, *store, strings, messages, nullptr,
-                                                        QString::fromStdString(Program().string()), {}});
+                                                        QString::fromStdString(Program().string()), {},
+                                                        state->MacroTable, keyboardLayout});
         page->show();
         Flush();
     }
