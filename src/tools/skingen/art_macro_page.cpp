@@ -179,8 +179,9 @@ QImage MacroPage(bool chinese, Look look) {
     PaintPanel(painter, macro_page::kRecorderPanel, QColor(macro_page::kRecorderPanelColour));
 
     const int heading = chinese ? 14 : 12;
-    PaintLeftText(painter, ToQRect(macro_page::kCategoryHintArea), texts.games, Qt::white, heading, chinese, 700);
-    PaintLeftText(painter, ToQRect(macro_page::kEventListTitleHintArea), texts.keyList, Qt::white, heading, chinese, 700);
+    // Headings start clear of their panel's accent tab.
+    PaintLeftText(painter, ToQRect(macro_page::kCategoryHintArea).adjusted(8, 0, 0, 0), texts.games, Qt::white, heading, chinese, 700);
+    PaintLeftText(painter, ToQRect(macro_page::kEventListTitleHintArea).adjusted(14, 0, 0, 0), texts.keyList, Qt::white, heading, chinese, 700);
     PaintLeftText(painter, QRect(652, 19, 120, 21), texts.recorder, Qt::white, heading, chinese, 700);
 
     // Category button with its drop-down mark.

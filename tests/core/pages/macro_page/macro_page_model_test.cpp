@@ -204,13 +204,12 @@ TEST_F(MacroPageModelTest, RefusalsSpeakChineseInTheChineseUi) {
 TEST_F(MacroPageModelTest, SelectingAnotherMacroStopsAndStoresTheRecording) {
     ASSERT_TRUE(library.StoreMacro(Macro(0x16000002, u"Other", {0xC0000042})));
     ShowStored({0xC0000030});
-    model.SelectMacro(0);
-    ASSERT_EQ(model.SelectedMacroId(), 0x16000001u);
+    ASSERT_EQ(model.Macros()[0].id, 0x16000002u);
     model.SetSkipDelays(true);
     model.ToggleRecording();
     model.OnHookInput(kA, 0);
     model.OnHookInput(kA, kReleased);
-    model.SelectMacro(1);
+    model.SelectMacro(0);
     EXPECT_FALSE(model.Recording());
     EXPECT_EQ(StoredEvents(), (std::vector<uint32_t>{0xC0000041, 0xE0000041}));
     EXPECT_EQ(model.Lines(), (std::vector<L>{{kLineKeyDown, kB}}));
