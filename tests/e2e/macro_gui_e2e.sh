@@ -41,7 +41,8 @@ wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
 pids+=($!)
 title="Tavik ORYN7PX Gaming Mouse Driver"
 window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
-wait_for 15 test -n "$(window)" || fail "the main window did not appear"
+window_shown() { [[ -n $(window) ]]; }
+wait_for 15 window_shown || fail "the main window did not appear"
 w=$(window)
 # Page coordinates are the window's minus the page area's corner (15, 128).
 click_page() { xdotool mousemove --window "$w" $(( $1 + 15 )) $(( $2 + 128 )) sleep 0.2 click 1 sleep 0.3; }

@@ -19,6 +19,7 @@
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "main_window_fixture.h"
+#include "ui/app/key_prefilter.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/list_box_ex.h"
@@ -326,11 +327,23 @@ TEST_F(DlgMacroTest, NewMacroIsNamedInPlaceAndStoredWithItsFirstLine) {
     EXPECT_EQ(StoredEvents(id), (std::vector<uint32_t>{0xC0000047, 0xE0000047}));
 }
 
-TEST_F(DlgMacroTest, RenamingAStoredMacroInPlace) {
+TEST_F(DlgMacroTest, RenamingAStoredMacroInPlaceUnderTheMainWindowsKeyFilter) {
+    // The main window keeps Enter, Escape and Space from its controls, but not from an edit box.
+    KeyPreFilter keys(&mainWindow, {[] {}, [] {}});
     Page().MacroList()->StartEdit(0);
-    Page().MacroList()->EditBox()->setText(QStringLiteral("Reload fast"));
-    QTest::keyClick(Page().MacroList()->EditBox(), Qt::Key_Return);
+    QLineEdit* editor = Page().MacroList()->EditBox();
+    editor->clear();
+    QTest::keyClicks(editor, "Reload fast");
+    QTest::keyClick(editor, Qt::Key_Return);
     Flush();
+    EXPECT_EQ(FixedText(library.FindMacro(0x16000001)->szName), u"Reload fast");
+    EXPECT_EQ(Page().MacroList()->RowText(0), QStringLiteral("Reload fast"));
+
+    Page().MacroList()->StartEdit(0);
+    QTest::keyClicks(Page().MacroList()->EditBox(), "x");
+    QTest::keyClick(Page().MacroList()->EditBox(), Qt::Key_Escape);
+    Flush();
+    EXPECT_EQ(Page().MacroList()->EditBox(), nullptr);
     EXPECT_EQ(FixedText(library.FindMacro(0x16000001)->szName), u"Reload fast");
 }
 

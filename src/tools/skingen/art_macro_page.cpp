@@ -111,11 +111,12 @@ void PaintRecordButton(QPainter& painter, const LayoutRect& r, Look look) {
         painter.drawRoundedRect(Box(r).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0xE5, 0x3B, 0x3B, 90));
-        painter.drawEllipse(QPointF(r.left + 12, r.top + r.Height() / 2.0), 7, 7);
+        painter.drawEllipse(QPointF(r.left + 8, r.top + r.Height() / 2.0), 5.5, 5.5);
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(look == Look::Normal ? QColor(0xB0, 0x30, 0x30) : QColor(0xFF, 0x4A, 0x4A));
-    painter.drawEllipse(QPointF(r.left + 12, r.top + r.Height() / 2.0), 4.5, 4.5);
+    // The dot stays left of the caption the button draws centred.
+    painter.drawEllipse(QPointF(r.left + 8, r.top + r.Height() / 2.0), 3.5, 3.5);
     painter.restore();
 }
 

@@ -151,6 +151,8 @@ void CDlgMacro::CreateControls() {
                             disabled);
     }
     buttons_[kCategory]->SetTextColours(kCategoryText, Qt::white, kCategoryText);
+    // Recording shows the record button's pressed look: its text stays light on it.
+    buttons_[kRecord]->SetTextColours(kListText, Qt::white, QColor(0xFF, 0xD6, 0xD6));
     for (Control pad : {kLeftPad, kMiddlePad, kRightPad}) buttons_[pad]->SetPressNotify(true);
 
     AddField(kCountField, layout_.countField, kCountFieldId, kCountFieldChars);
@@ -169,6 +171,10 @@ void CDlgMacro::CreateControls() {
         (*list)->SetNotificationTarget(this, true);
         (*list)->SetColours(kListBackground, kListSelected);
         (*list)->SetTextColours(kListText, Qt::white);
+        // The in-place edit box takes the list's colours.
+        QPalette colours = (*list)->palette();
+        colours.setColor(QPalette::Text, Qt::white);
+        (*list)->setPalette(colours);
         (*list)->viewport()->setMouseTracking(true);
         (*list)->viewport()->installEventFilter(this);
         (*list)->installEventFilter(this);
@@ -192,6 +198,10 @@ CBitmapEdit* CDlgMacro::AddField(Field field, const LayoutRect& rect, int contro
     edit->setMaxLength(maxChars);
     edit->SetFontHeight(12);
     edit->SetBackground(ToQRect(rect), Picture());
+    // Dark text on the light field the artwork draws.
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Text, QColor(0x10, 0x14, 0x1A));
+    edit->setPalette(colours);
     edit->setMouseTracking(true);
     edit->installEventFilter(this);
     fields_[field] = edit;

@@ -159,6 +159,7 @@ void CListBoxEx::StartEdit(int row) {
     editBox_ = box;
     box->setFrame(false);
     box->setMaxLength(20);
+    box->setProperty(kTakesEditKeys, true);
     box->setFont(font());
     box->setText(target->text());
     box->selectAll();
