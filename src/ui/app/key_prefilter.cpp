@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "ui/skin/list_box_ex.h"
+#include "ui/skin/edit_keys.h"
 
 namespace oryn7px {
 

@@ -8,6 +8,7 @@
 
 #include "core/base/messages.h"
 #include "core/skin/skin_arithmetic.h"
+#include "ui/skin/edit_keys.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 

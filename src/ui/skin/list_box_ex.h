@@ -12,9 +12,6 @@ class QLineEdit;
 
 namespace oryn7px {
 
-// Set on the in-place edit box: the window's key filters leave it Enter, Escape and Space.
-inline constexpr char kTakesEditKeys[] = "oryn7pxTakesEditKeys";
-
 class CListBoxEx : public QListWidget {
     Q_OBJECT
 public:
