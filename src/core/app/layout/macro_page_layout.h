@@ -6,7 +6,7 @@
 namespace oryn7px::macro_page {
 
 inline constexpr StatePictures kPictures{"MacroSet_Normal.bmp", "MacroSet_Down.bmp", "MacroSet_Over.bmp"};
-inline constexpr StatePictures kChinesePictures{"MacroSetCN_Normal.bmp", "MacroSetCN_Down.bmp", "MacroSetCN_Over.bmp"};
+inline constexpr StatePictures kPicturesChinese{"MacroSetCN_Normal.bmp", "MacroSetCN_Down.bmp", "MacroSetCN_Over.bmp"};
 
 // Control and list IDs that messages carry.
 inline constexpr int kMacroListId = 256;
@@ -143,7 +143,7 @@ inline constexpr MacroPageLayout kOtherLayout{
 };
 
 inline constexpr const MacroPageLayout& LayoutFor(bool chinese) { return chinese ? kChineseLayout : kOtherLayout; }
-inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kChinesePictures : kPictures; }
+inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kPicturesChinese : kPictures; }
 
 // Areas of the page picture that post a hint of their own.
 inline constexpr LayoutRect kCategoryHintArea{24, 19, 120, 40};
@@ -163,6 +163,6 @@ inline constexpr LayoutRect kPadMouse{700, 180, 840, 320};
 
 // Every skin file the page loads, for the check that the build generated them all.
 inline constexpr std::array kSkinFiles{kPictures.normal,        kPictures.down,        kPictures.over,
-                                       kChinesePictures.normal, kChinesePictures.down, kChinesePictures.over};
+                                       kPicturesChinese.normal, kPicturesChinese.down, kPicturesChinese.over};
 
 }  // namespace oryn7px::macro_page
