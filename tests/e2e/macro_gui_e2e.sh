@@ -2,12 +2,13 @@
 # The macro page under X11 against oryn7px-emu: a new macro is named in place, key presses sent
 # with xdotool are recorded, and the macro with its lines is in Macro.cfg (read by oryn7px-cli).
 # Usage: macro_gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR [SCREENSHOT_FOLDER]
+# ORYN7PX_MACRO_E2E_LANGUAGE=1 runs it in Chinese, with the skins' Chinese layout.
 set -euo pipefail
 # A display of its own: other tests grab buttons and keys on the shared one.
 if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
   ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
 fi
-gui=$1 emu=$2 cli=$3 built=$4 shots=${5:-}
+gui=$1 emu=$2 cli=$3 built=$(cd "$4" && pwd) shots=${5:-}
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -28,6 +29,15 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$ORYN7PX_DATA_DIR"
 language=${ORYN7PX_MACRO_E2E_LANGUAGE:-2}
 printf "\\x0$language\\x00\\x00\\x00" >"$ORYN7PX_DATA_DIR/Language.cfg"
+# A program folder of its own: the skins' layout follows the language.
+program=$work/program
+mkdir -p "$program"
+cp "$gui" "$program/oryn7px"
+cp -rs "$built/skins" "$program/skins"
+ln -s "$built/Language" "$program/Language"
+ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
+rm -f "$program/skins/languagetype.ini"
+printf '[languagetype]\nvalue=%d\n' $(( language == 1 )) >"$program/skins/languagetype.ini"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
 "$cli" show >/dev/null 2>&1
 "$cli" export "$work/all.cfg" >/dev/null 2>&1
@@ -37,7 +47,7 @@ truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
 "$emu" --socket "$ORYN7PX_EMULATOR" >"$work/emu.log" 2>&1 &
 pids+=($!)
 wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
-"$gui" >>"$work/gui.log" 2>&1 &
+"$program/oryn7px" >>"$work/gui.log" 2>&1 &
 pids+=($!)
 title="Tavik ORYN7PX Gaming Mouse Driver"
 window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
