@@ -24,6 +24,7 @@
 namespace oryn7px {
 
 class CDlgProgress;
+class FirmwareChecker;
 
 struct AppServices {
     SettingsState& state;
@@ -43,6 +44,7 @@ struct AppServices {
     CDlgProgress& progress;
     QString programFolder;
     StartProgram startProgram;
+    FirmwareChecker* firmware = nullptr;  // the update check and its thread; null where there is none
 };
 
 }  // namespace oryn7px

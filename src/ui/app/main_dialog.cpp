@@ -119,7 +119,8 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.messages,
                               services_.hooks,
                               services_.programFolder,
-                              services_.startProgram};
+                              services_.startProgram,
+                              services_.firmware};
     for (int i = 0; i < kPageCount; ++i) {
         pages_[i] = PageTable()[i].create(context);
         pages_[i]->setVisible(i == 0);

@@ -11,6 +11,7 @@
 
 namespace oryn7px {
 
+class FirmwareChecker;
 class InputHooks;
 class MacroLibrary;
 class ProfileStore;
@@ -32,6 +33,7 @@ struct PageContext {
     InputHooks* hooks;  // null where the desktop's input cannot be seen
     QString programFolder;
     StartProgram startProgram;
+    FirmwareChecker* firmware = nullptr;  // the update check; null where there is none
 };
 
 }  // namespace oryn7px
