@@ -21,6 +21,7 @@
 #include "ui/app/qt_answer_timer.h"
 #include "ui/pages/dlg_support.h"
 #include "ui/skin/gdi_bitmap_btn.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::test {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectanglesWithTooltipsAndHints) {
 }
 
 TEST_F(SupportPageTest, TheLocalCheckAsksAndHandsOverOnOk) {
-    WriteAll(files.Description(), testing::Bytes(UpdateXml("104", kImageUrl)));
+    testing::WriteAll(files.Description(), testing::Bytes(UpdateXml("104", kImageUrl)));
     page->OnFirmwareVersion(103);
     QString asked;
     bool hadCancel = false;
