@@ -19,15 +19,7 @@ image_path=$work/program/FWUpdate/new_version/TavikGameDevice.bin
 
 printf 'firmware 104 image' >"$work/site/fw104.bin"
 digest=$(sha256sum "$work/site/fw104.bin" | cut -d' ' -f1)
-python3 - "$work/site" "$work/port" <<'PY' &
-import functools, http.server, os, sys
-handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
-handler.log_message = lambda *args: None
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-open(sys.argv[2] + ".tmp", "w").write(str(server.server_address[1]))
-os.rename(sys.argv[2] + ".tmp", sys.argv[2])
-server.serve_forever()
-PY
+python3 "$(dirname "$0")/../support/local_http_server.py" "$work/site" "$work/port" &
 server_pid=$!
 for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.05; done
 site="http://127.0.0.1:$(cat "$work/port")"

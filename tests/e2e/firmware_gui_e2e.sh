@@ -4,23 +4,7 @@
 # tool in a copied program folder starts with "0" in the image's folder; the program closes.
 # Usage: firmware_gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
-if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
-fi
-gui=$1 emu=$2 cli=$3 built=$4
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+. "$(dirname "$0")/gui_common.sh"
 
 program=$work/program
 mkdir -p "$program/FWUpdate" "$work/site"
@@ -31,15 +15,7 @@ printf '#!/bin/sh\npwd > "%s/flasher-folder"\necho "$@" > "%s/flasher-ran"\n' "$
 chmod +x "$program/FWUpdate/RoruziVI"
 
 printf 'firmware 104 image' >"$work/site/fw104.bin"
-python3 - "$work/site" "$work/port" <<'PY' &
-import functools, http.server, os, sys
-handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
-handler.log_message = lambda *args: None
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-open(sys.argv[2] + ".tmp", "w").write(str(server.server_address[1]))
-os.rename(sys.argv[2] + ".tmp", sys.argv[2])
-server.serve_forever()
-PY
+python3 "$(dirname "$0")/../support/local_http_server.py" "$work/site" "$work/port" &
 pids+=($!)
 wait_for 5 test -s "$work/port" || fail "the local server did not start"
 site="http://127.0.0.1:$(cat "$work/port")"

@@ -2,6 +2,7 @@
 // check and from the firmware-check thread, restore defaults, export and import dialogs, web link.
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QTest>
 #include <QTimer>
@@ -42,14 +43,22 @@ public slots:
     void Open(const QUrl& url) { opened.push_back(url); }
 };
 
-// Waits for the next modal window of type T and hands it to `act` inside its loop.
+// Acts on the next modal window of type T from inside its loop. Polls from a timer, which also
+// fires in nested loops: a box opened from within a wait would trap a waiting poller.
 template <typename T>
 void WhenModal(std::function<void(T&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        T* window = nullptr;
-        QTest::qWaitFor([&] { return (window = qobject_cast<T*>(QApplication::activeModalWidget())) != nullptr; }, 5000);
-        if (window) act(*window);
+    auto* poll = new QTimer;
+    auto* deadline = new QElapsedTimer;
+    deadline->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, act = std::move(act)] {
+        T* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window == nullptr && deadline->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete deadline;
+        if (window != nullptr) act(*window);
     });
+    poll->start(10);
 }
 
 class SupportPageTest : public MainWindowTest {
@@ -154,15 +163,21 @@ TEST_F(SupportPageTest, TheThreadsQuestionIsShownOnTheUiThread) {
     QtMessageTarget window(&parent);
     checker.Start(window);
     page->OnFirmwareVersion(103);
-    CDlgInfo* box = nullptr;
+    QString asked;
+    bool onUiThread = false;
+    WhenModal<CDlgInfo>([&](CDlgInfo& box) {
+        asked = box.Text();
+        onUiThread = box.thread() == QApplication::instance()->thread();
+        box.close();
+    });
     Click(page->UpdateButton());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (box = qobject_cast<CDlgInfo*>(QApplication::activeModalWidget())); }, 5000));
-    EXPECT_EQ(box->Text(), QString::fromStdU16String(UpdateQuestionText(false)));
-    EXPECT_EQ(box->thread(), QApplication::instance()->thread());
-    box->close();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return checker.bFwCheckIdle == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return checker.bFwCheckIdle == 1; }, 5000));
+    EXPECT_EQ(asked, QString::fromStdU16String(UpdateQuestionText(false)));
+    EXPECT_TRUE(onUiThread);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_FALSE(timer.IsActive());
+    checker.Stop();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return checker.WaitForEnd(std::chrono::milliseconds(0)); }, 5000));
 }
 
 TEST(QtAnswerTimerTest, FiresOnTheUiThreadUnlessStoppedFromAnyThread) {

@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(CurlDownloaderTest, FetchesAFile) {
-    const DownloadResult result = downloader.Fetch(Url("/files/update.xml"), DownloadLimits{});
+    const DownloadResult result = downloader.Fetch(Url("/update.xml"), DownloadLimits{});
     ASSERT_TRUE(result.Ok()) << result.reason;
     EXPECT_EQ(std::string(result.bytes.begin(), result.bytes.end()), ReadText(*root_ / "update.xml"));
 }
@@ -59,9 +59,9 @@ TEST_F(CurlDownloaderTest, FailuresSayWhy) {
         std::string reason;
     };
     const std::vector<Case> cases = {
-        {Url("/files/missing.xml"), {}, DownloadError::kHttpStatus, "HTTP 404"},
+        {Url("/missing.xml"), {}, DownloadError::kHttpStatus, "HTTP 404"},
         {Url("/slow/3000/update.xml"), {10'000, 500, 64 * 1024}, DownloadError::kTimeout, "timed out"},
-        {Url("/files/big.bin"), {}, DownloadError::kTooLarge, "larger than 65536 bytes"},
+        {Url("/big.bin"), {}, DownloadError::kTooLarge, "larger than 65536 bytes"},
         {Url("/unsized/big.bin"), {}, DownloadError::kTooLarge, "larger than 65536 bytes"},
         {"file://" + (*root_ / "update.xml").string(), {}, DownloadError::kRefusedAddress, "not an http"},
         {"http://127.0.0.1:1/nothing-listens", {}, DownloadError::kNetwork, ""},
@@ -93,16 +93,16 @@ TEST_F(CurlDownloaderTest, TheImageIsWrittenWholeOnlyWhenItsDigestMatches) {
     LinuxFileWriter writer;
     const std::string good = Sha256Hex(std::span(reinterpret_cast<const uint8_t*>("firmware 104"), 12));
 
-    const DownloadOutcome wrong = DownloadImage(downloader, writer, Url("/files/image.bin"), std::string(64, '0'), image);
+    const DownloadOutcome wrong = DownloadImage(downloader, writer, Url("/image.bin"), std::string(64, '0'), image);
     EXPECT_FALSE(wrong.ok);
     EXPECT_NE(wrong.reason.find("SHA-256"), std::string::npos) << wrong.reason;
     EXPECT_FALSE(fs::exists(image));
 
-    const DownloadOutcome missing = DownloadImage(downloader, writer, Url("/files/gone.bin"), good, image);
+    const DownloadOutcome missing = DownloadImage(downloader, writer, Url("/gone.bin"), good, image);
     EXPECT_EQ(missing.reason, "HTTP 404");
     EXPECT_FALSE(fs::exists(image));
 
-    const DownloadOutcome right = DownloadImage(downloader, writer, Url("/files/image.bin"), good, image);
+    const DownloadOutcome right = DownloadImage(downloader, writer, Url("/image.bin"), good, image);
     EXPECT_TRUE(right.ok) << right.reason;
     EXPECT_EQ(ReadText(image), "firmware 104");
     // Nothing but the image is left in its folder: no temporary pieces.
