@@ -59,7 +59,8 @@ check "the image is the served one" cmp -s "$work/site/fw104.bin" "$image_path"
 describe 104 "$(printf '%064d' 0)"
 run firmware download
 check "a wrong digest fails" [ "$status" -eq 1 ]
-check "a wrong digest is a failed download" grep -q "^New-version firmware download failed. the image's SHA-256 is $digest" "$work/err"
+check "a wrong digest is a failed download" grep -qx "New-version firmware download failed." "$work/err"
+check "a wrong digest says why" grep -q "^oryn7px-cli: the image's SHA-256 is $digest, expected 0\{64\}$" "$work/err"
 check "a wrong digest leaves no image" [ ! -e "$image_path" ]
 
 rm "$work/site/update.xml"
@@ -69,6 +70,7 @@ check "a missing description says why" grep -q "cannot download $site/update.xml
 run firmware download
 check "a missing description fails the download" [ "$status" -eq 1 ]
 check "a missing description is a failed download" grep -qx "New-version firmware download failed." "$work/err"
+check "a missing description says why in the download" grep -q "cannot download $site/update.xml: HTTP 404" "$work/err"
 
 run firmware check --timeout 0
 check "a zero timeout is bad usage" [ "$status" -eq 2 ]

@@ -45,15 +45,12 @@ struct Update {
           url(UpdateAddress(std::getenv(kUpdateUrlVariable))),
           strings(converter) {}
 
-    // Prints why and returns false when the description could not be fetched.
-    bool FetchDescription(Context& context, const DownloadLimits& limits) {
+    // Why the description could not be fetched; empty when it was.
+    std::string FetchDescription(const DownloadLimits& limits) {
         const DownloadOutcome fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
-        if (!fetched.ok) {
-            context.err << "oryn7px-cli: cannot download " << url << ": " << fetched.reason << "\n";
-            return false;
-        }
+        if (!fetched.ok) return "cannot download " + url + ": " + fetched.reason;
         description = ReadUpdateDescription(strings, files.Description());
-        return true;
+        return {};
     }
 
     LinuxPaths paths;
@@ -105,7 +102,11 @@ int Check(Context& context, std::optional<uint32_t> timeoutSeconds) {
 
     Update update(context);
     context.out << "Mouse firmware:   " << VersionLine(deviceVersion) << "\n";
-    if (!update.FetchDescription(context, WithTimeout(kDescriptionLimits, timeoutSeconds))) return kExitFailed;
+    if (const std::string failure = update.FetchDescription(WithTimeout(kDescriptionLimits, timeoutSeconds));
+        !failure.empty()) {
+        context.err << "oryn7px-cli: " << failure << "\n";
+        return kExitFailed;
+    }
     context.out << "Offered firmware: " << VersionLine(update.description.current) << "\n"
                 << "Image address:    " << update.description.newfile << "\n";
     const bool newer = IsNewerFirmware(deviceVersion, update.description.current);
@@ -115,16 +116,15 @@ int Check(Context& context, std::optional<uint32_t> timeoutSeconds) {
 
 int Download(Context& context, std::optional<uint32_t> timeoutSeconds) {
     Update update(context);
-    const std::string failed = Utf16ToUtf8(ImageDownloadFailedText());
-    if (!update.FetchDescription(context, WithTimeout(kDescriptionLimits, timeoutSeconds))) {
-        context.err << failed << "\n";
-        return kExitFailed;
+    std::string failure = update.FetchDescription(WithTimeout(kDescriptionLimits, timeoutSeconds));
+    if (failure.empty()) {
+        failure = DownloadImage(update.downloader, update.writer, update.description.newfile,
+                                update.description.sha256, update.files.Image(), nullptr,
+                                WithTimeout(kImageLimits, timeoutSeconds))
+                      .reason;
     }
-    const DownloadOutcome image =
-        DownloadImage(update.downloader, update.writer, update.description.newfile, update.description.sha256,
-                      update.files.Image(), nullptr, WithTimeout(kImageLimits, timeoutSeconds));
-    if (!image.ok) {
-        context.err << failed << " " << image.reason << "\n";
+    if (!failure.empty()) {
+        context.err << Utf16ToUtf8(ImageDownloadFailedText()) << "\n" << "oryn7px-cli: " << failure << "\n";
         return kExitFailed;
     }
     context.out << update.files.Image().string() << "\n";
