@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -131,8 +132,10 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectanglesWithTooltipsAndHints) {
         parent.messages.clear();
         QWidget* at = page->childAt(ToQRect(control.rect).center());
         ASSERT_NE(at, nullptr);
-        QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(at, &enter);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), at->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(at, &move);
+        Flush();
         Flush();
         EXPECT_EQ(parent.Received(UM_SHOW_HINT), (std::vector<Message>{{UM_SHOW_HINT, 0, control.hintId}}));
     }

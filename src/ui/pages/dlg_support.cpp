@@ -30,7 +30,7 @@ constexpr int PointsToPixels(int points) { return points * 96 / 72; }
 // After an import the launcher starts the program again once this one has closed.
 class LauncherRestart final : public ProgramRestart {
 public:
-    LauncherRestart(const PageContext& context) : context_(context) {}
+    explicit LauncherRestart(const PageContext& context) : context_(context) {}
     void StartLauncherAndClose() override {
         context_.startProgram(QDir(context_.programFolder).filePath(QStringLiteral("Start")), {});
         PostMessageTo(context_.mainWindow, {WM_CLOSE, 0, 0});
@@ -77,8 +77,8 @@ void CDlgSupport::CreateControls() {
             // The version labels always show lit and take no clicks.
             button->SetPictures(rect, over, over, over, over);
             button->setFocusPolicy(Qt::NoFocus);
+            button->installEventFilter(this);
         }
-        button->installEventFilter(this);
         buttons_[i] = button;
     }
     connect(UpdateButton(), &QAbstractButton::clicked, this, [this] { model_.PressUpdate(); });
@@ -115,25 +115,35 @@ void CDlgSupport::paintEvent(QPaintEvent* event) {
 
 void CDlgSupport::PostHint(int hintId) { PostMessageTo(context_.mainWindow, {UM_SHOW_HINT, 0, hintId}); }
 
-void CDlgSupport::mouseMoveEvent(QMouseEvent* event) {
+void CDlgSupport::ShowHintAt(QPoint at) {
     // The hint area is the control's rectangle grown by one pixel on each side.
-    const QPoint at = event->position().toPoint();
     for (std::size_t i = 0; i < sp::kControls.size(); ++i) {
         if (buttons_[i]->geometry().adjusted(-1, -1, 1, 1).contains(at)) PostHint(sp::kControls[i].hintId);
     }
+}
+
+void CDlgSupport::mouseMoveEvent(QMouseEvent* event) {
+    ShowHintAt(event->position().toPoint());
     event->ignore();
 }
 
+void CDlgSupport::OnMouseMoveMessage(const Message& message) {
+    // Posted by the buttons with the point in this page's coordinates.
+    const auto packed = static_cast<uint32_t>(message.lParam);
+    ShowHintAt(QPoint(static_cast<int16_t>(packed & 0xFFFF), static_cast<int16_t>(packed >> 16)));
+}
+
+bool CDlgSupport::event(QEvent* event) {
+    static const MessageMap<CDlgSupport> kMessageMap{{WM_MOUSEMOVE, &CDlgSupport::OnMouseMoveMessage}};
+    return kMessageMap.Dispatch(*this, event) || CPageDlg::event(event);
+}
+
 bool CDlgSupport::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        for (std::size_t i = 0; i < sp::kControls.size(); ++i) {
-            if (watched == buttons_[i]) PostHint(sp::kControls[i].hintId);
-        }
-    }
     // The labels are not buttons: a press on them does nothing.
     const bool label = watched == buttons_[5] || watched == buttons_[6];
-    if (label && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
-                  event->type() == QEvent::MouseButtonDblClick)) {
+    const QEvent::Type type = event->type();
+    if (label && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                  type == QEvent::MouseButtonDblClick)) {
         return true;
     }
     return CPageDlg::eventFilter(watched, event);

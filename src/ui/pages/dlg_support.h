@@ -1,9 +1,11 @@
 #pragma once
 // The support page: this program's and the mouse's versions, the firmware update check, the
 // vendor's web site, export and import of the whole configuration, and restore defaults.
+#include <QPoint>
 #include <QString>
 #include <array>
 
+#include "core/base/message.h"
 #include "core/pages/support_page/support_page_model.h"
 #include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
@@ -32,6 +34,7 @@ public:
     CGDIBitmapBtn* DefaultsButton() const { return buttons_[4]; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +42,8 @@ protected:
 private:
     void CreateControls();
     void PostHint(int hintId);
+    void ShowHintAt(QPoint at);
+    void OnMouseMoveMessage(const Message& message);
     void OnWebLink();
     void OnExport();
     void OnImport();
