@@ -128,6 +128,10 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectanglesWithTooltipsAndHints) {
         EXPECT_EQ(buttons[i].first->geometry(), ToQRect(support_page::kControls[i].rect));
         EXPECT_EQ(buttons[i].first->toolTip(), buttons[i].second);
     }
+    EXPECT_EQ(page->UpdateButton()->GetText(), "Update");
+    state->bChinese = 1;
+    page->Relabel();
+    EXPECT_EQ(page->UpdateButton()->GetText(), QStringLiteral("固件更新"));
     for (const support_page::Control& control : support_page::kControls) {
         parent.messages.clear();
         QWidget* at = page->childAt(ToQRect(control.rect).center());

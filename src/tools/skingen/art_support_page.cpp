@@ -15,15 +15,6 @@ namespace sp = support_page;
 const QRect kVersionsPanel{20, 16, 885, 300};
 const QRect kConfigurationPanel{20, 336, 885, 100};
 
-QColor CaptionColour(Look look) {
-    switch (look) {
-        case Look::Normal: return theme::kText;
-        case Look::Hover: return theme::kAccentLight;
-        case Look::Pressed: return Qt::white;
-    }
-    return theme::kText;
-}
-
 void PaintHeading(QPainter& painter, const QRect& panel, const QString& text) {
     painter.save();
     painter.setFont(ArtFont(13, 700));
@@ -32,8 +23,8 @@ void PaintHeading(QPainter& painter, const QRect& panel, const QString& text) {
     painter.restore();
 }
 
-// A small chip icon before "FIRMWARE", a window before "DRIVER".
-void PaintLabel(QPainter& painter, const sp::Control& label, const QString& text, bool chip, bool lit) {
+// A small chip icon for the firmware, a window for the driver; the page writes the caption.
+void PaintLabel(QPainter& painter, const sp::Control& label, bool chip, bool lit) {
     const QRect box = ToQRect(label.rect);
     const QColor colour = lit ? theme::kAccentLight : theme::kTextDim;
     painter.save();
@@ -52,7 +43,6 @@ void PaintLabel(QPainter& painter, const sp::Control& label, const QString& text
         painter.drawLine(QPointF(icon.left(), icon.top() + 4), QPointF(icon.right(), icon.top() + 4));
     }
     painter.restore();
-    PaintCaption(painter, box.adjusted(26, 0, 0, 0), text, colour, 12, false, 700);
 }
 
 // The field the page writes a version into.
@@ -65,10 +55,9 @@ void PaintVersionField(QPainter& painter, const LayoutRect& text) {
     painter.restore();
 }
 
-void PaintButton(QPainter& painter, const sp::Control& control, const QString& caption, Look look) {
-    const QRect box = ToQRect(control.rect);
-    PaintFace(painter, QRectF(box), look, 4);
-    PaintCaption(painter, box, caption, CaptionColour(look), 11, false, 700);
+// The page writes the caption in the UI language.
+void PaintButton(QPainter& painter, const sp::Control& control, Look look) {
+    PaintFace(painter, QRectF(ToQRect(control.rect)), look, 4);
 }
 
 QImage SupportPicture(Look look) {
@@ -77,15 +66,15 @@ QImage SupportPicture(Look look) {
     PaintHeading(painter, kVersionsPanel, QStringLiteral("VERSIONS"));
     PaintHeading(painter, kConfigurationPanel, QStringLiteral("CONFIGURATION"));
     // The labels are always shown lit; the normal picture keeps them dim beneath.
-    PaintLabel(painter, sp::kDriverVersionLabel, QStringLiteral("DRIVER VERSION"), false, look != Look::Normal);
-    PaintLabel(painter, sp::kFirmwareVersionLabel, QStringLiteral("FIRMWARE VERSION"), true, look != Look::Normal);
+    PaintLabel(painter, sp::kDriverVersionLabel, false, look != Look::Normal);
+    PaintLabel(painter, sp::kFirmwareVersionLabel, true, look != Look::Normal);
     PaintVersionField(painter, sp::kDriverVersionText);
     PaintVersionField(painter, sp::kFirmwareVersionText);
-    PaintButton(painter, sp::kUpdateButton, QStringLiteral("UPDATE"), look);
-    PaintButton(painter, sp::kWebButton, QStringLiteral("WEBSITE"), look);
-    PaintButton(painter, sp::kImportButton, QStringLiteral("IMPORT"), look);
-    PaintButton(painter, sp::kExportButton, QStringLiteral("EXPORT"), look);
-    PaintButton(painter, sp::kDefaultsButton, QStringLiteral("DEFAULTS"), look);
+    PaintButton(painter, sp::kUpdateButton, look);
+    PaintButton(painter, sp::kWebButton, look);
+    PaintButton(painter, sp::kImportButton, look);
+    PaintButton(painter, sp::kExportButton, look);
+    PaintButton(painter, sp::kDefaultsButton, look);
     return image;
 }
 

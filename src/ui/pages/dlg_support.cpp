@@ -11,6 +11,7 @@
 #include "core/app/layout/support_page_layout.h"
 #include "core/base/messages.h"
 #include "core/firmware/update_description.h"
+#include "core/i18n/string_table.h"
 #include "core/settings/profile_store.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/message_event.h"
@@ -25,6 +26,7 @@ namespace {
 namespace sp = support_page;
 
 constexpr const char* kCfgFilter = "CFG Files(*.cfg)";
+const QColor kLabelText{64, 196, 221};
 constexpr int PointsToPixels(int points) { return points * 96 / 72; }
 
 // After an import the launcher starts the program again once this one has closed.
@@ -76,6 +78,7 @@ void CDlgSupport::CreateControls() {
         } else {
             // The version labels always show lit and take no clicks.
             button->SetPictures(rect, over, over, over, over);
+            button->SetTextColours(kLabelText, kLabelText, kLabelText);
             button->setFocusPolicy(Qt::NoFocus);
             button->installEventFilter(this);
         }
@@ -89,7 +92,10 @@ void CDlgSupport::CreateControls() {
 }
 
 void CDlgSupport::Relabel() {
+    // Captions follow the UI language's Chinese or English pair; tooltips come from the language file.
+    const auto captions = SupportPageCaptions(context_.bChinese == 1);
     for (std::size_t i = 0; i < sp::kControls.size(); ++i) {
+        buttons_[i]->SetText(QString::fromStdU16String(captions[i]));
         const char* key = sp::kControls[i].tooltipKey;
         if (key != nullptr) buttons_[i]->SetTooltip(QString::fromStdU16String(context_.strings.Text(key)), true);
     }
