@@ -1,5 +1,6 @@
 #pragma once
-// The test HTTP server (local_http_server.py beside this file) in a process of its own.
+// The test HTTP server (local_http_server.py beside this file) in a process of its own. The
+// test target defines ORYN7PX_TEST_SUPPORT_DIR as this folder.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -20,7 +21,7 @@ public:
     // Serves the files of `root`; the port is known once the constructor returns.
     explicit LocalHttpServer(std::filesystem::path root) : root_(std::move(root)) {
         const std::string portFile = (root_ / ".port").string();
-        const std::string script = (std::filesystem::path(__FILE__).parent_path() / "local_http_server.py").string();
+        const std::string script = std::string(ORYN7PX_TEST_SUPPORT_DIR) + "/local_http_server.py";
         const char* argv[] = {"python3", script.c_str(), root_.c_str(), portFile.c_str(), nullptr};
         if (posix_spawnp(&pid_, "python3", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
         for (int i = 0; i < 500 && pid_ > 0 && !std::filesystem::exists(portFile); ++i) {

@@ -75,7 +75,7 @@ TEST_F(CurlDownloaderTest, FailuresSayWhy) {
     }
 }
 
-TEST_F(CurlDownloaderTest, ACancelledTransferEndsAtOnce) {
+TEST_F(CurlDownloaderTest, ACancelledTransferEndsWithoutWaitingForTheServer) {
     std::atomic<bool> cancel{false};
     std::thread canceller([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
