@@ -94,8 +94,6 @@ public:
     std::atomic<int32_t> bFwAnswerGiven{0};
     ManualResetEvent hFwEvent;
 
-    const UpdateFiles& Files() const { return links_.files; }
-
 private:
     void ThreadLoop();
     void EndPass();
