@@ -15,9 +15,17 @@ public:
         for (const std::string& argument : arguments) call += " [" + argument + "]";
         return Record(call);
     }
+    bool RunProgramIn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& workingFolder) override {
+        if (!runSucceeds) return false;
+        RunProgram(program, arguments);
+        calls.back() += " in " + workingFolder.string();
+        return true;
+    }
     bool Open(const std::string& target) override { return Record("open " + target); }
 
     std::vector<std::string> calls;
+    bool runSucceeds = true;  // false: every program start fails, as for a missing file
 
 private:
     bool Record(std::string call) {

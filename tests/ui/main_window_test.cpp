@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, StartUpOpensTheMouseAndShowsTheWindow) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tavik ORYN7PX Gaming Mouse Driver"));
     EXPECT_EQ(dialog->size(), QSize(957, 636));
     EXPECT_TRUE(driver->IsOpen());
-    EXPECT_EQ(qobject_cast<CDlgSupport*>(dialog->Page(5))->FirmwareVersionText(), QStringLiteral("103"));
+    EXPECT_EQ(qobject_cast<CDlgSupport*>(dialog->Page(5))->FirmwareVersionText(), QStringLiteral("V 1.0.3"));
     // Two looks for the bootloader, then the first open succeeds.
     const std::vector<uint32_t> pauses = clock.Pauses();
     ASSERT_GE(pauses.size(), 2u);

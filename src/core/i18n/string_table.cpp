@@ -29,4 +29,13 @@ std::u16string StringTable::Text(std::string_view key) const {
     return strings_[*index];
 }
 
+std::vector<std::u16string> StringTable::ReadFileSection(const std::filesystem::path& path, std::string_view section,
+                                                         std::span<const std::string_view> keys) {
+    std::lock_guard lock(mutex_);
+    doc_.LoadFile(path);
+    std::vector<std::u16string> texts;
+    for (std::string_view key : keys) texts.push_back(doc_.GetSectionText(section, key));
+    return texts;
+}
+
 }  // namespace oryn7px

@@ -3,8 +3,10 @@
 #include <array>
 #include <filesystem>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/i18n/language_keys.h"
 #include "core/i18n/text_source.h"
@@ -26,6 +28,11 @@ public:
     std::u16string GetLanguageText(std::string_view key);
     // The text of a key as last loaded, or empty for a key not in the table.
     std::u16string Text(std::string_view key) const override;
+    // Loads another file (the update description) into the same document under the same lock,
+    // so it never runs while a language loads, and returns the texts of `keys` in `section`.
+    // The translated texts stay as they are.
+    std::vector<std::u16string> ReadFileSection(const std::filesystem::path& path, std::string_view section,
+                                                std::span<const std::string_view> keys);
 
 private:
     mutable std::mutex mutex_;

@@ -9,3 +9,7 @@ target_link_libraries(oryn7px_platform_linux PUBLIC oryn7px_platform_emulator)
 pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 find_package(X11 REQUIRED COMPONENTS Xi)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XKBCOMMON X11::X11 X11::Xi)
+
+# Update description and firmware image downloads.
+find_package(CURL REQUIRED)
+target_link_libraries(oryn7px_platform_linux PUBLIC CURL::libcurl)

@@ -19,7 +19,7 @@ namespace {
 
 // Starts argv[0] in a session of its own with stdin on /dev/null; -1 when it could not be started.
 // posix_spawn reports a failed exec, unlike a plain fork.
-pid_t Spawn(const std::vector<std::string>& argv, bool searchPath) {
+pid_t Spawn(const std::vector<std::string>& argv, bool searchPath, const std::filesystem::path& workingFolder = {}) {
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
@@ -27,6 +27,7 @@ pid_t Spawn(const std::vector<std::string>& argv, bool searchPath) {
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (!workingFolder.empty()) posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
     posix_spawnattr_init(&attributes);
     // Its own session: ending this program (or its terminal) leaves what it started running.
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
@@ -56,8 +57,9 @@ void ReapInBackground(pid_t pid, std::function<void()> onExit = {}) {
     }).detach();
 }
 
-bool SpawnDetached(const std::vector<std::string>& argv, bool searchPath) {
-    const pid_t pid = Spawn(argv, searchPath);
+bool SpawnDetached(const std::vector<std::string>& argv, bool searchPath,
+                   const std::filesystem::path& workingFolder = {}) {
+    const pid_t pid = Spawn(argv, searchPath, workingFolder);
     if (pid < 0) return false;
     ReapInBackground(pid);
     return true;
@@ -101,6 +103,14 @@ bool LinuxShell::RunProgram(const std::filesystem::path& program, const std::vec
     std::vector<std::string> argv{program.string()};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     return SpawnDetached(argv, false);
+}
+
+bool LinuxShell::RunProgramIn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                              const std::filesystem::path& workingFolder) {
+    if (program.empty()) return false;
+    std::vector<std::string> argv{program.string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return SpawnDetached(argv, false, workingFolder);
 }
 
 bool LinuxShell::Open(const std::string& target) {

@@ -21,6 +21,8 @@ public:
 
     bool PlaySoundAsync(const std::filesystem::path& file) override;
     bool RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments) override;
+    bool RunProgramIn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& workingFolder) override;
     bool Open(const std::string& target) override;
 
 private:

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <cstdlib>
 
 #include "core/app/single_instance.h"
 #include "core/base/messages.h"
+#include "core/firmware/firmware_checker.h"
 #include "core/i18n/languages.h"
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/polling_device_presence.h"
@@ -14,6 +16,7 @@
 #include "platform/linux/udev_device_presence.h"
 #include "ui/app/main_dialog.h"
 #include "ui/app/progress_dialog.h"
+#include "ui/app/qt_answer_timer.h"
 #include "ui/app/single_instance_server.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
@@ -65,6 +68,24 @@ void CQ580ZDriverApp::OnHookNotice(const std::string& notice) {
     WriteLogEntry(log_, LogFilePath(paths_.TempFolder()), notice, CLog::kWarning);
 }
 
+void CQ580ZDriverApp::CreateFirmwareChecker() {
+    answerTimer_ = std::make_unique<QtAnswerTimer>([this] { firmware_->OnAnswerTimer(); });
+    const std::filesystem::path programFolder = strAppDir.toStdString();
+    firmware_ = std::make_unique<FirmwareChecker>(FirmwareCheckLinks{
+        downloader_, writer_, strings_, messages_, shell_, *answerTimer_, shared_.nDeviceState,
+        [this] { return state_->bChinese == 1; }, programFolder,
+        UpdateFiles{ChooseUpdateFolder(programFolder, paths_.DataFolder())},
+        UpdateAddress(std::getenv(kUpdateUrlVariable))});
+}
+
+void CQ580ZDriverApp::EndFirmwareChecker() {
+    if (!firmware_) return;
+    // The thread may be waiting for a box on this thread: keep the events flowing until it ends.
+    firmware_->Stop();
+    while (!firmware_->WaitForEnd(std::chrono::milliseconds(20))) QCoreApplication::processEvents();
+    firmware_.reset();
+}
+
 int CQ580ZDriverApp::InitInstance() {
     const std::string runtimeDir = UserRuntimeDir();
     singleInstance_ = std::make_unique<SingleInstanceServer>(
@@ -74,6 +95,7 @@ int CQ580ZDriverApp::InitInstance() {
     // Every text has its Simplified Chinese value before any window exists.
     strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));
     progress_ = std::make_unique<CDlgProgress>();
+    CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
         *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,
         pointer_, &hooks_, &hostActions_, &log_, *progress_, strAppDir,
@@ -82,7 +104,7 @@ int CQ580ZDriverApp::InitInstance() {
             for (const QString& argument : arguments) args.push_back(argument.toStdString());
             return shell_.RunProgram(program.toStdString(), args);
         },
-        keyboardLayout_});
+        keyboardLayout_, firmware_.get()});
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;
@@ -94,6 +116,7 @@ int CQ580ZDriverApp::InitInstance() {
         [this] { PostMessageTo(dialog_.get(), {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK}); });
     dialog_->OnInitDialog();
     if (!ended) modalLoop.exec();
+    EndFirmwareChecker();
     // The launcher waits for this socket to go quiet before it starts the program again.
     singleInstance_->Close();
     return 0;

@@ -16,6 +16,7 @@
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "platform/hid_backend_choice.h"
+#include "platform/linux/curl_downloader.h"
 #include "platform/linux/iconv_code_page_converter.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
@@ -29,6 +30,8 @@
 namespace oryn7px {
 
 class CDlgProgress;
+class FirmwareChecker;
+class QtAnswerTimer;
 class CQ580ZDriverDlg;
 class SingleInstanceServer;
 struct AppServices;
@@ -52,6 +55,8 @@ public:
 private:
     void ChoosePresenceAndProbe();
     void OnHookNotice(const std::string& notice);
+    void CreateFirmwareChecker();
+    void EndFirmwareChecker();
 
     AppOptions options_;
     RealClock clock_;
@@ -76,6 +81,9 @@ private:
     LinuxShell shell_;
     XkbKeyboardLayout keyboardLayout_{SessionLayoutNames()};
     HostActions hostActions_;
+    CurlDownloader downloader_;
+    std::unique_ptr<QtAnswerTimer> answerTimer_;
+    std::unique_ptr<FirmwareChecker> firmware_;
     std::unique_ptr<CDlgProgress> progress_;
     std::unique_ptr<SingleInstanceServer> singleInstance_;
     std::unique_ptr<AppServices> services_;

@@ -25,6 +25,7 @@
 namespace oryn7px {
 
 class CDlgProgress;
+class FirmwareChecker;
 
 struct AppServices {
     SettingsState& state;
@@ -45,6 +46,7 @@ struct AppServices {
     QString programFolder;
     StartProgram startProgram;
     const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
+    FirmwareChecker* firmware = nullptr;  // the update check and its thread; null where there is none
 };
 
 }  // namespace oryn7px

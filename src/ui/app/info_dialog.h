@@ -24,6 +24,7 @@ public:
     // What one tick of timer 2321 does; the timer calls it every second.
     void OnCountDownTick();
 
+    QString Text() const { return strText_; }
     QString OkText() const;
     QString CancelText() const;
     bool HasCancel() const { return cancel_ != nullptr; }

@@ -121,7 +121,8 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.programFolder,
                               services_.startProgram,
                               state.MacroTable,
-                              services_.keyboardLayout};
+                              services_.keyboardLayout,
+                              services_.firmware};
     for (int i = 0; i < kPageCount; ++i) {
         pages_[i] = PageTable()[i].create(context);
         pages_[i]->setVisible(i == 0);

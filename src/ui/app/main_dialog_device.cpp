@@ -14,6 +14,7 @@
 #include "core/app/ini_text.h"
 #include "core/app/layout/frame_layout.h"
 #include "core/base/messages.h"
+#include "core/firmware/firmware_checker.h"
 #include "core/i18n/languages.h"
 #include "ui/app/key_prefilter.h"
 #include "ui/app/main_dialog.h"
@@ -122,6 +123,7 @@ bool CQ580ZDriverDlg::OnInitDialog() {
                                                              services_.clock, services_.shared, selfTarget_,
                                                              *progressTarget_, services_.hooks, this, services_.log});
     worker_->Start();
+    if (services_.firmware) services_.firmware->Start(selfTarget_);
     ReadFirmwareVersion();
     show();
     raise();
@@ -255,6 +257,7 @@ void CQ580ZDriverDlg::OnClose(const Message&) {
     services_.driver.ShutdownLink();
     // The worker leaves its loop when it wakes (after a running pass, which fails on the closed link).
     if (worker_) worker_->Stop();
+    if (services_.firmware) services_.firmware->Stop();
     QTimer::singleShot(kCloseWaitMs, this, &CQ580ZDriverDlg::FinishClose);
 }
 

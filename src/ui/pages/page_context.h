@@ -12,6 +12,7 @@
 
 namespace oryn7px {
 
+class FirmwareChecker;
 class InputHooks;
 class MacroLibrary;
 class ProfileStore;
@@ -35,6 +36,7 @@ struct PageContext {
     StartProgram startProgram;
     const MacroTableData& macroTable;  // the macro library's records, for macro names
     const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
+    FirmwareChecker* firmware = nullptr;  // the update check; null where there is none
 };
 
 }  // namespace oryn7px

@@ -50,6 +50,18 @@ protected:
     fs::path recorder;
 };
 
+TEST_F(LinuxShellTest, AProgramStartsInTheFolderItIsGiven) {
+    const fs::path where = dir / "image folder";
+    fs::create_directory(where);
+    const fs::path script = dir / "pwd";
+    std::ofstream(script) << "#!/bin/sh\npwd > \"" << (dir / "args").string() << "\"\n";
+    fs::permissions(script, fs::perms::owner_all);
+    LinuxShell shell;
+    ASSERT_TRUE(shell.RunProgramIn(script, {}, where));
+    EXPECT_EQ(WaitForLines(dir / "args", 1), where.string() + "\n");
+    EXPECT_FALSE(shell.RunProgramIn(dir / "missing", {}, where));
+}
+
 TEST_F(LinuxShellTest, ProgramsGetTheirArgumentsVerbatimWithoutAShell) {
     LinuxShell shell;
     const std::string tricky = "a b; touch " + (dir / "injected").string() + " $(id)";

@@ -1,0 +1,52 @@
+#include "core/firmware/firmware_download.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/base/sha256.h"
+
+namespace oryn7px {
+
+namespace {
+
+std::string Lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+DownloadOutcome Write(FileWriter& writer, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    if (writer.ReplaceFile(file, bytes) != FileError::kNone) return {false, "cannot write " + file.string()};
+    return {true, {}};
+}
+
+}  // namespace
+
+DownloadOutcome DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, const std::string& url,
+                                          const std::filesystem::path& file, const std::atomic<bool>* cancel,
+                                          const DownloadLimits& limits) {
+    const DownloadResult fetched = downloader.Fetch(url, limits, cancel);
+    if (!fetched.Ok()) return {false, fetched.reason};
+    return Write(writer, file, fetched.bytes);
+}
+
+DownloadOutcome DownloadImage(Downloader& downloader, FileWriter& writer, const std::string& url,
+                              const std::string& sha256, const std::filesystem::path& file,
+                              const std::atomic<bool>* cancel, const DownloadLimits& limits) {
+    if (url.empty()) return {false, "the update description names no firmware image"};
+    const DownloadResult fetched = downloader.Fetch(url, limits, cancel);
+    if (!fetched.Ok()) return {false, fetched.reason};
+    if (!sha256.empty()) {
+        const std::string actual = Sha256Hex(fetched.bytes);
+        if (actual != Lowered(sha256)) {
+            // An image left from an earlier download is not the one offered now either.
+            std::error_code ignored;
+            std::filesystem::remove(file, ignored);
+            return {false, "the image's SHA-256 is " + actual + ", expected " + sha256};
+        }
+    }
+    return Write(writer, file, fetched.bytes);
+}
+
+}  // namespace oryn7px

@@ -1,0 +1,33 @@
+#pragma once
+// Fetching the update description and the firmware image into the update folder. A file is
+// written only whole and only after every check passed; a failed download leaves the old file.
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+#include "core/platform/downloader.h"
+#include "core/platform/file_writer.h"
+
+namespace oryn7px {
+
+inline constexpr DownloadLimits kDescriptionLimits{10'000, 30'000, 64 * 1024};
+inline constexpr DownloadLimits kImageLimits{10'000, 300'000, 16 * 1024 * 1024};
+
+struct DownloadOutcome {
+    bool ok = false;
+    std::string reason;  // why it failed, for people
+};
+
+// Downloads update.xml from `url` over `file`.
+DownloadOutcome DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, const std::string& url,
+                                          const std::filesystem::path& file, const std::atomic<bool>* cancel = nullptr,
+                                          const DownloadLimits& limits = kDescriptionLimits);
+
+// Downloads the image from `url` over `file`; with a non-empty `sha256` (hexadecimal, either
+// case) the image must have that digest, or nothing is written and an image already at `file`
+// is removed.
+DownloadOutcome DownloadImage(Downloader& downloader, FileWriter& writer, const std::string& url,
+                              const std::string& sha256, const std::filesystem::path& file,
+                              const std::atomic<bool>* cancel = nullptr, const DownloadLimits& limits = kImageLimits);
+
+}  // namespace oryn7px
