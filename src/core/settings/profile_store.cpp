@@ -120,9 +120,16 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
 }
 
 bool ProfileStore::SaveCurrentProfileAndIndex() {
-    std::copy_n(state_.ButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
-    const std::filesystem::path profilePath = ProfilePath(state_.currentEntry);
-    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
+    return SaveProfileAndIndex(state_.currentEntry, state_.profile,
+                               std::span<const uint32_t, kButtonCount>(state_.ButtonMacroId));
+}
+
+bool ProfileStore::SaveProfileAndIndex(int entry, const ProfileData& profile,
+                                       std::span<const uint32_t, kButtonCount> macroIds) {
+    if (entry < 0 || entry >= kProfileCount) return false;
+    std::copy(macroIds.begin(), macroIds.end(), state_.index[static_cast<std::size_t>(entry)].nButtonMacroId);
+    const std::filesystem::path profilePath = ProfilePath(entry);
+    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(profile));
     ReportSaveFailure(error, profilePath);
     writer_.ReplaceFile(IndexPath(), RecordBytes(state_.index));
     return error == FileError::kNone;

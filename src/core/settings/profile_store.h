@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "core/i18n/text_source.h"
 #include "core/platform/file_writer.h"
@@ -38,6 +39,9 @@ public:
 
     // After the mouse accepted the profile: the profile file, then ConfigInfo.cfg.
     bool SaveCurrentProfileAndIndex();
+    // The same for a profile written from a copy: `profile` goes to entry `entry`'s file and
+    // `macroIds` into that entry of the index.
+    bool SaveProfileAndIndex(int entry, const ProfileData& profile, std::span<const uint32_t, kButtonCount> macroIds);
 
     // Makes entry `entry` (0..4) current. Anything but kProfileRead leaves the previous profile
     // current and in memory.
