@@ -276,8 +276,14 @@ TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {
     EXPECT_FALSE(progress.isVisible());
 }
 
+// Start-up's version read (two reports, on the worker's thread) is over.
+bool VersionRead(const VirtualMouse& mouse) {
+    return QTest::qWaitFor([&mouse] { return mouse.State().log.size() >= 2; }, 3000);
+}
+
 TEST_F(MainWindowTest, AMouseLostInAPassComesBackAndTheNextPassSucceeds) {
     ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_TRUE(VersionRead(*mouse));
     test::Flush();
     messages.boxes.clear();  // a fresh data folder has no Macro.cfg yet
     fs::remove(Data() / "Profile" / "Profile1.cfg");
@@ -303,6 +309,7 @@ TEST_F(MainWindowTest, AMouseLostInAPassComesBackAndTheNextPassSucceeds) {
 // Exit from the tray during a macro upload froze the window until the upload ended.
 TEST_F(MainWindowTest, ExitDuringAPassEndsWithoutWaitingForTheMouse) {
     ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_TRUE(VersionRead(*mouse));
     test::Flush();
     std::promise<void> release;
     const std::shared_future<void> released = release.get_future().share();

@@ -102,7 +102,9 @@ void X11InputBackend::Remove() {
     grabsApplied_.notify_all();
     thread_.join();
     if (!connectionLost_) {
-        for (uint32_t button : grabbedButtons_) XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
+        for (uint32_t button : grabbedButtons_) {
+            XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
+        }
         TakeX11Errors(display_);
     }
     grabbedButtons_.clear();

@@ -107,13 +107,12 @@ protected:
         EXPECT_TRUE(driver.OpenDevice());
         EXPECT_EQ(Apply(), kDone);
         const auto log = mouse.State().log;
+        auto isFeature = [&log](size_t i) { return log[i].kind == VirtualMouseLogEntry::Kind::Feature; };
         uint32_t first = 0;
-        while (first < log.size() && !(log[first].kind == VirtualMouseLogEntry::Kind::Feature && log[first].bytes[1] == command)) {
-            ++first;
-        }
+        while (first < log.size() && !(isFeature(first) && log[first].bytes[1] == command)) ++first;
         EXPECT_LT(first, log.size()) << "the pass never sends this command";
         uint32_t next = first + 1;
-        while (next < log.size() && log[next].kind != VirtualMouseLogEntry::Kind::Feature) ++next;
+        while (next < log.size() && !isFeature(next)) ++next;
         return {first, next};
     }
 
@@ -147,7 +146,8 @@ protected:
 TEST_F(FaultMatrixTest, EveryCommandAgainstEveryFault) {
     for (const Row& row : kMatrix) {
         for (const Fault fault : {Fault::kRefuse, Fault::kTimeOut, Fault::kUnplugBefore, Fault::kUnplugAfter}) {
-            SCOPED_TRACE(::testing::Message() << "command 0x" << std::hex << int{row.command} << " " << FaultName(fault));
+            SCOPED_TRACE(::testing::Message() << "command 0x" << std::hex << int{row.command} << " "
+                                              << FaultName(fault));
             state->profile.nLightMode = row.lightMode;
             state->profile.nDpiValue[0] = 10;
             const auto reports = ReportsAround(row.command);
