@@ -28,6 +28,8 @@ public:
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }
+    UserMessages& Messages() { return messages_; }
+    Clock& Ticks() { return clock_; }
 
 private:
     LinuxPaths paths_;
