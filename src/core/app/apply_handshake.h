@@ -8,10 +8,12 @@
 
 namespace oryn7px {
 
-// Wakes the worker unless a pass is running. True when the caller should show the progress window.
-bool RequestApply(ApplyShared& shared);
+// Unless a pass is running: hands the worker a copy of the current profile and wakes it. True
+// when the caller should show the progress window.
+bool RequestApply(ApplyShared& shared, const SettingsState& state);
 
-// UM_APPLY_DONE: the mouse holds the profile, so the profile file and the index may follow it.
+// UM_APPLY_DONE: the mouse holds the profile the worker wrote, so the profile file and the index
+// follow that profile (not whatever the UI changed meanwhile).
 bool OnApplyDone(ProfileStore& store, ApplyShared& shared);
 
 // UM_APPLY_FAILED: tell the user; nothing is saved, so the files keep what the mouse last accepted.

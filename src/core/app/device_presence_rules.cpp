@@ -2,16 +2,16 @@
 
 namespace oryn7px {
 
-ArrivalNotice DecideArrivalNotice(int32_t applyReady, int32_t deviceState) {
-    if (applyReady == 0) return ArrivalNotice::kRepairApplyReady;
-    if (deviceState == kDeviceFirmwareCheck) return ArrivalNotice::kShowFound;
+ArrivalNotice DecideArrivalNotice(const DeviceStateView& state) {
+    if (!state.applyReady) return ArrivalNotice::kRepairApplyReady;
+    if (state.activity == DeviceActivity::kFirmwareCheck) return ArrivalNotice::kShowFound;
     return ArrivalNotice::kNone;
 }
 
-RemovalAction DecideRemovalAction(int32_t applyReady, int32_t deviceState, bool writeLostMouse) {
-    if (applyReady == 0) return RemovalAction::kNone;
-    if (deviceState == kDeviceWriting) return RemovalAction::kEndOfWrite;
-    return writeLostMouse ? RemovalAction::kNone : RemovalAction::kEndProgram;
+RemovalAction DecideRemovalAction(const DeviceStateView& state) {
+    if (!state.applyReady) return RemovalAction::kNone;
+    if (state.activity == DeviceActivity::kWriting) return RemovalAction::kEndOfWrite;
+    return state.writeLostMouse ? RemovalAction::kNone : RemovalAction::kEndProgram;
 }
 
 }  // namespace oryn7px

@@ -8,11 +8,12 @@
 #include <mutex>
 #include <string_view>
 
+#include "core/device/log_stream.h"
 #include "core/platform/log_file.h"
 
 namespace oryn7px {
 
-class CLog {
+class CLog final : public ClosableLog {
 public:
     static constexpr uint32_t kSizeLimit = 0xA00000;  // the file starts over once it is larger
     static constexpr int kError = 1;
@@ -24,7 +25,7 @@ public:
     void Open(const std::filesystem::path& path, int level);
     // Appends the tagged message and a time stamp, when open and `level` passes the threshold.
     void Write(std::string_view message, int level);
-    void Close();
+    void Close() override;
     // Length of the file in bytes; 0 when not open.
     uint64_t Size();
     bool IsOpen() const;

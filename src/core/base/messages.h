@@ -13,6 +13,8 @@ inline constexpr uint32_t UM_TRAY_NOTIFY = 0x46C;
 inline constexpr uint32_t UM_LIST_EDITED = 0x470;
 inline constexpr uint32_t UM_APPLY_DONE = 0x703;
 inline constexpr uint32_t UM_APPLY_FAILED = 0x704;
+// The worker read the firmware version: wParam the version, 0 when it could not be read.
+inline constexpr uint32_t UM_FIRMWARE_VERSION = 0x705;
 inline constexpr uint32_t UM_BUTTON_MOUSE = 0x70D;
 inline constexpr uint32_t UM_HOST_ACTION = 0x7EB;
 inline constexpr uint32_t UM_SLIDER_POS = 0x800;

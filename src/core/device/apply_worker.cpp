@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "core/app/log.h"
 #include "core/base/bytes.h"
 #include "core/base/messages.h"
 #include "core/device/apply_pointer_settings.h"
 #include "core/device/button_codes.h"
 #include "core/device/hook_codes.h"
 #include "core/device/input_hooks.h"
+#include "core/device/log_stream.h"
 #include "core/device/usb_driver.h"
 #include "core/settings/macro_library.h"
 
@@ -49,6 +49,7 @@ std::u16string_view ApplyFailureText(intptr_t code) {
         u"write mousekey metix fail.\n",   u"Write mouse LED color failed.\n",
         u"Write mouse effect failed.\n",   u"Write LED color123 failed.\n",
         u"Write mouse touch failed.\n",    u"Write mouse DPI failed.\n",
+        u"Write mouse report rate failed.\n",
     };
     return code >= 0 && code < static_cast<intptr_t>(std::size(kTexts)) ? kTexts[code] : std::u16string_view();
 }
@@ -67,45 +68,67 @@ void ApplyWorker::Stop() {
     links_.shared.hApplyEvent.Set();
 }
 
+void ApplyWorker::RequestFirmwareVersion() {
+    links_.shared.mailbox.RequestFirmwareVersion();
+    links_.shared.hApplyEvent.Set();
+}
+
 void ApplyWorker::Run() {
+    ApplyShared& shared = links_.shared;
     for (;;) {
-        links_.shared.hApplyEvent.Wait();
-        if (links_.applyButton) links_.applyButton->SetApplyButtonEnabled(false);
-        if (!links_.shared.bWorkerRun) return;
-        RunPass();
+        shared.hApplyEvent.Wait();
+        if (!shared.bWorkerRun) return;
+        // Reset before taking: a request put after this point sets the event again.
+        shared.hApplyEvent.Reset();
+        if (shared.mailbox.TakeFirmwareVersionRequest()) ReadFirmwareVersion();
+        if (auto request = shared.mailbox.TakeRequest()) RunPass(std::move(request));
     }
 }
 
-std::optional<int32_t> ApplyWorker::RunPass() {
+void ApplyWorker::ReadFirmwareVersion() {
+    uint32_t version = 0;
+    const bool read = links_.driver.ReadFirmwareVersion(&version);
+    links_.mainWindow.Post({UM_FIRMWARE_VERSION, read ? version : 0u, 0});
+}
+
+std::optional<int32_t> ApplyWorker::RunPass(std::unique_ptr<ApplySnapshot> snapshot) {
+    if (!snapshot) return std::nullopt;
     ApplyShared& shared = links_.shared;
-    shared.hApplyEvent.Reset();
-    shared.applyReady = 0;
-    shared.nDeviceState = 2;
+    if (links_.applyButton) links_.applyButton->SetApplyButtonEnabled(false);
+    shared.deviceState.BeginWrite();
     links_.clock.SleepMs(kPauseAfterStepMs);
 
-    const std::optional<int32_t> failure = WriteProfile();
+    const std::optional<int32_t> failure = WriteProfile(*snapshot);
     if (failure) {
+        // Told before the failure: the removal notice of a mouse that left may come after it.
+        shared.deviceState.RecordWriteOutcome(!MouseAnswers());
         links_.mainWindow.Post({UM_APPLY_FAILED, 0, *failure});
     } else {
+        shared.mailbox.PutWritten(std::move(snapshot));
         links_.mainWindow.Post({UM_APPLY_DONE, 0, 0});
     }
 
     links_.progressWindow.Post({WM_CLOSE, 0, 0});
     if (links_.log) links_.log->Close();
     if (links_.applyButton) links_.applyButton->SetApplyButtonEnabled(true);
-    shared.nDeviceState = 0;
+    shared.deviceState.EndWrite();
     return failure;
 }
 
-std::optional<int32_t> ApplyWorker::WriteProfile() {
-    const ProfileData& profile = links_.settings.profile;
+bool ApplyWorker::MouseAnswers() {
+    uint32_t version = 0;
+    return links_.driver.ReadFirmwareVersion(&version);
+}
+
+std::optional<int32_t> ApplyWorker::WriteProfile(const ApplySnapshot& snapshot) {
+    const ProfileData& profile = snapshot.profile;
     CUSBDriver& driver = links_.driver;
 
-    if (auto failure = WriteButtons()) return failure;
+    if (auto failure = WriteButtons(snapshot)) return failure;
     links_.clock.SleepMs(kPauseAfterBlockMs);
     Progress(60);
 
-    if (auto failure = WriteLighting()) return failure;
+    if (auto failure = WriteLighting(profile)) return failure;
     Progress(70);
     if (!driver.WriteTouch(static_cast<uint32_t>(profile.nTouchMode), static_cast<uint32_t>(profile.nLightMode))) {
         return kApplyFailTouch;
@@ -118,14 +141,13 @@ std::optional<int32_t> ApplyWorker::WriteProfile() {
 
     ApplyPointerSettings(links_.pointer, profile);
     Progress(90);
-    driver.WriteReportRate(static_cast<uint32_t>(profile.nReportRate));
+    if (!driver.WriteReportRate(static_cast<uint32_t>(profile.nReportRate))) return kApplyFailReportRate;
     Progress(100);
     links_.clock.SleepMs(kPauseBeforeDoneMs);
     return std::nullopt;
 }
 
-std::optional<int32_t> ApplyWorker::WriteButtons() {
-    const SettingsState& settings = links_.settings;
+std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) {
     std::array<uint32_t, kKeyMatrixSlots> matrix{};
     uint32_t macroSlot = 1;
 
@@ -134,7 +156,7 @@ std::optional<int32_t> ApplyWorker::WriteButtons() {
         if (hooked && links_.hooks) links_.hooks->ReleaseButton(kHookButtonCode[static_cast<std::size_t>(i)]);
         Progress(static_cast<uintptr_t>(7 * i));
 
-        const ButtonSetting& button = settings.profile.Buttons[i];
+        const ButtonSetting& button = snapshot.profile.Buttons[i];
         const uint32_t defaultCode = kDefaultButtonCode[static_cast<std::size_t>(i)];
         std::optional<uint32_t> code;
         if (button.nFunction == kFunctionKey) {
@@ -142,10 +164,10 @@ std::optional<int32_t> ApplyWorker::WriteButtons() {
         } else if (button.nFunction == kFunctionMacro) {
             // A macro that is missing, too long or beyond the mouse's slots leaves the button its ordinary job.
             code = defaultCode;
-            const MacroEntry* macro = FindMacroEntry(settings.MacroTable, settings.ButtonMacroId[i]);
+            const std::optional<MacroEntry>& macro = snapshot.macros[static_cast<std::size_t>(i)];
             if (macro && IsMacroEntryUsed(*macro) && macroSlot <= kMaxMacroSlot) {
                 bool uploaded = false;
-                const uint32_t result = links_.driver.UploadMacro(macroSlot, macro, &uploaded);
+                const uint32_t result = links_.driver.UploadMacro(macroSlot, &*macro, &uploaded);
                 links_.clock.SleepMs(kPauseAfterStepMs);
                 if (result != 0) {
                     if (!uploaded) return kApplyFailKeyMatrix;
@@ -173,8 +195,7 @@ std::optional<int32_t> ApplyWorker::WriteButtons() {
     return std::nullopt;
 }
 
-std::optional<int32_t> ApplyWorker::WriteLighting() {
-    const ProfileData& profile = links_.settings.profile;
+std::optional<int32_t> ApplyWorker::WriteLighting(const ProfileData& profile) {
     CUSBDriver& driver = links_.driver;
     const uint32_t singleColor = ColorValue(profile.LightColor[4]);
     bool effectWritten = false;

@@ -9,21 +9,22 @@
 #include "core/base/clock.h"
 #include "core/base/manual_reset_event.h"
 #include "core/base/message.h"
-#include "core/settings/settings_state.h"
+#include "core/device/apply_request.h"
+#include "core/device/device_state.h"
 
 namespace oryn7px {
 
 class CUSBDriver;
 class InputHooks;
 class PointerSettings;
-class CLog;
+class ClosableLog;
 
 // Values the worker shares with the main window.
 struct ApplyShared {
     ManualResetEvent hApplyEvent;
     std::atomic<int32_t> bWorkerRun{1};
-    std::atomic<int32_t> applyReady{1};    // 1 when no pass is in progress
-    std::atomic<int32_t> nDeviceState{0};  // 0 idle, 1 firmware check, 2 writing
+    DeviceState deviceState;
+    ApplyMailbox mailbox;
 };
 
 enum ApplyFailure : int32_t {
@@ -33,6 +34,8 @@ enum ApplyFailure : int32_t {
     kApplyFailColorTable = 3,
     kApplyFailTouch = 4,
     kApplyFailDpi = 5,
+    // A refused or lost report-rate write: the mouse does not hold the profile either.
+    kApplyFailReportRate = 6,
 };
 
 // The message of a failure code, line feed included; empty for an unknown code.
@@ -47,7 +50,6 @@ public:
 
 struct ApplyWorkerLinks {
     CUSBDriver& driver;
-    const SettingsState& settings;
     PointerSettings& pointer;
     Clock& clock;
     ApplyShared& shared;
@@ -55,7 +57,7 @@ struct ApplyWorkerLinks {
     MessageTarget& progressWindow;
     InputHooks* hooks = nullptr;                // none where the desktop's input cannot be seen
     ApplyButtonControl* applyButton = nullptr;  // none without a window
-    CLog* log = nullptr;
+    ClosableLog* log = nullptr;
 };
 
 class ApplyWorker {
@@ -68,16 +70,21 @@ public:
     void Start();
     // Clears the run flag and wakes the thread; it leaves at its next wake-up (after a running pass).
     void Stop();
+    // The mouse's firmware version is read on the worker's thread, never on the caller's, and
+    // arrives as UM_FIRMWARE_VERSION (wParam the version, 0 when it could not be read).
+    void RequestFirmwareVersion();
 
     // One pass as the thread runs it after a wake-up: the writes, the result message and the
     // end-of-pass steps. Returns the failure code, or nothing on success.
-    std::optional<int32_t> RunPass();
+    std::optional<int32_t> RunPass(std::unique_ptr<ApplySnapshot> snapshot);
+    void ReadFirmwareVersion();
 
 private:
     void Run();
-    std::optional<int32_t> WriteProfile();
-    std::optional<int32_t> WriteButtons();
-    std::optional<int32_t> WriteLighting();
+    std::optional<int32_t> WriteProfile(const ApplySnapshot& snapshot);
+    std::optional<int32_t> WriteButtons(const ApplySnapshot& snapshot);
+    std::optional<int32_t> WriteLighting(const ProfileData& profile);
+    bool MouseAnswers();
     void Progress(uintptr_t percent);
 
     ApplyWorkerLinks links_;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace oryn7px {
 
@@ -38,26 +39,22 @@ bool CUSBDriver::InitLink() { return true; }
 bool CUSBDriver::ShutdownLink() { return true; }
 
 bool CUSBDriver::OpenDevice() {
-    std::lock_guard lock(mutex_);
-    CloseHandles();
-    vendorId_ = ParseHexId(kMouseVendorIdText);
-    productId_ = ParseHexId(kMouseProductIdText);
+    CloseDevice();
+    const uint16_t vendorId = ParseHexId(kMouseVendorIdText);
+    const uint16_t productId = ParseHexId(kMouseProductIdText);
     for (const HidInterfaceInfo& info : backend_.Enumerate()) {
-        if (info.vendorId != vendorId_ || info.productId != productId_) continue;
+        if (info.vendorId != vendorId || info.productId != productId) continue;
         const HidValueCaps* caps = FindVendorValue(info);
         // A report longer than the command buffer, or too short for a command, is not ours.
         if (caps == nullptr || caps->reportCount + 1u > kMaxFeatureReportLength ||
             caps->reportCount < kMinFeatureReportCount) {
             continue;
         }
-        readHandle_ = backend_.Open(info.path, HidAccess::Read);
-        writeHandle_ = backend_.Open(info.path, HidAccess::Write);
-        if (!readHandle_ || !writeHandle_) {
-            CloseHandles();
-            continue;
-        }
-        reportId_ = caps->reportId;
-        reportCount_ = caps->reportCount;
+        std::shared_ptr<HidDevice> read = backend_.Open(info.path, HidAccess::Read);
+        std::shared_ptr<HidDevice> write = backend_.Open(info.path, HidAccess::Write);
+        if (!read || !write) continue;
+        std::lock_guard lock(linkMutex_);
+        link_ = {std::move(read), std::move(write), caps->reportId, caps->reportCount, ++generation_};
         devicePath_ = info.path;
         return true;
     }
@@ -65,123 +62,137 @@ bool CUSBDriver::OpenDevice() {
 }
 
 void CUSBDriver::CloseDevice() {
-    std::lock_guard lock(mutex_);
-    CloseHandles();
+    std::shared_ptr<HidDevice> read;
+    std::shared_ptr<HidDevice> write;
+    {
+        // Report ID and count keep the values of the last successful open.
+        std::lock_guard lock(linkMutex_);
+        read = std::move(link_.read);
+        write = std::move(link_.write);
+        ++generation_;
+    }
+    // The handles close here, or when a running command lets go of its copy.
 }
 
-void CUSBDriver::CloseHandles() {
-    readHandle_.reset();
-    writeHandle_.reset();
+CUSBDriver::Link CUSBDriver::CurrentLink() const {
+    std::lock_guard lock(linkMutex_);
+    return link_;
 }
+
+bool CUSBDriver::StillCurrent(const Link& link) const { return link.write && link.generation == generation_.load(); }
 
 bool CUSBDriver::IsOpen() const {
-    std::lock_guard lock(mutex_);
-    return readHandle_ && writeHandle_;
+    std::lock_guard lock(linkMutex_);
+    return link_.read && link_.write;
 }
 
 std::string CUSBDriver::DevicePath() const {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(linkMutex_);
     return devicePath_;
 }
 
 uint8_t CUSBDriver::ReportId() const {
-    std::lock_guard lock(mutex_);
-    return reportId_;
+    std::lock_guard lock(linkMutex_);
+    return link_.reportId;
 }
 
 uint16_t CUSBDriver::ReportCount() const {
-    std::lock_guard lock(mutex_);
-    return reportCount_;
+    std::lock_guard lock(linkMutex_);
+    return link_.reportCount;
 }
 
-size_t CUSBDriver::FeatureLength() const { return static_cast<size_t>(reportCount_) + 1; }
-
-bool CUSBDriver::SendFeature(const uint8_t (&bytes)[6]) {
-    if (!writeHandle_) return false;
+bool CUSBDriver::SendFeature(const Link& link, const uint8_t (&bytes)[6]) {
+    if (!StillCurrent(link)) return false;
     ReportBuffer buffer{};
     std::memcpy(buffer.data(), bytes, sizeof bytes);
-    buffer[0] = reportId_;
-    return writeHandle_->SetFeature(buffer.data(), FeatureLength());
+    buffer[0] = link.reportId;
+    return link.write->SetFeature(buffer.data(), link.FeatureLength());
 }
 
-bool CUSBDriver::SendOutput(const uint8_t* data, size_t length) {
+HidWriteResult CUSBDriver::SendOutput(const Link& link, const uint8_t* data, size_t length) {
+    if (!StillCurrent(link)) return HidWriteResult::Error;
     std::array<uint8_t, kOutputReportLength> report{};
-    report[0] = reportId_;
+    report[0] = link.reportId;
     std::memcpy(report.data() + 1, data, length);
-    return writeHandle_->WriteOutput(report.data(), report.size()) != HidWriteResult::Error;
+    return link.write->WriteOutput(report.data(), report.size());
 }
 
-bool CUSBDriver::SendFeatureThenOutput(const uint8_t (&header)[6], const uint8_t* data, size_t length) {
-    if (!SendFeature(header)) return false;
+bool CUSBDriver::SendFeatureThenOutput(const Link& link, const uint8_t (&header)[6], const uint8_t* data,
+                                       size_t length) {
+    if (!SendFeature(link, header)) return false;
     clock_.SleepMs(kPauseAroundOutputMs);
-    const bool written = SendOutput(data, length);
+    const bool written = SendOutput(link, data, length) != HidWriteResult::Error;
     clock_.SleepMs(kPauseAroundOutputMs);
     return written;
 }
 
-bool CUSBDriver::SendChunks(const uint8_t* data, size_t length) {
-    if (data == nullptr || length == 0 || !writeHandle_) return false;
+CUSBDriver::ChunksSent CUSBDriver::SendChunks(const Link& link, const uint8_t* data, size_t length) {
+    ChunksSent sent;
+    if (data == nullptr || length == 0 || !link.write) return sent;
     for (size_t offset = 0; offset + kOutputReportData <= length; offset += kOutputReportData) {
         clock_.SleepMs(kPauseAroundOutputMs);
-        const bool written = SendOutput(data + offset, kOutputReportData);
+        const HidWriteResult result = SendOutput(link, data + offset, kOutputReportData);
         clock_.SleepMs(kPauseAroundOutputMs);
-        if (!written) return false;
+        if (result == HidWriteResult::Error) return sent;
+        if (result == HidWriteResult::Ok) ++sent.confirmed;
     }
-    return true;
+    sent.ok = true;
+    return sent;
 }
 
 bool CUSBDriver::WriteReportRate(uint32_t rate) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard command(commandMutex_);
     const bool known = rate == 1 || rate == 2 || rate == 4 || rate == 8;
-    return SendFeature({0, 0x01, static_cast<uint8_t>(known ? rate : 2)});
+    return SendFeature(CurrentLink(), {0, 0x01, static_cast<uint8_t>(known ? rate : 2)});
 }
 
 bool CUSBDriver::WriteTouch(uint32_t touch, uint32_t lightMode) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard command(commandMutex_);
     uint8_t value = 0x00;
     if (lightMode != 6 && touch == 1) value = 0x80;
     if (lightMode != 6 && touch == 2) value = 0x90;
-    return SendFeature({0, 0x03, value});
+    return SendFeature(CurrentLink(), {0, 0x03, value});
 }
 
 bool CUSBDriver::WriteLedColorTable(const uint8_t* data, size_t length) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard command(commandMutex_);
     if (data == nullptr || length != 32) return false;
-    return SendFeatureThenOutput({0, 0x09, 0x01, 0x00, 0x20}, data, length);
+    return SendFeatureThenOutput(CurrentLink(), {0, 0x09, 0x01, 0x00, 0x20}, data, length);
 }
 
 bool CUSBDriver::WriteCommand0B(uint32_t value) {
-    std::lock_guard lock(mutex_);
-    return SendFeature({0, 0x0B, 0x01, Low8(value)});
+    std::lock_guard command(commandMutex_);
+    return SendFeature(CurrentLink(), {0, 0x0B, 0x01, Low8(value)});
 }
 
 bool CUSBDriver::WriteLedColor(uint32_t colour) {
-    std::lock_guard lock(mutex_);
-    return SendFeature({0, 0x0C, 0x01, Low8(colour >> 8), Low8(colour), Low8(colour >> 16)});
+    std::lock_guard command(commandMutex_);
+    return SendFeature(CurrentLink(), {0, 0x0C, 0x01, Low8(colour >> 8), Low8(colour), Low8(colour >> 16)});
 }
 
 bool CUSBDriver::WriteEffect(uint32_t a, uint32_t b, uint32_t c) {
-    std::lock_guard lock(mutex_);
-    return SendFeature({0, 0x0D, 0x01, Low8(a), Low8(b), Low8(c)});
+    std::lock_guard command(commandMutex_);
+    return SendFeature(CurrentLink(), {0, 0x0D, 0x01, Low8(a), Low8(b), Low8(c)});
 }
 
 bool CUSBDriver::WriteDpiTable(const uint8_t* data, size_t length) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard command(commandMutex_);
     if (data == nullptr || length != 16) return false;
-    return SendFeatureThenOutput({0, 0x11, 0x01, 0x07, 0x10}, data, length);
+    return SendFeatureThenOutput(CurrentLink(), {0, 0x11, 0x01, 0x07, 0x10}, data, length);
 }
 
 bool CUSBDriver::WriteKeyMatrix(const uint8_t* data, size_t length) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard command(commandMutex_);
     if (data == nullptr || length != 64) return false;
-    if (!SendFeature({0, 0x12, 0x01, 0x00, 0x40})) return false;
+    const Link link = CurrentLink();
+    if (!SendFeature(link, {0, 0x12, 0x01, 0x00, 0x40})) return false;
     clock_.SleepMs(kPauseBeforeChunksMs);
-    return SendChunks(data, length);
+    return SendChunks(link, data, length).ok;
 }
 
 bool CUSBDriver::WriteOutputChunks(const uint8_t* data, size_t length) {
-    std::lock_guard lock(mutex_);
-    return SendChunks(data, length);
+    std::lock_guard command(commandMutex_);
+    return SendChunks(CurrentLink(), data, length).ok;
 }
 
 uint32_t CUSBDriver::UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded) {
@@ -189,11 +200,13 @@ uint32_t CUSBDriver::UploadMacroImage(uint32_t slot, const MacroImage* image, bo
     if (image == nullptr) return 0;
     const uint32_t result = image->paddedLength + 1;
     if (slot > 7) return result;
-    std::lock_guard lock(mutex_);
-    if (!SendFeature({0, 0x13, 0x01, static_cast<uint8_t>(slot), 0x00, 0x02})) return result;
+    std::lock_guard command(commandMutex_);
+    const Link link = CurrentLink();
+    if (!SendFeature(link, {0, 0x13, 0x01, static_cast<uint8_t>(slot), 0x00, 0x02})) return result;
     clock_.SleepMs(kPauseBeforeChunksMs);
-    const bool sent = SendChunks(image->bytes.data(), image->bytes.size());
-    if (uploaded != nullptr) *uploaded = sent;
+    const ChunksSent sent = SendChunks(link, image->bytes.data(), image->bytes.size());
+    // Not one report confirmed: nothing tells that the mouse holds any of the macro.
+    if (uploaded != nullptr) *uploaded = sent.ok && sent.confirmed > 0;
     return result;
 }
 
@@ -206,13 +219,15 @@ uint32_t CUSBDriver::UploadMacro(uint32_t slot, const MacroEntry* record, bool* 
 }
 
 bool CUSBDriver::ReadFirmwareVersion(uint32_t* version) {
-    std::lock_guard lock(mutex_);
-    if (version == nullptr || !readHandle_) return false;
-    if (!SendFeature({0, 0x80})) return false;
+    std::lock_guard command(commandMutex_);
+    const Link link = CurrentLink();
+    if (version == nullptr || !link.read) return false;
+    if (!SendFeature(link, {0, 0x80})) return false;
     clock_.SleepMs(kPauseBeforeAnswerMs);
+    if (!StillCurrent(link)) return false;
     ReportBuffer answer{};
-    answer[0] = reportId_;
-    if (!readHandle_->GetFeature(answer.data(), FeatureLength())) return false;
+    answer[0] = link.reportId;
+    if (!link.read->GetFeature(answer.data(), link.FeatureLength())) return false;
     if (answer[1] != 0x80) return false;
     *version = static_cast<uint32_t>(answer[2]) * 10 + answer[3];
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 // The device link: finds the mouse's vendor collection and sends it the command set.
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -60,7 +61,9 @@ public:
     bool WriteOutputChunks(const uint8_t* data, size_t length);
     // Returns 0 without an image, otherwise the image's padded length + 1 whether or not the
     // upload went through (the mouse needs that number in the button code). *uploaded, when
-    // given, tells whether the whole image reached the mouse; a slot above 7 sends nothing.
+    // given, tells whether the image reached the mouse: every report written and at least one
+    // of them confirmed (a report left pending counts as done, but not all of them); a slot
+    // above 7 sends nothing.
     uint32_t UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded = nullptr);
     // Encodes the record and uploads it. 0 without a record or when the record does not fit
     // the mouse's macro memory (nothing is sent then).
@@ -69,25 +72,40 @@ public:
     bool ReadFirmwareVersion(uint32_t* version);
 
 private:
-    size_t FeatureLength() const;
-    void CloseHandles();
-    bool SendFeature(const uint8_t (&bytes)[6]);
-    bool SendFeatureThenOutput(const uint8_t (&header)[6], const uint8_t* data, size_t length);
-    bool SendOutput(const uint8_t* data, size_t length);
-    bool SendChunks(const uint8_t* data, size_t length);
+    // The handles and report format of one open. A command works on its own copy, so closing
+    // never waits for a command, and a handle never closes under one.
+    struct Link {
+        std::shared_ptr<HidDevice> read;
+        std::shared_ptr<HidDevice> write;
+        uint8_t reportId = 0;
+        uint16_t reportCount = 0;
+        uint64_t generation = 0;
+
+        size_t FeatureLength() const { return static_cast<size_t>(reportCount) + 1; }
+    };
+    struct ChunksSent {
+        bool ok = false;
+        size_t confirmed = 0;  // written and not left pending
+    };
+
+    Link CurrentLink() const;
+    // False once the link was closed or opened again: the rest of a command is dropped.
+    bool StillCurrent(const Link& link) const;
+    bool SendFeature(const Link& link, const uint8_t (&bytes)[6]);
+    bool SendFeatureThenOutput(const Link& link, const uint8_t (&header)[6], const uint8_t* data, size_t length);
+    HidWriteResult SendOutput(const Link& link, const uint8_t* data, size_t length);
+    ChunksSent SendChunks(const Link& link, const uint8_t* data, size_t length);
 
     HidBackend& backend_;
     Clock& clock_;
-    // Held for the whole of each command and of open and close: reports of two commands must
-    // never interleave, and a handle must not close under a running command.
-    mutable std::mutex mutex_;
-    std::unique_ptr<HidDevice> readHandle_;
-    std::unique_ptr<HidDevice> writeHandle_;
+    // Held for the whole of each command: reports of two commands must never interleave.
+    std::mutex commandMutex_;
+    // Held only to read or swap the link, never across a report, so the UI thread can close or
+    // open the link at once while a command (a 3.3 s macro upload) runs.
+    mutable std::mutex linkMutex_;
+    Link link_;
+    std::atomic<uint64_t> generation_{0};
     std::string devicePath_;
-    uint16_t vendorId_ = 0;
-    uint16_t productId_ = 0;
-    uint8_t reportId_ = 0;
-    uint16_t reportCount_ = 0;
 };
 
 // Start-up's way of opening: up to `attempts` tries with `pauseMs` between them.

@@ -120,15 +120,24 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
 }
 
 bool ProfileStore::SaveCurrentProfileAndIndex() {
-    std::copy_n(state_.ButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
-    const bool saved = SaveCurrentProfile();
+    return SaveProfileAndIndex(state_.currentEntry, state_.profile,
+                               std::span<const uint32_t, kButtonCount>(state_.ButtonMacroId));
+}
+
+bool ProfileStore::SaveProfileAndIndex(int entry, const ProfileData& profile,
+                                       std::span<const uint32_t, kButtonCount> macroIds) {
+    if (entry < 0 || entry >= kProfileCount) return false;
+    std::copy(macroIds.begin(), macroIds.end(), state_.index[static_cast<std::size_t>(entry)].nButtonMacroId);
+    const bool saved = SaveProfileFile(entry, profile);
     writer_.ReplaceFile(IndexPath(), RecordBytes(state_.index));
     return saved;
 }
 
-bool ProfileStore::SaveCurrentProfile() {
-    const std::filesystem::path profilePath = ProfilePath(state_.currentEntry);
-    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
+bool ProfileStore::SaveCurrentProfile() { return SaveProfileFile(state_.currentEntry, state_.profile); }
+
+bool ProfileStore::SaveProfileFile(int entry, const ProfileData& profile) {
+    const std::filesystem::path profilePath = ProfilePath(entry);
+    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(profile));
     ReportSaveFailure(error, profilePath);
     return error == FileError::kNone;
 }

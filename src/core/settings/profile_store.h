@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "core/i18n/text_source.h"
 #include "core/platform/file_writer.h"
@@ -40,6 +41,9 @@ public:
     bool SaveCurrentProfileAndIndex();
     // The current profile's file alone (an edit that changed no macro id).
     bool SaveCurrentProfile();
+    // The same for a profile written from a copy: `profile` goes to entry `entry`'s file and
+    // `macroIds` into that entry of the index.
+    bool SaveProfileAndIndex(int entry, const ProfileData& profile, std::span<const uint32_t, kButtonCount> macroIds);
 
     // Makes entry `entry` (0..4) current. Anything but kProfileRead leaves the previous profile
     // current and in memory.
@@ -65,6 +69,7 @@ public:
     std::filesystem::path LanguagePath() const;
 
 private:
+    bool SaveProfileFile(int entry, const ProfileData& profile);
     void ShowInProgramBox(std::u16string_view format, const std::filesystem::path& path);
     void ShowInInfoBox(std::u16string_view format, const std::filesystem::path& path);
     void ReportSaveFailure(FileError error, const std::filesystem::path& path);

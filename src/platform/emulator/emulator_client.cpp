@@ -4,6 +4,7 @@
 
 #include "core/device/hid_descriptor_parser.h"
 #include "platform/emulator/socket_io.h"
+#include "platform/emulator/virtual_mouse.h"
 #include "platform/emulator/virtual_mouse_json.h"
 
 namespace oryn7px {
@@ -37,7 +38,13 @@ public:
         : connection_(std::move(connection)), clock_(clock), handle_(handle) {}
 
     bool SetFeature(const uint8_t* data, size_t length) override {
-        return IsOk(Send("set_feature", data, length));
+        const auto answer = Send("set_feature", data, length);
+        if (IsOk(answer)) return true;
+        // The mouse did not answer: the caller waits as long as the USB stack would.
+        if (answer && answer->is_object() && StringField(*answer, "result") == "timed_out") {
+            clock_.SleepMs(kFeatureTimeOutMs);
+        }
+        return false;
     }
 
     bool GetFeature(uint8_t* data, size_t length) override {

@@ -54,7 +54,14 @@ json DeviceRequest(VirtualMouse& mouse, const std::string& op, const json& reque
     const auto handle = NumberField(request, "handle");
     auto bytes = HexField(request);
     if (!handle || !bytes) return Error(op + " needs a handle and hex bytes");
-    if (op == "set_feature") return {{"ok", mouse.ReceiveFeature(*handle, bytes->data(), bytes->size())}};
+    if (op == "set_feature") {
+        switch (mouse.ReceiveFeature(*handle, bytes->data(), bytes->size())) {
+            case FeatureOutcome::Accepted: return {{"ok", true}};
+            case FeatureOutcome::TimedOut: return {{"ok", false}, {"result", "timed_out"}};
+            case FeatureOutcome::Refused: break;
+        }
+        return {{"ok", false}};
+    }
     if (op == "get_feature") {
         const bool answered = mouse.AnswerFeature(*handle, bytes->data(), bytes->size());
         return {{"ok", answered}, {"hex", ToHex(*bytes)}};
@@ -80,6 +87,10 @@ json Control(VirtualMouse& mouse, const std::string& op, const json& request, bo
         const auto command = NumberField(request, "command");
         if (!command || *command > 0xFF) return Error("fail needs a command byte");
         mouse.RefuseCommand(static_cast<uint8_t>(*command));
+    } else if (op == "time_out") {
+        const auto command = NumberField(request, "command");
+        if (!command || *command > 0xFF) return Error("time_out needs a command byte");
+        mouse.TimeOutCommand(static_cast<uint8_t>(*command));
     } else if (op == "unplug_after") {
         const auto reports = NumberField(request, "reports");
         if (!reports || *reports > 0xFFFFFFFF) return Error("unplug_after needs a report count");

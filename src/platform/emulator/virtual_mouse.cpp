@@ -21,6 +21,10 @@ constexpr size_t kOutputData = 32;
 constexpr size_t kMaxViolations = 1000;
 constexpr size_t kMacroReports = 32;
 
+bool HasDataReports(uint8_t command) {
+    return command == 0x09 || command == 0x11 || command == 0x12 || command == 0x13;
+}
+
 // Pause the protocol keeps after a report before the next one may follow.
 constexpr uint32_t kGapAfterAnnounceMs = 50;
 constexpr uint32_t kGapBeforeChunksMs = 100;
@@ -46,7 +50,13 @@ public:
         : mouse_(mouse), clock_(clock), generation_(generation) {}
 
     bool SetFeature(const uint8_t* data, size_t length) override {
-        return mouse_.ReceiveFeature(generation_, data, length);
+        switch (mouse_.ReceiveFeature(generation_, data, length)) {
+            case FeatureOutcome::Accepted: return true;
+            case FeatureOutcome::Refused: return false;
+            case FeatureOutcome::TimedOut: break;
+        }
+        clock_.SleepMs(kFeatureTimeOutMs);
+        return false;
     }
     bool GetFeature(uint8_t* data, size_t length) override {
         return mouse_.AnswerFeature(generation_, data, length);
@@ -93,18 +103,26 @@ uint64_t VirtualMouse::Generation() const {
     return generation_;
 }
 
-bool VirtualMouse::ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length) {
-    bool accepted = false;
+FeatureOutcome VirtualMouse::ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length) {
+    FeatureOutcome outcome = FeatureOutcome::Refused;
     {
         std::lock_guard lock(mutex_);
-        if (!state_.plugged || generation != generation_) return false;
+        if (!state_.plugged || generation != generation_) return FeatureOutcome::Refused;
         Log(Kind::Feature, data, length);
-        accepted = AcceptsReport(Kind::Feature, data, length, config_.reportCount + 1u) &&
-                   OnTime("feature report") && StartCommand(data);
+        if (AcceptsReport(Kind::Feature, data, length, config_.reportCount + 1u) && OnTime("feature report")) {
+            const uint8_t command = data[1];
+            if (timedOutCommands_.count(command) != 0 && !HasDataReports(command)) {
+                transfer_.reset();
+                MarkReport(0);
+                outcome = FeatureOutcome::TimedOut;
+            } else if (StartCommand(data)) {
+                outcome = FeatureOutcome::Accepted;
+            }
+        }
         CountReportForUnplug();
     }
     NotifyPresence();
-    return accepted;
+    return outcome;
 }
 
 bool VirtualMouse::AnswerFeature(uint64_t generation, uint8_t* data, size_t length) {
@@ -138,7 +156,7 @@ OutputOutcome VirtualMouse::ReceiveOutput(uint64_t generation, const uint8_t* da
         Log(Kind::Output, data, length);
         if (failOutput_) {
             outcome = OutputOutcome::Failed;
-        } else if (pendingOutput_) {
+        } else if (pendingOutput_ || TakesPendingOutput()) {
             outcome = OutputOutcome::Pending;
         } else if (AcceptsReport(Kind::Output, data, length, kOutputLength) && OnTime("output report")) {
             outcome = OutputOutcome::Accepted;
@@ -236,7 +254,16 @@ bool VirtualMouse::StartCommand(const uint8_t* report) {
             AddViolation(Format("unknown command 0x%02X refused", command));
             return false;
     }
+    if (transfer_ && timedOutCommands_.count(command) != 0) transfer_->timedOut = true;
     MarkReport(nextGap);
+    return true;
+}
+
+// A report of a transfer whose command times out: it stays pending, and the transfer ends
+// with its last report without storing anything.
+bool VirtualMouse::TakesPendingOutput() {
+    if (!transfer_ || !transfer_->timedOut) return false;
+    if (++transfer_->pendingReports >= transfer_->expectedReports) transfer_.reset();
     return true;
 }
 
@@ -320,6 +347,11 @@ void VirtualMouse::RefuseCommand(uint8_t command) {
     refusedCommands_.insert(command);
 }
 
+void VirtualMouse::TimeOutCommand(uint8_t command) {
+    std::lock_guard lock(mutex_);
+    timedOutCommands_.insert(command);
+}
+
 void VirtualMouse::FailOutput(bool fail) {
     std::lock_guard lock(mutex_);
     failOutput_ = fail;
@@ -345,6 +377,7 @@ void VirtualMouse::UnplugAfterReports(uint32_t reports) {
 void VirtualMouse::ClearFaults() {
     std::lock_guard lock(mutex_);
     refusedCommands_.clear();
+    timedOutCommands_.clear();
     failOutput_ = false;
     pendingOutput_ = false;
     reportsUntilUnplug_.reset();
@@ -363,6 +396,7 @@ void VirtualMouse::Reset() {
         lastReportTick_.reset();
         requiredGapMs_ = 0;
         refusedCommands_.clear();
+        timedOutCommands_.clear();
         failOutput_ = false;
         pendingOutput_ = false;
         reportsUntilUnplug_.reset();

@@ -31,6 +31,8 @@ inline constexpr uint16_t kMaxVirtualReportCount = 254;
 inline constexpr uint32_t kMaxVirtualFirmwareVersion = 255 * 10 + 9;
 inline constexpr uint32_t kTimingToleranceMs = 5;
 inline constexpr size_t kMaxLogEntries = 10000;
+// How long the USB stack waits for an unanswered feature report before it fails it.
+inline constexpr uint32_t kFeatureTimeOutMs = 5000;
 
 struct VirtualMouseLogEntry {
     enum class Kind { Feature, GetFeature, Output };
@@ -55,6 +57,7 @@ struct VirtualMouseState {
     std::vector<std::string> violations;
 };
 
+enum class FeatureOutcome { Accepted, Refused, TimedOut };
 enum class OutputOutcome { Accepted, Pending, Failed };
 
 class VirtualMouse final : public HidBackend {
@@ -72,7 +75,7 @@ public:
 
     // The device side, for handles opened at `generation` (in-process or through the daemon).
     uint64_t Generation() const;
-    bool ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length);
+    FeatureOutcome ReceiveFeature(uint64_t generation, const uint8_t* data, size_t length);
     bool AnswerFeature(uint64_t generation, uint8_t* data, size_t length);
     OutputOutcome ReceiveOutput(uint64_t generation, const uint8_t* data, size_t length);
 
@@ -84,6 +87,9 @@ public:
 
     // Faults stay until cleared.
     void RefuseCommand(uint8_t command);
+    // The mouse does not answer the command: its feature report times out, or, for a command
+    // with data reports, those reports stay pending (none of them reaches the mouse).
+    void TimeOutCommand(uint8_t command);
     void FailOutput(bool fail);
     void LeaveOutputPending(bool pending);
     void UnplugAfterReports(uint32_t reports);
@@ -99,6 +105,8 @@ private:
         uint8_t slot = 0;
         size_t expectedReports = 0;
         std::vector<uint8_t> data;
+        bool timedOut = false;
+        size_t pendingReports = 0;
     };
 
     using Kind = VirtualMouseLogEntry::Kind;
@@ -109,6 +117,7 @@ private:
     bool OnTime(const char* what);
     void MarkReport(uint32_t nextGapMs);
     bool StartCommand(const uint8_t* report);
+    bool TakesPendingOutput();
     void CompleteTransfer();
     void CountReportForUnplug();
     void SetPlugged(bool plugged);
@@ -128,6 +137,7 @@ private:
     std::optional<uint32_t> lastReportTick_;
     uint32_t requiredGapMs_ = 0;
     std::set<uint8_t> refusedCommands_;
+    std::set<uint8_t> timedOutCommands_;
     bool failOutput_ = false;
     bool pendingOutput_ = false;
     std::optional<uint32_t> reportsUntilUnplug_;

@@ -47,12 +47,19 @@ public:
     ~HidrawDevice() override { close(fd_); }
 
     bool SetFeature(const uint8_t* data, size_t length) override {
-        return ioctl(fd_, HIDIOCSFEATURE(length), data) >= 0;
+        int sent;
+        do {
+            sent = ioctl(fd_, HIDIOCSFEATURE(length), data);
+        } while (sent < 0 && errno == EINTR);
+        return sent >= 0;
     }
 
     bool GetFeature(uint8_t* data, size_t length) override {
+        int received;
+        do {
+            received = ioctl(fd_, HIDIOCGFEATURE(length), data);
+        } while (received < 0 && errno == EINTR);
         // A short answer would leave stale bytes where the caller expects the mouse's.
-        const int received = ioctl(fd_, HIDIOCGFEATURE(length), data);
         return received >= 0 && static_cast<size_t>(received) == length;
     }
 

@@ -1,5 +1,6 @@
 #include "platform/linux/x11_errors.h"
 
+#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -23,6 +24,14 @@ int CatchError(Display* display, XErrorEvent* event) {
     return 0;
 }
 
+// Xlib's own handler of a broken connection ends the process at once. This one only says so;
+// the display's exit handler then decides (Xlib's default still ends the process, a connection
+// that can live without its server sets one that returns).
+int ReportLostConnection(Display* display) {
+    std::fprintf(stderr, "X connection to %s broken\n", DisplayString(display));
+    return 0;
+}
+
 }  // namespace
 
 void InstallX11ErrorTrap() {
@@ -30,6 +39,7 @@ void InstallX11ErrorTrap() {
     std::call_once(once, [] {
         XInitThreads();
         XSetErrorHandler(CatchError);
+        XSetIOErrorHandler(ReportLostConnection);
     });
 }
 

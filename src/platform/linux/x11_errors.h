@@ -1,5 +1,6 @@
 #pragma once
-// X protocol errors caught instead of ending the process (Xlib's default handler exits).
+// X protocol errors caught instead of ending the process (Xlib's default handler exits), and
+// a lost connection reported before its display's exit handler runs.
 #include <string>
 
 struct _XDisplay;

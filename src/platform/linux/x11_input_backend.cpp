@@ -42,6 +42,9 @@ bool X11InputBackend::Install(InputHookSink& sink) {
     InstallX11ErrorTrap();
     display_ = XOpenDisplay(name);
     if (!display_) return Fail(std::string("cannot open the X11 display ") + name + ": no host actions, statistics or key capture");
+    // Xlib ends the process when a connection breaks, unless the display has a handler that returns.
+    connectionLost_ = false;
+    XSetIOErrorExitHandler(display_, &X11InputBackend::OnConnectionLost, this);
     int event = 0;
     int error = 0;
     int major = 2;
@@ -79,7 +82,12 @@ bool X11InputBackend::Install(InputHookSink& sink) {
     thread_ = std::thread([this] { Run(); });
     runThreadId_ = thread_.get_id();
     running_ = true;
+    serving_ = true;
     return true;
+}
+
+void X11InputBackend::OnConnectionLost(Display*, void* self) {
+    static_cast<X11InputBackend*>(self)->connectionLost_ = true;
 }
 
 void X11InputBackend::Remove() {
@@ -87,14 +95,19 @@ void X11InputBackend::Remove() {
         std::lock_guard lock(mutex_);
         if (!running_) return;
         running_ = false;
+        serving_ = false;
         stop_ = true;
         Wake();
     }
     grabsApplied_.notify_all();
     thread_.join();
-    for (uint32_t button : grabbedButtons_) XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
+    if (!connectionLost_) {
+        for (uint32_t button : grabbedButtons_) {
+            XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
+        }
+        TakeX11Errors(display_);
+    }
     grabbedButtons_.clear();
-    TakeX11Errors(display_);
     XCloseDisplay(display_);
     display_ = nullptr;
     sink_ = nullptr;
@@ -112,14 +125,29 @@ void X11InputBackend::SetInterceptedButtons(const std::vector<uint32_t>& codes) 
     std::unique_lock lock(mutex_);
     wantedButtons_ = std::move(buttons);
     const uint64_t request = ++requested_;
-    if (!running_ || std::this_thread::get_id() == runThreadId_) return;
+    if (!serving_ || std::this_thread::get_id() == runThreadId_) return;
     Wake();
-    grabsApplied_.wait_for(lock, std::chrono::seconds(2), [&] { return applied_ >= request || !running_; });
+    grabsApplied_.wait_for(lock, std::chrono::seconds(2), [&] { return applied_ >= request || !serving_; });
 }
 
 std::string X11InputBackend::Status() const {
     std::lock_guard lock(mutex_);
     return status_;
+}
+
+bool X11InputBackend::IsServing() const {
+    std::lock_guard lock(mutex_);
+    return serving_;
+}
+
+void X11InputBackend::EndServing(const std::string& why) {
+    {
+        std::lock_guard lock(mutex_);
+        serving_ = false;
+        status_ = why;
+    }
+    grabsApplied_.notify_all();
+    Notice(why);
 }
 
 bool X11InputBackend::Fail(std::string why) {
@@ -137,22 +165,24 @@ void X11InputBackend::Wake() {
 void X11InputBackend::Run() {
     while (!stop_) {
         ApplyGrabs();
-        while (XPending(display_) > 0) {
+        while (!connectionLost_ && XPending(display_) > 0) {
             XEvent event;
             XNextEvent(display_, &event);
             Dispatch(event);
         }
+        if (connectionLost_) break;
         pollfd fds[2] = {{ConnectionNumber(display_), POLLIN, 0}, {wakeFd_, POLLIN, 0}};
         if (poll(fds, 2, -1) < 0) continue;
         if (fds[1].revents & POLLIN) {
             uint64_t count = 0;
             [[maybe_unused]] const ssize_t drained = read(wakeFd_, &count, sizeof count);
         }
-        if (fds[0].revents & (POLLERR | POLLHUP)) {
-            Notice("the X11 display closed the connection; global input has stopped");
-            return;
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            connectionLost_ = true;
+            break;
         }
     }
+    if (connectionLost_) EndServing("the X11 display closed the connection; global input has stopped");
 }
 
 void X11InputBackend::ApplyGrabs() {

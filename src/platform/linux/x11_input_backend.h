@@ -26,11 +26,17 @@ public:
 
     bool Install(InputHookSink& sink) override;
     void Remove() override;
-    // Waits (briefly) until the grabs are in place, so an intercept holds from the moment it returns.
+    // Waits (briefly) until the grabs are in place, so an intercept holds from the moment it
+    // returns; at once when the input thread no longer serves (never started, or its X
+    // connection was lost).
     void SetInterceptedButtons(const std::vector<uint32_t>& codes) override;
     std::string Status() const override;
+    // True from Install until Remove, unless the X connection was lost meanwhile.
+    bool IsServing() const;
 
 private:
+    static void OnConnectionLost(_XDisplay* display, void* self);
+    void EndServing(const std::string& why);
     bool Fail(std::string why);
     void Run();
     void Wake();
@@ -46,9 +52,11 @@ private:
     int wakeFd_ = -1;
     InputHookSink* sink_ = nullptr;
     std::thread thread_;
-    std::thread::id runThreadId_;  // under mutex_, with running_ and wakeFd_
-    bool running_ = false;
+    std::thread::id runThreadId_;  // under mutex_, with running_, serving_ and wakeFd_
+    bool running_ = false;  // the input thread exists (until Remove joins it)
+    bool serving_ = false;  // and still reads its X connection
     std::atomic<bool> stop_{false};
+    std::atomic<bool> connectionLost_{false};
     bool altDown_ = false;  // backend thread only
 
     mutable std::mutex mutex_;

@@ -111,9 +111,9 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     X11PointerSettings pointer(DefaultWheelLinesFile(), [&](const std::string& note) { context.err << note << "\n"; });
     ApplyShared shared;
     MessageQueue queue;  // both the main window's and the progress window's messages
-    ApplyWorker worker({driver, session.State(), pointer, clock, shared, queue, queue});
+    ApplyWorker worker({driver, pointer, clock, shared, queue, queue});
     worker.Start();
-    if (!RequestApply(shared)) return kExitFailed;
+    if (!RequestApply(shared, session.State())) return kExitFailed;
     ProgressDisplay progress(context.err);
     const ApplyOutcome outcome = WaitForPass(queue, progress);
     driver.CloseDevice();

@@ -39,9 +39,11 @@ void PrintUsage(std::ostream& out) {
            "  --plug, --unplug   connect or disconnect it\n"
            "  --unplug-after K   disconnect it after K more reports\n"
            "  --fail CMD         refuse feature command CMD (for example 0x11)\n"
+           "  --time-out CMD     never answer command CMD: its feature report fails after 5 s, or\n"
+           "                     (0x09, 0x11, 0x12, 0x13) its data reports stay pending\n"
            "  --fail-output      fail every output report\n"
            "  --pending-output   leave every output report pending\n"
-           "  --clear-faults     forget --fail, --fail-output, --pending-output and --unplug-after\n"
+           "  --clear-faults     forget --fail, --time-out, --fail-output, --pending-output and --unplug-after\n"
            "  --reset            back to a freshly plugged mouse with nothing written\n"
            "  --quit             stop the daemon\n";
 }
@@ -123,6 +125,10 @@ int main(int argc, char** argv) {
             const auto command = value(0xFF);
             if (!command) return std::cerr << "oryn7px-emu: --fail takes a command byte such as 0x11\n", kExitUsage;
             requests.push_back({{"op", "fail"}, {"command", *command}});
+        } else if (arg == "--time-out") {
+            const auto command = value(0xFF);
+            if (!command) return std::cerr << "oryn7px-emu: --time-out takes a command byte such as 0x13\n", kExitUsage;
+            requests.push_back({{"op", "time_out"}, {"command", *command}});
         } else if (arg == "--unplug-after") {
             const auto reports = value(0xFFFFFFFF);
             if (!reports) return std::cerr << "oryn7px-emu: --unplug-after takes a report count\n", kExitUsage;

@@ -198,6 +198,7 @@ bool CQ580ZDriverDlg::event(QEvent* event) {
         {UM_TRAY_NOTIFY, &CQ580ZDriverDlg::OnTrayNotify},
         {UM_APPLY_DONE, &CQ580ZDriverDlg::OnApplyDone},
         {UM_APPLY_FAILED, &CQ580ZDriverDlg::OnApplyFailed},
+        {UM_FIRMWARE_VERSION, &CQ580ZDriverDlg::OnFirmwareVersion},
         {UM_HOST_ACTION, &CQ580ZDriverDlg::OnHostAction},
         {UM_SHOW_HINT, &CQ580ZDriverDlg::OnShowHint},
         {UM_RESTORE_DEFAULTS, &CQ580ZDriverDlg::OnRestoreDefaults},

@@ -41,8 +41,7 @@ public:
     // sequence has been posted): bootloader hand-off or no mouse.
     bool OnInitDialog();
 
-    // The state the tests and the threads look at.
-    std::atomic<int32_t>& ApplyReady() { return services_.shared.applyReady; }
+    // The state the tests look at.
     int SelectedPage() const { return nSelectedPage_; }
     QString HintText() const { return strHint_; }
     CIrrButton* Tab(int page) const { return tabs_[page - 1]; }
@@ -86,6 +85,7 @@ private:
     void OnTrayNotify(const Message& message);
     void OnApplyDone(const Message& message);
     void OnApplyFailed(const Message& message);
+    void OnFirmwareVersion(const Message& message);
     void OnShowHint(const Message& message);
     void OnRestoreDefaults(const Message& message);
     void OnCommand(const Message& message);
@@ -96,7 +96,6 @@ private:
     // Device and apply (main_dialog_device.cpp).
     void HandOverToFlasher();
     bool OpenMouseAtStartUp();
-    void ReadFirmwareVersion();
     void RequestApply();
     void OnArrival();
     void TryOpenArrivedMouse();
@@ -132,7 +131,6 @@ private:
     KeyPreFilter* keyFilter_ = nullptr;
     QTimer updaterTimer_;
     QTimer arrivalRetry_;
-    bool writeLostMouse_ = false;  // the last write failed because the mouse was gone
 };
 
 }  // namespace oryn7px

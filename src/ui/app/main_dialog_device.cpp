@@ -119,12 +119,12 @@ bool CQ580ZDriverDlg::OnInitDialog() {
         return false;
     }
 
-    worker_ = std::make_unique<ApplyWorker>(ApplyWorkerLinks{services_.driver, services_.state, services_.pointer,
-                                                             services_.clock, services_.shared, selfTarget_,
-                                                             *progressTarget_, services_.hooks, this, services_.log});
+    worker_ = std::make_unique<ApplyWorker>(ApplyWorkerLinks{services_.driver, services_.pointer, services_.clock,
+                                                             services_.shared, selfTarget_, *progressTarget_,
+                                                             services_.hooks, this, services_.log});
     worker_->Start();
     if (services_.firmware) services_.firmware->Start(selfTarget_);
-    ReadFirmwareVersion();
+    worker_->RequestFirmwareVersion();
     show();
     raise();
     activateWindow();
@@ -144,16 +144,14 @@ bool CQ580ZDriverDlg::OpenMouseAtStartUp() {
     return OpenDeviceRetrying(services_.driver, services_.clock, kStartUpOpenAttempts, kStartUpOpenPauseMs);
 }
 
-void CQ580ZDriverDlg::ReadFirmwareVersion() {
-    uint32_t version = 0;
-    const bool read = services_.driver.ReadFirmwareVersion(&version);
-    for (CPageDlg* page : pages_) page->OnFirmwareVersion(read ? version : 0);
+void CQ580ZDriverDlg::OnFirmwareVersion(const Message& message) {
+    for (CPageDlg* page : pages_) page->OnFirmwareVersion(static_cast<uint32_t>(message.wParam));
 }
 
 void CQ580ZDriverDlg::RequestApply() {
     // A second request while the progress window is up would start a second pass behind it.
     if (services_.progress.isVisible() || !worker_) return;
-    if (!oryn7px::RequestApply(services_.shared)) return;
+    if (!oryn7px::RequestApply(services_.shared, services_.state)) return;
     services_.progress.SetChinese(services_.state.bChinese == 1);
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();
@@ -161,14 +159,9 @@ void CQ580ZDriverDlg::RequestApply() {
     applyButton_->SetHighlighted(false);
 }
 
-void CQ580ZDriverDlg::OnApplyDone(const Message&) {
-    writeLostMouse_ = false;
-    oryn7px::OnApplyDone(services_.store, services_.shared);
-}
+void CQ580ZDriverDlg::OnApplyDone(const Message&) { oryn7px::OnApplyDone(services_.store, services_.shared); }
 
 void CQ580ZDriverDlg::OnApplyFailed(const Message& message) {
-    uint32_t version = 0;
-    writeLostMouse_ = !services_.driver.ReadFirmwareVersion(&version);
     oryn7px::OnApplyFailed(message.lParam, services_.shared, services_.messages);
     applyButton_->SetHighlighted(false);
 }
@@ -208,12 +201,13 @@ void CQ580ZDriverDlg::TryOpenArrivedMouse() {
         return;
     }
     arrivalRetry_.stop();
-    writeLostMouse_ = false;
-    ReadFirmwareVersion();
+    DeviceState& deviceState = services_.shared.deviceState;
+    deviceState.MouseArrived();
+    if (worker_) worker_->RequestFirmwareVersion();
     if (services_.hooks) services_.hooks->InstallInputHooks(&selfTarget_);
-    switch (DecideArrivalNotice(services_.shared.applyReady, services_.shared.nDeviceState)) {
+    switch (DecideArrivalNotice(deviceState.Read())) {
         case ArrivalNotice::kRepairApplyReady:
-            services_.shared.applyReady = 1;
+            deviceState.RepairApplyReady();
             applyButton_->SetHighlighted(false);
             break;
         case ArrivalNotice::kShowFound:
@@ -227,9 +221,9 @@ void CQ580ZDriverDlg::OnRemoval() {
     arrivalRetry_.stop();
     services_.driver.CloseDevice();
     if (services_.hooks) services_.hooks->RemoveInputHooks();
-    switch (DecideRemovalAction(services_.shared.applyReady, services_.shared.nDeviceState, writeLostMouse_)) {
+    switch (DecideRemovalAction(services_.shared.deviceState.Read())) {
         case RemovalAction::kNone: return;
-        case RemovalAction::kEndOfWrite: services_.shared.nDeviceState = kDeviceIdle; return;
+        case RemovalAction::kEndOfWrite: services_.shared.deviceState.EndWriteTail(); return;
         case RemovalAction::kEndProgram:
             services_.messages.ShowCountDownBox(MouseNotFoundText(services_.state.bChinese == 1));
             PostMessageTo(this, {WM_CLOSE, 0, 0});

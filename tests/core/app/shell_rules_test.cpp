@@ -50,27 +50,29 @@ TEST(IniText, SetsAValueAndKeepsTheRest) {
               "[Language]\nType=1\n[Update]\nUrl=u\n");
 }
 
-TEST(PresenceRules, ArrivalAndRemovalByTheSharedFlags) {
+TEST(PresenceRules, ArrivalAndRemovalByOneReadingOfTheDeviceState) {
+    using A = DeviceActivity;
     struct Case {
-        int32_t applyReady;
-        int32_t deviceState;
+        DeviceStateView state;
         ArrivalNotice arrival;
         RemovalAction removal;
     };
     const Case cases[] = {
-        {1, kDeviceIdle, ArrivalNotice::kNone, RemovalAction::kEndProgram},
-        {1, kDeviceFirmwareCheck, ArrivalNotice::kShowFound, RemovalAction::kEndProgram},
-        {1, kDeviceWriting, ArrivalNotice::kNone, RemovalAction::kEndOfWrite},
-        {0, kDeviceWriting, ArrivalNotice::kRepairApplyReady, RemovalAction::kNone},
-        {0, kDeviceIdle, ArrivalNotice::kRepairApplyReady, RemovalAction::kNone},
+        {{true, A::kIdle, false}, ArrivalNotice::kNone, RemovalAction::kEndProgram},
+        {{true, A::kFirmwareCheck, false}, ArrivalNotice::kShowFound, RemovalAction::kEndProgram},
+        {{true, A::kWriting, false}, ArrivalNotice::kNone, RemovalAction::kEndOfWrite},
+        {{false, A::kWriting, false}, ArrivalNotice::kRepairApplyReady, RemovalAction::kNone},
+        {{false, A::kIdle, false}, ArrivalNotice::kRepairApplyReady, RemovalAction::kNone},
+        // The notice of a removal that broke a write may come after the write failed: the program stays.
+        {{true, A::kIdle, true}, ArrivalNotice::kNone, RemovalAction::kNone},
+        {{true, A::kWriting, true}, ArrivalNotice::kNone, RemovalAction::kEndOfWrite},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DecideArrivalNotice(c.applyReady, c.deviceState), c.arrival) << c.applyReady << c.deviceState;
-        EXPECT_EQ(DecideRemovalAction(c.applyReady, c.deviceState, false), c.removal) << c.applyReady << c.deviceState;
+        SCOPED_TRACE(::testing::Message() << c.state.applyReady << static_cast<int>(c.state.activity)
+                                          << c.state.writeLostMouse);
+        EXPECT_EQ(DecideArrivalNotice(c.state), c.arrival);
+        EXPECT_EQ(DecideRemovalAction(c.state), c.removal);
     }
-    // The notice of a removal that broke a write may come after the write failed: the program stays.
-    EXPECT_EQ(DecideRemovalAction(1, kDeviceIdle, true), RemovalAction::kNone);
-    EXPECT_EQ(DecideRemovalAction(1, kDeviceWriting, true), RemovalAction::kEndOfWrite);
 }
 
 class ScriptedProbe final : public BootloaderProbe {

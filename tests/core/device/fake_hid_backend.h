@@ -1,6 +1,7 @@
 #pragma once
 // A scripted HID layer: fixed interfaces, every report recorded with the virtual time it was sent.
-#include <cstring>
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ public:
     std::vector<HidWriteResult> outputResults;  // per output report, then Ok
     std::vector<uint8_t> answer;               // what GetFeature copies in
     bool getFeatureFails = false;
+    std::function<void()> duringOutput;  // runs inside every output write
 
     std::vector<SentReport> sent;
     std::vector<std::string> opens;  // "path:r" / "path:w"
@@ -60,11 +62,13 @@ private:
         bool GetFeature(uint8_t* data, size_t length) override {
             owner_.Record(SentReport::GetFeature, data, length);
             if (owner_.getFeatureFails) return false;
-            std::memcpy(data, owner_.answer.data(), std::min(length, owner_.answer.size()));
+            // An empty answer has no data pointer to copy from.
+            std::copy_n(owner_.answer.begin(), std::min(length, owner_.answer.size()), data);
             return true;
         }
         HidWriteResult WriteOutput(const uint8_t* data, size_t length) override {
             owner_.Record(SentReport::Output, data, length);
+            if (owner_.duringOutput) owner_.duringOutput();
             const size_t index = owner_.Sent(SentReport::Output).size() - 1;
             return index < owner_.outputResults.size() ? owner_.outputResults[index] : HidWriteResult::Ok;
         }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <future>
 #include <numeric>
 #include <thread>
 
@@ -222,6 +223,18 @@ TEST_F(DriverTest, MacroUploadResultIsThePaddedLengthWhateverHappens) {
     EXPECT_TRUE(backend.Sent(SentReport::Output).empty());
 }
 
+TEST_F(DriverTest, MacroCountsAsUploadedOnlyWhenOneOfItsReportsWasConfirmed) {
+    const MacroImage image = SampleImage();
+    bool uploaded = true;
+    backend.outputResults.assign(32, HidWriteResult::TimedOut);
+    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
+    EXPECT_FALSE(uploaded);
+    backend.sent.clear();
+    backend.outputResults[31] = HidWriteResult::Ok;
+    driver.UploadMacroImage(0, &image, &uploaded);
+    EXPECT_TRUE(uploaded);
+}
+
 TEST_F(DriverTest, FirmwareVersionFromTheAnswer) {
     backend.answer = {kReportId, 0x80, 0x01, 0x05};
     uint32_t version = 0;
@@ -285,6 +298,36 @@ TEST_F(DriverTest, CommandsFromTwoThreadsNeverInterleave) {
         for (size_t k = 1; k <= outputs; ++k) ASSERT_EQ(backend.sent[i + k].kind, SentReport::Output);
         i += 1 + outputs;
     }
+}
+
+// The UI thread closes or reopens the link while the worker is inside a long command: neither
+// waits for the command, the command keeps its handles until it lets go, and drops the rest.
+TEST_F(DriverTest, CloseAndOpenNeverWaitForARunningCommand) {
+    std::promise<void> inside;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    bool first = true;
+    backend.duringOutput = [&] {
+        if (!std::exchange(first, false)) return;
+        inside.set_value();
+        released.wait();
+    };
+    bool written = true;
+    std::thread worker([&] { written = driver.WriteKeyMatrix(kKeyMatrix.data(), 64); });
+    inside.get_future().wait();
+
+    driver.CloseDevice();
+    EXPECT_FALSE(driver.IsOpen());
+    EXPECT_EQ(backend.openHandles, 2);  // still the command's
+    ASSERT_TRUE(driver.OpenDevice());
+    EXPECT_EQ(backend.openHandles, 4);
+
+    release.set_value();
+    worker.join();
+    EXPECT_FALSE(written);
+    EXPECT_EQ(backend.Sent(SentReport::Output).size(), 1u);
+    EXPECT_EQ(backend.openHandles, 2);  // the old handles closed with the command
+    EXPECT_TRUE(driver.WriteReportRate(1));
 }
 
 }  // namespace

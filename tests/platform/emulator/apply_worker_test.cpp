@@ -36,12 +36,12 @@ protected:
     }
 
     ApplyWorkerLinks Links() {
-        return {driver, *settings, pointer, clock, shared, mainWindow, progressWindow, &hooks, nullptr, nullptr};
+        return {driver, pointer, clock, shared, mainWindow, progressWindow, &hooks, nullptr, nullptr};
     }
 
     std::optional<int32_t> Pass() {
         ApplyWorker worker(Links());
-        return worker.RunPass();
+        return worker.RunPass(TakeApplySnapshot(*settings));
     }
 
     // Adds a macro of `keys` key presses (down and up) to the library.
@@ -104,8 +104,12 @@ TEST_F(ApplyWorkerTest, DefaultProfileReachesTheMouse) {
 
     EXPECT_EQ(ProgressSteps(), (std::vector<uintptr_t>{0, 7, 14, 21, 28, 35, 42, 49, 60, 70, 75, 80, 90, 100}));
     EXPECT_EQ(mainWindow.Take(), (std::vector<Message>{{UM_APPLY_DONE, 0, 0}}));
-    EXPECT_EQ(shared.applyReady, 0);  // the main window sets it again when it has saved
-    EXPECT_EQ(shared.nDeviceState, 0);
+    // The main window sets applyReady again when it has saved.
+    EXPECT_EQ(shared.deviceState.Read(), (DeviceStateView{false, DeviceActivity::kIdle, false}));
+    // What was written is handed back for the save.
+    const auto written = shared.mailbox.TakeWritten();
+    ASSERT_TRUE(written);
+    EXPECT_EQ(std::memcmp(&written->profile, &settings->profile, sizeof(ProfileData)), 0);
 }
 
 TEST_F(ApplyWorkerTest, PausesFollowTheProtocol) {
@@ -147,6 +151,47 @@ TEST_F(ApplyWorkerTest, FailedMacroUploadFailsThePass) {
     mouse.RefuseCommand(0x13);
     EXPECT_EQ(Pass(), kApplyFailKeyMatrix);
     EXPECT_FALSE(mouse.State().keyMatrix);
+    EXPECT_FALSE(shared.mailbox.TakeWritten());
+    // The mouse still answers: a removal notice after this failure is a removal of its own.
+    EXPECT_FALSE(shared.deviceState.Read().writeLostMouse);
+}
+
+TEST_F(ApplyWorkerTest, PendingReportsCountAsDoneUnlessNoneOfAMacrosWent) {
+    AddMacro(0, 0x16000001, 1);
+    struct Case {
+        bool macroBound;
+        std::optional<int32_t> result;
+    };
+    for (const Case c : {Case{false, std::nullopt}, Case{true, kApplyFailKeyMatrix}}) {
+        SCOPED_TRACE(c.macroBound);
+        mouse.Reset();
+        ASSERT_TRUE(driver.OpenDevice());
+        if (c.macroBound) BindMacro(3, 0x16000001);
+        mouse.LeaveOutputPending(true);
+        EXPECT_EQ(Pass(), c.result);
+        EXPECT_FALSE(mouse.State().keyMatrix);  // nothing completed on the mouse's side
+    }
+}
+
+TEST_F(ApplyWorkerTest, FirmwareVersionIsReadOnTheWorkersThread) {
+    ApplyWorker worker(Links());
+    worker.Start();
+    worker.RequestFirmwareVersion();
+    std::vector<Message> messages;
+    for (int i = 0; i < 1000 && messages.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        messages = mainWindow.Take();
+    }
+    EXPECT_EQ(messages, (std::vector<Message>{{UM_FIRMWARE_VERSION, 103, 0}}));
+    EXPECT_FALSE(mouse.State().keyMatrix);  // a version request is no pass
+    mouse.Unplug();
+    worker.RequestFirmwareVersion();
+    messages.clear();
+    for (int i = 0; i < 1000 && messages.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        messages = mainWindow.Take();
+    }
+    EXPECT_EQ(messages, (std::vector<Message>{{UM_FIRMWARE_VERSION, 0, 0}}));
 }
 
 TEST_F(ApplyWorkerTest, HostActionsAreInterceptedAndKeepTheOrdinaryCode) {
@@ -239,6 +284,7 @@ TEST_F(ApplyWorkerTest, FirstFailingStepEndsThePass) {
         {0x09, 5, kApplyFailColorTable, u"Write LED color123 failed.\n"},
         {0x03, 5, kApplyFailTouch, u"Write mouse touch failed.\n"},
         {0x11, 5, kApplyFailDpi, u"Write mouse DPI failed.\n"},
+        {0x01, 5, kApplyFailReportRate, u"Write mouse report rate failed.\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -255,7 +301,7 @@ TEST_F(ApplyWorkerTest, FirstFailingStepEndsThePass) {
         ASSERT_FALSE(closing.empty());
         EXPECT_EQ(closing.back().msg, WM_CLOSE);
     }
-    EXPECT_EQ(ApplyFailureText(6), u"");
+    EXPECT_EQ(ApplyFailureText(7), u"");
     EXPECT_EQ(ApplyFailureText(-1), u"");
 }
 
@@ -263,6 +309,7 @@ TEST_F(ApplyWorkerTest, ThreadRunsOnePassPerRequestAndStopsWithoutWriting) {
     {
         ApplyWorker worker(Links());
         worker.Start();
+        shared.mailbox.PutRequest(TakeApplySnapshot(*settings));
         shared.hApplyEvent.Set();
         for (int i = 0; i < 500 && mainWindow.Take().empty(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
