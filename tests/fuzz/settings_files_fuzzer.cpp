@@ -38,6 +38,11 @@ public:
 class DiscardingWriter final : public FileWriter {
 public:
     FileError ReplaceFile(const std::filesystem::path&, std::span<const uint8_t>) override { return FileError::kNone; }
+    FileError ReplaceFiles(std::span<const FileReplacement>, const std::filesystem::path&,
+                           std::filesystem::path*) override {
+        return FileError::kNone;
+    }
+    void FinishReplacement(const std::filesystem::path&, std::span<const std::filesystem::path>) override {}
 };
 
 class FolderPaths final : public Paths {

@@ -2,8 +2,8 @@
 
 namespace oryn7px {
 
-bool RequestApply(ApplyShared& shared) {
-    if (shared.applyReady != 1) return false;
+bool RequestApply(ApplyShared& shared, const ProfileStore& store) {
+    if (shared.applyReady != 1 || !store.CanSaveCurrentProfileAndIndex()) return false;
     shared.hApplyEvent.Set();
     return true;
 }

@@ -8,8 +8,10 @@
 
 namespace oryn7px {
 
-// Wakes the worker unless a pass is running. True when the caller should show the progress window.
-bool RequestApply(ApplyShared& shared);
+// Wakes the worker unless a pass is running or the profile could not be saved afterwards (its
+// file or the index exists but cannot be read: the mouse would get settings nobody can keep).
+// True when the caller should show the progress window.
+bool RequestApply(ApplyShared& shared, const ProfileStore& store);
 
 // UM_APPLY_DONE: the mouse holds the profile, so the profile file and the index may follow it.
 bool OnApplyDone(ProfileStore& store, ApplyShared& shared);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/utf16.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -17,6 +18,7 @@ std::vector<T> List(const T (&values)[N]) {
 }
 
 std::string Text(std::u16string_view text) { return Utf16ToUtf8(text); }
+std::string ShownText(std::u16string_view text) { return EscapeForText(Utf16ToUtf8(text)); }
 
 std::string Hex(uint32_t value) {
     char buffer[16];
@@ -84,15 +86,16 @@ void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumb
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonSetting& b = p.Buttons[i];
         out << "  " << kButtonNames[i] << std::string(12 - std::string(kButtonNames[i]).size(), ' ')
-            << Text(FixedText(b.szName)) << "  (function " << b.nFunction;
+            << ShownText(FixedText(b.szName)) << "  (function " << b.nFunction;
         if (b.nFunction == kFunctionMacro) out << ", macro " << Hex(b.nMacroId);
         if (b.nFunction == kFunctionKey) out << ", key " << Hex(b.dwKeyValue);
-        if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << Text(FixedText(b.PathName));
+        if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << ShownText(FixedText(b.PathName));
         out << ")\n";
     }
     out << "\nDPI levels (value, in cycle, position)\n";
     for (int k = 0; k < kDpiLevelCount; ++k) {
-        out << "  " << k + 1 << "  " << p.nDpiValue[k] * 50 << " DPI  " << (p.bDpiEnabled[k] ? "on " : "off") << "  "
+        // Garbage in a file must not overflow: the product is taken in 64 bits.
+        out << "  " << k + 1 << "  " << int64_t{p.nDpiValue[k]} * 50 << " DPI  " << (p.bDpiEnabled[k] ? "on " : "off") << "  "
             << p.nDpiOrder[k] << "\n";
     }
     out << "\nReport rate     " << ReportRateHz(p.nReportRate) << " Hz (code " << p.nReportRate << ")\n"

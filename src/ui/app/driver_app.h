@@ -28,6 +28,7 @@
 namespace oryn7px {
 
 class CDlgProgress;
+class DataFolderLock;
 class CQ580ZDriverDlg;
 class SingleInstanceServer;
 struct AppServices;
@@ -76,6 +77,7 @@ private:
     HostActions hostActions_;
     std::unique_ptr<CDlgProgress> progress_;
     std::unique_ptr<SingleInstanceServer> singleInstance_;
+    std::unique_ptr<DataFolderLock> dataLock_;  // command-line writes are refused while this is held
     std::unique_ptr<AppServices> services_;
     std::unique_ptr<CQ580ZDriverDlg> dialog_;
 };

@@ -126,7 +126,7 @@ void CQ580ZDriverDlg::ReadFirmwareVersion() {
 void CQ580ZDriverDlg::RequestApply() {
     // A second request while the progress window is up would start a second pass behind it.
     if (services_.progress.isVisible() || !worker_) return;
-    if (!oryn7px::RequestApply(services_.shared)) return;
+    if (!oryn7px::RequestApply(services_.shared, services_.store)) return;
     services_.progress.SetChinese(services_.state.bChinese == 1);
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();

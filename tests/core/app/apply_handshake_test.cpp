@@ -24,12 +24,25 @@ protected:
 };
 
 TEST_F(ApplyHandshakeTest, OnlyOnePassAtATime) {
-    EXPECT_TRUE(RequestApply(shared));
+    EXPECT_TRUE(RequestApply(shared, store));
     EXPECT_TRUE(shared.hApplyEvent.IsSet());
     shared.hApplyEvent.Reset();
     shared.applyReady = 0;  // the worker took the request
-    EXPECT_FALSE(RequestApply(shared));
+    EXPECT_FALSE(RequestApply(shared, store));
     EXPECT_FALSE(shared.hApplyEvent.IsSet());
+}
+
+// The mouse must not get settings that could not be saved afterwards (the profile file is there
+// but cannot be read: a folder in its place here): no pass starts, and the user hears why.
+TEST_F(ApplyHandshakeTest, NoPassForAProfileThatCannotBeSaved) {
+    std::filesystem::remove(store.ProfilePath(0));
+    std::filesystem::create_directories(store.ProfilePath(0) / "inside");
+    store.LoadProfileIndex();
+    messages.shown.clear();
+    EXPECT_FALSE(RequestApply(shared, store));
+    EXPECT_FALSE(shared.hApplyEvent.IsSet());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(u"cannot be read"), std::u16string::npos);
 }
 
 TEST_F(ApplyHandshakeTest, DoneSavesProfileThenIndexWithTheMacroIds) {
