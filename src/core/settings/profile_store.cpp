@@ -230,10 +230,18 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
         MacroTableData table;
     };
     static_assert(sizeof(Whole) == kExportFileSize);
-    const auto imported = std::make_unique<Whole>();
-    const FileRead read = ReadRecord(file, *imported);
     // Only a whole export: a cut-off one would leave a profile of zeros, which disables both clicks.
-    if (read.error != FileError::kNone || read.bytesRead < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
+    // (Measured before the 2 MB are read, so a short file costs nothing.)
+    std::error_code ec;
+    FileRead read{CheckReadable(file), 0};
+    const bool longEnough = read.error == FileError::kNone && std::filesystem::file_size(file, ec) >= sizeof(Whole);
+    std::unique_ptr<Whole> imported;
+    if (longEnough) {
+        imported = std::make_unique<Whole>();
+        read = ReadRecord(file, *imported);
+    }
+    if (!longEnough || read.error != FileError::kNone || read.bytesRead < sizeof(Whole) ||
+        imported->profile.dwMagic != kProfileMagic) {
         if (read.error == FileError::kNotRegular) ShowFileProblem(messages_, state_.bChinese == 1, read.error, file);
         ShowInInfoBox(kMsgInvalidProfile, file);
         return kProfileInvalid;
