@@ -1,5 +1,8 @@
 // Load + 115 lookups with CXmlDoc and with pugixml, side by side; prints the time ratios.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -60,6 +63,52 @@ fs::path GenerateFile(const fs::path& folder, std::size_t bytes) {
     return file;
 }
 
+// Hostile shapes: a deep nest under a stream of end tags that match nothing (quadratic in a
+// reader that walks the open elements for each end tag), and nothing but empty elements (the
+// most index entries per byte).
+fs::path GenerateNestWithStrayEndTags(const fs::path& folder, std::size_t bytes) {
+    const fs::path file = folder / ("nest-stray-" + std::to_string(bytes >> 10) + "KB.xml");
+    std::ofstream out(file, std::ios::binary);
+    const std::size_t depth = bytes / 7;
+    out << "<r>";
+    for (std::size_t i = 0; i < depth; ++i) out << "<a>";
+    for (std::size_t i = 0; i < depth; ++i) out << "</b>";
+    out << "</r>";
+    return file;
+}
+
+fs::path GenerateEmptyElements(const fs::path& folder, std::size_t bytes) {
+    const fs::path file = folder / ("empty-elements-" + std::to_string(bytes >> 20) + "MB.xml");
+    std::ofstream out(file, std::ios::binary);
+    out << "<r>";
+    for (std::size_t i = 0; i < bytes / 4; ++i) out << "<a/>";
+    out << "</r>";
+    return file;
+}
+
+// Peak resident memory of a process that loads `file` once, in KiB.
+long PeakKibToLoad(const fs::path& file) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        const oryn7px::IconvCodePageConverter converter;
+        oryn7px::CXmlDoc doc(converter);
+        doc.LoadFile(file);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const long peak = usage.ru_maxrss;
+        (void)!write(pipeFds[1], &peak, sizeof peak);
+        _exit(0);
+    }
+    long peak = -1;
+    close(pipeFds[1]);
+    (void)!read(pipeFds[0], &peak, sizeof peak);
+    close(pipeFds[0]);
+    waitpid(child, nullptr, 0);
+    return peak;
+}
+
 std::vector<fs::path> LanguageFiles() {
     std::vector<fs::path> files;
     std::error_code error;
@@ -90,6 +139,12 @@ public:
             if (ours == times_.end() || pugixml == times_.end()) continue;
             std::cout << "  " << name << ": " << ours->second / pugixml->second << "\n";
         }
+        const auto small = times_.find("ours/nest-stray-560KB.xml");
+        const auto large = times_.find("ours/nest-stray-1400KB.xml");
+        if (small != times_.end() && large != times_.end()) {
+            std::cout << "growth of ours on the stray-end-tag nest from 560 KB to 1400 KB: "
+                      << large->second / small->second << " (linear is 2.5)\n";
+        }
         for (const std::string reader : {"ours", "pugixml"}) {
             const auto oneMb = times_.find(reader + "/generated-1MB.xml");
             const auto fiveMb = times_.find(reader + "/generated-5MB.xml");
@@ -111,6 +166,10 @@ int main(int argc, char** argv) {
     std::vector<fs::path> files = LanguageFiles();
     files.push_back(GenerateFile(folder, std::size_t{1} << 20));
     files.push_back(GenerateFile(folder, std::size_t{5} << 20));
+    const std::vector<fs::path> hostile = {GenerateNestWithStrayEndTags(folder, 560u << 10),
+                                           GenerateNestWithStrayEndTags(folder, 1400u << 10),
+                                           GenerateEmptyElements(folder, std::size_t{8} << 20)};
+    files.insert(files.end(), hostile.begin(), hostile.end());
 
     std::vector<std::string> names;
     for (const fs::path& file : files) {
@@ -123,6 +182,8 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios(names);
+    std::cout << "\npeak memory of a process that loads the file once (ours):\n";
+    for (const fs::path& file : hostile) std::cout << "  " << file.filename().string() << ": " << PeakKibToLoad(file) / 1024 << " MiB\n";
     fs::remove_all(folder);
     return 0;
 }

@@ -39,6 +39,11 @@ grep -qx '100%' "$work/progress" || fail "no progress to 100%: $(cat "$work/prog
 [[ $(stat -c %s "$data/Profile/Profile2.cfg") -eq 25412 ]] || fail "Profile2.cfg not saved"
 [[ $(stat -c %s "$data/Profile/ConfigInfo.cfg") -eq 8020 ]] || fail "ConfigInfo.cfg not saved"
 "$cli" --data-dir "$data" profiles | grep -q '^2 .* yes ' || fail "profile 2 not active: $("$cli" --data-dir "$data" profiles)"
+# Without a valid index entry the program starts with profile 1: apply says so, and profiles and
+# show agree with it.
+grep -q 'still start with profile 1' "$work/out" || fail "apply does not say which profile starts: $(cat "$work/out")"
+"$cli" --data-dir "$data" profiles | grep -q '^1 .* yes    /' || fail "profiles disagrees: $("$cli" --data-dir "$data" profiles)"
+"$cli" --data-dir "$data" show --json 2>/dev/null | grep -q '"profile": 1' || fail "show disagrees"
 
 "$emu" --socket "$socket" --dump >"$work/dump.json"
 python3 - "$work/dump.json" <<'PY'

@@ -28,7 +28,7 @@ assert d["LightColor"][4] == {"red": 255, "green": 0, "blue": 0}
 assert d["ButtonMacroId"] == [0] * 8 and d["nWheelLines"] == 3
 PY
 check "the missing index is reported on stderr" grep -q "Failed to open file, check whether there is a $data/Profile/ConfigInfo.cfg path?" "$work/show.err"
-check "a missing data folder still shows the defaults" sh -c "'$cli' --data-dir '$work/zh' --lang 1 show --json 2>/dev/null | grep -q '单击'"
+check "a missing data folder is refused as bad usage" [ "$(status_of "$cli" --data-dir "$work/zh" --lang 1 show --json)" -eq 2 ]
 check "a missing data folder is not created" [ ! -e "$work/zh" ]
 mkdir -p "$work/zh"
 check "--lang 1 names buttons in Chinese" sh -c "'$cli' --data-dir '$work/zh' --lang 1 show --json 2>/dev/null | grep -q '单击'"
@@ -45,7 +45,8 @@ check "macro import" [ "$(status_of "$cli" --data-dir "$data" macro import "$wor
 check "Macro.cfg is 2052000 bytes" [ "$(stat -c %s "$data/Macro.cfg")" -eq 2052000 ]
 check "macro list shows it" sh -c "'$cli' --data-dir '$data' macro list 2>/dev/null | grep -q '0x16001234  Jump'"
 check "macro show lists its events" sh -c "'$cli' --data-dir '$data' macro show 369103412 --json 2>/dev/null | grep -q '\"delay\"'"
-check "macro import of the same ID is refused" [ "$(status_of "$cli" --data-dir "$data" macro import "$work/jump.cfg")" -eq 1 ]
+check "macro import of the same ID replaces it" sh -c "'$cli' --data-dir '$data' macro import '$work/jump.cfg' | grep -q '^Replaced macro 0x16001234  Jump'"
+check "the ID is listed once" [ "$("$cli" --data-dir "$data" macro list 2>/dev/null | grep -c 0x16001234)" -eq 1 ]
 
 check "export" [ "$(status_of "$cli" --data-dir "$data" export "$work/all.cfg")" -eq 0 ]
 check "export file is 2085432 bytes" [ "$(stat -c %s "$work/all.cfg")" -eq 2085432 ]

@@ -38,6 +38,11 @@ public:
 class DiscardingWriter final : public FileWriter {
 public:
     FileError ReplaceFile(const std::filesystem::path&, std::span<const uint8_t>) override { return FileError::kNone; }
+    FileError ReplaceFiles(std::span<const FileReplacement>, const std::filesystem::path&,
+                           std::filesystem::path*) override {
+        return FileError::kNone;
+    }
+    void FinishReplacement(const std::filesystem::path&, std::span<const std::filesystem::path>) override {}
 };
 
 class FolderPaths final : public Paths {
@@ -57,8 +62,13 @@ private:
 // Every file name the readers use links to the one input file, so each run writes it once.
 struct RunFolder {
     RunFolder() { std::filesystem::create_directories(path / "Profile"); }
-    // A rejected profile file is moved aside by the store: put its link back.
+    // A rejected profile file is moved aside by the store (as .invalid, .invalid.2, ...): drop
+    // what was moved and put its link back.
     void Link() const {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(path / "Profile", ec)) {
+            if (entry.path().string().find(".invalid") != std::string::npos) std::filesystem::remove(entry.path(), ec);
+        }
         for (const char* name : {"Profile/ConfigInfo.cfg", "Profile/Profile1.cfg", "Profile/Profile2.cfg",
                                  "Language.cfg", "Macro.cfg", "Sts.cfg", "import.cfg"}) {
             std::error_code ec;
@@ -106,8 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     NoTexts texts;
     DiscardingWriter writer;
     VirtualClock clock;
+    // Fresh settings each run, without mapping 2 MB anew every time.
+    static const auto pristine = std::make_unique<const SettingsState>();
     static const auto state = std::make_unique<SettingsState>();
-    std::memset(static_cast<void*>(state.get()), 0, sizeof(SettingsState));
+    *state = *pristine;
     ProfileStore store(*state, paths, writer, messages, texts);
     MacroLibrary library(*state, paths, writer, messages, texts, clock);
     StatisticsFile statistics(paths, writer, messages, texts);

@@ -2,8 +2,8 @@
 
 namespace oryn7px {
 
-bool RequestApply(ApplyShared& shared, const SettingsState& state) {
-    if (!shared.deviceState.Read().applyReady) return false;
+bool RequestApply(ApplyShared& shared, const SettingsState& state, const ProfileStore& store) {
+    if (!shared.deviceState.Read().applyReady || !store.CanSaveCurrentProfileAndIndex()) return false;
     shared.mailbox.PutRequest(TakeApplySnapshot(state));
     shared.hApplyEvent.Set();
     return true;

@@ -8,9 +8,10 @@
 
 namespace oryn7px {
 
-// Unless a pass is running: hands the worker a copy of the current profile and wakes it. True
-// when the caller should show the progress window.
-bool RequestApply(ApplyShared& shared, const SettingsState& state);
+// Unless a pass is running, or the profile could not be saved afterwards (its file or the index
+// exists but cannot be read: the mouse would get settings nobody can keep): hands the worker a
+// copy of the current profile and wakes it. True when the caller should show the progress window.
+bool RequestApply(ApplyShared& shared, const SettingsState& state, const ProfileStore& store);
 
 // UM_APPLY_DONE: the mouse holds the profile the worker wrote, so the profile file and the index
 // follow that profile (not whatever the UI changed meanwhile).

@@ -12,14 +12,17 @@ struct FileRead {
     std::size_t bytesRead = 0;
 };
 
-// On success zeroes `capacity` bytes at `destination` and reads up to that many bytes over them,
-// so a short file leaves the rest zero. On failure `destination` is untouched and the error says
-// whether the file or its folder is missing (kNotFound) or it could not be read for another reason.
-FileRead ReadFileUpTo(const std::filesystem::path& path, void* destination, std::size_t capacity);
+// Only regular files are read: a FIFO or device named by the user would block or never end.
+// kNotFound when the file or its folder is missing, kNotRegular for anything but a regular file,
+// kAccessDenied or kOther when it exists but cannot be read.
+FileError CheckReadable(const std::filesystem::path& path);
 
-// Reads up to `capacity` bytes starting at `offset` over `destination`; bytes the file does not
-// hold are left as they were.
-FileRead ReadFileAt(const std::filesystem::path& path, std::size_t offset, void* destination, std::size_t capacity);
+// An error that means the file is there but its content is unknown: it must not be written over.
+inline bool ExistsButUnreadable(FileError error) { return error != FileError::kNone && error != FileError::kNotFound; }
+
+// On success zeroes `capacity` bytes at `destination` and reads up to that many bytes over them,
+// so a short file leaves the rest zero. On failure `destination` is untouched.
+FileRead ReadFileUpTo(const std::filesystem::path& path, void* destination, std::size_t capacity);
 
 template <typename Record>
 FileRead ReadRecord(const std::filesystem::path& path, Record& record) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/base/file_read.h"
 #include "core/base/utf16.h"
 #include "core/i18n/xml_encoding.h"
 #include "core/i18n/xml_references.h"
@@ -12,8 +13,9 @@ namespace oryn7px {
 
 namespace {
 
-// Offsets are 32-bit; far above any language file or update description.
-constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
+// A language file is some 20 KB, an update description less: this bounds the memory a file can
+// take (its UTF-16 text and the index) while staying far above both.
+constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
 bool IsAllSpace(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(),
@@ -66,6 +68,8 @@ void CXmlDoc::Clear() {
 
 bool CXmlDoc::LoadFile(const std::filesystem::path& path) {
     Clear();
+    // A FIFO or device would block the open or never end.
+    if (CheckReadable(path) != FileError::kNone) return false;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
     const long size = std::ftell(file.get());

@@ -1,5 +1,7 @@
 #include "core/i18n/xml_index.h"
 
+#include <unordered_map>
+
 #include "core/base/utf16.h"
 
 namespace oryn7px {
@@ -9,6 +11,9 @@ namespace {
 constexpr std::size_t kNone = std::u16string_view::npos;
 // A language file has about 120 elements: one allocation covers it.
 constexpr std::size_t kFirstIndexBlock = 256;
+// Bounds the index's memory whatever the text: a language file or update description has a few
+// hundred elements, a text of nothing but empty tags would otherwise cost ~100 bytes per 4 characters.
+constexpr std::size_t kMaxElements = std::size_t{1} << 20;
 
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
@@ -52,6 +57,10 @@ public:
         while (i != kNone) {
             const std::size_t lt = text_.find(u'<', i);
             if (lt == kNone) break;
+            if (index_.elements.size() > kMaxElements) {
+                Record("Too many elements at offset " + std::to_string(lt));
+                break;
+            }
             i = ScanMarkup(lt);
         }
         while (!open_.empty()) CloseUnended(static_cast<uint32_t>(text_.size()));
@@ -168,18 +177,25 @@ private:
         elements.push_back(element);
         lastChild_[parent] = number;
         lastChild_.push_back(0);
-        if (!emptyTag) open_.push_back(number);
+        if (!emptyTag) {
+            openByName_[NameOf(number)].push_back(static_cast<uint32_t>(open_.size()));
+            open_.push_back(number);
+        }
         return lt + tagLength;
     }
 
     void CloseByEndTag(std::u16string_view name, std::size_t lt, std::size_t tagLength) {
-        std::size_t depth = open_.size();
-        while (depth > 0 && NameOf(open_[depth - 1]) != name) --depth;
+        // The innermost open element of this name, found without walking the open elements, so
+        // a deep nest under a stream of stray end tags stays linear.
+        const auto named = openByName_.find(name);
+        const std::size_t depth = named == openByName_.end() || named->second.empty() ? 0 : named->second.back() + 1;
         if (depth == 0) {
-            Record("No start tag for end tag '" + Utf16ToUtf8(name) + "' at offset " + std::to_string(lt));
+            if (index_.error.empty()) {
+                Record("No start tag for end tag '" + Utf16ToUtf8(name) + "' at offset " + std::to_string(lt));
+            }
             return;
         }
-        if (depth < open_.size()) {
+        if (depth < open_.size() && index_.error.empty()) {
             const XmlElement& inner = index_.elements[open_.back()];
             Record("End tag '" + Utf16ToUtf8(name) + "' at offset " + std::to_string(lt) +
                    " does not match start tag '" + Utf16ToUtf8(ElementName(text_, inner)) + "' at offset " +
@@ -189,17 +205,23 @@ private:
         XmlElement& element = index_.elements[open_.back()];
         element.endTagLength = static_cast<uint32_t>(tagLength);
         element.length = static_cast<uint32_t>(lt + tagLength) - element.start;
-        open_.pop_back();
+        PopOpen();
     }
 
     void CloseUnended(uint32_t end) {
         XmlElement& element = index_.elements[open_.back()];
         element.flags |= kElementNotEnded;
         element.length = end - element.start;
-        if (end == text_.size()) {
+        if (end == text_.size() && index_.error.empty()) {
             Record("Element '" + Utf16ToUtf8(ElementName(text_, element)) + "' at offset " +
                    std::to_string(element.start) + " not ended");
         }
+        PopOpen();
+    }
+
+    // The innermost open element is also the last one opened under its name.
+    void PopOpen() {
+        openByName_[NameOf(open_.back())].pop_back();
         open_.pop_back();
     }
 
@@ -231,6 +253,8 @@ private:
     std::u16string_view text_;
     XmlIndex index_;
     std::vector<uint32_t> open_;       // element numbers of the open elements, outermost first
+    // Per tag name, the positions in open_ of the open elements of that name, outermost first.
+    std::unordered_map<std::u16string_view, std::vector<uint32_t>> openByName_;
     std::vector<uint32_t> lastChild_;  // per element number, while indexing
 };
 

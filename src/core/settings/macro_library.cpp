@@ -7,7 +7,9 @@
 #include "core/base/file_read.h"
 #include "core/base/path_text.h"
 #include "core/base/utf16.h"
+#include "core/settings/data_files.h"
 #include "core/settings/file_messages.h"
+#include "core/settings/file_problems.h"
 
 namespace oryn7px {
 
@@ -42,30 +44,41 @@ MacroLibrary::MacroLibrary(SettingsState& state, const Paths& paths, FileWriter&
     : state_(state), dataFolder_(paths.DataFolder()), writer_(writer), messages_(messages), texts_(texts),
       clock_(clock) {}
 
-std::filesystem::path MacroLibrary::MacroPath() const { return dataFolder_ / "Macro.cfg"; }
+std::filesystem::path MacroLibrary::MacroPath() const { return MacroPathOf(dataFolder_); }
 
 bool MacroLibrary::LoadMacroLibrary() {
+    FinishInterruptedReplacement(writer_, dataFolder_);
     const FileRead read = ReadRecord(MacroPath(), state_.MacroTable);
     if (read.error == FileError::kNotFound) {
         messages_.ShowInfoBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())), false);
     }
+    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, MacroPath());
     if (read.error != FileError::kNone) return false;
     CutEventCounts(state_.MacroTable);
     return true;
 }
 
+void MacroLibrary::ReportSaveFailure(FileError error) {
+    if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
+    if (error == FileError::kNotFound) messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
+    ShowFileProblem(messages_, state_.bChinese == 1, error, MacroPath());
+}
+
 bool MacroLibrary::SaveMacroLibrary() {
+    // A library that could not be read is not in memory: saving would replace it with what is.
+    if (RefuseUnreadable(state_, messages_, {MacroPath()})) return false;
     std::error_code ec;
-    if (std::filesystem::exists(MacroPath(), ec)) {
+    if (std::filesystem::exists(std::filesystem::symlink_status(MacroPath(), ec))) {
         // The pauses give other readers of the file (the apply worker's upload) room either side.
         clock_.SleepMs(kSaveWaitMs);
         const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
         clock_.SleepMs(kSaveWaitMs);
+        ReportSaveFailure(error);
         return error == FileError::kNone;
     }
     messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
     const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
-    if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
+    if (error != FileError::kNotFound) ReportSaveFailure(error);
     return error == FileError::kNone;
 }
 
@@ -144,32 +157,35 @@ const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const { return FindMacroE
 bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const MacroEntry* entry = FindMacro(id);
     if (entry == nullptr) return false;
-    const bool written = writer_.ReplaceFile(file, RecordBytes(*entry)) == FileError::kNone;
-    messages_.ShowInfoCaptionBox(FormatS(written ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
-    return written;
+    const FileError error = writer_.ReplaceFile(file, RecordBytes(*entry));
+    ShowFileProblem(messages_, state_.bChinese == 1, error == FileError::kOther ? FileError::kNone : error, file);
+    messages_.ShowInfoCaptionBox(FormatS(error == FileError::kNone ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
+    return error == FileError::kNone;
 }
 
 MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     MacroEntry entry;
     const FileRead read = ReadRecord(file, entry);
-    // Not a whole macro (a free-looking entry would be overwritten by the next new macro), or more
-    // events than an entry holds: refused like an unreadable file.
-    if (read.error != FileError::kNone || !IsCompleteMacro(entry) || entry.dwMacroId == 0) {
+    // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
+    // or more events than an entry holds: refused like an unreadable file.
+    if (read.error != FileError::kNone || read.bytesRead < sizeof entry || !IsCompleteMacro(entry) ||
+        entry.dwMacroId == 0) {
+        if (read.error == FileError::kNotRegular) ShowFileProblem(messages_, state_.bChinese == 1, read.error, file);
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }
     MacroImport import{MacroImportResult::kLibraryFull, entry.dwMacroId, std::u16string(FixedText(entry.szName))};
-    for (MacroEntry& slot : state_.MacroTable) {
-        if (slot.dwMacroId == entry.dwMacroId) {
-            import.result = MacroImportResult::kAlreadyPresent;
-            break;
-        }
-        if (slot.dwMacroId == 0) {
-            slot = entry;
-            import.result = MacroImportResult::kImported;
-            break;
-        }
+    // Ids stay unique: a macro already in the library is replaced where it stands, wherever that is.
+    auto& table = state_.MacroTable;
+    auto target = std::find_if(table.begin(), table.end(), [&](const MacroEntry& e) { return e.dwMacroId == entry.dwMacroId; });
+    if (target != table.end()) {
+        import.result = MacroImportResult::kReplaced;
+    } else {
+        target = std::find_if(table.begin(), table.end(), [](const MacroEntry& e) { return e.dwMacroId == 0; });
+        if (target == table.end()) return import;
+        import.result = MacroImportResult::kImported;
     }
+    *target = entry;
     return import;
 }
 

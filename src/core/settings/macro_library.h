@@ -22,7 +22,8 @@ struct MacroListItem {
     std::u16string name;
 };
 
-enum class MacroImportResult { kImported, kAlreadyPresent, kLibraryFull, kInvalid };
+// kReplaced: the library held a macro with the same id, which the imported one replaced.
+enum class MacroImportResult { kImported, kReplaced, kLibraryFull, kInvalid };
 
 struct MacroImport {
     MacroImportResult result = MacroImportResult::kInvalid;
@@ -64,12 +65,15 @@ public:
 
     // Writes the 4104-byte entry; false (without a message) when there is no such macro.
     bool ExportMacro(uint32_t id, const std::filesystem::path& file);
-    // Adds a macro file to the table; not saved until the next change is.
+    // Adds a whole macro file to the table, or replaces the entry with its id; not saved until the
+    // next change is.
     MacroImport ImportMacro(const std::filesystem::path& file);
 
     std::filesystem::path MacroPath() const;
 
 private:
+    void ReportSaveFailure(FileError error);
+
     SettingsState& state_;
     std::filesystem::path dataFolder_;
     FileWriter& writer_;

@@ -10,7 +10,9 @@
 #include "core/base/file_read.h"
 #include "core/base/path_text.h"
 #include "core/base/utf16.h"
+#include "core/settings/data_files.h"
 #include "core/settings/file_messages.h"
+#include "core/settings/file_problems.h"
 #include "core/settings/macro_library.h"
 
 namespace oryn7px {
@@ -19,15 +21,13 @@ ProfileStore::ProfileStore(SettingsState& state, const Paths& paths, FileWriter&
                            const TextSource& texts)
     : state_(state), dataFolder_(paths.DataFolder()), writer_(writer), messages_(messages), texts_(texts) {}
 
-std::filesystem::path ProfileStore::ProfileFolder() const { return dataFolder_ / "Profile"; }
+std::filesystem::path ProfileStore::ProfileFolder() const { return ProfileFolderOf(dataFolder_); }
 
-std::filesystem::path ProfileStore::ProfilePath(int entry) const {
-    return ProfileFolder() / ("Profile" + std::to_string(entry + 1) + ".cfg");
-}
+std::filesystem::path ProfileStore::ProfilePath(int entry) const { return ProfilePathOf(dataFolder_, entry); }
 
-std::filesystem::path ProfileStore::IndexPath() const { return ProfileFolder() / "ConfigInfo.cfg"; }
+std::filesystem::path ProfileStore::IndexPath() const { return IndexPathOf(dataFolder_); }
 
-std::filesystem::path ProfileStore::LanguagePath() const { return dataFolder_ / "Language.cfg"; }
+std::filesystem::path ProfileStore::LanguagePath() const { return LanguagePathOf(dataFolder_); }
 
 void ProfileStore::ShowInProgramBox(std::u16string_view format, const std::filesystem::path& path) {
     messages_.ShowInfoBox(FormatS(format, PathText(path)), false);
@@ -40,6 +40,7 @@ void ProfileStore::ShowInInfoBox(std::u16string_view format, const std::filesyst
 void ProfileStore::ReportSaveFailure(FileError error, const std::filesystem::path& path) {
     if (error == FileError::kNotFound) ShowInInfoBox(texts_.Text(kKeyNotFound), path);
     if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
+    ShowFileProblem(messages_, state_.bChinese == 1, error, path);
 }
 
 bool ProfileStore::IsValidActiveEntry(int entry) const {
@@ -48,9 +49,11 @@ bool ProfileStore::IsValidActiveEntry(int entry) const {
 }
 
 void ProfileStore::LoadProfileIndex() {
+    FinishInterruptedReplacement(writer_, dataFolder_);
     std::memset(state_.index.data(), 0, sizeof state_.index);
     const FileRead read = ReadRecord(IndexPath(), state_.index);
     if (read.error == FileError::kNotFound) ShowInProgramBox(kMsgFailedToOpen, IndexPath());
+    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, IndexPath());
 
     // The stored paths are rewritten for this data folder; the files are always found from it.
     for (int k = 0; k < kProfileCount; ++k) {
@@ -80,13 +83,35 @@ void ProfileStore::LoadProfileIndex() {
     std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);
 }
 
-// A file with the wrong magic is kept beside as <name>.invalid before the defaults replace it.
-// Bytes that cannot be moved aside (or a file that exists but cannot be read) are never written
-// over: the defaults then live in memory only.
-void ProfileStore::ReplaceRejectedProfile(int readResult, const std::filesystem::path& path) {
+namespace {
+
+// Anything at the path, a dangling link included.
+bool Present(const std::filesystem::path& path) {
     std::error_code ec;
-    if (readResult == kProfileInvalid) std::filesystem::rename(path, std::filesystem::path(path) += ".invalid", ec);
-    if (std::filesystem::exists(path, ec) || ec) {
+    return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+}
+
+// <name>.invalid, or <name>.invalid.2, .3, ... when earlier rejected files already took the name.
+void KeepRejectedFile(const std::filesystem::path& path) {
+    constexpr int kMaxKeptCopies = 1000;
+    for (int n = 1; n <= kMaxKeptCopies; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+        if (Present(kept)) continue;
+        std::error_code ec;
+        std::filesystem::rename(path, kept, ec);
+        return;
+    }
+}
+
+}  // namespace
+
+// A file with the wrong magic, or shorter than a profile, is kept beside as <name>.invalid before
+// the defaults replace it. Bytes that cannot be moved aside (or a file that exists but cannot be
+// read) are never written over: the defaults then live in memory only.
+void ProfileStore::ReplaceRejectedProfile(int readResult, const std::filesystem::path& path) {
+    if (readResult == kProfileInvalid) KeepRejectedFile(path);
+    if (Present(path)) {
         BuildDefaultProfile(state_.profile, state_.bChinese == 1);
         return;
     }
@@ -100,9 +125,11 @@ int ProfileStore::ReadProfileFile(const std::filesystem::path& path, bool create
             ShowInProgramBox(kMsgFailedToOpen, path);
             CreateDefaultProfileFile(path);
         }
+        if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, path);
         return kProfileNotRead;
     }
-    if (state_.profile.dwMagic != kProfileMagic) {
+    // A cut-off file would leave zeros where both clicks and every other setting belong.
+    if (read.bytesRead < sizeof(ProfileData) || state_.profile.dwMagic != kProfileMagic) {
         ShowInInfoBox(kMsgInvalidProfile, path);
         return kProfileInvalid;
     }
@@ -119,25 +146,33 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
     return error == FileError::kNone;
 }
 
+bool ProfileStore::CanSaveCurrentProfileAndIndex() const {
+    return !RefuseUnreadable(state_, messages_, {ProfilePath(state_.currentEntry), IndexPath()});
+}
+
+// The profile and the index name the same macros: they are replaced together or not at all.
 bool ProfileStore::SaveCurrentProfileAndIndex() {
     return SaveProfileAndIndex(state_.currentEntry, state_.profile,
                                std::span<const uint32_t, kButtonCount>(state_.ButtonMacroId));
 }
 
+// The profile and the index name the same macros: they are replaced together or not at all.
 bool ProfileStore::SaveProfileAndIndex(int entry, const ProfileData& profile,
                                        std::span<const uint32_t, kButtonCount> macroIds) {
     if (entry < 0 || entry >= kProfileCount) return false;
+    if (RefuseUnreadable(state_, messages_, {ProfilePath(entry), IndexPath()})) return false;
     std::copy(macroIds.begin(), macroIds.end(), state_.index[static_cast<std::size_t>(entry)].nButtonMacroId);
-    const bool saved = SaveProfileFile(entry, profile);
-    writer_.ReplaceFile(IndexPath(), RecordBytes(state_.index));
-    return saved;
+    const FileReplacement files[] = {{ProfilePath(entry), RecordBytes(profile)}, {IndexPath(), RecordBytes(state_.index)}};
+    std::filesystem::path failed;
+    const FileError error = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
+    ReportSaveFailure(error, failed);
+    return error == FileError::kNone;
 }
 
-bool ProfileStore::SaveCurrentProfile() { return SaveProfileFile(state_.currentEntry, state_.profile); }
-
-bool ProfileStore::SaveProfileFile(int entry, const ProfileData& profile) {
-    const std::filesystem::path profilePath = ProfilePath(entry);
-    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(profile));
+bool ProfileStore::SaveCurrentProfile() {
+    if (RefuseUnreadable(state_, messages_, {ProfilePath(state_.currentEntry)})) return false;
+    const std::filesystem::path profilePath = ProfilePath(state_.currentEntry);
+    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
     ReportSaveFailure(error, profilePath);
     return error == FileError::kNone;
 }
@@ -167,16 +202,23 @@ int32_t ProfileStore::ReadLanguageNumber(int32_t whenUnreadable) {
     int32_t number = 0;
     const FileRead read = ReadRecord(LanguagePath(), number);
     if (read.error == FileError::kNotFound) ShowInProgramBox(kMsgFailedToOpen, LanguagePath());
+    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, LanguagePath());
     return read.error == FileError::kNone ? number : whenUnreadable;
 }
 
 bool ProfileStore::SaveLanguageNumber(int32_t number) {
+    if (RefuseUnreadable(state_, messages_, {LanguagePath()})) return false;
     const FileError error = writer_.ReplaceFile(LanguagePath(), RecordBytes(number));
     ReportSaveFailure(error, LanguagePath());
     return error == FileError::kNone;
 }
 
 bool ProfileStore::Export(const std::filesystem::path& file) {
+    // An export holds what the files hold: a part that could not be read would go out as zeros.
+    if (RefuseUnreadable(state_, messages_, {ProfilePath(state_.currentEntry), IndexPath(), MacroPathOf(dataFolder_)})) {
+        ShowInInfoBox(kMsgExportFailed, file);
+        return false;
+    }
     std::copy_n(state_.ButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
     std::vector<uint8_t> bytes;
     bytes.reserve(kExportFileSize);
@@ -184,38 +226,67 @@ bool ProfileStore::Export(const std::filesystem::path& file) {
          {RecordBytes(state_.profile), RecordBytes(state_.index), RecordBytes(state_.MacroTable)}) {
         bytes.insert(bytes.end(), part.begin(), part.end());
     }
-    const bool written = writer_.ReplaceFile(file, bytes) == FileError::kNone;
-    ShowInInfoBox(written ? kMsgExportSuccess : kMsgExportFailed, file);
-    return written;
+    const FileError error = writer_.ReplaceFile(file, bytes);
+    ShowFileProblem(messages_, state_.bChinese == 1, error == FileError::kOther ? FileError::kNone : error, file);
+    ShowInInfoBox(error == FileError::kNone ? kMsgExportSuccess : kMsgExportFailed, file);
+    return error == FileError::kNone;
 }
 
 int ProfileStore::Import(const std::filesystem::path& file, ProgramRestart* restart) {
-    struct Head {
-        ProfileData profile;
-        ProfileIndex index;
-    };
-    static_assert(sizeof(Head) == sizeof(ProfileData) + sizeof(ProfileIndex));
-    const auto head = std::make_unique<Head>();
-    const FileRead read = ReadRecord(file, *head);
-    int result = kProfileInvalid;
-    if (read.error != FileError::kNone || head->profile.dwMagic != kProfileMagic) {
-        ShowInInfoBox(kMsgInvalidProfile, file);
-    } else {
-        state_.profile = head->profile;
-        // Only the bytes the file holds replace the table; a short file leaves the rest as it was.
-        ReadFileAt(file, sizeof(Head), state_.MacroTable.data(), sizeof state_.MacroTable);
-        CutEventCounts(state_.MacroTable);
-        for (const ConfigInfoEntry& e : head->index) {
-            if (e.bActive != 0) std::copy_n(e.nButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
-        }
-        std::copy_n(state_.CurrentEntry().nButtonMacroId, kButtonCount, state_.ButtonMacroId);
-        // Saved now, or the restart would bring back the old profile from its file.
-        // A save that failed has said so; "success" would then be false.
-        result = SaveCurrentProfileAndIndex() ? kProfileRead : kProfileNotRead;
-        if (result == kProfileRead) ShowInInfoBox(kMsgImportSuccess, file);
-    }
+    const int result = ImportFile(file);
     if (restart != nullptr) restart->StartLauncherAndClose();
     return result;
+}
+
+int ProfileStore::ImportFile(const std::filesystem::path& file) {
+    struct Whole {
+        ProfileData profile;
+        ProfileIndex index;
+        MacroTableData table;
+    };
+    static_assert(sizeof(Whole) == kExportFileSize);
+    // Only a whole export: a cut-off one would leave a profile of zeros, which disables both clicks.
+    // (Measured before the 2 MB are read, so a short file costs nothing.)
+    std::error_code ec;
+    FileRead read{CheckReadable(file), 0};
+    const bool longEnough = read.error == FileError::kNone && std::filesystem::file_size(file, ec) >= sizeof(Whole);
+    std::unique_ptr<Whole> imported;
+    if (longEnough) {
+        imported = std::make_unique<Whole>();
+        read = ReadRecord(file, *imported);
+    }
+    if (!longEnough || read.error != FileError::kNone || read.bytesRead < sizeof(Whole) ||
+        imported->profile.dwMagic != kProfileMagic) {
+        if (read.error == FileError::kNotRegular) ShowFileProblem(messages_, state_.bChinese == 1, read.error, file);
+        ShowInInfoBox(kMsgInvalidProfile, file);
+        return kProfileInvalid;
+    }
+    const std::filesystem::path macroPath = MacroPathOf(dataFolder_);
+    if (!CanSaveCurrentProfileAndIndex() || RefuseUnreadable(state_, messages_, {macroPath})) return kProfileNotRead;
+
+    CutEventCounts(imported->table);
+    auto index = state_.index;
+    ConfigInfoEntry& current = index[static_cast<std::size_t>(state_.currentEntry)];
+    for (const ConfigInfoEntry& e : imported->index) {
+        if (e.bActive != 0) std::copy_n(e.nButtonMacroId, kButtonCount, current.nButtonMacroId);
+    }
+    // Saved now (the restart would otherwise bring back the old profile), all three or none, so
+    // the profile never names a macro the library lacks.
+    const FileReplacement files[] = {{ProfilePath(state_.currentEntry), RecordBytes(imported->profile)},
+                                     {IndexPath(), RecordBytes(index)},
+                                     {macroPath, RecordBytes(imported->table)}};
+    std::filesystem::path failed;
+    const FileError error = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
+    if (error != FileError::kNone) {
+        ReportSaveFailure(error, failed);
+        return kProfileNotRead;
+    }
+    state_.profile = imported->profile;
+    state_.index = index;
+    state_.MacroTable = imported->table;
+    std::copy_n(current.nButtonMacroId, kButtonCount, state_.ButtonMacroId);
+    ShowInInfoBox(kMsgImportSuccess, file);
+    return kProfileRead;
 }
 
 }  // namespace oryn7px

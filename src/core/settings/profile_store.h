@@ -37,7 +37,10 @@ public:
     // Puts the defaults into the current profile and writes them to `path`; true when written.
     bool CreateDefaultProfileFile(const std::filesystem::path& path);
 
-    // After the mouse accepted the profile: the profile file, then ConfigInfo.cfg.
+    // False (after saying which) when the current profile's file or the index exists but could
+    // not be read: nothing may then be written to the mouse in its name or saved over it.
+    bool CanSaveCurrentProfileAndIndex() const;
+    // After the mouse accepted the profile: the profile file and ConfigInfo.cfg, both or neither.
     bool SaveCurrentProfileAndIndex();
     // The current profile's file alone (an edit that changed no macro id).
     bool SaveCurrentProfile();
@@ -55,9 +58,10 @@ public:
 
     // The current profile, the index (with the current macro ids) and the macro table in one file.
     bool Export(const std::filesystem::path& file);
-    // Takes the profile, the active entries' macro ids and the macro table from an export file and
-    // saves the profile and the index. Then starts `restart` (null where there is nothing to restart).
-    // kProfileRead, kProfileNotRead when the imported profile could not be saved, kProfileInvalid.
+    // Takes the profile, the active entries' macro ids and the macro table from a whole export file
+    // and saves the profile, the index and Macro.cfg together. Then starts `restart` (null where
+    // there is nothing to restart). kProfileRead, kProfileNotRead when the files could not be
+    // saved (memory and files then stay as they were), kProfileInvalid.
     int Import(const std::filesystem::path& file, ProgramRestart* restart);
 
     // Which profile buttons show as selected after the last load or switch.
@@ -73,6 +77,7 @@ private:
     void ShowInProgramBox(std::u16string_view format, const std::filesystem::path& path);
     void ShowInInfoBox(std::u16string_view format, const std::filesystem::path& path);
     void ReportSaveFailure(FileError error, const std::filesystem::path& path);
+    int ImportFile(const std::filesystem::path& file);
     void ReplaceRejectedProfile(int readResult, const std::filesystem::path& path);
     bool IsValidActiveEntry(int entry) const;
 

@@ -1,6 +1,8 @@
 #pragma once
 // The process-wide settings: one object, owned by the UI side and handed to whoever needs it.
 #include <cstdint>
+#include <filesystem>
+#include <vector>
 
 #include "core/settings/records.h"
 
@@ -14,6 +16,9 @@ struct SettingsState {
     int currentEntry = 0;                         // entry whose file holds `profile`
     MacroTableData MacroTable{};                  // the macro library
     int32_t bChinese = 1;                         // 1 while the Simplified Chinese UI is active
+    // Files that exist but could not be read: nothing may be written over them, and nothing
+    // built from them (an export) may claim their content.
+    std::vector<std::filesystem::path> unreadableFiles;
 
     ConfigInfoEntry& CurrentEntry() { return index[static_cast<std::size_t>(currentEntry)]; }
 };

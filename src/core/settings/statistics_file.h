@@ -12,9 +12,12 @@ namespace oryn7px {
 
 class StatisticsFile {
 public:
-    StatisticsFile(const Paths& paths, FileWriter& writer, UserMessages& messages, const TextSource& texts);
+    // `chinese` picks the language of the messages that are not language-file texts.
+    StatisticsFile(const Paths& paths, FileWriter& writer, UserMessages& messages, const TextSource& texts,
+                   bool chinese = false);
 
-    // Leaves `data` as it was when the file cannot be read (a missing file is reported).
+    // Leaves `data` as it was when the file cannot be read (a missing file is reported; one that
+    // exists but cannot be read is reported and never saved over).
     bool LoadStatistics(StsData& data);
     bool SaveStatistics(const StsData& data);
 
@@ -25,6 +28,8 @@ private:
     FileWriter& writer_;
     UserMessages& messages_;
     const TextSource& texts_;
+    const bool chinese_;
+    bool unreadable_ = false;
 };
 
 }  // namespace oryn7px

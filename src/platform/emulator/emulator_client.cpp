@@ -13,8 +13,9 @@ namespace {
 
 using nlohmann::json;
 
-// A daemon that does not answer within this time is taken as gone.
-constexpr int kAnswerTimeoutMs = 5000;
+// A daemon that misses its deadline is asked nothing more for a while, so retries do not each
+// wait it out.
+constexpr auto kQuietAfterTimeout = std::chrono::seconds(10);
 
 bool IsOk(const std::optional<json>& answer) {
     if (!answer || !answer->is_object()) return false;
@@ -83,6 +84,7 @@ EmulatorConnection::~EmulatorConnection() {
 
 std::optional<json> EmulatorConnection::Request(const json& request) {
     std::lock_guard lock(mutex_);
+    if (std::chrono::steady_clock::now() < quietUntil_) return std::nullopt;
     // A daemon restarted since the last request leaves a dead connection, which refuses the
     // request: one fresh try then.
     bool reused = fd_ >= 0;
@@ -94,10 +96,11 @@ std::optional<json> EmulatorConnection::Request(const json& request) {
         }
         if (WriteLine(fd_, request.dump())) {
             // Sent: never again, whatever the answer, so that no command reaches the mouse twice.
-            const auto line = ReadLine(fd_, &buffer_, kAnswerTimeoutMs);
+            const auto line = ReadLine(fd_, &buffer_, answerTimeoutMs_);
             if (!line) {
                 close(fd_);
                 fd_ = -1;
+                quietUntil_ = std::chrono::steady_clock::now() + kQuietAfterTimeout;
                 return std::nullopt;
             }
             json answer = json::parse(*line, nullptr, false);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace oryn7px {
@@ -12,6 +13,8 @@ namespace oryn7px {
 namespace {
 
 constexpr size_t kMaxLineLength = 1 << 24;
+// A peer whose listen queue is full, or who stops reading, holds a connect or a send this long.
+constexpr timeval kSendLimit{5, 0};
 
 }  // namespace
 
@@ -28,6 +31,7 @@ int ConnectUnixSocket(const std::string& path) {
     if (!FillSocketAddress(path, &address)) return -1;
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return -1;
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &kSendLimit, sizeof kSendLimit);
     if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         close(fd);
         return -1;
@@ -48,11 +52,15 @@ bool WriteLine(int fd, const std::string& text) {
 }
 
 std::optional<std::string> ReadLine(int fd, std::string* buffer, int timeoutMs) {
+    // One deadline for the whole line: a peer that trickles bytes never renews it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     size_t newline;
     while ((newline = buffer->find('\n')) == std::string::npos) {
         if (buffer->size() > kMaxLineLength) return std::nullopt;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return std::nullopt;
         pollfd readable{fd, POLLIN, 0};
-        const int ready = poll(&readable, 1, timeoutMs);
+        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) continue;
         if (ready <= 0) return std::nullopt;
         char chunk[65536];

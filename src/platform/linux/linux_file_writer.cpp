@@ -4,13 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace oryn7px {
 
 namespace {
+
+constexpr const char* kPreparedSuffix = ".pending";
 
 FileError ErrorOf(int error) {
     switch (error) {
@@ -34,6 +39,11 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
     return temporary;
 }
 
+std::filesystem::path PreparedNameFor(const std::filesystem::path& target) {
+    std::filesystem::path prepared = target;
+    return prepared += kPreparedSuffix;
+}
+
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -53,24 +63,48 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
-}  // namespace
-
-FileError LinuxFileWriter::ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    // A link is followed, so the user's file is replaced and not the link.
-    std::error_code ec;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, ec)) {
-        const auto resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) target = resolved;
-    }
+// Where the bytes go and who must keep owning them.
+struct Target {
+    FileError error = FileError::kNone;
+    std::filesystem::path path;
+    bool exists = false;
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return FileError::kOther;
+    uid_t ownerUid = 0;  // the owner the new file gets
+    gid_t ownerGid = 0;
+};
 
-    const std::filesystem::path temporary = TemporaryNameFor(target);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+// A link is followed only to a file (or, for a new file, a folder) of the running user, so a
+// privileged run never replaces another user's file through a link planted in the data folder.
+Target ResolveTarget(const std::filesystem::path& path) {
+    Target target;
+    target.path = path;
+    std::error_code ec;
+    const bool link = std::filesystem::is_symlink(path, ec);
+    if (link) {
+        const auto resolved = std::filesystem::weakly_canonical(path, ec);
+        if (ec) return {FileError::kForeignLink};
+        target.path = resolved;
+    }
+    target.exists = ::stat(target.path.c_str(), &target.existing) == 0;
+    struct stat folder {};
+    const bool folderKnown = ::stat(target.path.parent_path().empty() ? "." : target.path.parent_path().c_str(), &folder) == 0;
+    if (link) {
+        const uid_t owner = target.exists ? target.existing.st_uid : (folderKnown ? folder.st_uid : ~uid_t{0});
+        if (owner != ::geteuid()) return {FileError::kForeignLink};
+    }
+    if (target.exists && !S_ISREG(target.existing.st_mode)) return {FileError::kNotRegular};
+    // Run as root in a user's folder, the files stay the user's.
+    target.ownerUid = target.exists ? target.existing.st_uid : (folderKnown ? folder.st_uid : ::geteuid());
+    target.ownerGid = target.exists ? target.existing.st_gid : (folderKnown ? folder.st_gid : ::getegid());
+    return target;
+}
+
+// Writes the whole content to `file` (created exclusively) and flushes it to the disk.
+FileError WriteFlushed(const Target& target, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) return ErrorOf(errno);
-    if (exists) ::fchmod(fd, existing.st_mode & 07777);
+    if (target.exists) ::fchmod(fd, target.existing.st_mode & 07777);
+    if (::geteuid() == 0) (void)::fchown(fd, target.ownerUid, target.ownerGid);
     bool ok = WriteAll(fd, bytes);
     int error = ok ? 0 : errno;
     if (ok && ::fsync(fd) != 0) {
@@ -81,16 +115,97 @@ FileError LinuxFileWriter::ReplaceFile(const std::filesystem::path& path, std::s
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
     if (!ok) {
+        ::unlink(file.c_str());
+        return ErrorOf(error);
+    }
+    return FileError::kNone;
+}
+
+}  // namespace
+
+FileError LinuxFileWriter::ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    const Target target = ResolveTarget(path);
+    if (target.error != FileError::kNone) return target.error;
+    const std::filesystem::path temporary = TemporaryNameFor(target.path);
+    if (const FileError error = WriteFlushed(target, temporary, bytes); error != FileError::kNone) return error;
+    if (::rename(temporary.c_str(), target.path.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
         return ErrorOf(error);
     }
-    SyncFolder(target.parent_path());
+    SyncFolder(target.path.parent_path());
     return FileError::kNone;
+}
+
+FileError LinuxFileWriter::ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                                        std::filesystem::path* failed) {
+    std::vector<std::filesystem::path> prepared;
+    std::string journalText;
+    const auto giveUp = [&](FileError error, const std::filesystem::path& path) {
+        for (const auto& file : prepared) ::unlink(file.c_str());
+        if (failed != nullptr) *failed = path;
+        return error;
+    };
+    for (const FileReplacement& file : files) {
+        const Target target = ResolveTarget(file.path);
+        if (target.error != FileError::kNone) return giveUp(target.error, file.path);
+        const std::filesystem::path pending = PreparedNameFor(target.path);
+        ::unlink(pending.c_str());  // left by a run cut short before its journal was written
+        if (const FileError error = WriteFlushed(target, pending, file.bytes); error != FileError::kNone) {
+            return giveUp(error, file.path);
+        }
+        prepared.push_back(pending);
+        journalText += target.path.string();
+        journalText += '\0';
+    }
+    // From here on the new set is whole on the disk: the journal commits it.
+    const auto* text = reinterpret_cast<const uint8_t*>(journalText.data());
+    if (const FileError error = ReplaceFile(journal, {text, journalText.size()}); error != FileError::kNone) {
+        return giveUp(error, journal);
+    }
+    FileError result = FileError::kNone;
+    for (std::size_t i = 0; i < prepared.size(); ++i) {
+        const std::filesystem::path target = prepared[i].parent_path() / prepared[i].stem();
+        if (::rename(prepared[i].c_str(), target.c_str()) != 0 && result == FileError::kNone) {
+            // The journal stays: the next start completes the set.
+            result = ErrorOf(errno);
+            if (failed != nullptr) *failed = files[i].path;
+        }
+        SyncFolder(target.parent_path());
+    }
+    if (result == FileError::kNone) {
+        ::unlink(journal.c_str());
+        SyncFolder(journal.parent_path());
+    }
+    return result;
+}
+
+void LinuxFileWriter::FinishReplacement(const std::filesystem::path& journal,
+                                        std::span<const std::filesystem::path> targets) {
+    struct stat st {};
+    const bool committed = ::lstat(journal.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::vector<std::filesystem::path> listed;
+    if (committed) {
+        std::ifstream in(journal, std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        for (std::size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos; start = end + 1) {
+            listed.emplace_back(text.substr(start, end - start));
+        }
+    }
+    for (const std::filesystem::path& candidate : targets) {
+        const std::filesystem::path target = ResolveTarget(candidate).path;
+        const std::filesystem::path pending = PreparedNameFor(target);
+        if (::lstat(pending.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        // Only the files the caller names are ever renamed, whatever the journal says.
+        if (std::find(listed.begin(), listed.end(), target) != listed.end()) {
+            ::rename(pending.c_str(), target.c_str());
+        } else {
+            ::unlink(pending.c_str());
+        }
+        SyncFolder(target.parent_path());
+    }
+    if (committed) ::unlink(journal.c_str());
 }
 
 }  // namespace oryn7px

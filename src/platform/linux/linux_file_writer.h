@@ -7,6 +7,10 @@ namespace oryn7px {
 class LinuxFileWriter final : public FileWriter {
 public:
     FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override;
+    FileError ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                           std::filesystem::path* failed) override;
+    void FinishReplacement(const std::filesystem::path& journal,
+                           std::span<const std::filesystem::path> targets) override;
 };
 
 }  // namespace oryn7px

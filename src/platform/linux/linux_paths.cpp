@@ -1,5 +1,8 @@
 #include "platform/linux/linux_paths.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -26,18 +29,28 @@ std::optional<std::string> ProcessEnvironment(const char* name) {
     return std::string(value);
 }
 
+bool HasDataFolderRule(const Environment& environment) {
+    if (NonEmpty(environment, "ORYN7PX_DATA_DIR") || NonEmpty(environment, "HOME")) return true;
+    const auto dataHome = NonEmpty(environment, "XDG_DATA_HOME");
+    return dataHome && std::filesystem::path(*dataHome).is_absolute();
+}
+
 std::filesystem::path LinuxDataHome(const Environment& environment) {
     // The XDG rules ignore a relative XDG_DATA_HOME.
     if (auto home = NonEmpty(environment, "XDG_DATA_HOME"); home && std::filesystem::path(*home).is_absolute()) {
         return *home;
     }
-    const std::string home = NonEmpty(environment, "HOME").value_or("/");
-    return std::filesystem::path(home) / ".local" / "share";
+    if (auto home = NonEmpty(environment, "HOME")) return std::filesystem::path(*home) / ".local" / "share";
+    // Without HOME the account's own home, never the root folder of the system.
+    const passwd* account = ::getpwuid(::geteuid());
+    if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/') return {};
+    return std::filesystem::path(account->pw_dir) / ".local" / "share";
 }
 
 std::filesystem::path LinuxDataFolder(const Environment& environment) {
     if (auto overridden = NonEmpty(environment, "ORYN7PX_DATA_DIR")) return *overridden;
-    return LinuxDataHome(environment) / "TAVIK" / "ORYN7PX";
+    const std::filesystem::path dataHome = LinuxDataHome(environment);
+    return dataHome.empty() ? dataHome : dataHome / "TAVIK" / "ORYN7PX";
 }
 
 std::filesystem::path LinuxTempFolder(const Environment& environment) {
@@ -61,7 +74,7 @@ LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
         dataFolder = LinuxDataFolder(environment);
         std::error_code ec;
         // A folder the program had to create is a new installation: fill it as an installer would.
-        if (std::filesystem::create_directories(*dataFolder, ec)) {
+        if (!dataFolder->empty() && std::filesystem::create_directories(*dataFolder, ec)) {
             LinuxFileWriter writer;
             FillFreshDataFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
         }
@@ -69,7 +82,7 @@ LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
     RemoveLeftoverTemporaryFiles(*dataFolder);
     RemoveLeftoverTemporaryFiles(*dataFolder / "Profile");
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(*dataFolder, ec);
+    const std::filesystem::path absolute = dataFolder->empty() ? *dataFolder : std::filesystem::absolute(*dataFolder, ec);
     return LinuxPaths(ExecutableFolder(), ec ? *dataFolder : absolute, LinuxTempFolder(environment), LinuxDataHome(environment));
 }
 

@@ -14,10 +14,15 @@ using Environment = std::function<std::optional<std::string>(const char* name)>;
 
 std::optional<std::string> ProcessEnvironment(const char* name);
 
-// ORYN7PX_DATA_DIR, else $XDG_DATA_HOME/TAVIK/ORYN7PX, else ~/.local/share/TAVIK/ORYN7PX.
+// ORYN7PX_DATA_DIR, else $XDG_DATA_HOME/TAVIK/ORYN7PX, else ~/.local/share/TAVIK/ORYN7PX;
+// empty when not even the account's home folder is known.
 std::filesystem::path LinuxDataFolder(const Environment& environment);
-// $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+// $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share, else the same below the
+// account's home folder (HOME unset); empty when that is unknown too.
 std::filesystem::path LinuxDataHome(const Environment& environment);
+// Whether the environment itself names the data folder (ORYN7PX_DATA_DIR, an absolute
+// XDG_DATA_HOME or HOME), so a command-line tool can refuse to guess one.
+bool HasDataFolderRule(const Environment& environment);
 // $TMPDIR, else /tmp.
 std::filesystem::path LinuxTempFolder(const Environment& environment);
 // The folder of /proc/self/exe.

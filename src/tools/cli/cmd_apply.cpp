@@ -1,6 +1,7 @@
 // apply: write a profile to the mouse as the apply button does, and save it when the mouse took it.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -26,9 +27,11 @@ constexpr int kFailureExitBase = 10;
 
 constexpr const char* kUsage =
     "usage: oryn7px-cli [--virtual-mouse] apply [--profile N]\n\n"
-    "Writes the active profile (or profile N, which becomes the active one) to the mouse and,\n"
-    "when the mouse accepted every step, saves it and the profile index. On a failed step it\n"
-    "prints the failure and exits with 10 + its code; the files stay as they were.\n";
+    "Writes the active profile (or profile N) to the mouse and, when the mouse accepted every\n"
+    "step, saves it and the profile index, where N is then marked active. The program, show and\n"
+    "apply start with an active profile only when its index entry carries the valid magic\n"
+    "(see profiles); otherwise with profile 1. On a failed step it prints the failure and exits\n"
+    "with 10 + its code; the files stay as they were.\n";
 
 class ProgressDisplay {
 public:
@@ -76,9 +79,12 @@ ApplyOutcome WaitForPass(MessageQueue& queue, ProgressDisplay& progress) {
 }
 
 // A missing profile file is first created with the defaults; the second switch then takes it.
-bool SelectProfile(ProfileStore& store, int entry) {
+bool SelectProfile(ProfileStore& store, const SettingsState& state, int entry) {
+    const std::filesystem::path path = store.ProfilePath(entry);
     int result = store.SwitchProfile(entry);
-    if (result == kProfileNotRead && std::filesystem::exists(store.ProfilePath(entry))) result = store.SwitchProfile(entry);
+    const auto& unreadable = state.unreadableFiles;
+    const bool created = std::filesystem::exists(path) && std::find(unreadable.begin(), unreadable.end(), path) == unreadable.end();
+    if (result == kProfileNotRead && created) result = store.SwitchProfile(entry);
     return result == kProfileRead;
 }
 
@@ -95,8 +101,11 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     }
 
     Session session(context);
+    if (const int refused = session.Open(Access::kWrite)) return refused;
     session.LoadAsAtStartUp();
-    if (profile && !SelectProfile(session.Store(), static_cast<int>(*profile - 1))) return kExitFailed;
+    if (profile && !SelectProfile(session.Store(), session.State(), static_cast<int>(*profile - 1))) return kExitFailed;
+    // Nothing goes to the mouse in the name of a profile whose file cannot be saved afterwards.
+    if (!session.Store().CanSaveCurrentProfileAndIndex()) return kExitFailed;
 
     RealClock clock;
     HidBackendChoice choice = ChooseHidBackend(context.options.virtualMouse, clock);
@@ -113,7 +122,7 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     MessageQueue queue;  // both the main window's and the progress window's messages
     ApplyWorker worker({driver, pointer, clock, shared, queue, queue});
     worker.Start();
-    if (!RequestApply(shared, session.State())) return kExitFailed;
+    if (!RequestApply(shared, session.State(), session.Store())) return kExitFailed;
     ProgressDisplay progress(context.err);
     const ApplyOutcome outcome = WaitForPass(queue, progress);
     driver.CloseDevice();
@@ -125,7 +134,12 @@ int Apply(Context& context, const std::vector<std::string>& args) {
         return kFailureExitBase + static_cast<int>(outcome.failure);
     }
     if (!OnApplyDone(session.Store(), shared)) return kExitFailed;
-    context.out << "Profile " << session.State().currentEntry + 1 << " written to the mouse and saved.\n";
+    const int written = session.State().currentEntry;
+    context.out << "Profile " << written + 1 << " written to the mouse and saved.\n";
+    if (written != 0 && session.State().CurrentEntry().dwMagic != kConfigEntryMagic) {
+        context.out << "Its index entry carries no valid magic: the program, show and apply still start with "
+                       "profile 1.\n";
+    }
     return kExitOk;
 }
 

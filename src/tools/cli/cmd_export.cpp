@@ -22,6 +22,7 @@ int Export(Context& context, const std::vector<std::string>& args) {
         return kExitUsage;
     }
     Session session(context);
+    if (const int refused = session.Open(Access::kRead)) return refused;
     session.LoadAsAtStartUp();
     return session.Store().Export(args[0]) ? kExitOk : kExitFailed;
 }

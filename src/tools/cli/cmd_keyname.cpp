@@ -5,6 +5,7 @@
 #include "core/base/utf16.h"
 #include "core/i18n/key_names.h"
 #include "platform/linux/xkb_keyboard_layout.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -24,12 +25,14 @@ int KeyName(Context& context, const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const XkbKeyboardLayout layout(SessionLayoutNames());
-    const std::u16string name = GetKeyComboName(*combo, layout);
+    std::u16string name = GetKeyComboName(*combo, layout);
+    // Modifiers without a key: the stored name ends in " + ", the command names the modifiers alone.
+    if (name.ends_with(u" + ")) name.resize(name.size() - 3);
     if (name.empty()) {
         context.err << "oryn7px-cli keyname: " << args[0] << " names no key\n";
         return kExitFailed;
     }
-    context.out << Utf16ToUtf8(name) << "\n";
+    context.out << EscapeForText(Utf16ToUtf8(name)) << "\n";
     return kExitOk;
 }
 

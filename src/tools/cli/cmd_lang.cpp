@@ -6,6 +6,7 @@
 #include "core/i18n/language_keys.h"
 #include "core/i18n/xml_doc.h"
 #include "platform/linux/iconv_code_page_converter.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -63,18 +64,24 @@ int Check(Context& context, const std::vector<std::string>& files) {
     bool anythingListed = false;
     for (const std::string& file : files) {
         CXmlDoc doc(converter);
-        if (!doc.LoadFile(file) && doc.LoadDescription().empty()) {
-            context.out << file << ": cannot be read\n";
+        const bool wellFormed = doc.LoadFile(file);
+        if (!wellFormed && doc.LoadDescription().empty()) {
+            context.out << EscapeForText(file) << ": cannot be read\n";
             anythingListed = true;
             continue;
+        }
+        // The program reads what it can of a malformed file, but a translator must hear of it.
+        if (!wellFormed) {
+            context.out << EscapeForText(file) << ": not well-formed: " << EscapeForText(doc.ParseError()) << "\n";
+            anythingListed = true;
         }
         for (const LanguageKey& key : LanguageKeys()) {
             const std::u16string text = doc.GetSectionText(kLanguageSection, key.name);
             if (text.empty()) {
-                context.out << file << ": " << key.name << " is missing or empty\n";
+                context.out << EscapeForText(file) << ": " << key.name << " is missing or empty\n";
                 anythingListed = true;
             } else if (key.name == kFormatKey && CountFormatMarks(text) != 1) {
-                context.out << file << ": " << key.name << " must hold exactly one \"%s\", it holds "
+                context.out << EscapeForText(file) << ": " << key.name << " must hold exactly one \"%s\", it holds "
                             << CountFormatMarks(text) << "\n";
                 anythingListed = true;
             }
@@ -92,11 +99,11 @@ int Info(Context& context, const std::vector<std::string>& args) {
     CXmlDoc doc(converter);
     const bool wellFormed = doc.LoadFile(args[0]);
     if (!wellFormed && doc.LoadDescription().empty()) {
-        context.out << args[0] << ": cannot be read\n";
+        context.out << EscapeForText(args[0]) << ": cannot be read\n";
         return kExitFailed;
     }
     context.out << "load: " << doc.LoadDescription() << "\n"
-                << "error: " << (wellFormed ? "none" : doc.ParseError()) << "\n";
+                << "error: " << (wellFormed ? "none" : EscapeForText(doc.ParseError())) << "\n";
     return wellFormed ? kExitOk : kExitFailed;
 }
 

@@ -10,6 +10,7 @@
 #include "core/device/macro_encoder.h"
 #include "macro_edit_verbs.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 namespace {
@@ -25,7 +26,7 @@ constexpr const char* kUsage =
     "                                 a new macro from the keys pressed on the desktop\n"
     "  show ID [--json]               one macro with its events (kind and value)\n"
     "  export ID FILE                 write the macro into FILE (4104 bytes)\n"
-    "  import FILE                    add a macro file to the library\n"
+    "  import FILE                    add a macro file to the library (replacing one with its ID)\n"
     "  delete ID                      delete a macro no profile uses\n"
     "  rename ID NAME                 rename a macro (at most 39 characters)\n"
     "  encode ID                      the image the mouse would get: result and 1024 bytes in hex\n\n"
@@ -97,7 +98,9 @@ int List(Context& context, Session& session, const Arguments& args) {
         for (const MacroListItem& item : items) json.push_back({{"dwMacroId", item.id}, {"szName", Utf16ToUtf8(item.name)}});
         context.out << json.dump(2) << "\n";
     } else {
-        for (const MacroListItem& item : items) context.out << Hex(item.id) << "  " << Utf16ToUtf8(item.name) << "\n";
+        for (const MacroListItem& item : items) {
+            context.out << Hex(item.id) << "  " << EscapeForText(Utf16ToUtf8(item.name)) << "\n";
+        }
     }
     return kExitOk;
 }
@@ -117,7 +120,7 @@ int ShowMacro(Context& context, const MacroEntry& entry, bool json) {
         context.out << out.dump(2) << "\n";
         return kExitOk;
     }
-    context.out << "Macro " << Hex(entry.dwMacroId) << "  " << Utf16ToUtf8(FixedText(entry.szName)) << "\n"
+    context.out << "Macro " << Hex(entry.dwMacroId) << "  " << EscapeForText(Utf16ToUtf8(FixedText(entry.szName))) << "\n"
                 << "category " << MacroCategory(entry.dwMacroId) << ", repeat " << entry.dwRepeat << ", "
                 << entry.dwEventCount << " events\n";
     for (uint32_t i = 0; i < count; ++i) {
@@ -131,19 +134,19 @@ int Import(Context& context, Session& session, const std::string& file) {
     switch (imported.result) {
         case MacroImportResult::kInvalid:
             return kExitFailed;
-        case MacroImportResult::kAlreadyPresent:
-            context.err << "oryn7px-cli macro import: the library already holds macro " << Hex(imported.id)
-                        << "; nothing imported\n";
-            return kExitFailed;
         case MacroImportResult::kLibraryFull:
             context.err << "oryn7px-cli macro import: the library is full (500 macros)\n";
             return kExitFailed;
         case MacroImportResult::kImported:
+        case MacroImportResult::kReplaced:
             break;
     }
     // The program saves an import with the next change; the command line has none, so it saves now.
     if (!session.Library().SaveMacroLibrary()) return kExitFailed;
-    context.out << "Imported macro " << Hex(imported.id) << "  " << Utf16ToUtf8(imported.name) << "\n";
+    const bool replaced = imported.result == MacroImportResult::kReplaced;
+    context.out << (replaced ? "Replaced macro " : "Imported macro ") << Hex(imported.id) << "  "
+                << EscapeForText(Utf16ToUtf8(imported.name))
+                << (replaced ? " (the library held a macro with this ID)\n" : "\n");
     return kExitOk;
 }
 
@@ -182,6 +185,8 @@ const std::map<std::string, Subcommand> kSubcommands = {
 
 int Run(Context& context, const std::string& name, const Arguments& args) {
     Session session(context);
+    const bool writes = name == "import" || name == "delete" || name == "rename";
+    if (const int refused = session.Open(writes ? Access::kWrite : Access::kRead)) return refused;
     session.LoadAsAtStartUp();
     MacroLibrary& library = session.Library();
     if (name == "list") return List(context, session, args);

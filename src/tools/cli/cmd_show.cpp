@@ -38,6 +38,7 @@ int Show(Context& context, const std::vector<std::string>& args) {
         }
     }
     Session session(context);
+    if (const int refused = session.Open(Access::kRead)) return refused;
     session.LoadAsAtStartUp();
     if (profile && session.Store().SwitchProfile(*profile - 1) != kProfileRead) return kExitFailed;
     const int shown = session.State().currentEntry + 1;

@@ -3,11 +3,12 @@
 #include <ostream>
 
 #include "core/base/utf16.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
 void ConsoleMessages::Print(std::string_view title, std::u16string_view text) {
-    out_ << title << ": " << Utf16ToUtf8(text) << "\n";
+    out_ << title << ": " << EscapeForText(Utf16ToUtf8(text), true) << "\n";
 }
 
 int ConsoleMessages::ShowInfoBox(std::u16string_view text, bool ask) {

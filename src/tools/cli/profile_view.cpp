@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/utf16.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -17,6 +18,7 @@ std::vector<T> List(const T (&values)[N]) {
 }
 
 std::string Text(std::u16string_view text) { return Utf16ToUtf8(text); }
+std::string ShownText(std::u16string_view text) { return EscapeForText(Utf16ToUtf8(text)); }
 
 std::string Hex(uint32_t value) {
     char buffer[16];
@@ -108,10 +110,10 @@ nlohmann::ordered_json ProfileJson(const SettingsState& state, int profileNumber
 void PrintButton(std::ostream& out, const SettingsState& state, int button) {
     const ButtonSetting& b = state.profile.Buttons[button];
     out << "  " << kButtonNames[button] << std::string(12 - std::string(kButtonNames[button]).size(), ' ')
-        << Text(FixedText(b.szName)) << "  (function " << b.nFunction;
+        << ShownText(FixedText(b.szName)) << "  (function " << b.nFunction;
     if (b.nFunction == kFunctionMacro) out << ", macro " << Hex(b.nMacroId);
     if (b.nFunction == kFunctionKey) out << ", key " << Hex(b.dwKeyValue);
-    if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << Text(FixedText(b.PathName));
+    if (b.nFunction == kFunctionHostAction) out << ", " << Hex(b.dwKeyFunction) << " " << ShownText(FixedText(b.PathName));
     out << ")\n";
 }
 
@@ -119,7 +121,8 @@ void PrintDpiLevels(std::ostream& out, const SettingsState& state) {
     const ProfileData& p = state.profile;
     out << "DPI levels (value, in cycle, position)\n";
     for (int k = 0; k < kDpiLevelCount; ++k) {
-        out << "  " << k + 1 << "  " << p.nDpiValue[k] * 50 << " DPI  " << (p.bDpiEnabled[k] ? "on " : "off") << "  "
+        // Garbage in a file must not overflow: the product is taken in 64 bits.
+        out << "  " << k + 1 << "  " << int64_t{p.nDpiValue[k]} * 50 << " DPI  " << (p.bDpiEnabled[k] ? "on " : "off") << "  "
             << p.nDpiOrder[k] << "\n";
     }
 }

@@ -1,20 +1,53 @@
 #include "session.h"
 
+#include <iostream>
+
 #include "core/i18n/languages.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
+namespace {
+
+void SayWaiting() { std::cerr << "oryn7px-cli: waiting for another oryn7px-cli command on this data folder...\n"; }
+
+}  // namespace
+
 Session::Session(Context& context)
-    : paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
+    : context_(context),
+      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
       messages_(context.err, false),
       state_(std::make_unique<SettingsState>()),
       store_(*state_, paths_, writer_, messages_, texts_),
-      library_(*state_, paths_, writer_, messages_, texts_, clock_) {
+      library_(*state_, paths_, writer_, messages_, texts_, clock_) {}
+
+int Session::Open(Access access) {
+    const std::filesystem::path folder = paths_.DataFolder();
+    if (!context_.options.dataDir && !HasDataFolderRule(ProcessEnvironment)) {
+        context_.err << "oryn7px-cli: HOME is not set, so there is no data folder; set HOME or ORYN7PX_DATA_DIR, "
+                        "or give --data-dir\n";
+        return kExitUsage;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        context_.err << "oryn7px-cli: the data folder " << EscapeForText(folder.string()) << " does not exist\n";
+        return kExitUsage;
+    }
+    DataFolderLock::Result result;
+    lock_ = DataFolderLock::ForCommand(folder, access == Access::kWrite, SayWaiting, &result);
+    if (result == DataFolderLock::Result::kProgramRunning) {
+        context_.err << "oryn7px-cli: the ORYN7PX program is running on this data folder and would overwrite the "
+                        "change with its next save; close it first\n";
+        return kExitFailed;
+    }
+    // Messages before the language is known are in English, as with --lang 2.
+    state_->bChinese = 0;
     const int32_t language =
-        context.options.language ? *context.options.language : store_.ReadLanguageNumber(kLanguageEnglish);
+        context_.options.language ? *context_.options.language : store_.ReadLanguageNumber(kLanguageEnglish);
     state_->bChinese = ChineseFlagFor(language);
     texts_.Load(paths_.ProgramFolder(), language);
     messages_.SetChinese(state_->bChinese == 1);
+    return kExitOk;
 }
 
 void Session::LoadAsAtStartUp() {

@@ -8,15 +8,23 @@
 #include "core/base/clock.h"
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
+#include "platform/linux/data_folder_lock.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
 
 namespace oryn7px::cli {
 
+// Whether a command may change the data folder (then it waits for its turn and is refused while
+// the program runs) or only reads it.
+enum class Access { kRead, kWrite };
+
 class Session {
 public:
-    // Chooses the UI language: --lang, else Language.cfg's number, else 2 (English).
     explicit Session(Context& context);
+
+    // Checks the data folder and takes the command's turn, then chooses the UI language (--lang,
+    // else Language.cfg's number, else 2). kExitOk, or the exit status after saying why not.
+    int Open(Access access);
 
     // The macro library, then the profile index and the active profile.
     void LoadAsAtStartUp();
@@ -32,6 +40,7 @@ public:
     Clock& Ticks() { return clock_; }
 
 private:
+    Context& context_;
     LinuxPaths paths_;
     LinuxFileWriter writer_;
     ConsoleMessages messages_;
@@ -40,6 +49,7 @@ private:
     std::unique_ptr<SettingsState> state_;
     ProfileStore store_;
     MacroLibrary library_;
+    std::unique_ptr<DataFolderLock> lock_;
 };
 
 }  // namespace oryn7px::cli

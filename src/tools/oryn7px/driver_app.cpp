@@ -11,6 +11,7 @@
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/polling_device_presence.h"
 #include "platform/emulator/virtual_mouse_presence.h"
+#include "platform/linux/data_folder_lock.h"
 #include "platform/linux/runtime_dir.h"
 #include "platform/linux/sysfs_bootloader_probe.h"
 #include "platform/linux/udev_device_presence.h"
@@ -91,6 +92,7 @@ int CQ580ZDriverApp::InitInstance() {
     singleInstance_ = std::make_unique<SingleInstanceServer>(
         runtimeDir.empty() ? QString() : QString::fromStdString(SingleInstanceSocketPath(runtimeDir)));
     if (singleInstance_->ClaimOrHandOver() == SingleInstanceServer::Claim::kHandedOver) return 0;
+    dataLock_ = DataFolderLock::ForProgram(paths_.DataFolder());
 
     // Every text has its Simplified Chinese value before any window exists.
     strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));

@@ -32,6 +32,7 @@ namespace oryn7px {
 class CDlgProgress;
 class FirmwareChecker;
 class QtAnswerTimer;
+class DataFolderLock;
 class CQ580ZDriverDlg;
 class SingleInstanceServer;
 struct AppServices;
@@ -86,6 +87,7 @@ private:
     std::unique_ptr<FirmwareChecker> firmware_;
     std::unique_ptr<CDlgProgress> progress_;
     std::unique_ptr<SingleInstanceServer> singleInstance_;
+    std::unique_ptr<DataFolderLock> dataLock_;  // command-line writes are refused while this is held
     std::unique_ptr<AppServices> services_;
     std::unique_ptr<CQ580ZDriverDlg> dialog_;
 };

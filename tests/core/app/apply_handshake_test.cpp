@@ -24,14 +24,28 @@ protected:
 };
 
 TEST_F(ApplyHandshakeTest, OnlyOnePassAtATime) {
-    EXPECT_TRUE(RequestApply(shared, *state));
+    EXPECT_TRUE(RequestApply(shared, *state, store));
     EXPECT_TRUE(shared.hApplyEvent.IsSet());
     EXPECT_TRUE(shared.mailbox.TakeRequest());
     shared.hApplyEvent.Reset();
     shared.deviceState.BeginWrite();  // the worker took the request
-    EXPECT_FALSE(RequestApply(shared, *state));
+    EXPECT_FALSE(RequestApply(shared, *state, store));
     EXPECT_FALSE(shared.hApplyEvent.IsSet());
     EXPECT_FALSE(shared.mailbox.TakeRequest());
+}
+
+// The mouse must not get settings that could not be saved afterwards (the profile file is there
+// but cannot be read: a folder in its place here): no pass starts, and the user hears why.
+TEST_F(ApplyHandshakeTest, NoPassForAProfileThatCannotBeSaved) {
+    std::filesystem::remove(store.ProfilePath(0));
+    std::filesystem::create_directories(store.ProfilePath(0) / "inside");
+    store.LoadProfileIndex();
+    messages.shown.clear();
+    EXPECT_FALSE(RequestApply(shared, *state, store));
+    EXPECT_FALSE(shared.hApplyEvent.IsSet());
+    EXPECT_FALSE(shared.mailbox.TakeRequest());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(u"cannot be read"), std::u16string::npos);
 }
 
 TEST_F(ApplyHandshakeTest, TheRequestIsACopyTakenWhenTheUserApplies) {
@@ -41,7 +55,7 @@ TEST_F(ApplyHandshakeTest, TheRequestIsACopyTakenWhenTheUserApplies) {
     state->ButtonMacroId[3] = 0x16000001;
     state->ButtonMacroId[4] = 0x16000001;  // not a macro button: its macro is not taken
     state->profile.nDpiValue[0] = 33;
-    ASSERT_TRUE(RequestApply(shared, *state));
+    ASSERT_TRUE(RequestApply(shared, *state, store));
     state->profile.nDpiValue[0] = 44;
     state->MacroTable[7].dwMacroId = 0;
     const auto request = shared.mailbox.TakeRequest();

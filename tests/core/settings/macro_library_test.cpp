@@ -179,15 +179,45 @@ TEST_F(MacroLibraryTest, ExportThenImport) {
     EXPECT_EQ(ReadAll(file).size(), 4104u);
     EXPECT_FALSE(library.ExportMacro(0x16000077, folder / "none.cfg"));
 
-    EXPECT_EQ(library.ImportMacro(file).result, MacroImportResult::kAlreadyPresent);
     state->MacroTable[0] = {};
-    state->MacroTable[1] = Macro(0x16000001, u"later");
-    // A free entry comes first: a second entry with the same id appears, lookups find the first.
     const MacroImport imported = library.ImportMacro(file);
     EXPECT_EQ(imported.result, MacroImportResult::kImported);
     EXPECT_EQ(imported.name, u"jump");
     EXPECT_EQ(FixedText(library.FindMacro(0x16000001)->szName), u"jump");
     EXPECT_FALSE(std::filesystem::exists(library.MacroPath()));  // saved only with the next change
+}
+
+// Ids stay unique: an imported id that the library holds replaces that entry, even behind free ones.
+TEST_F(MacroLibraryTest, ImportOfAPresentIdReplacesThatEntry) {
+    const auto file = folder / "jump.cfg";
+    const MacroEntry jump = Macro(0x16000001, u"jump", 4);
+    WriteAll(file, &jump, sizeof jump);
+    state->MacroTable[2] = Macro(0x16000001, u"older", 2);
+    const MacroImport imported = library.ImportMacro(file);
+    EXPECT_EQ(imported.result, MacroImportResult::kReplaced);
+    EXPECT_EQ(state->MacroTable[0].dwMacroId, 0u);
+    EXPECT_EQ(FixedText(state->MacroTable[2].szName), u"jump");
+    EXPECT_EQ(state->MacroTable[2].dwEventCount, 4u);
+    int withTheId = 0;
+    for (const MacroEntry& e : state->MacroTable) withTheId += e.dwMacroId == 0x16000001 ? 1 : 0;
+    EXPECT_EQ(withTheId, 1);
+}
+
+// A Macro.cfg that is there but cannot be read (a folder in its place, or a FIFO that would block)
+// is never replaced by the small library in memory.
+TEST_F(MacroLibraryTest, UnreadableLibraryIsNeverWrittenOver) {
+    std::filesystem::create_directories(library.MacroPath() / "inside");
+    EXPECT_FALSE(library.LoadMacroLibrary());
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, U16(library.MacroPath()) +
+                                                                                 u" cannot be read; it will not be changed."}}));
+    messages.shown.clear();
+    EXPECT_FALSE(library.StoreMacro(Macro(0x16000002, u"run")));
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{Box::kInfoCaption,
+                                          U16(library.MacroPath()) +
+                                              u" cannot be read; the change was refused and the file left as it is."}}));
+    EXPECT_TRUE(writer.writes.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(library.MacroPath() / "inside"));
 }
 
 TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
@@ -202,6 +232,8 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         const auto* p = reinterpret_cast<const uint8_t*>(&e);
         return std::vector<uint8_t>(p, p + sizeof e);
     };
+    std::vector<uint8_t> cut = bytesOf(Macro(0x16000004, u"cut"));
+    cut.resize(24);
     struct Case {
         const char* name;
         std::optional<std::vector<uint8_t>> bytes;
@@ -211,6 +243,9 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         {"missing", std::nullopt, MacroImportResult::kInvalid},
         {"empty", std::vector<uint8_t>{}, MacroImportResult::kInvalid},
         {"random", testing::RandomBytes(4104, 9), MacroImportResult::kInvalid},
+        // The first 24 bytes of a whole macro: size, magic, id and a count, but no events or name.
+        {"24 bytes", cut, MacroImportResult::kInvalid},
+        {"a folder", std::nullopt, MacroImportResult::kInvalid},
         {"1001 events", bytesOf(tooMany), MacroImportResult::kInvalid},
         {"size 0", bytesOf(sizeless), MacroImportResult::kInvalid},
         {"id 0", bytesOf(noId), MacroImportResult::kInvalid},
@@ -220,12 +255,13 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         SCOPED_TRACE(c.name);
         const auto file = folder / (std::string(c.name) + ".cfg");
         if (c.bytes) WriteAll(file, *c.bytes);
+        if (std::string_view(c.name) == "a folder") std::filesystem::create_directories(file);
         messages.shown.clear();
         const MacroImport imported = library.ImportMacro(file);
         EXPECT_EQ(imported.result, c.result);
         if (c.result == MacroImportResult::kInvalid) {
-            EXPECT_EQ(messages.shown,
-                      (std::vector<ShownMessage>{{Box::kInfoCaption, U16(file) + u" is an invaild Profile!"}}));
+            ASSERT_FALSE(messages.shown.empty());
+            EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(file) + u" is an invaild Profile!"}));
         } else {
             EXPECT_EQ(imported.name, std::u16string(40, u'Z'));
         }
@@ -252,6 +288,13 @@ TEST_F(MacroLibraryTest, ChangesThatCannotBeSavedAreReportedAsFailures) {
     EXPECT_FALSE(library.StoreMacro(Macro(0x16000002, u"run")));
     EXPECT_FALSE(library.DeleteMacro(0x16000001));
     EXPECT_FALSE(library.RenameMacro(0x16000002, u"walk"));
+    // Each failure says so: a read-only folder must not fail without a word.
+    const ShownMessage failed{Box::kInfoCaption, U16(library.MacroPath()) + u" could not be written."};
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed, failed}));
+    messages.shown.clear();
+    writer.failAll = FileError::kAccessDenied;
+    EXPECT_FALSE(library.RenameMacro(0x16000002, u"run"));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG4"}}));
 }
 
 TEST_F(MacroLibraryTest, ExportFailureIsReported) {

@@ -98,8 +98,12 @@ TEST_F(ProfileStoreTest, BadProfileFilesAtStartUp) {
         int32_t firstButtonFunction = 0;
         int32_t lastDpiOrder = 0;  // the record's last field
     };
+    std::vector<uint8_t> oneByteShort(sizeof(ProfileData) - 1, 0x33);
+    WriteLe32(oneByteShort.data(), kProfileMagic);
     const Case cases[] = {
-        {"100 bytes, right magic", shortValid, true, 0x11111111, 0},
+        // A cut-off profile would read as zeros past its end: no click on either button.
+        {"100 bytes, right magic", shortValid, false},
+        {"one byte short, right magic", oneByteShort, false},
         {"longer than a profile", longValid, true, 0x22222222, 0x22222222},
         {"empty", {}, false},
         {"three bytes of the magic", {0x5A, 0x02, 0x80}, false},
@@ -181,13 +185,70 @@ TEST_F(ProfileStoreTest, SaveFailuresAreReportedByCause) {
     const Case cases[] = {
         {FileError::kNotFound, {{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}}},
         {FileError::kAccessDenied, {{Box::kInfoCaption, u"MSG5"}}},
-        {FileError::kOther, {}},
+        {FileError::kOther, {{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
         writer.failures = {{store.ProfilePath(0), c.profileError}, {store.IndexPath(), FileError::kAccessDenied}};
         EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
         EXPECT_EQ(messages.shown, c.expected);
+    }
+}
+
+TEST_F(ProfileStoreTest, ProfileAndIndexAreSavedTogetherOrNotAtAll) {
+    store.LoadProfileIndex();
+    const auto profileBefore = ReadAll(store.ProfilePath(0));
+    state->profile.nPointerSpeed = 17;
+    messages.shown.clear();
+    writer.failures = {{store.IndexPath(), FileError::kAccessDenied}};
+    EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG5"}}));
+    EXPECT_EQ(ReadAll(store.ProfilePath(0)), profileBefore);
+    EXPECT_EQ(writer.journals, (std::vector<std::filesystem::path>{folder / "Replace.journal"}));
+}
+
+TEST_F(ProfileStoreTest, RejectedProfilesAreEachKept) {
+    std::vector<uint8_t> first(25412, 1), second(25412, 2);
+    WriteIndex(0, 0);
+    WriteAll(store.ProfilePath(0), first);
+    store.LoadProfileIndex();
+    WriteAll(store.ProfilePath(0), second);
+    store.LoadProfileIndex();
+    const std::filesystem::path kept = std::filesystem::path(store.ProfilePath(0)) += ".invalid";
+    EXPECT_EQ(ReadAll(kept), first);
+    EXPECT_EQ(ReadAll(std::filesystem::path(kept) += ".2"), second);
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
+}
+
+// A file that is there but cannot be read (here a folder in its place, which root cannot read
+// either) is named, never written over, and nothing built from it is exported or applied.
+TEST_F(ProfileStoreTest, UnreadableFilesAreNeverWrittenOver) {
+    struct Case {
+        const char* name;
+        std::filesystem::path path;
+    };
+    const Case cases[] = {{"profile", store.ProfilePath(0)}, {"index", store.IndexPath()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(folder / "Profile");
+        state->unreadableFiles.clear();
+        std::filesystem::create_directories(c.path / "inside");
+        messages.shown.clear();
+        writer.writes.clear();
+        store.LoadProfileIndex();
+        const ShownMessage unreadable{Box::kInfoCaption, U16(c.path) + u" cannot be read; it will not be changed."};
+        EXPECT_NE(std::find(messages.shown.begin(), messages.shown.end(), unreadable), messages.shown.end());
+        messages.shown.clear();
+        EXPECT_FALSE(store.CanSaveCurrentProfileAndIndex());
+        EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
+        EXPECT_FALSE(store.Export(folder / "all.cfg"));
+        EXPECT_FALSE(std::filesystem::exists(folder / "all.cfg"));
+        EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(folder / "all.cfg") + u" export failed!"}));
+        EXPECT_EQ(messages.shown.front(),
+                  (ShownMessage{Box::kInfoCaption,
+                                U16(c.path) + u" cannot be read; the change was refused and the file left as it is."}));
+        EXPECT_TRUE(std::filesystem::is_directory(c.path / "inside"));
+        for (const auto& written : writer.writes) EXPECT_NE(written, c.path);
     }
 }
 
@@ -288,7 +349,7 @@ TEST_F(ProfileStoreTest, ExportThenImportRestoresProfileMacrosAndActiveIds) {
 }
 
 TEST_F(ProfileStoreTest, LastActiveImportedEntryGivesTheMacroIds) {
-    std::vector<uint8_t> file(sizeof(ProfileData) + sizeof(ProfileIndex), 0);
+    std::vector<uint8_t> file(kExportFileSize, 0);
     WriteLe32(file.data(), kProfileMagic);
     for (int k : {1, 3}) {
         uint8_t* entry = file.data() + sizeof(ProfileData) + k * sizeof(ConfigInfoEntry);
@@ -303,11 +364,17 @@ TEST_F(ProfileStoreTest, LastActiveImportedEntryGivesTheMacroIds) {
     store.LoadProfileIndex();
     EXPECT_EQ(store.Import(folder / "two-active.cfg", nullptr), kProfileRead);
     EXPECT_EQ(state->ButtonMacroId[0], 0x16000003u);
-    EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);  // no macro part: the table stays
+    EXPECT_EQ(state->MacroTable[0].dwMacroId, 0u);  // the file's (empty) library replaced it
 }
 
 TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
     std::vector<uint8_t> wrongMagic(2085432, 0);
+    std::vector<uint8_t> magicOnly(4, 0);
+    WriteLe32(magicOnly.data(), kProfileMagic);
+    std::vector<uint8_t> withoutLibrary(sizeof(ProfileData) + sizeof(ProfileIndex), 0);
+    WriteLe32(withoutLibrary.data(), kProfileMagic);
+    std::vector<uint8_t> oneByteShort(kExportFileSize - 1, 0);
+    WriteLe32(oneByteShort.data(), kProfileMagic);
     struct Case {
         const char* name;
         std::optional<std::vector<uint8_t>> bytes;
@@ -317,6 +384,10 @@ TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
         {"empty", std::vector<uint8_t>{}},
         {"wrong magic", wrongMagic},
         {"random", testing::RandomBytes(5000, 3)},
+        // Cut-off exports would leave a profile of zeros (no clicks) or a library of zeros.
+        {"the magic alone", magicOnly},
+        {"without the library", withoutLibrary},
+        {"one byte short", oneByteShort},
     };
     store.LoadProfileIndex();
     state->profile.nDpiValue[0] = 123;
@@ -359,6 +430,43 @@ TEST_F(ProfileStoreTest, ImportThatCannotBeSavedDoesNotClaimSuccess) {
     EXPECT_EQ(store.Import(folder / "all.cfg", &restart), kProfileNotRead);
     EXPECT_EQ(restart.starts, 1);
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG5"}}));
+}
+
+TEST_F(ProfileStoreTest, ImportReplacesProfileIndexAndLibraryTogetherOrNotAtAll) {
+    std::vector<uint8_t> file(kExportFileSize, 0);
+    WriteLe32(file.data(), kProfileMagic);
+    WriteLe32(file.data() + sizeof(ProfileData) + sizeof(ProfileIndex) + 8, 0x16000777);  // a macro id
+    WriteAll(folder / "all.cfg", file);
+    WriteProfile(0, 11);
+    store.LoadProfileIndex();
+    const auto profileBefore = ReadAll(store.ProfilePath(0));
+    state->MacroTable[0].dwMacroId = 0x42;
+
+    // The library's disk is full (or a folder sits where Macro.cfg belongs): nothing is replaced.
+    for (FileError error : {FileError::kOther, FileError::kNotRegular}) {
+        writer.failures = {{folder / "Macro.cfg", error}};
+        writer.writes.clear();
+        EXPECT_EQ(store.Import(folder / "all.cfg", nullptr), kProfileNotRead);
+        EXPECT_TRUE(writer.writes.empty());
+        EXPECT_EQ(ReadAll(store.ProfilePath(0)), profileBefore);
+        EXPECT_EQ(state->profile.nDpiValue[0], 11);
+        EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);
+    }
+    EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(folder / "Macro.cfg") +
+                                                                          u" is not a regular file; it was left alone."}));
+    writer.failures.clear();
+    EXPECT_EQ(store.Import(folder / "all.cfg", nullptr), kProfileRead);
+    EXPECT_EQ(writer.journals.back(), folder / "Replace.journal");
+    EXPECT_EQ(ReadAll(folder / "Macro.cfg").size(), sizeof(MacroTableData));
+    EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x16000777u);
+
+    // An unreadable library is never replaced by an import either.
+    std::filesystem::remove(folder / "Macro.cfg");
+    std::filesystem::create_directories(folder / "Macro.cfg" / "inside");
+    state->unreadableFiles = {folder / "Macro.cfg"};
+    writer.writes.clear();
+    EXPECT_EQ(store.Import(folder / "all.cfg", nullptr), kProfileNotRead);
+    EXPECT_TRUE(writer.writes.empty());
 }
 
 TEST_F(ProfileStoreTest, ExportFailureIsReported) {

@@ -48,6 +48,22 @@ TEST_F(StatisticsFileTest, MissingFileIsReportedAndCountsStay) {
                                                              U16(file.StatisticsPath()) + u" path?"}}));
 }
 
+// Counts of earlier runs in a file that cannot be read (a folder in its place) are never
+// replaced by this run's, which started from zero.
+TEST_F(StatisticsFileTest, UnreadableFileIsNeverSavedOver) {
+    std::filesystem::create_directories(file.StatisticsPath() / "inside");
+    StsData counts{};
+    EXPECT_FALSE(file.LoadStatistics(counts));
+    counts.nLeftClicks = 5;
+    EXPECT_FALSE(file.SaveStatistics(counts));
+    EXPECT_TRUE(writer.writes.empty());
+    const std::u16string path = U16(file.StatisticsPath());
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{
+                  {Box::kInfoCaption, path + u" cannot be read; it will not be changed."},
+                  {Box::kInfoCaption, path + u" cannot be read; the change was refused and the file left as it is."}}));
+}
+
 TEST_F(StatisticsFileTest, SaveFailuresByCause) {
     for (FileError error : {FileError::kNotFound, FileError::kAccessDenied, FileError::kOther}) {
         writer.failAll = error;

@@ -74,21 +74,46 @@ private:
 };
 
 // Writes through std::ofstream; a path (or every path) can be given a failure to report instead.
+// A set is written only when none of its files would fail.
 class FaultyWriter final : public FileWriter {
 public:
     FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override {
         writes.push_back(path);
-        if (auto it = failures.find(path); it != failures.end()) return it->second;
-        if (failAll != FileError::kNone) return failAll;
-        std::error_code ec;
-        if (!std::filesystem::is_directory(path.parent_path(), ec)) return FileError::kNotFound;
+        if (const FileError error = FailureFor(path); error != FileError::kNone) return error;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return out ? FileError::kNone : FileError::kOther;
     }
+    FileError ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                           std::filesystem::path* failed) override {
+        journals.push_back(journal);
+        for (const FileReplacement& file : files) {
+            if (const FileError error = FailureFor(file.path); error != FileError::kNone) {
+                *failed = file.path;
+                return error;
+            }
+        }
+        for (const FileReplacement& file : files) ReplaceFile(file.path, file.bytes);
+        return FileError::kNone;
+    }
+    void FinishReplacement(const std::filesystem::path& journal, std::span<const std::filesystem::path>) override {
+        finished.push_back(journal);
+    }
+
     std::map<std::filesystem::path, FileError> failures;
     FileError failAll = FileError::kNone;
     std::vector<std::filesystem::path> writes;
+    std::vector<std::filesystem::path> journals;  // one per set written
+    std::vector<std::filesystem::path> finished;  // one per FinishReplacement
+
+private:
+    FileError FailureFor(const std::filesystem::path& path) const {
+        if (auto it = failures.find(path); it != failures.end()) return it->second;
+        if (failAll != FileError::kNone) return failAll;
+        std::error_code ec;
+        if (!std::filesystem::is_directory(path.parent_path(), ec)) return FileError::kNotFound;
+        return FileError::kNone;
+    }
 };
 
 inline std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -160,6 +161,57 @@ TEST_F(EmulatorSocketTest, BadRequestsGetAnErrorAndTheDaemonCarriesOn) {
     close(fd);
     EmulatorConnection connection(socketPath);
     EXPECT_EQ((*connection.Request({{"op", "plug"}}))["ok"], true);
+}
+
+// A peer that accepts and then trickles bytes without ever ending the line, or says nothing.
+class StallingPeer {
+public:
+    StallingPeer(const std::string& path, bool trickle) {
+        sockaddr_un address{};
+        FillSocketAddress(path, &address);
+        fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(fd_, 8);
+        thread_ = std::thread([this, trickle] {
+            std::vector<int> clients;
+            while (!stop_) {
+                pollfd readable{fd_, POLLIN, 0};
+                if (poll(&readable, 1, 10) == 1) {
+                    clients.push_back(accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC));
+                    ++accepted;
+                }
+                for (int client : clients) {
+                    if (trickle) send(client, "{", 1, MSG_NOSIGNAL);
+                }
+            }
+            for (int client : clients) close(client);
+        });
+    }
+    ~StallingPeer() {
+        stop_ = true;
+        thread_.join();
+        close(fd_);
+    }
+    std::atomic<int> accepted{0};
+
+private:
+    int fd_ = -1;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST_F(EmulatorSocketTest, EveryExchangeHasADeadline) {
+    for (bool trickle : {true, false}) {
+        SCOPED_TRACE(trickle ? "trickling" : "silent");
+        fs::remove(socketPath);
+        StallingPeer peer(socketPath, trickle);
+        EmulatorConnection connection(socketPath, 300);
+        EXPECT_FALSE(connection.Request({{"op", "enumerate"}}));
+        // Once the deadline was missed the next requests give up at once, without a connection.
+        EXPECT_FALSE(connection.Request({{"op", "enumerate"}}));
+        EXPECT_FALSE(connection.Request({{"op", "enumerate"}}));
+        EXPECT_EQ(peer.accepted, 1);
+    }
 }
 
 TEST(VirtualMouseStateJson, ShowsNullForWhatWasNeverWritten) {

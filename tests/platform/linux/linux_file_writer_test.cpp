@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <random>
@@ -48,7 +49,7 @@ TEST_F(LinuxFileWriterTest, FailuresLeaveTheOldFileWhole) {
     ASSERT_EQ(Write(file, "old"), FileError::kNone);
     EXPECT_EQ(Write(folder / "missing" / "x.cfg", "new"), FileError::kNotFound);
     std::filesystem::create_directory(folder / "dir.cfg");
-    EXPECT_EQ(Write(folder / "dir.cfg", "new"), FileError::kOther);
+    EXPECT_EQ(Write(folder / "dir.cfg", "new"), FileError::kNotRegular);
     EXPECT_EQ(Write(file / "below-a-file", "new"), FileError::kNotFound);
     EXPECT_EQ(Read(file), "old");
     EXPECT_EQ(FilesInFolder(), 2u);
@@ -61,6 +62,101 @@ TEST_F(LinuxFileWriterTest, FollowsASymbolicLink) {
     ASSERT_EQ(Write(folder / "link.cfg", "new"), FileError::kNone);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.cfg"));
     EXPECT_EQ(Read(target), "new");
+}
+
+// A device node or a FIFO named as the target is refused, never replaced by a regular file.
+TEST_F(LinuxFileWriterTest, OnlyRegularFilesAreReplaced) {
+    ASSERT_EQ(::mkfifo((folder / "fifo.cfg").c_str(), 0600), 0);
+    EXPECT_EQ(Write(folder / "fifo.cfg", "new"), FileError::kNotRegular);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo.cfg"));
+    std::filesystem::create_symlink("/dev/null", folder / "null.cfg");
+    EXPECT_NE(Write(folder / "null.cfg", "new"), FileError::kNone);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+// Run as root (as people without the udev rule do), a link planted in the data folder must not
+// make another user's file root's.
+TEST_F(LinuxFileWriterTest, NeverWritesThroughALinkToAnotherUsersFile) {
+    std::filesystem::path foreign = "/etc/passwd";  // not ours when not root: never written
+    if (::geteuid() == 0) {
+        foreign = folder / "other-user.cfg";
+        ASSERT_EQ(Write(foreign, "theirs"), FileError::kNone);
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    }
+    const std::string before = Read(foreign);
+    std::filesystem::create_symlink(foreign, folder / "link.cfg");
+    EXPECT_EQ(Write(folder / "link.cfg", "mine"), FileError::kForeignLink);
+    EXPECT_EQ(Read(foreign), before);
+    struct stat st {};
+    ASSERT_EQ(::stat(foreign.c_str(), &st), 0);
+    EXPECT_NE(st.st_uid, ::geteuid());
+}
+
+TEST_F(LinuxFileWriterTest, RootKeepsTheOwnerOfAUsersFile) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root";
+    const auto file = folder / "users.cfg";
+    ASSERT_EQ(Write(file, "old"), FileError::kNone);
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(Write(file, "new"), FileError::kNone);
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(Read(file), "new");
+}
+
+class FileSetTest : public LinuxFileWriterTest {
+protected:
+    std::span<const uint8_t> Bytes(std::string_view text) { return {reinterpret_cast<const uint8_t*>(text.data()), text.size()}; }
+    std::filesystem::path journal = folder / "Replace.journal";
+    std::vector<std::filesystem::path> targets{folder / "a.cfg", folder / "b.cfg", folder / "c.cfg"};
+};
+
+TEST_F(FileSetTest, ReplacesAllOrNone) {
+    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), FileError::kNone);
+    std::filesystem::create_directory(folder / "dir.cfg");
+    const FileReplacement failing[] = {{targets[0], Bytes("new")}, {targets[1], Bytes("new")}, {folder / "dir.cfg", Bytes("new")}};
+    std::filesystem::path failed;
+    EXPECT_EQ(writer.ReplaceFiles(failing, journal, &failed), FileError::kNotRegular);
+    EXPECT_EQ(failed, folder / "dir.cfg");
+    for (const auto& t : targets) EXPECT_EQ(Read(t), "old");
+    EXPECT_EQ(FilesInFolder(), 4u);  // nothing prepared is left behind, no journal
+
+    const FileReplacement whole[] = {{targets[0], Bytes("A")}, {targets[1], Bytes("B")}, {targets[2], Bytes("C")}};
+    EXPECT_EQ(writer.ReplaceFiles(whole, journal, &failed), FileError::kNone);
+    EXPECT_EQ(Read(targets[0]) + Read(targets[1]) + Read(targets[2]), "ABC");
+    EXPECT_EQ(FilesInFolder(), 4u);
+}
+
+// What a writer killed at each moment leaves, and what the next start makes of it.
+TEST_F(FileSetTest, AnInterruptedSetIsCompletedOrForgotten) {
+    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), FileError::kNone);
+    auto prepared = [](const std::filesystem::path& t) { return std::filesystem::path(t) += ".pending"; };
+
+    // Killed while preparing: no journal, so the prepared files are removed and the old set stays.
+    ASSERT_EQ(Write(prepared(targets[0]), "new"), FileError::kNone);
+    writer.FinishReplacement(journal, targets);
+    for (const auto& t : targets) EXPECT_EQ(Read(t), "old");
+    EXPECT_EQ(FilesInFolder(), 3u);
+
+    // Killed between the renames: the journal completes the set.
+    ASSERT_EQ(Write(targets[0], "new"), FileError::kNone);
+    for (std::size_t i = 1; i < targets.size(); ++i) ASSERT_EQ(Write(prepared(targets[i]), "new"), FileError::kNone);
+    std::string listed;
+    for (const auto& t : targets) listed += t.string() + '\0';
+    ASSERT_EQ(writer.ReplaceFile(journal, Bytes(listed)), FileError::kNone);
+    writer.FinishReplacement(journal, targets);
+    for (const auto& t : targets) EXPECT_EQ(Read(t), "new");
+    EXPECT_EQ(FilesInFolder(), 3u);
+
+    // A journal never renames a file the caller does not name.
+    const auto stranger = folder / "stranger.cfg";
+    ASSERT_EQ(Write(stranger, "keep"), FileError::kNone);
+    ASSERT_EQ(Write(prepared(stranger), "evil"), FileError::kNone);
+    ASSERT_EQ(writer.ReplaceFile(journal, Bytes(stranger.string() + '\0')), FileError::kNone);
+    writer.FinishReplacement(journal, targets);
+    EXPECT_EQ(Read(stranger), "keep");
+    EXPECT_FALSE(std::filesystem::exists(journal));
 }
 
 }  // namespace

@@ -133,9 +133,18 @@ MacroImportResult MacroPageModel::ImportMacro(const std::filesystem::path& file)
     const MacroImport imported = library_.ImportMacro(file);
     switch (imported.result) {
         case MacroImportResult::kInvalid: break;  // the library said why
-        case MacroImportResult::kAlreadyPresent:
-            Refuse(u"The library already holds this macro; nothing was imported.", u"宏库中已有此宏，未导入。");
+        case MacroImportResult::kReplaced: {
+            // Ids stay unique: the macro with this id was replaced where it stands.
+            library_.SaveMacroLibrary();
+            CloseEditor();
+            const auto listed = std::find_if(macros_.begin(), macros_.end(),
+                                             [&](const MacroListItem& item) { return item.id == imported.id; });
+            if (listed == macros_.end()) break;
+            listed->name = imported.name;
+            selectedMacro_ = static_cast<int>(listed - macros_.begin());
+            LoadSelectedMacro();
             break;
+        }
         case MacroImportResult::kLibraryFull:
             Refuse(u"The macro library is full (500 macros); nothing was imported.", u"宏库已满（500 个宏），未导入。");
             break;

@@ -392,9 +392,13 @@ TEST_F(MacroPageModelTest, ImportIsListedShownAndSavedAtOnce) {
     std::memcpy(&saved, bytes.data(), sizeof saved);
     EXPECT_NE(FindMacroEntry(saved, 0x16ABCDEF), nullptr);
 
-    EXPECT_EQ(model.ImportMacro(file), MacroImportResult::kAlreadyPresent);
-    EXPECT_EQ(model.Macros().size(), 1u);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    // The same id again replaces the listed macro: one entry, the imported name.
+    const MacroEntry renamed = Macro(0x16ABCDEF, u"Again", {0xC0000041, 0xE0000041}, 2);
+    oryn7px::testing::WriteAll(file, &renamed, sizeof renamed);
+    EXPECT_EQ(model.ImportMacro(file), MacroImportResult::kReplaced);
+    ASSERT_EQ(model.Macros().size(), 1u);
+    EXPECT_EQ(model.Macros()[0].name, u"Again");
+    EXPECT_EQ(model.SelectedMacroId(), 0x16ABCDEFu);
 }
 
 // ---- line editors

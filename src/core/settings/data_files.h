@@ -1,0 +1,22 @@
+#pragma once
+// Where each file of the data folder lives, and what the settings files share about them.
+#include <filesystem>
+#include <vector>
+
+#include "core/platform/file_writer.h"
+
+namespace oryn7px {
+
+std::filesystem::path ProfileFolderOf(const std::filesystem::path& dataFolder);
+std::filesystem::path ProfilePathOf(const std::filesystem::path& dataFolder, int entry);
+std::filesystem::path IndexPathOf(const std::filesystem::path& dataFolder);
+std::filesystem::path MacroPathOf(const std::filesystem::path& dataFolder);
+std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder);
+// Present only while a set of files (an import, a profile with its index) is being replaced.
+std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder);
+
+// Completes a replacement of several settings files that a crash cut short (or removes what it
+// had only prepared), so the files read next are one whole set, old or new.
+void FinishInterruptedReplacement(FileWriter& writer, const std::filesystem::path& dataFolder);
+
+}  // namespace oryn7px

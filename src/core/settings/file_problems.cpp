@@ -1,0 +1,63 @@
+#include "core/settings/file_problems.h"
+
+#include <algorithm>
+
+#include "core/base/path_text.h"
+#include "core/base/utf16.h"
+
+namespace oryn7px {
+
+namespace {
+
+void Show(UserMessages& messages, bool chinese, std::u16string_view zh, std::u16string_view en,
+          const std::filesystem::path& path) {
+    messages.ShowInfoCaptionBox(FormatS(chinese ? zh : en, PathText(path)));
+}
+
+}  // namespace
+
+void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path) {
+    Show(messages, chinese, u"无法读取 %s，该文件不会被更改。", u"%s cannot be read; it will not be changed.", path);
+}
+
+void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path) {
+    Show(messages, chinese, u"无法读取 %s，更改已取消，文件保持原样。",
+         u"%s cannot be read; the change was refused and the file left as it is.", path);
+}
+
+void MarkUnreadable(SettingsState& state, UserMessages& messages, const std::filesystem::path& path) {
+    auto& files = state.unreadableFiles;
+    if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);
+    ShowUnreadable(messages, state.bChinese == 1, path);
+}
+
+bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
+                      std::initializer_list<std::filesystem::path> paths) {
+    for (const std::filesystem::path& path : paths) {
+        if (std::find(state.unreadableFiles.begin(), state.unreadableFiles.end(), path) == state.unreadableFiles.end()) {
+            continue;
+        }
+        ShowRefusedUnreadable(messages, state.bChinese == 1, path);
+        return true;
+    }
+    return false;
+}
+
+bool ShowFileProblem(UserMessages& messages, bool chinese, FileError error, const std::filesystem::path& path) {
+    switch (error) {
+        case FileError::kNotRegular:
+            Show(messages, chinese, u"%s 不是普通文件，未做任何处理。", u"%s is not a regular file; it was left alone.", path);
+            return true;
+        case FileError::kForeignLink:
+            Show(messages, chinese, u"%s 是指向其他用户文件的链接，未通过它写入。",
+                 u"%s is a link to a file of another user; nothing was written through it.", path);
+            return true;
+        case FileError::kOther:
+            Show(messages, chinese, u"无法写入 %s。", u"%s could not be written.", path);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace oryn7px

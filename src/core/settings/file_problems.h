@@ -1,0 +1,26 @@
+#pragma once
+// Messages for files the program refuses to read or write, so nobody loses a file silently.
+#include <filesystem>
+
+#include "core/platform/file_writer.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/settings_state.h"
+
+namespace oryn7px {
+
+// "cannot be read" when a file is found unreadable, and when a change to it is refused.
+void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
+void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
+
+// A file that exists but could not be read: recorded, so no later save writes over it, and shown.
+void MarkUnreadable(SettingsState& state, UserMessages& messages, const std::filesystem::path& path);
+
+// True (after saying which file) when one of `paths` was found unreadable: the change is refused.
+bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
+                      std::initializer_list<std::filesystem::path> paths);
+
+// The reasons the older messages do not cover: not a regular file, a link to another user's
+// file, and any other failure to write. False when `error` is none of them.
+bool ShowFileProblem(UserMessages& messages, bool chinese, FileError error, const std::filesystem::path& path);
+
+}  // namespace oryn7px
