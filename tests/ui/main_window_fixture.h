@@ -33,7 +33,7 @@ class RecordingMessages final : public UserMessages {
 public:
     int ShowInfoBox(std::u16string_view text, bool) override {
         boxes.emplace_back(text);
-        return kBoxOk;
+        return answer;
     }
     int ShowCountDownBox(std::u16string_view text) override {
         countDowns.emplace_back(text);
@@ -42,6 +42,7 @@ public:
     void ShowInfoCaptionBox(std::u16string_view text) override { boxes.emplace_back(text); }
     std::vector<std::u16string> boxes;
     std::vector<std::u16string> countDowns;
+    int answer = kBoxOk;  // how the program's own boxes are answered
 };
 
 class NoPointer final : public PointerSettings {
@@ -68,6 +69,7 @@ protected:
         presence = std::make_unique<VirtualMousePresence>(*mouse);
         store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
         library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
+        statistics = std::make_unique<StatisticsFile>(*paths, writer, messages, strings);
         driver = std::make_unique<CUSBDriver>(*mouse, clock);
         services = std::make_unique<AppServices>(AppServices{
             *state, *store, *library, messages, strings, *driver, clock, *probe, presence.get(), shared, pointer,
@@ -75,7 +77,8 @@ protected:
             [this](const QString& program, const QStringList& arguments) {
                 started.push_back(program + " " + arguments.join(' '));
                 return false;
-            }});
+            },
+            *statistics, nullptr});
         dialog = std::make_unique<CQ580ZDriverDlg>(*services);
         QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
     }
@@ -106,6 +109,7 @@ protected:
     std::unique_ptr<VirtualMousePresence> presence;
     std::unique_ptr<ProfileStore> store;
     std::unique_ptr<MacroLibrary> library;
+    std::unique_ptr<StatisticsFile> statistics;
     std::unique_ptr<CUSBDriver> driver;
     ApplyShared shared;
     NoPointer pointer;

@@ -9,7 +9,8 @@ Session::Session(Context& context)
       messages_(context.err, false),
       state_(std::make_unique<SettingsState>()),
       store_(*state_, paths_, writer_, messages_, texts_),
-      library_(*state_, paths_, writer_, messages_, texts_, clock_) {
+      library_(*state_, paths_, writer_, messages_, texts_, clock_),
+      statistics_(paths_, writer_, messages_, texts_) {
     const int32_t language =
         context.options.language ? *context.options.language : store_.ReadLanguageNumber(kLanguageEnglish);
     state_->bChinese = ChineseFlagFor(language);

@@ -8,6 +8,7 @@
 #include "core/base/clock.h"
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
+#include "core/settings/statistics_file.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
 
@@ -24,6 +25,8 @@ public:
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }
+    StatisticsFile& Statistics() { return statistics_; }
+    bool Chinese() const { return state_->bChinese == 1; }
 
 private:
     LinuxPaths paths_;
@@ -34,6 +37,7 @@ private:
     std::unique_ptr<SettingsState> state_;
     ProfileStore store_;
     MacroLibrary library_;
+    StatisticsFile statistics_;
 };
 
 }  // namespace oryn7px::cli

@@ -17,7 +17,9 @@
 #include "core/platform/pointer_settings.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/macro_library.h"
+#include "core/platform/cursor_position.h"
 #include "core/settings/profile_store.h"
+#include "core/settings/statistics_file.h"
 #include "core/settings/settings_state.h"
 #include "ui/pages/page_context.h"
 
@@ -43,6 +45,8 @@ struct AppServices {
     CDlgProgress& progress;
     QString programFolder;
     StartProgram startProgram;
+    StatisticsFile& statistics;
+    CursorPosition* cursor;  // null: no travel is measured
 };
 
 }  // namespace oryn7px

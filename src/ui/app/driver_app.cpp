@@ -14,6 +14,7 @@
 #include "platform/linux/udev_device_presence.h"
 #include "ui/app/main_dialog.h"
 #include "ui/app/progress_dialog.h"
+#include "ui/app/session_end.h"
 #include "ui/app/single_instance_server.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
@@ -29,6 +30,7 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       messages_([this] { return state_->bChinese == 1; }),
       store_(*state_, paths_, writer_, messages_, strings_),
       library_(*state_, paths_, writer_, messages_, strings_, clock_),
+      statistics_(paths_, writer_, messages_, strings_),
       backend_(ChooseHidBackend(options.virtualMouse, clock_)),
       driver_(*backend_.backend, clock_),
       log_(logFiles_),
@@ -81,7 +83,8 @@ int CQ580ZDriverApp::InitInstance() {
             std::vector<std::string> args;
             for (const QString& argument : arguments) args.push_back(argument.toStdString());
             return shell_.RunProgram(program.toStdString(), args);
-        }});
+        },
+        statistics_, &cursor_});
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;
@@ -91,6 +94,9 @@ int CQ580ZDriverApp::InitInstance() {
     });
     singleInstance_->SetShowHandler(
         [this] { PostMessageTo(dialog_.get(), {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK}); });
+    // Logging out, shutting down or `kill` end the program the way its Exit does.
+    const SessionEndWatcher sessionEnd([this] { PostMessageTo(dialog_.get(), {WM_CLOSE, 0, 0}); },
+                                       [this] { SendMessageTo(dialog_.get(), {WM_QUERYENDSESSION, 0, 0}); });
     dialog_->OnInitDialog();
     if (!ended) modalLoop.exec();
     // The launcher waits for this socket to go quiet before it starts the program again.

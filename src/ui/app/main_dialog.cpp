@@ -119,7 +119,10 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.messages,
                               services_.hooks,
                               services_.programFolder,
-                              services_.startProgram};
+                              services_.startProgram,
+                              services_.statistics,
+                              services_.cursor,
+                              bStartUpChinese_};
     for (int i = 0; i < kPageCount; ++i) {
         pages_[i] = PageTable()[i].create(context);
         pages_[i]->setVisible(i == 0);
@@ -200,6 +203,7 @@ bool CQ580ZDriverDlg::event(QEvent* event) {
         {UM_RESTORE_DEFAULTS, &CQ580ZDriverDlg::OnRestoreDefaults},
         {WM_COMMAND, &CQ580ZDriverDlg::OnCommand},
         {WM_DEVICECHANGE, &CQ580ZDriverDlg::OnDeviceChange},
+        {WM_QUERYENDSESSION, &CQ580ZDriverDlg::OnQueryEndSession},
         {WM_CLOSE, &CQ580ZDriverDlg::OnClose},
     };
     // Once the close sequence runs, the pages are gone: late messages find nothing to do.

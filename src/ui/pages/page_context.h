@@ -11,9 +11,11 @@
 
 namespace oryn7px {
 
+class CursorPosition;
 class InputHooks;
 class MacroLibrary;
 class ProfileStore;
+class StatisticsFile;
 class StringTable;
 class UserMessages;
 
@@ -32,6 +34,9 @@ struct PageContext {
     InputHooks* hooks;  // null where the desktop's input cannot be seen
     QString programFolder;
     StartProgram startProgram;
+    StatisticsFile& statistics;  // Sts.cfg
+    CursorPosition* cursor;      // null where the pointer's position cannot be read
+    bool startUpChinese;         // the skins' language from languagetype.ini, fixed for the run
 };
 
 }  // namespace oryn7px
