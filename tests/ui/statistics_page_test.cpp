@@ -48,14 +48,14 @@ protected:
         for (int i = 0; i < sp::kTrophyLevels; ++i) lit += page.SmallTrophy(i)->GetChecked() ? 1 : 0;
         return lit;
     }
-    // The columns where the page drew light text inside a box.
+    // The columns where the page drew its numbers' colour inside a box (the labels are darker).
     static std::pair<int, int> InkColumns(const QImage& image, const LayoutRect& box) {
         int first = -1;
         int last = -1;
-        for (int x = box.left - 20; x < box.right + 20; ++x) {
+        for (int x = box.left; x < box.right; ++x) {
             for (int y = box.top; y < box.bottom; ++y) {
                 const QColor c = image.pixelColor(x, y);
-                if (c.red() > 180 && c.green() > 180 && c.blue() > 180) {
+                if (c.red() > 200 && c.green() > 200 && c.blue() > 200) {
                     if (first < 0) first = x;
                     last = x;
                 }
@@ -154,6 +154,7 @@ TEST_F(StatisticsPageTest, CursorSamplesAddTravel) {
 TEST_F(StatisticsPageTest, ResetAnsweredOkZeroesAndSaves) {
     WriteCounts({3'000'000, 5, 6, 7, 8, 9});
     auto page = MakePage();
+    state->bChinese = 0;
     messages.answer = kBoxOk;
     QTest::mouseClick(page->ResetButton(), Qt::LeftButton);
     ASSERT_EQ(messages.boxes.size(), 1u);
