@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,20 @@ public:
     int answer = kBoxOk;  // how the program's own boxes are answered
 };
 
+// The bootloader probe of the virtual mouse, with a look-out called at every look.
+class WatchedBootloaderProbe final : public BootloaderProbe {
+public:
+    explicit WatchedBootloaderProbe(HidBackend& backend) : probe_(backend) {}
+    bool IsBootloaderPresent() override {
+        if (onLook) onLook();
+        return probe_.IsBootloaderPresent();
+    }
+    std::function<void()> onLook;  // called on the thread that runs the check
+
+private:
+    HidBootloaderProbe probe_;
+};
+
 class NoPointer final : public PointerSettings {
 public:
     bool SetEnhancePrecision(bool) override { return true; }
@@ -65,7 +80,7 @@ protected:
         SetProgramFolder(QString::fromStdString(Program().string()));
         paths = std::make_unique<LinuxPaths>(Program(), Data(), Data(), Data());
         mouse = std::make_unique<VirtualMouse>(clock, config);
-        probe = std::make_unique<HidBootloaderProbe>(*mouse);
+        probe = std::make_unique<WatchedBootloaderProbe>(*mouse);
         presence = std::make_unique<VirtualMousePresence>(*mouse);
         store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
         library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
@@ -105,7 +120,7 @@ protected:
     std::unique_ptr<SettingsState> state = std::make_unique<SettingsState>();
     std::unique_ptr<LinuxPaths> paths;
     std::unique_ptr<VirtualMouse> mouse;
-    std::unique_ptr<HidBootloaderProbe> probe;
+    std::unique_ptr<WatchedBootloaderProbe> probe;
     std::unique_ptr<VirtualMousePresence> presence;
     std::unique_ptr<ProfileStore> store;
     std::unique_ptr<MacroLibrary> library;

@@ -7,7 +7,10 @@
 
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <fstream>
 
 #include "core/base/messages.h"
@@ -268,6 +271,53 @@ TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {
     EXPECT_FALSE(progress.isVisible());
 }
 
+size_t FileCount(const fs::path& folder) {
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(folder)) ++count;
+    return count;
+}
+
+// Sets the flag when the watched window is shown, for a thread that may not touch the widget.
+class ShowWatcher : public QObject {
+public:
+    explicit ShowWatcher(std::atomic<bool>& shown) : shown_(shown) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) shown_ = true;
+        return false;
+    }
+
+private:
+    std::atomic<bool>& shown_;
+};
+
+TEST_F(MainWindowTest, NothingCanBeSeenBeforeTheBootloaderCheckHasSaidNo) {
+    std::atomic<bool> shown{false};
+    ShowWatcher watcher(shown);
+    dialog->installEventFilter(&watcher);
+    struct Look {
+        bool windowShown;
+        size_t reports;
+        size_t files;
+    };
+    std::vector<Look> looks;  // filled on the check's thread, read once OnInitDialog has joined it
+    probe->onLook = [&] {
+        // The last look gives the UI thread a second to show something it should not.
+        for (int wait = 0; !looks.empty() && !shown && wait < 100; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        looks.push_back({shown.load(), mouse->State().log.size(), FileCount(Data())});
+    };
+    ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_EQ(looks.size(), 2u);
+    for (const Look& look : looks) {
+        EXPECT_FALSE(look.windowShown);
+        EXPECT_EQ(look.reports, 0u);
+        EXPECT_EQ(look.files, 0u);
+    }
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(mouse->State().log.empty());
+    EXPECT_GT(FileCount(Data()), 0u);
+}
+
 class BootloaderTest : public MainWindowTest {
 protected:
     void SetUp() override { Build(true, VirtualMouseConfig{.bootloader = true}); }
@@ -279,6 +329,9 @@ TEST_F(BootloaderTest, HandsOverToTheFlashingToolAndCloses) {
     EXPECT_EQ(started[0], QString::fromStdString((Program() / "FWUpdate" / "RoruziVI").string()) + " 0");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(WaitUntilEnded());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(mouse->State().log.empty());
+    EXPECT_EQ(FileCount(Data()), 0u);
 }
 
 TEST_F(MainWindowTest, NoMouseShowsTheCountDownAndEnds) {

@@ -5,6 +5,7 @@
 #include "core/base/messages.h"
 #include "core/base/utf16.h"
 #include "core/device/hook_codes.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 
 namespace oryn7px {
 

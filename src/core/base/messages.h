@@ -1,5 +1,6 @@
 #pragma once
-// Every program-defined message number, and the standard window messages the program posts.
+// The program-defined message numbers shared by several windows and threads (a page keeps its own
+// beside its model), and the standard window messages the program posts.
 #include <cstdint>
 
 namespace oryn7px {
@@ -10,8 +11,6 @@ inline constexpr uint32_t UM_APPLY_PROGRESS = 0x42B;
 inline constexpr uint32_t UM_LIST_SELCHANGE = 0x465;
 inline constexpr uint32_t UM_TRAY_NOTIFY = 0x46C;
 inline constexpr uint32_t UM_LIST_EDITED = 0x470;
-inline constexpr uint32_t WM_STS_MOUSE_EVENT = 0x4C9;
-inline constexpr uint32_t WM_STS_CURSOR_SAMPLE = 0x4CA;
 inline constexpr uint32_t UM_APPLY_DONE = 0x703;
 inline constexpr uint32_t UM_APPLY_FAILED = 0x704;
 inline constexpr uint32_t UM_BUTTON_MOUSE = 0x70D;

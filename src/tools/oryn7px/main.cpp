@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/app/driver_app.h"
+#include "driver_app.h"
 
 int main(int argc, char** argv) {
     oryn7px::AppOptions options;

@@ -95,7 +95,7 @@ private:
     void FinishClose();
 
     // Device and apply (main_dialog_device.cpp).
-    bool HandOverToFlasher();
+    void HandOverToFlasher();
     bool OpenMouseAtStartUp();
     void ReadFirmwareVersion();
     void RequestApply();

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSaveFile>
+#include <future>
 
 #include "core/app/app_texts.h"
 #include "core/app/apply_handshake.h"
@@ -43,6 +44,22 @@ void WriteFlasherLanguage(const QString& programFolder, bool chinese) {
     file.commit();
 }
 
+// The pictures the window and its pages are built from, in the start-up layout.
+QStringList StartUpPictures(bool chinese) {
+    QStringList pictures;
+    auto add = [&pictures](const StatePictures& looks) {
+        for (const char* file : {looks.normal, looks.down, looks.over}) pictures << QString::fromLatin1(file);
+    };
+    add(main_window::kPictures);
+    for (const PageRow& row : PageTable()) add(row.pictures);
+    for (int number : chinese ? main_window::kButtonPicturesChinese : main_window::kButtonPicturesOther)
+        pictures << ResourceRelativePath(number);
+    for (int number : {resources::kAppIcon, resources::kTrayConfigIcon, resources::kTrayExitIcon})
+        pictures << ResourceRelativePath(number);
+    pictures.removeDuplicates();
+    return pictures;
+}
+
 int ReadLanguageType(const QString& programFolder) {
     QFile file(QDir(programFolder).filePath(QStringLiteral("skins/languagetype.ini")));
     if (!file.open(QIODevice::ReadOnly)) return 0;
@@ -63,15 +80,25 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     flag_ = LoadResource(FindLanguage(firstLanguage)->buttonPictureId);
     WriteFlasherLanguage(services_.programFolder, chinese);
 
-    if (HandOverToFlasher()) return false;
+    // The bootloader check waits a second. Meanwhile the UI thread prepares what nobody can see
+    // yet: the pictures decoded, the hidden window built, the tray icon made but not shown.
+    // Nothing the user or the mouse could notice happens before the check has said no.
+    std::future<bool> bootloader = std::async(std::launch::async, [this] {
+        return LookForBootloader(services_.bootloader, services_.clock);
+    });
+    PreloadSkinPictures(StartUpPictures(chinese));
+    BuildWindow();
+    tray_ = new TrayIcon(this);
+    if (bootloader.get()) {
+        HandOverToFlasher();
+        return false;
+    }
 
     setWindowTitle(Q(MainWindowTitle()));
     services_.library.LoadMacroLibrary();
-    BuildWindow();
     CreatePages();
     // The controls have cut their parts: full-window pictures nobody paints whole are dropped.
     ReleaseUnusedPictures();
-    tray_ = new TrayIcon(this);
     tray_->Add();
     keyFilter_ = new KeyPreFilter(this, {[this] { HideToTray(); },
                                          [this] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(applyButton_)}); }});
@@ -105,13 +132,11 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     return true;
 }
 
-bool CQ580ZDriverDlg::HandOverToFlasher() {
-    if (!LookForBootloader(services_.bootloader, services_.clock)) return false;
+void CQ580ZDriverDlg::HandOverToFlasher() {
     // A missing flashing tool fails silently; the program closes either way.
     services_.startProgram(QDir(services_.programFolder).filePath(QStringLiteral("FWUpdate/RoruziVI")),
                            {QString::fromLatin1(FlasherArgument(services_.state.bChinese == 1))});
     PostMessageTo(this, {WM_CLOSE, 0, 0});
-    return true;
 }
 
 bool CQ580ZDriverDlg::OpenMouseAtStartUp() {

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/app/app_texts.h"
@@ -20,14 +21,18 @@ TrayIcon::TrayIcon(QObject* mainWindow) : QObject(mainWindow), mainWindow_(mainW
         if (reason == QSystemTrayIcon::DoubleClick) PostMessageTo(mainWindow_, {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK});
         if (reason == QSystemTrayIcon::Context) PostMessageTo(mainWindow_, {UM_TRAY_NOTIFY, 0, WM_RBUTTONUP});
     });
+    icon_.setIcon(QIcon(QPixmap::fromImage(LoadResource(resources::kAppIcon))));
+    icon_.setToolTip(QString::fromStdU16String(MainWindowTitle()));
 }
 
 void TrayIcon::Add() {
-    const QString title = QString::fromStdU16String(MainWindowTitle());
-    icon_.setIcon(QIcon(QPixmap::fromImage(LoadResource(resources::kAppIcon))));
-    icon_.setToolTip(title);
     icon_.show();
-    icon_.showMessage(QStringLiteral("Running"), title, QSystemTrayIcon::Information, kBalloonTimeoutMs);
+    // The desktop shows the balloon on its own time, as the system does elsewhere: start-up
+    // does not wait for it.
+    QTimer::singleShot(0, &icon_, [this] {
+        icon_.showMessage(QStringLiteral("Running"), icon_.toolTip(), QSystemTrayIcon::Information,
+                          kBalloonTimeoutMs);
+    });
 }
 
 void TrayIcon::Remove() { icon_.hide(); }

@@ -1,5 +1,10 @@
 #include "ui/pages/page_table.h"
 
+#include "core/app/layout/lighting_page_layout.h"
+#include "core/app/layout/macro_page_layout.h"
+#include "core/app/layout/main_page_layout.h"
+#include "core/app/layout/statistics_page_layout.h"
+#include "core/app/layout/support_page_layout.h"
 #include "ui/pages/dlg_led_set.h"
 #include "ui/pages/dlg_macro.h"
 #include "ui/pages/dlg_main_set.h"
@@ -10,11 +15,11 @@ namespace oryn7px {
 
 const std::array<PageRow, kPageCount>& PageTable() {
     static const std::array<PageRow, kPageCount> kTable{{
-        {"str_main", [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
-        {"str_led_title", [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
-        {"str_macro_manager", [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
-        {"str_sts", [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},
-        {"str_about", [](const PageContext& c) -> CPageDlg* { return new CDlgSupport(c); }},
+        {"str_main", main_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
+        {"str_led_title", lighting_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
+        {"str_macro_manager", macro_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
+        {"str_sts", statistics_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},
+        {"str_about", support_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgSupport(c); }},
     }};
     return kTable;
 }

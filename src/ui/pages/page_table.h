@@ -12,7 +12,8 @@ namespace oryn7px {
 inline constexpr int kPageCount = 5;
 
 struct PageRow {
-    const char* tabKey;  // tooltip and hint of the page's tab
+    const char* tabKey;      // tooltip and hint of the page's tab
+    StatePictures pictures;  // the page's own pictures, decoded while start-up waits
     std::function<CPageDlg*(const PageContext&)> create;
 };
 

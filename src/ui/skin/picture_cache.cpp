@@ -3,6 +3,10 @@
 #include <QHash>
 #include <mutex>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -53,11 +57,17 @@ void PreloadSkinPictures(const QStringList& relativePaths) {
 
 void ReleaseUnusedPictures() {
     Cache& cache = TheCache();
-    std::lock_guard lock(cache.mutex);
-    for (auto it = cache.pictures.begin(); it != cache.pictures.end();) {
-        if (it->isNull() || it->isDetached()) it = cache.pictures.erase(it);
-        else ++it;
+    {
+        std::lock_guard lock(cache.mutex);
+        for (auto it = cache.pictures.begin(); it != cache.pictures.end();) {
+            if (it->isNull() || it->isDetached()) it = cache.pictures.erase(it);
+            else ++it;
+        }
     }
+#ifdef __GLIBC__
+    // Freed pictures are megabytes in the middle of the heap: hand those pages back.
+    malloc_trim(0);
+#endif
 }
 
 int CachedPictureCount() {

@@ -5,6 +5,7 @@
 #include "core/base/messages.h"
 #include "core/base/utf16.h"
 #include "core/device/hook_codes.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 #include "core/settings/settings_state.h"
 #include "fakes/fake_hook_backend.h"
 #include "fakes/memory_log_files.h"

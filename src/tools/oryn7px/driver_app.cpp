@@ -1,4 +1,4 @@
-#include "ui/app/driver_app.h"
+#include "driver_app.h"
 
 #include <QApplication>
 #include <QEventLoop>
