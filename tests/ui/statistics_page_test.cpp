@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "core/base/messages.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 #include "core/device/hook_codes.h"
 #include "core/settings/statistics_file.h"
 #include "main_window_fixture.h"
@@ -48,14 +49,14 @@ protected:
         for (int i = 0; i < sp::kTrophyLevels; ++i) lit += page.SmallTrophy(i)->GetChecked() ? 1 : 0;
         return lit;
     }
-    // The columns where the page drew its numbers' colour inside a box (the labels are darker).
+    // The columns where the page drew its numbers' neutral grey inside a box (the labels are bluer).
     static std::pair<int, int> InkColumns(const QImage& image, const LayoutRect& box) {
         int first = -1;
         int last = -1;
         for (int x = box.left; x < box.right; ++x) {
             for (int y = box.top; y < box.bottom; ++y) {
                 const QColor c = image.pixelColor(x, y);
-                if (c.red() > 200 && c.green() > 200 && c.blue() > 200) {
+                if (c.red() > 120 && c.blue() - c.red() <= 5) {
                     if (first < 0) first = x;
                     last = x;
                 }
@@ -114,17 +115,28 @@ TEST_F(StatisticsPageTest, MissingFileIsReportedAndCountingStartsAtZero) {
     EXPECT_EQ(page->Model().Counts().nLeftClicks, 0u);
 }
 
-TEST_F(StatisticsPageTest, NumbersRightAlignedInTheStartUpLanguagesColumn) {
-    WriteCounts({1, 0, 0, 0, 0, 0});
-    for (bool chinese : {false, true}) {
-        auto page = MakePage(chinese);
-        const QImage image = page->grab().toImage();
-        const int columnRight = chinese ? 242 : 227;
-        const LayoutRect row{150, sp::kRows[sp::kRowLeft].top, 270, sp::kRows[sp::kRowLeft].bottom};
-        const auto [first, last] = InkColumns(image, row);
-        ASSERT_GE(first, 0) << chinese;
-        EXPECT_LE(last, columnRight);
-        EXPECT_GE(first, columnRight - 12);  // a single digit sits at the right edge
+TEST_F(StatisticsPageTest, NumbersRightAlignedInTheStartUpLanguagesColumnAndNeverCut) {
+    struct Case {
+        uint32_t left;
+        int minWidth;  // of the drawn number, in pixels
+        int maxWidth;
+    };
+    // One digit sits at the column's right edge; ten digits are drawn whole, not "42949...".
+    const Case cases[] = {{1, 1, 12}, {4'294'967'295u, 60, 100}};
+    for (const Case& c : cases) {
+        WriteCounts({c.left, 0, 0, 0, 0, 0});
+        for (bool chinese : {false, true}) {
+            auto page = MakePage(chinese);
+            const QImage image = page->grab().toImage();
+            const int columnRight = chinese ? 242 : 227;
+            const LayoutRect row{120, sp::kRows[sp::kRowLeft].top, 270, sp::kRows[sp::kRowLeft].bottom};
+            const auto [first, last] = InkColumns(image, row);
+            ASSERT_GE(first, 0) << chinese;
+            EXPECT_LE(last, columnRight);
+            EXPECT_GE(last, columnRight - 6);
+            EXPECT_GE(last - first + 1, c.minWidth) << c.left;
+            EXPECT_LE(last - first + 1, c.maxWidth) << c.left;
+        }
     }
 }
 

@@ -155,6 +155,7 @@ QImage StatisticsPage(Look look) {
     QImage image = PageBackground({kCountsPanel, kTrophyPanel, kLevelPanel});
     QPainter painter(&image);
     Heading(painter, kCountsPanel, QStringLiteral("统计"), QStringLiteral("STATISTICS"));
+    Heading(painter, kTrophyPanel, QStringLiteral("当前奖杯"), QStringLiteral("CURRENT TROPHY"));
     Heading(painter, kLevelPanel, QStringLiteral("奖杯等级"), QStringLiteral("TROPHY LEVEL"));
     for (int row = 0; row < sp::kRowCount; ++row) CountRow(painter, row);
     ProgressTrack(painter, look == Look::Pressed);

@@ -5,6 +5,7 @@
 
 #include "core/app/layout/statistics_page_layout.h"
 #include "core/base/messages.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 #include "core/i18n/string_table.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/statistics_file.h"
@@ -167,9 +168,10 @@ void CDlgSts::paintEvent(QPaintEvent* event) {
     for (const StatisticsText& text : StatisticsTexts(model_.Counts(), bChineseLayout_)) {
         const QRect box = ToQRect(text.box);
         if (!event->region().intersects(box)) continue;
-        const QString shown =
-            painter.fontMetrics().elidedText(QString::fromStdString(text.text), Qt::ElideRight, box.width());
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, shown);
+        // Never shortened: a number cut to "123456..." would be a wrong count. A long one runs on
+        // to the left, into the free space before its label.
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                         QString::fromStdString(text.text));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "core/pages/statistics_page/cursor_sampler.h"
 
-#include "core/base/messages.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 
 namespace oryn7px {
 

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/base/messages.h"
+#include "core/pages/statistics_page/statistics_messages.h"
 #include "core/pages/statistics_page/cursor_sampler.h"
 
 namespace oryn7px {
