@@ -3,6 +3,11 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "core/i18n/locale_language.h"
+#include "core/settings/fresh_installation.h"
+#include "platform/linux/leftover_files.h"
+#include "platform/linux/linux_file_writer.h"
+
 namespace oryn7px {
 
 namespace {
@@ -55,8 +60,14 @@ LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
     if (!dataFolder) {
         dataFolder = LinuxDataFolder(environment);
         std::error_code ec;
-        std::filesystem::create_directories(*dataFolder, ec);
+        // A folder the program had to create is a new installation: fill it as an installer would.
+        if (std::filesystem::create_directories(*dataFolder, ec)) {
+            LinuxFileWriter writer;
+            FillFreshDataFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
+        }
     }
+    RemoveLeftoverTemporaryFiles(*dataFolder);
+    RemoveLeftoverTemporaryFiles(*dataFolder / "Profile");
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(*dataFolder, ec);
     return LinuxPaths(ExecutableFolder(), ec ? *dataFolder : absolute, LinuxTempFolder(environment), LinuxDataHome(environment));

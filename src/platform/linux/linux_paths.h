@@ -28,8 +28,10 @@ public:
     LinuxPaths(std::filesystem::path programFolder, std::filesystem::path dataFolder,
                std::filesystem::path tempFolder, std::filesystem::path localAppData);
 
-    // The folders of this process by the rules above; the data folder is created when missing
-    // (nothing installs it), unless `dataFolder` names one explicitly, which is used as it is.
+    // The folders of this process by the rules above. A data folder that does not exist yet is
+    // created and filled with what a fresh installation holds, unless `dataFolder` names one
+    // explicitly, which is used as it is. Temporary files that killed writes left in the data
+    // folder are removed.
     static LinuxPaths FromEnvironment(const Environment& environment,
                                       std::optional<std::filesystem::path> dataFolder = std::nullopt);
 

@@ -34,6 +34,33 @@ int ReportRateHz(int32_t code) {
     }
 }
 
+// The effects as the page's radios name them.
+const char* EffectName(int32_t effect) {
+    static const char* const kNames[] = {"steady light", "breathing", "APM breathing", "special effect",
+                                         "colour cycle", "lighting off"};
+    return effect >= 1 && effect <= 6 ? kNames[effect - 1] : "unknown";
+}
+
+const char* TouchName(int32_t touch) {
+    switch (touch) {
+        case 0: return "touch lighting off";
+        case 1: return "touch lighting on";
+        case 2: return "touch lighting on, second setting";
+        default: return "unknown";
+    }
+}
+
+std::string ColourText(const ProfileData& p, int i) {
+    char text[48];
+    const LightColorBytes& c = p.LightColor[i];
+    if (p.nLightColorSource[i] == 0) {
+        std::snprintf(text, sizeof text, "#%02X%02X%02X (swatch %d)", c.red, c.green, c.blue, p.nLightPresetIndex[i]);
+    } else {
+        std::snprintf(text, sizeof text, "#%02X%02X%02X", c.red, c.green, c.blue);
+    }
+    return text;
+}
+
 const char* const kButtonNames[kButtonCount] = {"left", "middle", "right", "forward",
                                                 "back", "wheel up", "wheel down", "DPI"};
 
@@ -96,21 +123,23 @@ void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumb
             << p.nDpiOrder[k] << "\n";
     }
     out << "\nReport rate     " << ReportRateHz(p.nReportRate) << " Hz (code " << p.nReportRate << ")\n"
-        << "Sensor height   " << p.nSensorHeight << "\n"
-        << "Lighting        mode " << p.nLightMode << ", option " << p.nLightOption << ", brightness "
-        << p.nLightParam1 << ", breathing " << p.nLightParam2 << ", cycle " << p.nLightParam5 << "\n"
-        << "Colours        ";
-    for (const LightColorBytes& c : p.LightColor) {
-        char rgb[16];
-        std::snprintf(rgb, sizeof rgb, " #%02X%02X%02X", c.red, c.green, c.blue);
-        out << rgb;
-    }
-    out << "\nTouch mode      " << p.nTouchMode << "\n"
-        << "Pointer         speed " << p.nPointerSpeed << ", enhance precision "
+        << "Sensor height   " << p.nSensorHeight << "\n";
+    PrintLighting(out, p);
+    out << "Pointer         speed " << p.nPointerSpeed << ", enhance precision "
         << (p.bEnhancePrecision ? "on" : "off") << ", wheel lines " << p.nWheelLines << "\n"
         << "Macro ids      ";
     for (uint32_t id : state.ButtonMacroId) out << " " << Hex(id);
     out << "\n";
+}
+
+void PrintLighting(std::ostream& out, const ProfileData& p) {
+    out << "Lighting        effect " << p.nLightMode << " (" << EffectName(p.nLightMode) << "), own colours "
+        << (p.nLightOption == 1 ? "on" : "off") << "\n"
+        << "                brightness " << p.nLightParam1 << ", breathing speed " << p.nLightParam2
+        << ", colour-cycle speed " << p.nLightParam5 << "\n"
+        << "Colours         single " << ColourText(p, 4) << "\n";
+    for (int i = 0; i < 4; ++i) out << "                own " << i + 1 << "  " << ColourText(p, i) << "\n";
+    out << "Touch           " << p.nTouchMode << " (" << TouchName(p.nTouchMode) << ")\n";
 }
 
 }  // namespace oryn7px::cli

@@ -13,4 +13,7 @@ nlohmann::ordered_json ProfileJson(const SettingsState& state, int profileNumber
 
 void PrintProfile(std::ostream& out, const SettingsState& state, int profileNumber);
 
+// The lighting part of the text: effect (by number and name), its parameters, colours, touch.
+void PrintLighting(std::ostream& out, const ProfileData& profile);
+
 }  // namespace oryn7px::cli

@@ -23,4 +23,8 @@ void Session::LoadAsAtStartUp() {
     store_.LoadProfileIndex();
 }
 
+bool Session::SaveProfile(int entry) {
+    return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)) == FileError::kNone;
+}
+
 }  // namespace oryn7px::cli

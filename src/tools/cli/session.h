@@ -22,6 +22,10 @@ public:
     // The macro library, then the profile index and the active profile.
     void LoadAsAtStartUp();
 
+    // Writes the profile in memory over profile `entry`'s file (atomically); the index is left
+    // as it is. False when the file could not be written.
+    bool SaveProfile(int entry);
+
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "driver_app.h"
+#include "platform/linux/display_session.h"
 
 int main(int argc, char** argv) {
     oryn7px::AppOptions options;
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    // Desktop-wide input is X11 only: on Wayland the program runs through XWayland.
+    if (oryn7px::ShouldUseXWayland(oryn7px::ProcessEnvironment)) qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     // Hidden in the tray and between boxes the program has no window open, and keeps running.
     QApplication::setQuitOnLastWindowClosed(false);

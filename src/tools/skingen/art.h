@@ -10,6 +10,9 @@ void DrawWindowButtons(const QString& root);
 void DrawDialogs(const QString& root);
 void DrawControls(const QString& root);
 void DrawIcons(const QString& root);
+// The program's icon (resource 128) in the sizes of the desktop's hicolor theme, as
+// root/<size>x<size>/apps/<name>.png.
+void DrawDesktopIcons(const QString& root, const QString& name);
 void DrawTrophies(const QString& root);
 // One drawing per page, in tab order.
 void DrawMainPage(const QString& root);

@@ -177,4 +177,10 @@ void DrawIcons(const QString& root) {
     }
 }
 
+void DrawDesktopIcons(const QString& root, const QString& name) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        Save(root, QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name), AppIcon(size));
+    }
+}
+
 }  // namespace oryn7px::skingen

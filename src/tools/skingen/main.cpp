@@ -2,6 +2,7 @@
 // every skinned control.
 //   skingen --out PROGRAM/skins
 //   skingen --gallery OUT.png
+//   skingen --icons HICOLOR_DIR NAME
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -29,7 +30,7 @@ void DrawAll(const QString& skins) {
 }
 
 int Usage() {
-    std::fputs("usage: skingen --out SKINS_DIR | --gallery OUT.png\n", stderr);
+    std::fputs("usage: skingen --out SKINS_DIR | --gallery OUT.png | --icons HICOLOR_DIR NAME\n", stderr);
     return 2;
 }
 
@@ -39,8 +40,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) return Usage();
     try {
+        if (args.size() == 4 && args[1] == "--icons") {
+            oryn7px::skingen::DrawDesktopIcons(args[2], args[3]);
+            return 0;
+        }
+        if (args.size() != 3) return Usage();
         if (args[1] == "--out") {
             DrawAll(args[2]);
             return 0;

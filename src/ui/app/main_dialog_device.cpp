@@ -51,7 +51,7 @@ QStringList StartUpPictures(bool chinese) {
         for (const char* file : {looks.normal, looks.down, looks.over}) pictures << QString::fromLatin1(file);
     };
     add(main_window::kPictures);
-    for (const PageRow& row : PageTable()) add(row.pictures);
+    for (const PageRow& row : PageTable()) add(chinese ? row.picturesChinese : row.pictures);
     for (int number : chinese ? main_window::kButtonPicturesChinese : main_window::kButtonPicturesOther)
         pictures << ResourceRelativePath(number);
     for (int number : {resources::kAppIcon, resources::kTrayConfigIcon, resources::kTrayExitIcon})

@@ -15,11 +15,16 @@ namespace oryn7px {
 
 const std::array<PageRow, kPageCount>& PageTable() {
     static const std::array<PageRow, kPageCount> kTable{{
-        {"str_main", main_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
-        {"str_led_title", lighting_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
-        {"str_macro_manager", macro_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
-        {"str_sts", statistics_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},
-        {"str_about", support_page::kPictures, [](const PageContext& c) -> CPageDlg* { return new CDlgSupport(c); }},
+        {"str_main", main_page::kPictures, main_page::kPictures,
+         [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
+        {"str_led_title", lighting_page::kPictures, lighting_page::kPicturesChinese,
+         [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
+        {"str_macro_manager", macro_page::kPictures, macro_page::kPictures,
+         [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
+        {"str_sts", statistics_page::kPictures, statistics_page::kPictures,
+         [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},
+        {"str_about", support_page::kPictures, support_page::kPictures,
+         [](const PageContext& c) -> CPageDlg* { return new CDlgSupport(c); }},
     }};
     return kTable;
 }

@@ -12,8 +12,9 @@ namespace oryn7px {
 inline constexpr int kPageCount = 5;
 
 struct PageRow {
-    const char* tabKey;      // tooltip and hint of the page's tab
-    StatePictures pictures;  // the page's own pictures, decoded while start-up waits
+    const char* tabKey;             // tooltip and hint of the page's tab
+    StatePictures pictures;         // the page's own pictures, decoded while start-up waits
+    StatePictures picturesChinese;  // the same in the Chinese layout
     std::function<CPageDlg*(const PageContext&)> create;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <random>
 
@@ -34,16 +36,58 @@ TEST(LinuxPaths, DataFolderRule) {
     EXPECT_EQ(LinuxTempFolder(Env({{"TMPDIR", "/var/tmp"}})), "/var/tmp");
 }
 
-TEST(LinuxPaths, FromEnvironmentCreatesTheDataFolderOnly) {
-    const auto root = std::filesystem::temp_directory_path() / ("oryn7px-paths-" + std::to_string(std::random_device{}()));
-    const LinuxPaths paths = LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}));
-    EXPECT_EQ(paths.DataFolder(), root / "TAVIK" / "ORYN7PX");
-    EXPECT_TRUE(std::filesystem::is_directory(root / "TAVIK" / "ORYN7PX"));
+std::filesystem::path TestRoot() {
+    return std::filesystem::temp_directory_path() / ("oryn7px-paths-" + std::to_string(std::random_device{}()));
+}
+
+std::vector<std::string> FilesBelow(const std::filesystem::path& folder) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) files.push_back(entry.path().lexically_relative(folder).string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(LinuxPaths, ADataFolderItCreatesIsFilledAsAFreshInstallation) {
+    const auto root = TestRoot();
+    const LinuxPaths paths = LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}, {"LANG", "de_DE.UTF-8"}}));
+    const auto data = root / "TAVIK" / "ORYN7PX";
+    EXPECT_EQ(paths.DataFolder(), data);
     EXPECT_TRUE(std::filesystem::exists(paths.ProgramFolder() / "platform_tests"));
+    EXPECT_EQ(FilesBelow(data), (std::vector<std::string>{"Language.cfg", "Macro.cfg", "Profile/ConfigInfo.cfg",
+                                                          "Profile/Profile1.cfg", "Profile/Profile2.cfg",
+                                                          "Profile/Profile3.cfg", "Profile/Profile4.cfg",
+                                                          "Profile/Profile5.cfg", "Sts.cfg"}));
+    std::ifstream language(data / "Language.cfg", std::ios::binary);
+    int32_t number = 0;
+    language.read(reinterpret_cast<char*>(&number), sizeof number);
+    EXPECT_EQ(number, 5);
+    std::filesystem::remove_all(root);
+}
+
+// Files missing from a folder that exists mean someone removed them: the start-up says so.
+TEST(LinuxPaths, AnExistingOrGivenDataFolderIsNotFilled) {
+    const auto root = TestRoot();
+    std::filesystem::create_directories(root / "TAVIK" / "ORYN7PX");
+    LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}));
+    EXPECT_TRUE(std::filesystem::is_empty(root / "TAVIK" / "ORYN7PX"));
 
     const LinuxPaths given = LinuxPaths::FromEnvironment(Env({}), root / "given");
     EXPECT_EQ(given.DataFolder(), root / "given");
     EXPECT_FALSE(std::filesystem::exists(root / "given"));
+    std::filesystem::remove_all(root);
+}
+
+TEST(LinuxPaths, LeftoversOfKilledWritesAreRemovedAtStart) {
+    const auto root = TestRoot();
+    std::filesystem::create_directories(root / "Profile");
+    // Process ids above the kernel's limit (4194304) never run.
+    for (const char* name : {"Macro.cfg.tmp-9999999-0", "Profile/ConfigInfo.cfg.tmp-9999999-1", "Macro.cfg"}) {
+        std::ofstream(root / name) << "x";
+    }
+    LinuxPaths::FromEnvironment(Env({}), root);
+    EXPECT_EQ(FilesBelow(root), std::vector<std::string>{"Macro.cfg"});
     std::filesystem::remove_all(root);
 }
 
