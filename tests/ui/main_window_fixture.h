@@ -102,6 +102,15 @@ protected:
         SetProgramFolder(QString());
     }
 
+    // What a page built on its own works with: this world's settings and files, no hooks.
+    PageContext PageContextFor(QWidget* mainWindow, const int32_t& bChinese, bool startUpChinese = false) {
+        return PageContext{mainWindow, state->profile, std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
+                           bChinese,   *library,       *store,
+                           strings,    messages,       nullptr,
+                           QString::fromStdString(Program().string()),
+                           {},         *statistics,    nullptr,
+                           startUpChinese};
+    }
     fs::path Program() const { return fs::path(programDir.path().toStdString()); }
     fs::path Data() const { return fs::path(dataDir.path().toStdString()); }
     QString Text(const char* key) const { return QString::fromStdU16String(strings.Text(key)); }

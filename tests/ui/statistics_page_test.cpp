@@ -34,15 +34,7 @@ protected:
         return data;
     }
     std::unique_ptr<CDlgSts> MakePage(bool chineseLayout = false) {
-        const PageContext context{&host,          state->profile,
-                                  std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
-                                  state->bChinese, *library,
-                                  *store,         strings,
-                                  messages,       nullptr,
-                                  QString::fromStdString(Program().string()),
-                                  {},             *statistics,
-                                  nullptr,        chineseLayout};
-        return std::make_unique<CDlgSts>(context);
+        return std::make_unique<CDlgSts>(PageContextFor(&host, state->bChinese, chineseLayout));
     }
     int LitTrophies(const CDlgSts& page) {
         int lit = 0;
