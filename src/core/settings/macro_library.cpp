@@ -83,6 +83,11 @@ bool MacroLibrary::StoreMacro(const MacroEntry& entry) {
     return SaveMacroLibrary();
 }
 
+bool MacroLibrary::HasRoomFor(uint32_t id) const {
+    return std::any_of(state_.MacroTable.begin(), state_.MacroTable.end(),
+                       [id](const MacroEntry& e) { return e.dwMacroId == id || e.dwSize == 0; });
+}
+
 bool MacroLibrary::IsMacroInUse(uint32_t id) const {
     for (const ConfigInfoEntry& e : state_.index) {
         if (std::find(std::begin(e.nButtonMacroId), std::end(e.nButtonMacroId), id) != std::end(e.nButtonMacroId)) {

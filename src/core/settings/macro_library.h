@@ -50,6 +50,8 @@ public:
     // Replaces the entry with the same id, else fills the first free one, and saves. False for an
     // entry that is not a macro, claims more than 1000 events, or finds the library full.
     bool StoreMacro(const MacroEntry& entry);
+    // Whether StoreMacro finds a place for this id: its own entry or a free one.
+    bool HasRoomFor(uint32_t id) const;
     // Refused (with a message) while any profile or the current profile uses the macro.
     bool DeleteMacro(uint32_t id);
     bool IsMacroInUse(uint32_t id) const;

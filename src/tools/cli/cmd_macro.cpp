@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "core/base/utf16.h"
 #include "core/device/macro_encoder.h"
+#include "macro_edit_verbs.h"
 #include "session.h"
 
 namespace oryn7px::cli {
@@ -18,6 +19,10 @@ constexpr uint32_t kOwnCategory = 22;
 constexpr const char* kUsage =
     "usage: oryn7px-cli macro SUBCOMMAND ...\n\n"
     "  list [--category N] [--json]   macros of category N (default 22, the user's own)\n"
+    "  create NAME [--category N] [--repeat R] EVENT...\n"
+    "                                 a new macro from down:KEY, up:KEY, delay:MS, move:X,Y\n"
+    "  record NAME [--category N] [--seconds S] [--skip-delays]\n"
+    "                                 a new macro from the keys pressed on the desktop\n"
     "  show ID [--json]               one macro with its events (kind and value)\n"
     "  export ID FILE                 write the macro into FILE (4104 bytes)\n"
     "  import FILE                    add a macro file to the library\n"
@@ -201,12 +206,19 @@ int Macro(Context& context, const std::vector<std::string>& args) {
         (args.empty() ? context.err : context.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;
     }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "create" || args[0] == "record") {
+        if (WantsHelp(rest)) {
+            context.out << (args[0] == "create" ? kCreateUsage : kRecordUsage);
+            return kExitOk;
+        }
+        return args[0] == "create" ? CreateMacro(context, rest) : RecordMacro(context, rest);
+    }
     const auto sub = kSubcommands.find(args[0]);
     if (sub == kSubcommands.end()) {
         context.err << "oryn7px-cli macro: unknown subcommand " << args[0] << "\n" << kUsage;
         return kExitUsage;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (WantsHelp(rest)) {
         context.out << sub->second.usage;
         return kExitOk;
@@ -219,7 +231,7 @@ int Macro(Context& context, const std::vector<std::string>& args) {
     return Run(context, args[0], *parsed);
 }
 
-const Registration kMacro("macro", "list, show, export, import, delete, rename or encode macros", Macro);
+const Registration kMacro("macro", "list, show, create, record, export, import, delete, rename or encode macros", Macro);
 
 }  // namespace
 }  // namespace oryn7px::cli

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "ui/skin/edit_keys.h"
+
 namespace oryn7px {
 
 KeyPreFilter::KeyPreFilter(QWidget* mainWindow, Actions actions)
@@ -24,11 +26,15 @@ bool KeyPreFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // An in-place edit box commits with Enter and cancels with Escape, and takes a typed space.
+    const bool editBox = watched->property(kTakesEditKeys).toBool();
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
-        case Qt::Key_Space: return true;
+        case Qt::Key_Space:
+            if (!editBox) return true;
+            break;
         default: break;
     }
     if (type == QEvent::KeyRelease) lastApplyKey_ = nullptr;

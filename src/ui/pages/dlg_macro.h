@@ -1,24 +1,105 @@
 #pragma once
-// The macro manager and recorder. Its lists and recorder come with the page's own work; the
-// macro table is the library's and is saved from here when the program closes.
+// The macro manager and recorder: the library by category, the selected macro's event list with
+// its line editors, the recorder and the repeat choice. The rules live in the page model; this
+// widget shows its state and hands it the user's clicks, keys and hook messages.
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "core/app/layout/macro_page_layout.h"
+#include "core/base/clock.h"
+#include "core/pages/macro_page/macro_page_model.h"
+#include "ui/pages/category_menu.h"
 #include "ui/pages/page_context.h"
 #include "ui/pages/page_dlg.h"
+#include "ui/skin/message_event.h"
 
 namespace oryn7px {
+
+class CBitmapEdit;
+class CGDIBitmapBtn;
+class CListBoxEx;
 
 class CDlgMacro : public CPageDlg {
     Q_OBJECT
 public:
-    explicit CDlgMacro(const PageContext& context);
+    // The controls, by what they do (tests and hints name them this way).
+    enum Control {
+        kCategory, kNewMacro, kDeleteMacro, kImportMacro, kExportMacro, kInsertLine, kDeleteLine, kModifyLine,
+        kRecord, kSkipDelays, kRepeatCount, kRepeatFFFE, kRepeatFFFF, kLeftPad, kMiddlePad, kRightPad,
+        kKeyChoice, kKeyConfirm, kDelayChoice, kDelayConfirm, kMoveChoice, kXUp, kXDown, kYUp, kYDown,
+        kMoveConfirm, kButtonCount
+    };
+    enum Field { kCountField, kKeyField, kDelayField, kXField, kYField, kFieldCount };
 
-    // Ends a recording or an edit in progress (none without the recorder).
-    void OnLeaving() override {}
-    // Takes the pending number field into the macro (no field yet).
-    void BeforeApply() override {}
+    explicit CDlgMacro(const PageContext& context);
+    ~CDlgMacro() override;
+
+    void OnLeaving() override;
+    void BeforeApply() override;
+    void Relabel() override;
+    void OnSessionEnding() override;
     void OnClosing() override;
 
+    macro_page::MacroPageModel& Model() { return model_; }
+    CGDIBitmapBtn* Button(Control control) const { return buttons_[control]; }
+    CBitmapEdit* Edit(Field field) const { return fields_[field]; }
+    CListBoxEx* MacroList() const { return macroList_; }
+    CListBoxEx* EventList() const { return eventList_; }
+    const macro_page::MacroPageLayout& Layout() const { return layout_; }
+    // The hint the page posts for a point of the page; 0 where there is none.
+    int HintAt(const QPoint& pagePoint) const;
+
+protected:
+    // The file dialogs of import and export; nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> AskImportFile();
+    virtual std::optional<std::filesystem::path> AskExportFile(const QString& macroName);
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void CreateControls();
+    CGDIBitmapBtn* AddButton(Control control, const LayoutRect& rect, bool checkDisplay);
+    CBitmapEdit* AddField(Field field, const LayoutRect& rect, int controlId, int maxChars);
+    void Connect();
+    void OnClicked(Control control);
+    void OpenCategoryMenu();
+    void Import();
+    void Export();
+    void ShowHintAt(const QPoint& pagePoint);
+    void Sync();
+    void SyncLists();
+    void SyncEditors();
+
+    void OnCategoryChosen(const Message& message);
+    void OnListSelChange(const Message& message);
+    void OnListEdited(const Message& message);
+    void OnHookInput(const Message& message);
+    void OnButtonMouse(const Message& message);
+    void OnMouseMoveMessage(const Message& message);
+
+    QWidget* mainWindow_;
     MacroLibrary& library_;
+    StringTable& strings_;
+    const int32_t& bChinese_;
+    const bool bChineseLayout_;
+    const macro_page::MacroPageLayout& layout_;
+    QtMessageTarget selfTarget_{this};
+    RealClock clock_;
+    macro_page::MacroPageModel model_;
+    CategoryMenu categoryMenu_;
+    std::array<CGDIBitmapBtn*, kButtonCount> buttons_{};
+    std::array<CBitmapEdit*, kFieldCount> fields_{};
+    CListBoxEx* macroList_ = nullptr;
+    CListBoxEx* eventList_ = nullptr;
+    QTimer countTidy_;
+    int lastHint_ = 0;
 };
 
 }  // namespace oryn7px

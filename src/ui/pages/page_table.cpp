@@ -19,7 +19,7 @@ const std::array<PageRow, kPageCount>& PageTable() {
          [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
         {"str_led_title", lighting_page::kPictures, lighting_page::kPicturesChinese,
          [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
-        {"str_macro_manager", macro_page::kPictures, macro_page::kPictures,
+        {"str_macro_manager", macro_page::kPictures, macro_page::kPicturesChinese,
          [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
         {"str_sts", statistics_page::kPictures, statistics_page::kPictures,
          [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},

@@ -8,6 +8,7 @@
 
 #include "core/base/messages.h"
 #include "core/skin/skin_arithmetic.h"
+#include "ui/skin/edit_keys.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 
@@ -159,6 +160,7 @@ void CListBoxEx::StartEdit(int row) {
     editBox_ = box;
     box->setFrame(false);
     box->setMaxLength(20);
+    box->setProperty(kTakesEditKeys, true);
     box->setFont(font());
     box->setText(target->text());
     box->selectAll();
