@@ -29,13 +29,10 @@ public:
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }
-<<<<<<< HEAD
     StatisticsFile& Statistics() { return statistics_; }
     bool Chinese() const { return state_->bChinese == 1; }
-=======
     UserMessages& Messages() { return messages_; }
     Clock& Ticks() { return clock_; }
->>>>>>> main
 
 private:
     LinuxPaths paths_;
