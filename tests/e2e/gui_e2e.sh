@@ -61,6 +61,7 @@ firmware_read() { emu --dump | python3 -c 'import json,sys; sys.exit(not any(e["
 # English, a macro library, and lighting mode 1 in the default profile.
 printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
 "$cli" show >/dev/null
 python3 - "$profile" <<'PY'
 import struct, sys

@@ -37,6 +37,7 @@ profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
 # English, and the index in place so no first-start message waits for an answer.
 printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
 "$cli" show >/dev/null
 "$cli" export "$work/all.cfg" >/dev/null
 "$cli" import "$work/all.cfg" >/dev/null

@@ -39,6 +39,7 @@ ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
 rm -f "$program/skins/languagetype.ini"
 printf '[languagetype]\nvalue=%d\n' $(( language == 1 )) >"$program/skins/languagetype.ini"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
 "$cli" show >/dev/null 2>&1
 "$cli" export "$work/all.cfg" >/dev/null 2>&1
 "$cli" import "$work/all.cfg" >/dev/null 2>&1

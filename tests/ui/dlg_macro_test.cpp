@@ -19,6 +19,7 @@
 #include "core/device/input_hooks.h"
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
+#include "core/settings/statistics_file.h"
 #include "main_window_fixture.h"
 #include "ui/app/key_prefilter.h"
 #include "ui/skin/bitmap_edit.h"
@@ -85,7 +86,7 @@ protected:
             const PageContext context{&mainWindow, state->profile, std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
                                       state->bChinese, library, store, strings, messages, &hooks,
                                       QString::fromStdString(Program().string()), {}, state->MacroTable,
-                                      keyboardLayout};
+                                      keyboardLayout, statistics, nullptr, false};
             page = std::make_unique<TestableDlgMacro>(context);
         }
         return *page;
@@ -122,6 +123,7 @@ protected:
     LinuxPaths paths{Program(), Data(), Data(), Data()};
     ProfileStore store{*state, paths, writer, messages, strings};
     MacroLibrary library{*state, paths, writer, messages, strings, clock};
+    StatisticsFile statistics{paths, writer, messages, strings};
     testing::FakeHookBackend backend;
     InputHooks hooks{backend};
     RecordingWidget mainWindow;

@@ -30,11 +30,7 @@ protected:
         BuildDefaultProfile(state->profile, false);
         chinese = GetParam() ? 1 : 0;
         mainWindow.show();
-        page = std::make_unique<CDlgLEDSet>(PageContext{&mainWindow, state->profile,
-                                                        std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
-                                                        chinese, *library, *store, strings, messages, nullptr,
-                                                        QString::fromStdString(Program().string()), {},
-                                                        state->MacroTable, keyboardLayout});
+        page = std::make_unique<CDlgLEDSet>(PageContextFor(&mainWindow, chinese));
         page->show();
         Flush();
     }

@@ -35,7 +35,7 @@ class RecordingMessages final : public UserMessages {
 public:
     int ShowInfoBox(std::u16string_view text, bool) override {
         boxes.emplace_back(text);
-        return kBoxOk;
+        return answer;
     }
     int ShowCountDownBox(std::u16string_view text) override {
         countDowns.emplace_back(text);
@@ -44,6 +44,7 @@ public:
     void ShowInfoCaptionBox(std::u16string_view text) override { boxes.emplace_back(text); }
     std::vector<std::u16string> boxes;
     std::vector<std::u16string> countDowns;
+    int answer = kBoxOk;  // how the program's own boxes are answered
 };
 
 // The bootloader probe of the virtual mouse, with a look-out called at every look.
@@ -85,6 +86,7 @@ protected:
         presence = std::make_unique<VirtualMousePresence>(*mouse);
         store = std::make_unique<ProfileStore>(*state, *paths, writer, messages, strings);
         library = std::make_unique<MacroLibrary>(*state, *paths, writer, messages, strings, clock);
+        statistics = std::make_unique<StatisticsFile>(*paths, writer, messages, strings);
         driver = std::make_unique<CUSBDriver>(*mouse, clock);
         services = std::make_unique<AppServices>(AppServices{
             *state, *store, *library, messages, strings, *driver, clock, *probe, presence.get(), shared, pointer,
@@ -93,7 +95,7 @@ protected:
                 started.push_back(program + " " + arguments.join(' '));
                 return false;
             },
-            keyboardLayout});
+            keyboardLayout, *statistics, nullptr});
         dialog = std::make_unique<CQ580ZDriverDlg>(*services);
         QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
     }
@@ -102,6 +104,15 @@ protected:
         SetProgramFolder(QString());
     }
 
+    // What a page built on its own works with: this world's settings and files, no hooks.
+    PageContext PageContextFor(QWidget* mainWindow, const int32_t& bChinese, bool startUpChinese = false) {
+        return PageContext{mainWindow, state->profile, std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
+                           bChinese,   *library,       *store,
+                           strings,    messages,       nullptr,
+                           QString::fromStdString(Program().string()),
+                           {},         state->MacroTable, keyboardLayout,
+                           *statistics, nullptr,       startUpChinese};
+    }
     fs::path Program() const { return fs::path(programDir.path().toStdString()); }
     fs::path Data() const { return fs::path(dataDir.path().toStdString()); }
     QString Text(const char* key) const { return QString::fromStdU16String(strings.Text(key)); }
@@ -124,6 +135,7 @@ protected:
     std::unique_ptr<VirtualMousePresence> presence;
     std::unique_ptr<ProfileStore> store;
     std::unique_ptr<MacroLibrary> library;
+    std::unique_ptr<StatisticsFile> statistics;
     std::unique_ptr<CUSBDriver> driver;
     ApplyShared shared;
     NoPointer pointer;

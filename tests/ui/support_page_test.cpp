@@ -76,7 +76,8 @@ protected:
                                                              started.push_back(program + " " + arguments.join(' '));
                                                              return true;
                                                          },
-                                                         &checker});
+                                                         state->MacroTable, keyboardLayout, *statistics, nullptr,
+                                                         false, &checker});
         std::filesystem::create_directories(files.folder);
         checker.AttachMainWindow(mainTarget);
     }

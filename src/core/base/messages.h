@@ -23,6 +23,8 @@ inline constexpr uint32_t UM_RESTORE_DEFAULTS = 0x806;
 
 // Standard window messages that cross threads or windows.
 inline constexpr uint32_t WM_CLOSE = 0x0010;
+// The desktop session is ending: keep what must not be lost.
+inline constexpr uint32_t WM_QUERYENDSESSION = 0x0011;
 inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 inline constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
 // Device arrival and removal: wParam 0x8000 / 0x8004, lParam 1 when it is the mouse.

@@ -19,7 +19,8 @@ Session::Session(Context& context)
       messages_(context.err, false),
       state_(std::make_unique<SettingsState>()),
       store_(*state_, paths_, writer_, messages_, texts_),
-      library_(*state_, paths_, writer_, messages_, texts_, clock_) {}
+      library_(*state_, paths_, writer_, messages_, texts_, clock_),
+      statistics_(paths_, writer_, messages_, texts_) {}
 
 int Session::Open(Access access) {
     const std::filesystem::path folder = paths_.DataFolder();

@@ -9,6 +9,7 @@
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "platform/linux/data_folder_lock.h"
+#include "core/settings/statistics_file.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
 
@@ -36,6 +37,8 @@ public:
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }
+    StatisticsFile& Statistics() { return statistics_; }
+    bool Chinese() const { return state_->bChinese == 1; }
     UserMessages& Messages() { return messages_; }
     Clock& Ticks() { return clock_; }
 
@@ -50,6 +53,7 @@ private:
     ProfileStore store_;
     MacroLibrary library_;
     std::unique_ptr<DataFolderLock> lock_;
+    StatisticsFile statistics_;
 };
 
 }  // namespace oryn7px::cli

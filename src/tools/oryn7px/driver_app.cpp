@@ -18,6 +18,7 @@
 #include "ui/app/main_dialog.h"
 #include "ui/app/progress_dialog.h"
 #include "ui/app/qt_answer_timer.h"
+#include "ui/app/session_end.h"
 #include "ui/app/single_instance_server.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
@@ -33,6 +34,7 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       messages_([this] { return state_->bChinese == 1; }),
       store_(*state_, paths_, writer_, messages_, strings_),
       library_(*state_, paths_, writer_, messages_, strings_, clock_),
+      statistics_(paths_, writer_, messages_, strings_),
       backend_(ChooseHidBackend(options.virtualMouse, clock_)),
       driver_(*backend_.backend, clock_),
       log_(logFiles_),
@@ -106,7 +108,7 @@ int CQ580ZDriverApp::InitInstance() {
             for (const QString& argument : arguments) args.push_back(argument.toStdString());
             return shell_.RunProgram(program.toStdString(), args);
         },
-        keyboardLayout_, firmware_.get()});
+        keyboardLayout_, statistics_, &cursor_, firmware_.get()});
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;
@@ -116,6 +118,9 @@ int CQ580ZDriverApp::InitInstance() {
     });
     singleInstance_->SetShowHandler(
         [this] { PostMessageTo(dialog_.get(), {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK}); });
+    // Logging out, shutting down or `kill` end the program the way its Exit does.
+    const SessionEndWatcher sessionEnd([this] { PostMessageTo(dialog_.get(), {WM_CLOSE, 0, 0}); },
+                                       [this] { SendMessageTo(dialog_.get(), {WM_QUERYENDSESSION, 0, 0}); });
     dialog_->OnInitDialog();
     if (!ended) modalLoop.exec();
     EndFirmwareChecker();

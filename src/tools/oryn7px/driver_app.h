@@ -15,6 +15,7 @@
 #include "core/platform/device_presence.h"
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
+#include "core/settings/statistics_file.h"
 #include "platform/hid_backend_choice.h"
 #include "platform/linux/curl_downloader.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -22,6 +23,7 @@
 #include "platform/linux/linux_paths.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/safe_log_file.h"
+#include "platform/linux/x11_cursor_position.h"
 #include "platform/linux/x11_input_backend.h"
 #include "platform/linux/x11_pointer_settings.h"
 #include "platform/linux/xkb_keyboard_layout.h"
@@ -69,6 +71,8 @@ private:
     GuiUserMessages messages_;
     ProfileStore store_;
     MacroLibrary library_;
+    StatisticsFile statistics_;
+    X11CursorPosition cursor_;
     HidBackendChoice backend_;
     CUSBDriver driver_;
     std::unique_ptr<BootloaderProbe> bootloader_;

@@ -1,5 +1,4 @@
-// Icons (128, 1011, 1012), the language popup (129, icons 130–141), the flags (142–153) and
-// the trophy pictures.
+// Icons (128, 1011, 1012), the language popup (129, icons 130–141) and the flags (142–153).
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -7,7 +6,6 @@
 
 #include "art.h"
 #include "core/app/layout/frame_layout.h"
-#include "core/app/layout/statistics_page_layout.h"
 #include "core/skin/skin_arithmetic.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
@@ -33,25 +31,13 @@ void Stripes(QPainter& painter, const QRectF& r, std::initializer_list<QColor> c
     }
 }
 
-void Star(QPainter& painter, QPointF centre, qreal radius, QColor colour) {
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
-        const qreal r = i % 2 ? radius * 0.45 : radius;
-        star << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPolygon(star);
-}
-
 void PaintFlag(QPainter& painter, int language, const QRectF& r) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal h = r.height();
     switch (language) {
         case 1:
             painter.fillRect(r, QColor(0xDE, 0x29, 0x10));
-            Star(painter, r.topLeft() + QPointF(h * 0.3, h * 0.3), h * 0.18, QColor(0xFF, 0xDE, 0x00));
+            PaintStar(painter, r.topLeft() + QPointF(h * 0.3, h * 0.3), h * 0.18, QColor(0xFF, 0xDE, 0x00));
             break;
         case 2: {
             painter.fillRect(r, QColor(0x01, 0x21, 0x69));
@@ -169,63 +155,12 @@ QImage GearIcon() {
     return image;
 }
 
-QColor TrophyMetal(int level) {
-    if (level >= 12) return theme::kAccentLight;
-    if (level >= 8) return QColor(0xF2, 0xC1, 0x4E);
-    if (level >= 4) return QColor(0xC9, 0xD1, 0xDA);
-    return QColor(0xC7, 0x7B, 0x3F);
-}
-
 }  // namespace
 
 QImage FlagPicture(int language, QSize size) {
     QImage image = NewImage(size.width(), size.height());
     QPainter painter(&image);
     PaintFlag(painter, language, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
-}
-
-QImage TrophyPicture(int level) {
-    namespace sp = statistics_page;
-    QImage image = NewImage(sp::kWidth, sp::kHeight, theme::kPanel);
-    QPainter painter(&image);
-    const QRectF box = QRectF(ToQRect(sp::kLargeTrophy));
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor metal = TrophyMetal(level);
-    const bool earned = level > 0;
-    QRadialGradient halo(box.center() - QPointF(0, 40), box.width() * 0.6);
-    halo.setColorAt(0, QColor(metal.red(), metal.green(), metal.blue(), earned ? 70 : 20));
-    halo.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(box, halo);
-
-    const qreal cx = box.center().x();
-    QPainterPath cup;
-    cup.moveTo(cx - 80, box.top() + 70);
-    cup.lineTo(cx + 80, box.top() + 70);
-    cup.cubicTo(cx + 80, box.top() + 200, cx + 40, box.top() + 250, cx, box.top() + 255);
-    cup.cubicTo(cx - 40, box.top() + 250, cx - 80, box.top() + 200, cx - 80, box.top() + 70);
-    QLinearGradient shine(cx - 80, 0, cx + 80, 0);
-    shine.setColorAt(0, earned ? metal.darker(160) : QColor(0x2A, 0x31, 0x3B));
-    shine.setColorAt(0.35, earned ? metal.lighter(130) : QColor(0x3A, 0x44, 0x50));
-    shine.setColorAt(1, earned ? metal.darker(130) : QColor(0x22, 0x28, 0x30));
-    painter.setBrush(shine);
-    painter.setPen(QPen(earned ? metal.lighter(150) : theme::kEdge, 2));
-    painter.drawPath(cup);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(earned ? metal : theme::kEdge, 8, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(QRectF(cx - 118, box.top() + 85, 60, 80), 90 * 16, 180 * 16);
-    painter.drawArc(QRectF(cx + 58, box.top() + 85, 60, 80), 90 * 16, -180 * 16);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(earned ? metal.darker(120) : QColor(0x2A, 0x31, 0x3B));
-    painter.drawRect(QRectF(cx - 12, box.top() + 255, 24, 50));
-    painter.drawRoundedRect(QRectF(cx - 70, box.top() + 300, 140, 26), 4, 4);
-    painter.setBrush(QColor(0x0E, 0x11, 0x16));
-    painter.drawRoundedRect(QRectF(cx - 90, box.top() + 326, 180, 40), 4, 4);
-    PaintCaption(painter, QRectF(cx - 90, box.top() + 326, 180, 40).toRect(), QStringLiteral("LEVEL %1").arg(level),
-                 earned ? metal : theme::kTextDim, 18, false, 800);
-    const int stars = level % 4 == 0 && level > 0 ? 4 : level % 4;
-    for (int i = 0; i < stars; ++i)
-        Star(painter, QPointF(cx - (stars - 1) * 14 + i * 28, box.top() + 160), 10, QColor(255, 255, 255, 220));
     return image;
 }
 
@@ -246,11 +181,6 @@ void DrawDesktopIcons(const QString& root, const QString& name) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         Save(root, QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name), AppIcon(size));
     }
-}
-
-void DrawTrophies(const QString& root) {
-    for (int level = 0; level < statistics_page::kTrophyLevels; ++level)
-        Save(root, QString::fromLatin1(statistics_page::kTrophyPictures[level]), TrophyPicture(level));
 }
 
 }  // namespace oryn7px::skingen

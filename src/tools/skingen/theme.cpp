@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QtMath>
+#include <cmath>
 #include <stdexcept>
 
 #include "core/app/layout/frame_layout.h"
@@ -122,6 +124,20 @@ void PaintShape(QPainter& painter, const QPolygon& outline, Look look) {
         painter.setPen(QPen(QColor(255, 255, 255, 160), 2));
         painter.drawLine(outline[0] + QPoint(2, 1), outline[1] + QPoint(-2, 1));
     }
+    painter.restore();
+}
+
+void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour) {
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const qreal angle = -M_PI / 2 + i * M_PI / 5;
+        const qreal r = i % 2 ? radius * 0.45 : radius;
+        star << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(star);
     painter.restore();
 }
 

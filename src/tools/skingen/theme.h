@@ -45,6 +45,9 @@ void PaintShape(QPainter& painter, const QPolygon& outline, Look look);
 void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize,
                   bool chinese = false, int weight = 600);
 
+// A five-pointed star.
+void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour);
+
 // A page-sized background with raised panels (in page pixels), each with a heading line.
 QImage PageBackground(const std::vector<QRect>& panels);
 

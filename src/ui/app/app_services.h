@@ -18,7 +18,9 @@
 #include "core/platform/pointer_settings.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/macro_library.h"
+#include "core/platform/cursor_position.h"
 #include "core/settings/profile_store.h"
+#include "core/settings/statistics_file.h"
 #include "core/settings/settings_state.h"
 #include "ui/pages/page_context.h"
 
@@ -46,6 +48,8 @@ struct AppServices {
     QString programFolder;
     StartProgram startProgram;
     const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
+    StatisticsFile& statistics;
+    CursorPosition* cursor;  // null: no travel is measured
     FirmwareChecker* firmware = nullptr;  // the update check and its thread; null where there is none
 };
 

@@ -122,6 +122,9 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.startProgram,
                               state.MacroTable,
                               services_.keyboardLayout,
+                              services_.statistics,
+                              services_.cursor,
+                              bStartUpChinese_,
                               services_.firmware};
     for (int i = 0; i < kPageCount; ++i) {
         pages_[i] = PageTable()[i].create(context);
@@ -204,6 +207,7 @@ bool CQ580ZDriverDlg::event(QEvent* event) {
         {UM_RESTORE_DEFAULTS, &CQ580ZDriverDlg::OnRestoreDefaults},
         {WM_COMMAND, &CQ580ZDriverDlg::OnCommand},
         {WM_DEVICECHANGE, &CQ580ZDriverDlg::OnDeviceChange},
+        {WM_QUERYENDSESSION, &CQ580ZDriverDlg::OnQueryEndSession},
         {WM_CLOSE, &CQ580ZDriverDlg::OnClose},
     };
     // Once the close sequence runs, the pages are gone: late messages find nothing to do.

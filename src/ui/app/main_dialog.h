@@ -90,6 +90,7 @@ private:
     void OnRestoreDefaults(const Message& message);
     void OnCommand(const Message& message);
     void OnDeviceChange(const Message& message);
+    void OnQueryEndSession(const Message& message);
     void OnClose(const Message& message);
     void FinishClose();
 
@@ -114,6 +115,7 @@ private:
     QString strHint_;
     int nSelectedPage_ = 1;
     bool bClosing_ = false;
+    bool bStartUpChinese_ = false;  // languagetype.ini: the layout the skins were made for
     QPoint dragOffset_;
     bool bDragging_ = false;
 

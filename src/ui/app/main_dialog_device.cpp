@@ -75,6 +75,7 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     // The language the skins were made for, before Language.cfg's choice arrives.
     const bool chinese = ReadLanguageType(services_.programFolder) == 1;
     services_.state.bChinese = chinese ? 1 : 0;
+    bStartUpChinese_ = chinese;
     const int firstLanguage = chinese ? kLanguageSimplifiedChinese : kLanguageEnglish;
     services_.strings.LoadLanguageFile(LanguageFilePath(services_.programFolder.toStdString(), firstLanguage));
     flag_ = LoadResource(FindLanguage(firstLanguage)->buttonPictureId);
@@ -233,6 +234,13 @@ void CQ580ZDriverDlg::OnRemoval() {
 
 void CQ580ZDriverDlg::StartUpdater() {
     services_.startProgram(QDir(services_.programFolder).filePath(QStringLiteral("tavik_update/TavikUpdate")), {});
+}
+
+void CQ580ZDriverDlg::OnQueryEndSession(const Message&) {
+    // The session may end without a close sequence: the pages keep what they hold now.
+    for (CPageDlg* page : pages_) {
+        if (page) page->OnSessionEnding();
+    }
 }
 
 void CQ580ZDriverDlg::OnClose(const Message&) {

@@ -13,9 +13,11 @@
 namespace oryn7px {
 
 class FirmwareChecker;
+class CursorPosition;
 class InputHooks;
 class MacroLibrary;
 class ProfileStore;
+class StatisticsFile;
 class StringTable;
 class UserMessages;
 
@@ -36,6 +38,9 @@ struct PageContext {
     StartProgram startProgram;
     const MacroTableData& macroTable;  // the macro library's records, for macro names
     const KeyboardLayout& keyboardLayout;  // names the keys of key assignments
+    StatisticsFile& statistics;  // Sts.cfg
+    CursorPosition* cursor;      // null where the pointer's position cannot be read
+    bool startUpChinese;         // the skins' language from languagetype.ini, fixed for the run
     FirmwareChecker* firmware = nullptr;  // the update check; null where there is none
 };
 
