@@ -101,14 +101,18 @@ void X11InputBackend::Remove() {
     }
     grabsApplied_.notify_all();
     thread_.join();
-    if (!connectionLost_) {
+    if (connectionLost_) {
+        // After an IO error Xlib's display (its lock included) must not be used again, not even
+        // to close it: only its socket is closed, the small structure is left behind.
+        close(ConnectionNumber(display_));
+    } else {
         for (uint32_t button : grabbedButtons_) {
             XUngrabButton(display_, button, AnyModifier, DefaultRootWindow(display_));
         }
         TakeX11Errors(display_);
+        XCloseDisplay(display_);
     }
     grabbedButtons_.clear();
-    XCloseDisplay(display_);
     display_ = nullptr;
     sink_ = nullptr;
     // Other threads wake the input thread only under the lock, so the descriptor is never reused under them.
