@@ -33,7 +33,8 @@ protected:
     std::unique_ptr<CDlgMainSet> MakePage(const QString& programFolder) {
         const PageContext context{&owner,          state->profile, state->ButtonMacroId, state->bChinese, *library,
                                   *store,          strings,        messages,             nullptr,         programFolder,
-                                  {},              state->MacroTable,    keyboardLayout};
+                                  {},              state->MacroTable,    keyboardLayout,  *statistics,
+                                  nullptr,         false};
         return std::make_unique<CDlgMainSet>(context);
     }
     const mp::Layout& Geometry() const { return mp::LayoutFor(GetParam()); }

@@ -94,10 +94,10 @@ protected:
     GuiUserMessages gui{[this] { return state->bChinese == 1; }};
     FakeDownloader downloader{clock};
     RecordingShell shell;
-    std::atomic<int32_t> nDeviceState{0};
+    DeviceState deviceState;
     UpdateFiles files{UpdateFolderBelow(Program())};
     QtAnswerTimer timer{[this] { checker.OnAnswerTimer(); }};
-    FirmwareChecker checker{FirmwareCheckLinks{downloader, writer, strings, gui, shell, timer, nDeviceState,
+    FirmwareChecker checker{FirmwareCheckLinks{downloader, writer, strings, gui, shell, timer, deviceState,
                                                [this] { return state->bChinese == 1; }, Program(), files, kUpdateUrl}};
     std::unique_ptr<CDlgSupport> page;
 };

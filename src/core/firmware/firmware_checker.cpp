@@ -75,7 +75,7 @@ void FirmwareChecker::OnAnswerTimer() {
 
 void FirmwareChecker::RunPass() {
     passRunning_ = true;
-    links_.nDeviceState = kDeviceFirmwareCheck;
+    ownsDeviceState_ = links_.deviceState.BeginFirmwareCheck();
     hFwEvent.Reset();
     const DownloadOutcome fetched = DownloadUpdateDescription(links_.downloader, links_.writer, links_.updateUrl,
                                                               links_.files.Description(), &cancel_);
@@ -105,7 +105,8 @@ void FirmwareChecker::RunPass() {
 void FirmwareChecker::EndPass() {
     bFwAnswerGiven = 0;
     bFwCheckIdle = 1;
-    links_.nDeviceState = kDeviceIdle;
+    if (ownsDeviceState_) links_.deviceState.EndFirmwareCheck();
+    ownsDeviceState_ = false;
     passRunning_ = false;
 }
 

@@ -13,6 +13,7 @@
 
 #include "core/base/manual_reset_event.h"
 #include "core/base/message.h"
+#include "core/device/device_state.h"
 #include "core/firmware/update_description.h"
 #include "core/firmware/update_files.h"
 #include "core/platform/downloader.h"
@@ -40,7 +41,7 @@ struct FirmwareCheckLinks {
     UserMessages& messages;
     Shell& shell;
     AnswerTimer& answerTimer;
-    std::atomic<int32_t>& nDeviceState;
+    DeviceState& deviceState;  // the check marks the mouse busy while no write holds it
     std::function<bool()> chinese;  // bChinese at the moment a text is needed
     std::filesystem::path programFolder;
     UpdateFiles files;
@@ -102,6 +103,7 @@ private:
     std::atomic<uint32_t> deviceVersion_{0};
     std::atomic<bool> cancel_{false};
     std::atomic<bool> passRunning_{false};
+    bool ownsDeviceState_ = false;  // this pass marked the device state (the check thread only)
     mutable std::mutex mutex_;  // guards what follows
     std::string strFirmwareUrl_;
     std::string firmwareSha256_;

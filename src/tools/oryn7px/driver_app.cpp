@@ -75,7 +75,7 @@ void CQ580ZDriverApp::CreateFirmwareChecker() {
     answerTimer_ = std::make_unique<QtAnswerTimer>([this] { firmware_->OnAnswerTimer(); });
     const std::filesystem::path programFolder = strAppDir.toStdString();
     firmware_ = std::make_unique<FirmwareChecker>(FirmwareCheckLinks{
-        downloader_, writer_, strings_, messages_, shell_, *answerTimer_, shared_.nDeviceState,
+        downloader_, writer_, strings_, messages_, shell_, *answerTimer_, shared_.deviceState,
         [this] { return state_->bChinese == 1; }, programFolder,
         UpdateFiles{ChooseUpdateFolder(programFolder, paths_.DataFolder())},
         UpdateAddress(std::getenv(kUpdateUrlVariable))});

@@ -45,7 +45,7 @@ TEST_F(FirmwareFixture, TheOnlineAnswerFollowsTheVersions) {
             << c.device << " vs '" << c.current << "'";
         EXPECT_EQ(checker.bFwCheckIdle, 1);
         EXPECT_EQ(checker.bFwAnswerGiven, 0);
-        EXPECT_EQ(nDeviceState, kDeviceIdle);
+        EXPECT_EQ(deviceState.Read().activity, DeviceActivity::kIdle);
     }
     EXPECT_TRUE(shell.calls.empty());
 }
@@ -54,11 +54,11 @@ TEST_F(FirmwareFixture, AcceptingDownloadsTheImageAndHandsOverToTheFlashingTool)
     const std::string image = "firmware 104";
     downloader.Serve(kUpdateUrl, UpdateXml("104", kImageUrl, Sha256Hex(Bytes(image))));
     downloader.Serve(kImageUrl, image);
-    int32_t stateDuringCheck = -1;
-    downloader.whileDownloading = [&] { stateDuringCheck = nDeviceState; };
+    DeviceActivity stateDuringCheck = DeviceActivity::kIdle;
+    downloader.whileDownloading = [&] { stateDuringCheck = deviceState.Read().activity; };
     PressUpdateAndLetTheThreadRun();
 
-    EXPECT_EQ(stateDuringCheck, kDeviceFirmwareCheck);
+    EXPECT_EQ(stateDuringCheck, DeviceActivity::kFirmwareCheck);
     EXPECT_EQ(messages.Shown(), std::vector{Question()});
     EXPECT_EQ(ReadAll(files.Image()), Bytes(image));
     EXPECT_EQ(ReadAll(files.Description()), Bytes(UpdateXml("104", kImageUrl, Sha256Hex(Bytes(image)))));
@@ -269,7 +269,7 @@ public:
 
 TEST_F(FirmwareFixture, ClosingCancelsARunningDownloadAndSaysNothing) {
     EndlessDownloader endless;
-    FirmwareChecker closing{FirmwareCheckLinks{endless, writer, strings, messages, shell, timer, nDeviceState,
+    FirmwareChecker closing{FirmwareCheckLinks{endless, writer, strings, messages, shell, timer, deviceState,
                                                [] { return false; }, Program(), files, kUpdateUrl}};
     closing.Start(mainWindow);
     closing.RequestOnlineCheck();

@@ -168,9 +168,9 @@ protected:
     ScriptedMessages messages;
     RecordingShell shell;
     VirtualAnswerTimer timer{clock};
-    std::atomic<int32_t> nDeviceState{0};
+    DeviceState deviceState;
     UpdateFiles files{UpdateFolderBelow(dir.path() / "program")};
-    FirmwareChecker checker{FirmwareCheckLinks{downloader, writer, strings, messages, shell, timer, nDeviceState,
+    FirmwareChecker checker{FirmwareCheckLinks{downloader, writer, strings, messages, shell, timer, deviceState,
                                                [] { return false; }, dir.path() / "program", files, kUpdateUrl}};
     SupportPageModel page{&checker, messages, [] { return false; }};
     RecordingTarget mainWindow;

@@ -83,7 +83,7 @@ protected:
     // A pass as the program runs it: request, the worker's pass, the main window's answer.
     int32_t Apply() {
         messages.shown.clear();
-        EXPECT_TRUE(RequestApply(shared, *state));
+        EXPECT_TRUE(RequestApply(shared, *state, store));
         shared.hApplyEvent.Reset();
         worker.RunPass(shared.mailbox.TakeRequest());
         int32_t result = kDone - 1;
