@@ -36,6 +36,7 @@ visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | hea
 # English and every settings file in place, so no first-start message waits for an answer.
 printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"
 "$cli" show >/dev/null 2>&1
 "$cli" export "$work/all.cfg" >/dev/null
 "$cli" import "$work/all.cfg" >/dev/null

@@ -30,6 +30,7 @@ profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
 
 printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
 truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
+truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"
 "$cli" export "$work/all.cfg" >/dev/null 2>&1
 "$cli" import "$work/all.cfg" >/dev/null 2>&1
 

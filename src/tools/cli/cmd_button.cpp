@@ -141,7 +141,7 @@ int Button(Context& context, const std::vector<std::string>& arguments) {
     if (!button) return Usage(context, "unknown button " + args[0]);
 
     ProfileEdit edit(context);
-    if (!edit.Load(profile)) return kExitFailed;
+    if (const int failed = edit.Load(profile)) return failed;
     SettingsState& state = edit.GetSession().State();
     MainPageModel& page = edit.Page();
     NoForwarding forwarding;

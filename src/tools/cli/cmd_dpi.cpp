@@ -45,7 +45,7 @@ int Dpi(Context& context, const std::vector<std::string>& arguments) {
     }
 
     ProfileEdit edit(context);
-    if (!edit.Load(profile)) return kExitFailed;
+    if (const int failed = edit.Load(profile)) return failed;
     MainPageModel& page = edit.Page();
     const bool on = page.View().dpiChecked[k];
     const auto text = [&](const Pair& pair) { return std::u16string(edit.Chinese() ? pair.chinese : pair.english); };

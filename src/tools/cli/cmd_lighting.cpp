@@ -177,6 +177,7 @@ int Lighting(Context& context, const std::vector<std::string>& args) {
     if (!edits) return kExitUsage;
 
     Session session(context);
+    if (const int refused = session.Open(Access::kWrite)) return refused;
     session.LoadAsAtStartUp();
     int entry = session.State().currentEntry;
     if (edits->profile && *edits->profile - 1 != entry) {

@@ -71,7 +71,7 @@ int Pointer(Context& context, const std::vector<std::string>& arguments) {
     if (args.empty()) return Usage(context, "nothing to change");
 
     ProfileEdit edit(context);
-    if (!edit.Load(profile)) return kExitFailed;
+    if (const int failed = edit.Load(profile)) return failed;
     MainPageModel& page = edit.Page();
     if (request.speed) page.SliderMoved(kPointerSpeedSlider, *request.speed);
     if (request.precision && *request.precision != page.View().precisionChecked) page.ClickPrecision();

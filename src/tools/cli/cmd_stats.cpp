@@ -60,6 +60,7 @@ bool UserConfirms(Context& context, bool chinese) {
 
 int Reset(Context& context, bool confirmed) {
     Session session(context);
+    if (const int refused = session.Open(Access::kWrite)) return refused;
     if (!confirmed && !UserConfirms(context, session.Chinese())) {
         context.err << "oryn7px-cli stats reset: nothing changed\n";
         return kExitFailed;
@@ -86,6 +87,7 @@ int Stats(Context& context, const std::vector<std::string>& args) {
         return kExitUsage;
     }
     Session session(context);
+    if (const int refused = session.Open(Access::kRead)) return refused;
     StsData data{};
     // A damaged file still gives what it holds; only a missing one is reported, on stderr.
     session.Statistics().LoadStatistics(data);

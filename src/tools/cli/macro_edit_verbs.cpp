@@ -161,6 +161,7 @@ int CreateMacro(Context& context, const std::vector<std::string>& args) {
     }
 
     Session session(context);
+    if (const int refused = session.Open(Access::kWrite)) return refused;
     session.LoadAsAtStartUp();
     MacroPageModel model(session.Library(), nullptr, nullptr, session.Ticks(), session.Messages(), session.State().bChinese);
     StartNewMacro(model, *options);
@@ -189,6 +190,7 @@ int RecordMacro(Context& context, const std::vector<std::string>& args) {
     }
 
     Session session(context);
+    if (const int refused = session.Open(Access::kWrite)) return refused;
     session.LoadAsAtStartUp();
     MessageQueue queue;
     X11InputBackend backend([&queue](const std::string& note) { queue.PostNote(note); });

@@ -9,7 +9,8 @@ namespace oryn7px::cli {
 
 ProfileEdit::ProfileEdit(Context& context) : session_(context) {}
 
-bool ProfileEdit::Load(std::optional<int> number) {
+int ProfileEdit::Load(std::optional<int> number) {
+    if (const int refused = session_.Open(Access::kWrite)) return refused;
     session_.LoadAsAtStartUp();
     SettingsState& state = session_.State();
     if (number) {
@@ -19,14 +20,14 @@ bool ProfileEdit::Load(std::optional<int> number) {
         // A missing profile file is created with the defaults by the first attempt; read it then.
         int result = session_.Store().SwitchProfile(*number - 1);
         if (result == kProfileNotRead) result = session_.Store().SwitchProfile(*number - 1);
-        if (result != kProfileRead) return false;
+        if (result != kProfileRead) return kExitFailed;
         for (int k = 0; k < kProfileCount; ++k) state.index[static_cast<std::size_t>(k)].bActive = active[k];
     }
     std::copy_n(state.ButtonMacroId, kButtonCount, loadedMacroIds_);
     page_ = std::make_unique<MainPageModel>(ButtonRecords{state.profile, state.ButtonMacroId}, state.MacroTable,
                                             layout_, state.bChinese);
     page_->RefreshFromProfile();
-    return true;
+    return kExitOk;
 }
 
 bool ProfileEdit::Save() {

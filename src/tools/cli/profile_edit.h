@@ -17,8 +17,9 @@ class ProfileEdit {
 public:
     explicit ProfileEdit(Context& context);
 
-    // Loads as at start-up, then profile `number` (1..5) when given; false when it cannot be read.
-    bool Load(std::optional<int> number);
+    // Opens the data folder for writing, loads as at start-up, then profile `number` (1..5) when
+    // given; an exit status other than kExitOk when the folder is refused or the profile unreadable.
+    int Load(std::optional<int> number);
     MainPageModel& Page() { return *page_; }
     Session& GetSession() { return session_; }
     bool Chinese() { return session_.State().bChinese == 1; }
