@@ -125,12 +125,12 @@ void CDlgMacro::CreateControls() {
         QPainter dim(&disabled);
         dim.fillRect(disabled.rect(), QColor(0x0D, 0x10, 0x15, 150));
     }
-    struct Spec {
+    struct ButtonPlace {
         Control control;
         LayoutRect rect;
         bool checkDisplay;
     };
-    const Spec specs[] = {
+    const ButtonPlace places[] = {
         {kCategory, layout_.category, false},     {kNewMacro, layout_.newMacro, false},
         {kDeleteMacro, layout_.deleteMacro, false}, {kImportMacro, layout_.importMacro, false},
         {kExportMacro, layout_.exportMacro, false}, {kInsertLine, layout_.insertLine, false},
@@ -145,9 +145,9 @@ void CDlgMacro::CreateControls() {
         {kXDown, layout_.xDown, false},           {kYUp, layout_.yUp, false},
         {kYDown, layout_.yDown, false},           {kMoveConfirm, layout_.moveConfirm, false},
     };
-    for (const Spec& spec : specs) {
-        CGDIBitmapBtn* button = AddButton(spec.control, spec.rect, spec.checkDisplay);
-        button->SetPictures(ToQRect(spec.rect), normal, over.isNull() ? normal : over, down.isNull() ? normal : down,
+    for (const ButtonPlace& place : places) {
+        CGDIBitmapBtn* button = AddButton(place.control, place.rect, place.checkDisplay);
+        button->SetPictures(ToQRect(place.rect), normal, over.isNull() ? normal : over, down.isNull() ? normal : down,
                             disabled);
     }
     buttons_[kCategory]->SetTextColours(kCategoryText, Qt::white, kCategoryText);
