@@ -50,7 +50,7 @@ private:
 
     const CodePageConverter& converter_;
     std::u16string text_;
-    XmlIndex index_{{XmlElement{}}, {}};
+    XmlIndex index_{.elements = {XmlElement{}}};
     std::string description_;
     bool byteOrderMark_ = false;
     bool utf16_ = false;
