@@ -315,10 +315,12 @@ TEST_F(MainWindowTest, ExitDuringAPassEndsWithoutWaitingForTheMouse) {
     const std::shared_future<void> released = release.get_future().share();
     std::atomic<bool> held{false};
     std::atomic<bool> heldTooLong{false};
+    std::atomic<bool> leftListener{false};
     // The mouse leaves inside the key matrix, and the worker is held there, inside the command.
     mouse->SetPresenceListener([&](bool plugged) {
         if (plugged || held.exchange(true)) return;
         heldTooLong = released.wait_for(std::chrono::seconds(10)) == std::future_status::timeout;
+        leftListener = true;
     });
     mouse->UnplugAfterReports(2);
     QTimer exit;
@@ -334,6 +336,8 @@ TEST_F(MainWindowTest, ExitDuringAPassEndsWithoutWaitingForTheMouse) {
     EXPECT_FALSE(heldTooLong);  // the window ended while the worker was still inside the command
     EXPECT_FALSE(driver->IsOpen());
     release.set_value();
+    // The worker still reads this test's locals until it leaves the listener.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return leftListener.load(); }, 15000));
 }
 
 size_t FileCount(const fs::path& folder) {

@@ -60,7 +60,7 @@ std::u16string MixedContentText(std::u16string_view content) {
 
 void CXmlDoc::Clear() {
     text_.clear();
-    index_ = XmlIndex{{XmlElement{}}, {}};
+    index_ = XmlIndex{.elements = {XmlElement{}}};
     description_.clear();
     byteOrderMark_ = utf16_ = bigEndian_ = false;
     ResetPos();

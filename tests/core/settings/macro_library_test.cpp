@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/base/bytes.h"
@@ -58,7 +59,7 @@ TEST_F(MacroLibraryTest, FilesOfAnySizeLoadWithBoundedCounts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<uint8_t> bytes(c.size, 0);
-        std::memcpy(bytes.data(), &big, std::min(c.size, sizeof big));
+        std::copy_n(reinterpret_cast<const uint8_t*>(&big), std::min(c.size, sizeof big), bytes.begin());
         WriteAll(library.MacroPath(), bytes);
         state->MacroTable[1].dwMacroId = 0x99;  // cleared by every load
         EXPECT_TRUE(library.LoadMacroLibrary());

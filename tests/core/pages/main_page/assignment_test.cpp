@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/base/utf16.h"
+#include "core/i18n/temp_dir.h"
 #include "core/i18n/us_keyboard_layout.h"
 #include "core/pages/main_page/assignment.h"
 #include "core/settings/settings_state.h"
@@ -121,8 +122,8 @@ TEST(HostActionTest, ValuesAndWhereTheyAreOffered) {
 }
 
 TEST(HostActionTest, PathsMustNameWhatTheKindNeeds) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "oryn7px_host_path_test";
-    std::filesystem::create_directories(folder);
+    const testing::TempDir temp;
+    const std::filesystem::path& folder = temp.path();
     const std::filesystem::path file = folder / "ding.wav";
     std::ofstream(file) << "RIFF";
     const std::u16string filePath = Utf8ToUtf16(file.string());
@@ -133,7 +134,6 @@ TEST(HostActionTest, PathsMustNameWhatTheKindNeeds) {
     EXPECT_EQ(CheckHostPath(0, missing, false).value_or(u""), u"The file " + missing + u" does not exist.");
     EXPECT_EQ(CheckHostPath(2, folderPath, false).value_or(u""), u"The file " + folderPath + u" does not exist.");
     EXPECT_EQ(CheckHostPath(3, filePath, true).value_or(u""), u"文件夹不存在：" + filePath);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/base/utf16.h"
+#include "core/i18n/temp_dir.h"
 #include "core/pages/main_page/setting_popup_model.h"
 
 namespace oryn7px {
@@ -192,12 +193,9 @@ TEST_F(PopupFixture, HostTabIsAbsentWhereHostActionsAreNotOffered) {
 
 class HostTabTest : public PopupFixture {
 protected:
-    void SetUp() override {
-        std::filesystem::create_directories(folder);
-        std::ofstream(program) << "#!/bin/sh\n";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "oryn7px_popup_host_test";
+    void SetUp() override { std::ofstream(program) << "#!/bin/sh\n"; }
+    testing::TempDir temp;
+    std::filesystem::path folder = temp.path();
     std::filesystem::path program = folder / "tool";
 };
 
