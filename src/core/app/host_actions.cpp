@@ -5,7 +5,6 @@
 #include "core/base/messages.h"
 #include "core/base/utf16.h"
 #include "core/device/hook_codes.h"
-#include "core/pages/statistics_page/statistics_messages.h"
 
 namespace oryn7px {
 
@@ -63,9 +62,8 @@ std::string HostActionLogLine(uint32_t eventCode, uint32_t keyFunction, std::u16
 HostActions::HostActions(const ProfileData& profile, Shell& shell, CLog& log, std::filesystem::path logPath)
     : profile_(profile), shell_(shell), log_(log), logPath_(std::move(logPath)) {}
 
-intptr_t HostActions::OnHostAction(uintptr_t wParam, intptr_t lParam) {
+intptr_t HostActions::OnHostAction(uintptr_t wParam, intptr_t) {
     const auto eventCode = static_cast<uint32_t>(wParam);
-    if (statistics_) statistics_->Post({WM_STS_MOUSE_EVENT, wParam, lParam});
     const std::optional<int> index = HostActionButton(eventCode);
     if (!index) return 1;
     const ButtonSetting& button = profile_.Buttons[*index];

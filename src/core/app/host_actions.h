@@ -35,9 +35,6 @@ public:
     // `profile` is the current profile and is read at each action.
     HostActions(const ProfileData& profile, Shell& shell, CLog& log, std::filesystem::path logPath);
 
-    // Receives WM_STS_MOUSE_EVENT for every press; may be null.
-    void SetStatisticsPage(MessageTarget* page) { statistics_ = page; }
-
     // UM_HOST_ACTION: wParam = event code. Answers 1.
     intptr_t OnHostAction(uintptr_t wParam, intptr_t lParam);
 
@@ -48,7 +45,6 @@ private:
     Shell& shell_;
     CLog& log_;
     std::filesystem::path logPath_;
-    MessageTarget* statistics_ = nullptr;
 };
 
 }  // namespace oryn7px

@@ -5,7 +5,6 @@
 #include "core/base/messages.h"
 #include "core/base/utf16.h"
 #include "core/device/hook_codes.h"
-#include "core/pages/statistics_page/statistics_messages.h"
 #include "core/settings/settings_state.h"
 #include "fakes/fake_hook_backend.h"
 #include "fakes/memory_log_files.h"
@@ -96,15 +95,6 @@ TEST_F(HostActionsTest, AMissingLogFolderStillPerformsTheAction) {
     GiveHostAction(profile, 6, kHostRunProgram, u"/bin/app");
     actions.OnHostAction(kHookCodeWheelDown, 0);
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"run /bin/app"}));
-}
-
-TEST_F(HostActionsTest, EveryPressIsForwardedToTheStatisticsPage) {
-    testing::RecordingTarget statistics;
-    actions.SetStatisticsPage(&statistics);
-    actions.OnHostAction(kHookCodeLeft, 0);
-    actions.OnHostAction(kHookCodeWheelUp, 0);
-    EXPECT_EQ(statistics.Take(), (std::vector<Message>{{WM_STS_MOUSE_EVENT, kHookCodeLeft, 0},
-                                                       {WM_STS_MOUSE_EVENT, kHookCodeWheelUp, 0}}));
 }
 
 TEST(HostActionLogLine, LongPathsAreCutWithoutSplittingACharacter) {
