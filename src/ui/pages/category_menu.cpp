@@ -7,6 +7,7 @@
 #include "core/app/layout/macro_page_layout.h"
 #include "core/base/utf16.h"
 #include "core/pages/macro_page/macro_categories.h"
+#include "ui/pages/menu_ex_entry_points.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -19,14 +20,14 @@ void PostFromMenu(void* window, uint32_t message, uintptr_t wParam, intptr_t lPa
 
 }  // namespace
 
-CategoryMenu::CategoryMenu(const QString& programFolder)
-    : programFolder_(programFolder), library_(QDir(programFolder).filePath(QStringLiteral(MENUEX_LIBRARY_FILE))) {
-    if (!library_.load()) return;
-    create_ = reinterpret_cast<CreateMenuExProc>(library_.resolve("CreateMenuEx"));
-    destroy_ = reinterpret_cast<DestroyMenuExProc>(library_.resolve("DestroyMenuEx"));
+// The main settings page loads the library at start-up; a macro page on its own loads it here.
+CategoryMenu::CategoryMenu(const QString& programFolder) : programFolder_(programFolder) {
+    if (!MenuEx().Loaded()) LoadMenuEx(programFolder);
 }
 
 CategoryMenu::~CategoryMenu() { Close(); }
+
+bool CategoryMenu::Available() const { return MenuEx().Loaded(); }
 
 bool CategoryMenu::Open(QObject* owner, const QPoint& screenPos, bool chinese) {
     if (!Available()) return false;
@@ -46,13 +47,13 @@ bool CategoryMenu::Open(QObject* owner, const QPoint& screenPos, bool chinese) {
                      macro_page::CategoryMenuText(category, chinese));
     }
     owner_ = MenuExOwner{owner, &PostFromMenu};
-    return create_(&owner_, macro_page::kMenuItemHeight, screenPos.x(), screenPos.y(), macro_page::kMenuTextColour,
+    return MenuEx().create(&owner_, macro_page::kMenuItemHeight, screenPos.x(), screenPos.y(), macro_page::kMenuTextColour,
                    macro_page::kMenuHoverTextColour, macro_page::kMenuHoverColour, bitmaps.data(), items.data(),
                    static_cast<int32_t>(items.size())) == 1;
 }
 
 void CategoryMenu::Close() {
-    if (destroy_ != nullptr) destroy_();
+    if (Available()) MenuEx().destroy();
 }
 
 }  // namespace oryn7px
