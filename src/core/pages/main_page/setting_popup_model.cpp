@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/i18n/key_names.h"
+#include "core/pages/macro_page/macro_categories.h"
 
 namespace oryn7px {
 
@@ -16,37 +17,6 @@ const std::array<BasicRow, kBasicRows> kBasicList{{
 }};
 
 namespace {
-
-struct GameRow {
-    std::u16string_view chinese;
-    std::u16string_view other;
-};
-
-// Texts exactly as the game publishers and players know them, trailing spaces included.
-constexpr std::array<GameRow, kGameRows> kGames{{
-    {u"战地 3", u"Battlefield 3"},
-    {u"星球大战:旧共和国", u"Star Wars: The Old Republic"},
-    {u"反恐精英:全球攻势", u"Counter-Strike: Global Offensive"},
-    {u"上古卷轴5：天际", u"Elder Scrolls V: Skyrim"},
-    {u"军团要塞 2", u"Team Fortress 2"},
-    {u"蝙蝠侠：阿甘之城", u"Batman Arkham City"},
-    {u"文明 5 ", u"Civilization 5 "},
-    {u"坦克世界", u"World of Tanks"},
-    {u"无主之地 2", u"Borderlands 2"},
-    {u"纪元 2070：雷诺起源", u"Anno 2070"},
-    {u"英雄联盟(LOL)", u"League of Legends"},
-    {u"足球经理 2013 (EA)", u"Football Manager 2013 (EA)"},
-    {u"远古遗迹守卫2（Dota 2） ", u"Dota 2 "},
-    {u"战地 4", u"Battlefield 4"},
-    {u"战机世界", u"World of Warplanes"},
-    {u"足球经理 2013 (SEGA)", u"Football Manager 2013 (SEGA)"},
-    {u"我的世界", u"Minecraft"},
-    {u"无冬之夜", u"Neverwinter"},
-    {u"流亡黯道", u"Path of Exile"},
-    {u"战争雷霆", u"War Thunder"},
-    {u"绝地求生", u"PLAYERUNKNOWN'S BATTLEGROUNDS"},
-    {u"玩家自定义", u"Customisze"},
-}};
 
 // Low-level keyboard flags of a press: plain, extended, injected, with Alt, in any mix.
 bool IsPress(uint32_t flags) {
@@ -72,9 +42,14 @@ constexpr std::array<ModifierCode, 4> kModifierCodes{{{0x01, 0xE0}, {0x04, 0xE2}
 
 }  // namespace
 
+// The games are the macro library's categories; this list spells Dota 2's Chinese name with a
+// trailing blank.
 std::u16string_view GameName(int row, bool chinese) {
-    const GameRow& game = kGames[static_cast<std::size_t>(std::clamp(row, 0, kGameRows - 1))];
-    return chinese ? game.chinese : game.other;
+    static_assert(kGameRows == static_cast<int>(macro_page::kCategoryCount));
+    constexpr int kDotaRow = 12;
+    const int game = std::clamp(row, 0, kGameRows - 1);
+    if (chinese && game == kDotaRow) return u"远古遗迹守卫2（Dota 2） ";
+    return macro_page::CategoryName(static_cast<uint32_t>(game) + macro_page::kFirstCategory, chinese);
 }
 
 SettingPopupModel::SettingPopupModel(int button, std::u16string currentName, int32_t currentFunction,
