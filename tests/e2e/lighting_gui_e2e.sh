@@ -3,24 +3,7 @@
 # chosen with the mouse, applied, and checked in the saved profile and on the mouse.
 # Usage: lighting_gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
-# A display of its own: other tests grab buttons and keys on the shared one.
-if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
-fi
-gui=$1 emu=$2 cli=$3 built=$4
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+. "$(dirname "$0")/gui_common.sh"
 
 program=$work/program
 mkdir -p "$program"

@@ -4,24 +4,9 @@
 # Usage: macro_gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR [SCREENSHOT_FOLDER]
 # ORYN7PX_MACRO_E2E_LANGUAGE=1 runs it in Chinese, with the skins' Chinese layout.
 set -euo pipefail
-# A display of its own: other tests grab buttons and keys on the shared one.
-if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
-fi
-gui=$1 emu=$2 cli=$3 built=$(cd "$4" && pwd) shots=${5:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/gui_common.sh"
+built=$(cd "$built" && pwd) shots=${5:-}
 fail() { echo "FAIL: $*" >&2; [[ -f $work/gui.log ]] && cat "$work/gui.log" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 shot() { [[ -z $shots ]] || import -window root "$shots/$1.png"; }
 
 export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
