@@ -11,6 +11,7 @@ mkdir -p "$program/FWUpdate" "$work/site"
 cp "$gui" "$program/oryn7px"
 ln -s "$built/skins" "$program/skins"
 ln -s "$built/Language" "$program/Language"
+ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"  # without it the main page closes the program
 printf '#!/bin/sh\npwd > "%s/flasher-folder"\necho "$@" > "%s/flasher-ran"\n' "$work" "$work" >"$program/FWUpdate/RoruziVI"
 chmod +x "$program/FWUpdate/RoruziVI"
 

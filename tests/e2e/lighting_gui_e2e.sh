@@ -10,6 +10,7 @@ mkdir -p "$program"
 cp "$gui" "$program/oryn7px"
 ln -s "$built/skins" "$program/skins"
 ln -s "$built/Language" "$program/Language"
+ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"  # without it the main page closes the program
 export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$ORYN7PX_DATA_DIR"

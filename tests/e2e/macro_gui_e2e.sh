@@ -6,7 +6,6 @@
 set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
 built=$(cd "$built" && pwd) shots=${5:-}
-fail() { echo "FAIL: $*" >&2; [[ -f $work/gui.log ]] && cat "$work/gui.log" >&2; exit 1; }
 shot() { [[ -z $shots ]] || import -window root "$shots/$1.png"; }
 
 export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
