@@ -28,21 +28,6 @@ QColor TrophyMetal(int level) {
     return QColor(0xC7, 0x7B, 0x3F);
 }
 
-void Heading(QPainter& painter, const QRect& panel, const QString& chinese, const QString& english) {
-    painter.save();
-    painter.setPen(theme::kText);
-    painter.setFont(ArtFont(14, 700, true));
-    const QRect line(panel.left() + 22, panel.top() + 8, panel.width() - 30, 24);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, chinese);
-    const int chineseWidth = painter.fontMetrics().horizontalAdvance(chinese);
-    QFont font = ArtFont(11, 700);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    painter.setFont(font);
-    painter.setPen(theme::kTextDim);
-    painter.drawText(line.adjusted(chineseWidth + 8, 1, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, english);
-    painter.restore();
-}
-
 // One row: a dark strip behind the number and the label in both languages, stacked.
 void CountRow(QPainter& painter, int row) {
     const sp::RowSpan span = sp::kRows[static_cast<std::size_t>(row)];
@@ -154,9 +139,9 @@ void ResetButton(QPainter& painter, Look look) {
 QImage StatisticsPage(Look look) {
     QImage image = PageBackground({kCountsPanel, kTrophyPanel, kLevelPanel});
     QPainter painter(&image);
-    Heading(painter, kCountsPanel, QStringLiteral("统计"), QStringLiteral("STATISTICS"));
-    Heading(painter, kTrophyPanel, QStringLiteral("当前奖杯"), QStringLiteral("CURRENT TROPHY"));
-    Heading(painter, kLevelPanel, QStringLiteral("奖杯等级"), QStringLiteral("TROPHY LEVEL"));
+    PaintBilingualHeading(painter, kCountsPanel, QStringLiteral("统计"), QStringLiteral("STATISTICS"));
+    PaintBilingualHeading(painter, kTrophyPanel, QStringLiteral("当前奖杯"), QStringLiteral("CURRENT TROPHY"));
+    PaintBilingualHeading(painter, kLevelPanel, QStringLiteral("奖杯等级"), QStringLiteral("TROPHY LEVEL"));
     for (int row = 0; row < sp::kRowCount; ++row) CountRow(painter, row);
     ProgressTrack(painter, look == Look::Pressed);
     painter.setPen(theme::kTextDim);

@@ -15,14 +15,6 @@ namespace sp = support_page;
 const QRect kVersionsPanel{20, 16, 885, 300};
 const QRect kConfigurationPanel{20, 336, 885, 100};
 
-void PaintHeading(QPainter& painter, const QRect& panel, const QString& text) {
-    painter.save();
-    painter.setFont(ArtFont(13, 700));
-    painter.setPen(theme::kText);
-    painter.drawText(QRect(panel.left() + 24, panel.top() + 8, 400, 24), Qt::AlignLeft | Qt::AlignVCenter, text);
-    painter.restore();
-}
-
 // A small chip icon for the firmware, a window for the driver; the page writes the caption.
 void PaintLabel(QPainter& painter, const sp::Control& label, bool chip, bool lit) {
     const QRect box = ToQRect(label.rect);
@@ -63,8 +55,8 @@ void PaintButton(QPainter& painter, const sp::Control& control, Look look) {
 QImage SupportPicture(Look look) {
     QImage image = PageBackground({kVersionsPanel, kConfigurationPanel});
     QPainter painter(&image);
-    PaintHeading(painter, kVersionsPanel, QStringLiteral("VERSIONS"));
-    PaintHeading(painter, kConfigurationPanel, QStringLiteral("CONFIGURATION"));
+    PaintBilingualHeading(painter, kVersionsPanel, QStringLiteral("版本信息"), QStringLiteral("VERSIONS"));
+    PaintBilingualHeading(painter, kConfigurationPanel, QStringLiteral("配置管理"), QStringLiteral("CONFIGURATION"));
     // The labels are always shown lit; the normal picture keeps them dim beneath.
     PaintLabel(painter, sp::kDriverVersionLabel, false, look != Look::Normal);
     PaintLabel(painter, sp::kFirmwareVersionLabel, true, look != Look::Normal);
