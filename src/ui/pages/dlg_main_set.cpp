@@ -64,7 +64,6 @@ CDlgMainSet::CDlgMainSet(const PageContext& context)
     Relabel();
     // The macro page's category menu comes from this library; without it the page closes.
     if (!LoadMenuEx(context.programFolder)) PostMessageTo(this, {WM_CLOSE, 0, 0});
-    markerTimer_.start(mp::kMarkerTimerMs, this);
     linesTimer_.start(mp::kWheelLinesTimerMs, this);
     model_.RefreshFromProfile();
     ShowView();
@@ -209,6 +208,7 @@ void CDlgMainSet::BeforeApply() {
 }
 
 void CDlgMainSet::OnClosing() {
+    closing_ = true;
     markerTimer_.stop();
     linesTimer_.stop();
 }
@@ -245,6 +245,18 @@ void CDlgMainSet::timerEvent(QTimerEvent* event) {
     } else {
         CPageDlg::timerEvent(event);
     }
+}
+
+// The markers follow the cursor only while they can be seen: a hidden page (another tab, the
+// window in the tray) would otherwise ask the X server for the cursor five times a second.
+void CDlgMainSet::showEvent(QShowEvent* event) {
+    if (!closing_) markerTimer_.start(mp::kMarkerTimerMs, this);
+    CPageDlg::showEvent(event);
+}
+
+void CDlgMainSet::hideEvent(QHideEvent* event) {
+    markerTimer_.stop();
+    CPageDlg::hideEvent(event);
 }
 
 bool CDlgMainSet::event(QEvent* event) {

@@ -54,6 +54,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     class HookForwarding;
@@ -90,6 +92,7 @@ private:
     std::array<CIrrButton*, kButtonCount> tabs_{};
     QBasicTimer markerTimer_;
     QBasicTimer linesTimer_;
+    bool closing_ = false;
 };
 
 }  // namespace oryn7px
