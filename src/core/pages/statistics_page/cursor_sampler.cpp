@@ -29,9 +29,15 @@ void CursorSampler::Stop() {
     thread_.join();
 }
 
+// A sample equal to the last one posted adds no distance: the page is not woken for it, so
+// a resting cursor costs the program nothing but the read.
 void CursorSampler::Run() {
+    std::optional<ScreenPoint> posted;
     do {
-        if (const auto point = cursor_.Read()) page_.Post(CursorSampleMessage(*point));
+        const auto point = cursor_.Read();
+        if (!point || point == posted) continue;
+        page_.Post(CursorSampleMessage(*point));
+        posted = point;
     } while (!stop_.WaitFor(kInterval));
 }
 

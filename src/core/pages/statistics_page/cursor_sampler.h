@@ -1,7 +1,8 @@
 #pragma once
 // The statistics page's sampling thread: reads the cursor every 500 ms and posts each sample
-// to the page as WM_STS_CURSOR_SAMPLE, until it is stopped.
+// that differs from the last one posted to the page as WM_STS_CURSOR_SAMPLE, until it is stopped.
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "core/base/manual_reset_event.h"

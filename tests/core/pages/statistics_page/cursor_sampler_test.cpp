@@ -18,10 +18,11 @@ public:
     std::optional<ScreenPoint> Read() override {
         ++reads;
         if (!known) return std::nullopt;
-        return ScreenPoint{-5, 700};
+        return ScreenPoint{x, 700};
     }
     std::atomic<int> reads{0};
     std::atomic<bool> known{true};
+    std::atomic<int> x{-5};
 };
 
 class RecordingTarget final : public MessageTarget {
@@ -63,6 +64,20 @@ TEST(CursorSamplerTest, PostsAtOnceAndNothingAfterStop) {
     const int reads = cursor.reads;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(cursor.reads, reads);
+}
+
+// Takes about a second: three samples 500 ms apart.
+TEST(CursorSamplerTest, ARestingCursorIsPostedOnceAndAMovedOneAgain) {
+    ScriptedCursor cursor;
+    RecordingTarget page;
+    CursorSampler sampler(cursor, page);
+    sampler.Start();
+    ASSERT_TRUE(WaitFor([&] { return cursor.reads >= 2; }));
+    EXPECT_EQ(page.Posted().size(), 1u);
+    cursor.x = 40;
+    ASSERT_TRUE(WaitFor([&] { return page.Posted().size() == 2; }));
+    sampler.Stop();
+    EXPECT_EQ(CursorSampleOf(page.Posted().back()), (ScreenPoint{40, 700}));
 }
 
 TEST(CursorSamplerTest, UnknownPositionPostsNothing) {
