@@ -47,9 +47,22 @@ CSkinScrollWnd::CSkinScrollWnd(QAbstractScrollArea* view, const QImage& skin)
     // A view deleted by its owner takes its frame with it.
     connect(view, &QObject::destroyed, this, &QObject::deleteLater);
     connect(&poll_, &QTimer::timeout, this, &CSkinScrollWnd::Sync);
-    poll_.start(kPollMs);
+    poll_.setInterval(kPollMs);
     show();
     Sync();
+}
+
+// The poll only catches what the view's signals missed; a hidden frame shows nothing to keep in
+// step, and catches up when it is shown again.
+void CSkinScrollWnd::showEvent(QShowEvent* event) {
+    Sync();
+    poll_.start();
+    QWidget::showEvent(event);
+}
+
+void CSkinScrollWnd::hideEvent(QHideEvent* event) {
+    poll_.stop();
+    QWidget::hideEvent(event);
 }
 
 void CSkinScrollWnd::Sync() {
