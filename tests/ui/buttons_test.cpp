@@ -62,6 +62,19 @@ TEST_F(BitmapButtonTest, PictureFollowsTheState) {
     EXPECT_EQ(Shown(), kDisabled);
 }
 
+// Looks cut from one picture share their piece; each look still shows its own picture.
+TEST_F(BitmapButtonTest, LooksFromTheSamePictureShowThatPicture) {
+    const QImage first = Solid(kNormal), second = Solid(kHover);
+    button.SetPictures(QRect(100, 50, 60, 24), second, first, first, second);
+    button.SetMode(true, false);
+    EXPECT_EQ(Shown(), kHover);  // normal: the second picture
+    button.SetChecked(true);
+    EXPECT_EQ(Shown(), kNormal);  // pressed: the first
+    button.SetChecked(false);
+    button.setEnabled(false);
+    EXPECT_EQ(Shown(), kHover);  // disabled: the second
+}
+
 TEST_F(BitmapButtonTest, CheckDisplayWithoutToggleIsChangedOnlyByItsOwner) {
     button.SetMode(true, false);
     QTest::mouseClick(&button, Qt::LeftButton);

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "core/base/messages.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
@@ -36,10 +38,17 @@ void CGDIBitmapBtn::Create(const QRect& rect, QWidget* parent, int controlId) {
 
 void CGDIBitmapBtn::SetPictures(const QRect& rect, const QImage& normal, const QImage& hover,
                                 const QImage& pressed, const QImage& disabled) {
-    pictures_[static_cast<int>(ButtonLook::Normal)] = normal.copy(rect);
-    pictures_[static_cast<int>(ButtonLook::Hover)] = hover.copy(rect);
-    pictures_[static_cast<int>(ButtonLook::Pressed)] = pressed.copy(rect);
-    pictures_[static_cast<int>(ButtonLook::Disabled)] = disabled.copy(rect);
+    // In ButtonLook order. Looks cut from one picture share one piece: many controls show the
+    // same picture in several looks, and every piece is kept for the life of the window.
+    const std::array<const QImage*, 4> sources{&normal, &hover, &pressed, &disabled};
+    for (std::size_t look = 0; look < sources.size(); ++look) {
+        const auto end = sources.begin() + static_cast<std::ptrdiff_t>(look);
+        const auto same = std::find_if(sources.begin(), end, [&](const QImage* earlier) {
+            return earlier->cacheKey() == sources[look]->cacheKey();
+        });
+        pictures_[look] = same != end ? pictures_[static_cast<std::size_t>(same - sources.begin())]
+                                      : sources[look]->copy(rect);
+    }
     update();
 }
 
