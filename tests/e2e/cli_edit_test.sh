@@ -2,18 +2,7 @@
 # oryn7px-cli dpi, pointer and button: each edit saves the profile and prints the new state;
 # refusals exit 1 and change no file; malformed arguments exit 2.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
-data=$work/data
-mkdir -p "$data"
-run() { "$cli" --data-dir "$data" "$@"; }
+. "$(dirname "$0")/cli_common.sh"
 field() {  # field PROFILE_NUMBER PYTHON_EXPRESSION over d (show --json)
   run show --profile "$1" --json 2>/dev/null | python3 -c "import json,sys; d=json.load(sys.stdin); print($2)"
 }

@@ -2,18 +2,7 @@
 # oryn7px-cli lighting: edits through the page's rules, the saved profile, refusals that change
 # nothing, and the effect named by show.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
-data=$work/data
-mkdir -p "$data"
-run() { "$cli" --data-dir "$data" "$@"; }
+. "$(dirname "$0")/cli_common.sh"
 field() { python3 "$(dirname "$0")/lighting_fields.py" "$1" "$2"; }
 run show >/dev/null 2>&1
 p1=$data/Profile/Profile1.cfg

@@ -1,18 +1,8 @@
 #!/usr/bin/env bash
 # oryn7px-cli against a fresh data folder: defaults, export/import, macros, bad input, exit codes.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
+. "$(dirname "$0")/cli_common.sh"
 
-data=$work/data
-mkdir -p "$data"
 "$cli" --data-dir "$data" show --json >"$work/show.json" 2>"$work/show.err"
 check "show exits 0" [ $? -eq 0 ]
 check "Profile1.cfg is 25412 bytes" [ "$(stat -c %s "$data/Profile/Profile1.cfg")" -eq 25412 ]

@@ -1,21 +1,10 @@
 #!/usr/bin/env bash
 # oryn7px-cli stats: the counts of Sts.cfg as the page shows them, damaged files, and the reset.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
+. "$(dirname "$0")/cli_common.sh"
 counts() {  # six little-endian 32-bit counters into Sts.cfg
   python3 -c 'import struct, sys; open(sys.argv[1], "wb").write(struct.pack("<6I", *map(int, sys.argv[2:])))' "$@"
 }
-
-data=$work/data
-mkdir -p "$data"
 
 "$cli" --data-dir "$data" stats --json >"$work/empty.json" 2>"$work/empty.err"
 check "stats without Sts.cfg exits 0" [ $? -eq 0 ]

@@ -2,20 +2,9 @@
 # oryn7px-cli macro create: the page's store rules from the command line, and bad input refused
 # with nothing stored.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
+. "$(dirname "$0")/cli_common.sh"
 matches() { [[ $1 =~ $2 ]]; }
-data=$work/data
-mkdir -p "$data"
 truncate -s 2052000 "$data/Macro.cfg"
-run() { "$cli" --data-dir "$data" "$@"; }
 # A library and an index, so the store prints no first-start notes.
 printf '\x02\x00\x00\x00' >"$data/Language.cfg"
 run export "$work/all.cfg" >/dev/null 2>&1
