@@ -4,7 +4,7 @@
 # Sourced, not run.
 # Arguments of the sourcing script: ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 if [[ -z ${ORYN7PX_GUI_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
+  ORYN7PX_GUI_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 gui=$1 emu=$2 cli=$3 built=$4
 work=$(mktemp -d)

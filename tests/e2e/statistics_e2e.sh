@@ -5,7 +5,7 @@
 set -euo pipefail
 # A display of its own: other tests grab buttons and move the pointer on the shared one.
 if [[ -z ${ORYN7PX_STATS_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_STATS_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
+  ORYN7PX_STATS_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 gui=$1 cli=$2 built=$3
 work=$(mktemp -d)

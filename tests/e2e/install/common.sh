@@ -2,7 +2,7 @@
 # the shared one), a work folder and the processes in `pids` ended on exit, failing and waiting.
 # Sourced, not run, before the script reads its arguments.
 if [[ -z ${ORYN7PX_INSTALL_TEST_DISPLAY:-} ]]; then
-  ORYN7PX_INSTALL_TEST_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" "$@"
+  ORYN7PX_INSTALL_TEST_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 work=$(mktemp -d)
 pids=()
