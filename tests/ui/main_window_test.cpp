@@ -15,6 +15,7 @@
 #include <future>
 
 #include "core/base/messages.h"
+#include "core/pages/support_page/support_page_model.h"
 #include "core/platform/pointer_settings.h"
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/virtual_mouse.h"
@@ -279,6 +280,40 @@ TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {
 // Start-up's version read (two reports, on the worker's thread) is over.
 bool VersionRead(const VirtualMouse& mouse) {
     return QTest::qWaitFor([&mouse] { return mouse.State().log.size() >= 2; }, 3000);
+}
+
+TEST_F(MainWindowTest, APageIsBuiltWhenFirstShownFromTheStateOfThatMoment) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    // The first page, and the statistics page that counts from start-up, exist at once.
+    for (int page = 1; page <= kPageCount; ++page)
+        EXPECT_EQ(dialog->IsPageBuilt(page), page == 1 || page == 4) << page;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialog->FirmwareVersion().has_value(); }, 3000));
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, 2);
+    EXPECT_FALSE(dialog->IsPageBuilt(5));
+
+    Press(dialog->Tab(5));
+    ASSERT_TRUE(dialog->IsPageBuilt(5));
+    auto* support = qobject_cast<CDlgSupport*>(dialog->Page(5));
+    EXPECT_TRUE(support->isVisible());
+    EXPECT_EQ(support->FirmwareVersionText(), QStringLiteral("V 1.0.3"));
+    // English since the switch, not the Chinese of start-up.
+    EXPECT_EQ(support->ExportButton()->GetText(), QString::fromStdU16String(SupportPageCaptions(false)[3]));
+    Press(dialog->Tab(1));
+    EXPECT_FALSE(support->isVisible());
+}
+
+// The macro table is saved at close even when its page was never opened: an import leaves the
+// imported table only in memory until then.
+TEST_F(MainWindowTest, ClosingSavesTheMacroTableWithoutItsPage) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_FALSE(dialog->IsPageBuilt(3));
+    state->MacroTable[0].dwMacroId = 4242;
+    Send(WM_COMMAND, 0x6001, 0);
+    ASSERT_TRUE(WaitUntilEnded());
+    std::ifstream saved(Data() / "Macro.cfg", std::ios::binary);
+    MacroEntry first{};
+    ASSERT_TRUE(saved.read(reinterpret_cast<char*>(&first), sizeof first));
+    EXPECT_EQ(first.dwMacroId, 4242u);
 }
 
 TEST_F(MainWindowTest, AMouseLostInAPassComesBackAndTheNextPassSucceeds) {

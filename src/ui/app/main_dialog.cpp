@@ -57,8 +57,30 @@ CQ580ZDriverDlg::~CQ580ZDriverDlg() {
     worker_.reset();
 }
 
-CPageDlg* CQ580ZDriverDlg::Page(int page) const {
-    return page >= 1 && page <= kPageCount ? pages_[page - 1] : nullptr;
+CPageDlg* CQ580ZDriverDlg::Page(int page) {
+    if (page < 1 || page > kPageCount || bClosing_ || !pageContext_) return nullptr;
+    if (!pages_[page - 1]) {
+        BuildPage(page);
+        ReleaseUnusedPictures();
+    }
+    return pages_[page - 1];
+}
+
+void CQ580ZDriverDlg::BuildPage(int page) {
+    // A page nobody has opened costs no memory and no start-up time; built late, it reads the
+    // profile, language and firmware version as they are now.
+    CPageDlg* built = PageTable()[page - 1].create(*pageContext_);
+    built->setVisible(false);
+    if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
+    pages_[page - 1] = built;
+}
+
+std::vector<CPageDlg*> CQ580ZDriverDlg::BuiltPages() const {
+    std::vector<CPageDlg*> built;
+    for (CPageDlg* page : pages_) {
+        if (page) built.push_back(page);
+    }
+    return built;
 }
 
 void CQ580ZDriverDlg::BuildWindow() {
@@ -109,7 +131,7 @@ void CQ580ZDriverDlg::SetTooltips() {
 
 void CQ580ZDriverDlg::CreatePages() {
     SettingsState& state = services_.state;
-    const PageContext context{this,
+    pageContext_.emplace(PageContext{this,
                               state.profile,
                               std::span<uint32_t, kButtonCount>(state.ButtonMacroId),
                               state.bChinese,
@@ -125,10 +147,9 @@ void CQ580ZDriverDlg::CreatePages() {
                               services_.statistics,
                               services_.cursor,
                               bStartUpChinese_,
-                              services_.firmware};
+                              services_.firmware});
     for (int i = 0; i < kPageCount; ++i) {
-        pages_[i] = PageTable()[i].create(context);
-        pages_[i]->setVisible(i == 0);
+        if (PageTable()[i].builtAtStartUp) BuildPage(i + 1);
     }
     SwitchPage(1);
 }
@@ -142,13 +163,14 @@ void CQ580ZDriverDlg::DestroyPages() {
 
 void CQ580ZDriverDlg::SwitchPage(int page) {
     if (bClosing_) return;
-    for (int i = 1; i <= kPageCount; ++i) {
-        if (i != page) Page(i)->OnLeaving();
+    for (CPageDlg* built : BuiltPages()) {
+        if (built != pages_[page - 1]) built->OnLeaving();
     }
     nSelectedPage_ = page;
+    Page(page);
     for (int i = 1; i <= kPageCount; ++i) {
         tabs_[i - 1]->SetHighlighted(i == page);
-        Page(i)->setVisible(i == page);
+        if (pages_[i - 1]) pages_[i - 1]->setVisible(i == page);
     }
     const bool applicable = Page(page)->AllowsApply();
     for (CIrrButton* button : profileButtons_) button->setEnabled(applicable);
@@ -157,7 +179,7 @@ void CQ580ZDriverDlg::SwitchPage(int page) {
 }
 
 void CQ580ZDriverDlg::RefreshPagesFromProfile() {
-    for (CPageDlg* page : pages_) page->RefreshFromProfile();
+    for (CPageDlg* page : BuiltPages()) page->RefreshFromProfile();
 }
 
 void CQ580ZDriverDlg::SelectProfile(int profile) {
@@ -182,7 +204,7 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
 
 void CQ580ZDriverDlg::HideToTray() {
     if (bClosing_) return;  // the pages are gone
-    for (CPageDlg* page : pages_) page->OnLeaving();
+    for (CPageDlg* page : BuiltPages()) page->OnLeaving();
     hide();
     if (services_.hooks) services_.hooks->SetHookForwarding(false, false);
 }
@@ -226,7 +248,7 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
     }
     services_.store.SaveLanguageNumber(number);
     SetTooltips();
-    for (CPageDlg* page : pages_) page->Relabel();
+    for (CPageDlg* page : BuiltPages()) page->Relabel();
     update();
     if (message.wParam != kLanguageAtStartUp && languagePopup_) {
         languagePopup_->close();
@@ -276,7 +298,7 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
     } else if (languageButton_ && from == WindowHandle(languageButton_)) {
         OpenLanguagePopup();
     } else if (applyButton_ && from == WindowHandle(applyButton_)) {
-        for (CPageDlg* page : pages_) page->BeforeApply();
+        for (CPageDlg* page : BuiltPages()) page->BeforeApply();
         RequestApply();
     } else {
         for (int i = 0; i < kPageCount; ++i) {

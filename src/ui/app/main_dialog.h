@@ -10,6 +10,8 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "core/base/message.h"
 #include "core/platform/device_presence.h"
@@ -50,8 +52,12 @@ public:
     CGDIBitmapBtn* LanguageButton() const { return languageButton_; }
     CGDIBitmapBtn* HideButton() const { return hideButton_; }
     CMenuExA* LanguagePopup() const { return languagePopup_; }
-    // Page 1..5 in tab order; null outside that range and after the close sequence.
-    CPageDlg* Page(int page) const;
+    // Page 1..5 in tab order, built when first asked for; null outside that range, before the
+    // pages can be built and after the close sequence.
+    CPageDlg* Page(int page);
+    bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
+    // The mouse's firmware version as last read; empty until then.
+    std::optional<uint32_t> FirmwareVersion() const { return firmwareVersion_; }
 
 signals:
     // The close sequence has finished: the program ends.
@@ -70,10 +76,12 @@ private:
     // Window build and pages (main_dialog.cpp).
     void BuildWindow();
     void CreatePages();
+    void BuildPage(int page);
     void SetTooltips();
     void SwitchPage(int page);
     void RefreshPagesFromProfile();
     void DestroyPages();
+    std::vector<CPageDlg*> BuiltPages() const;
     void SelectProfile(int profile);
     void ShowProfileSelection();
     void OpenLanguagePopup();
@@ -127,7 +135,9 @@ private:
     CIrrButton* applyButton_ = nullptr;
     QPointer<CMenuExA> languagePopup_;
 
+    std::optional<PageContext> pageContext_;
     std::array<CPageDlg*, kPageCount> pages_{};
+    std::optional<uint32_t> firmwareVersion_;  // for a support page built after the version was read
 
     TrayIcon* tray_ = nullptr;
     KeyPreFilter* keyFilter_ = nullptr;

@@ -45,14 +45,16 @@ void WriteFlasherLanguage(const QString& programFolder, bool chinese) {
     file.commit();
 }
 
-// The pictures the window and its pages are built from, in the start-up layout.
+// The pictures the window and the pages built at start-up are made from, in the start-up layout.
 QStringList StartUpPictures(bool chinese) {
     QStringList pictures;
     auto add = [&pictures](const StatePictures& looks) {
         for (const char* file : {looks.normal, looks.down, looks.over}) pictures << QString::fromLatin1(file);
     };
     add(main_window::kPictures);
-    for (const PageRow& row : PageTable()) add(chinese ? row.picturesChinese : row.pictures);
+    for (const PageRow& row : PageTable()) {
+        if (row.builtAtStartUp) add(chinese ? row.picturesChinese : row.pictures);
+    }
     for (int number : chinese ? main_window::kButtonPicturesChinese : main_window::kButtonPicturesOther)
         pictures << ResourceRelativePath(number);
     for (int number : {resources::kAppIcon, resources::kTrayConfigIcon, resources::kTrayExitIcon})
@@ -146,7 +148,8 @@ bool CQ580ZDriverDlg::OpenMouseAtStartUp() {
 }
 
 void CQ580ZDriverDlg::OnFirmwareVersion(const Message& message) {
-    for (CPageDlg* page : pages_) page->OnFirmwareVersion(static_cast<uint32_t>(message.wParam));
+    firmwareVersion_ = static_cast<uint32_t>(message.wParam);
+    for (CPageDlg* page : BuiltPages()) page->OnFirmwareVersion(*firmwareVersion_);
 }
 
 void CQ580ZDriverDlg::RequestApply() {
@@ -175,7 +178,7 @@ void CQ580ZDriverDlg::SetApplyButtonEnabled(bool enabled) {
 }
 
 void CQ580ZDriverDlg::OnHostAction(const Message& message) {
-    for (CPageDlg* page : pages_) page->OnDesktopMouse(static_cast<uint32_t>(message.wParam));
+    for (CPageDlg* page : BuiltPages()) page->OnDesktopMouse(static_cast<uint32_t>(message.wParam));
     if (services_.hostActions) services_.hostActions->OnHostAction(message.wParam, message.lParam);
 }
 
@@ -238,17 +241,17 @@ void CQ580ZDriverDlg::StartUpdater() {
 
 void CQ580ZDriverDlg::OnQueryEndSession(const Message&) {
     // The session may end without a close sequence: the pages keep what they hold now.
-    for (CPageDlg* page : pages_) {
-        if (page) page->OnSessionEnding();
-    }
+    for (CPageDlg* page : BuiltPages()) page->OnSessionEnding();
+    if (pageContext_) services_.library.SaveMacroLibrary();
 }
 
 void CQ580ZDriverDlg::OnClose(const Message&) {
     if (bClosing_) return;
     bClosing_ = true;
-    for (CPageDlg* page : pages_) {
-        if (page) page->OnClosing();
-    }
+    for (CPageDlg* page : BuiltPages()) page->OnClosing();
+    // Saved whether or not the macro page was ever opened: an imported macro table lives only
+    // in memory until this save. Before the pages exist the table was never loaded.
+    if (pageContext_) services_.library.SaveMacroLibrary();
     if (tray_) tray_->Remove();
     DestroyPages();
     arrivalRetry_.stop();

@@ -247,15 +247,11 @@ void CDlgMacro::Relabel() {
     Sync();
 }
 
-void CDlgMacro::OnSessionEnding() {
-    model_.EndEditing();
-    library_.SaveMacroLibrary();
-}
+void CDlgMacro::OnSessionEnding() { model_.EndEditing(); }
 
 void CDlgMacro::OnClosing() {
     categoryMenu_.Close();
     model_.EndEditing();
-    library_.SaveMacroLibrary();
 }
 
 // ---- user actions

@@ -15,15 +15,15 @@ namespace oryn7px {
 
 const std::array<PageRow, kPageCount>& PageTable() {
     static const std::array<PageRow, kPageCount> kTable{{
-        {"str_main", main_page::kPictures, main_page::kPicturesChinese,
+        {"str_main", main_page::kPictures, main_page::kPicturesChinese, true,
          [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
-        {"str_led_title", lighting_page::kPictures, lighting_page::kPicturesChinese,
+        {"str_led_title", lighting_page::kPictures, lighting_page::kPicturesChinese, false,
          [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
-        {"str_macro_manager", macro_page::kPictures, macro_page::kPicturesChinese,
+        {"str_macro_manager", macro_page::kPictures, macro_page::kPicturesChinese, false,
          [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
-        {"str_sts", statistics_page::kPictures, statistics_page::kPictures,
+        {"str_sts", statistics_page::kPictures, statistics_page::kPictures, true,  // counts from start-up
          [](const PageContext& c) -> CPageDlg* { return new CDlgSts(c); }},
-        {"str_about", support_page::kPictures, support_page::kPictures,
+        {"str_about", support_page::kPictures, support_page::kPictures, false,
          [](const PageContext& c) -> CPageDlg* { return new CDlgSupport(c); }},
     }};
     return kTable;

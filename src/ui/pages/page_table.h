@@ -1,6 +1,7 @@
 #pragma once
 // The five pages in tab order, the one place that names them: each row gives the tab's
-// language key and builds the page.
+// language key and builds the page. A page is built when first shown, unless its row says it
+// must exist from start-up.
 #include <array>
 #include <functional>
 
@@ -15,6 +16,7 @@ struct PageRow {
     const char* tabKey;             // tooltip and hint of the page's tab
     StatePictures pictures;         // the page's own pictures, decoded while start-up waits
     StatePictures picturesChinese;  // the same in the Chinese layout
+    bool builtAtStartUp;            // shown first, or working before it is shown
     std::function<CPageDlg*(const PageContext&)> create;
 };
 
