@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ORYN7PX_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORYN7PX_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the binaries do not name: the opener of files and folders, sound players and CJK fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+# What the binaries do not name: libcurl (opened at the first download), the opener of files and
+# folders, sound players and CJK fonts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei, pulseaudio-utils | alsa-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/data/linux/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -10,6 +10,8 @@ pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 find_package(X11 REQUIRED COMPONENTS Xi)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XKBCOMMON X11::X11 X11::Xi)
 
-# Update description and firmware image downloads.
+# Update description and firmware image downloads: libcurl is opened at the first download, so
+# only its headers are needed here.
 find_package(CURL REQUIRED)
-target_link_libraries(oryn7px_platform_linux PUBLIC CURL::libcurl)
+target_include_directories(oryn7px_platform_linux PRIVATE ${CURL_INCLUDE_DIRS})
+target_link_libraries(oryn7px_platform_linux PUBLIC ${CMAKE_DL_LIBS})
