@@ -53,7 +53,9 @@ QStringList StartUpPictures(bool chinese) {
     };
     add(main_window::kPictures);
     for (const PageRow& row : PageTable()) {
-        if (row.builtAtStartUp) add(chinese ? row.picturesChinese : row.pictures);
+        if (!row.builtAtStartUp) continue;
+        add(chinese ? row.picturesChinese : row.pictures);
+        pictures << row.controlPictures(chinese);
     }
     for (int number : chinese ? main_window::kButtonPicturesChinese : main_window::kButtonPicturesOther)
         pictures << ResourceRelativePath(number);

@@ -84,7 +84,7 @@ CGDIBitmapBtn* CDlgMainSet::AddButton(const LayoutRect& rect, const QImage& down
 }
 
 void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
-    const QImage thumb = LoadSkinImage(QStringLiteral("Slider.png"));
+    const QImage thumb = LoadSkinImage(QString::fromLatin1(mp::kSliderThumb));
     const std::array<int, 4>& tabPictures = context_.bChinese == 1 ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
     // The slider tracks are cut from the pressed picture of the tab set.
     const QImage trackPicture = LoadResource(tabPictures[1]);

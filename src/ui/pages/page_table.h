@@ -2,6 +2,7 @@
 // The five pages in tab order, the one place that names them: each row gives the tab's
 // language key and builds the page. A page is built when first shown, unless its row says it
 // must exist from start-up.
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -17,6 +18,9 @@ struct PageRow {
     StatePictures pictures;         // the page's own pictures, decoded while start-up waits
     StatePictures picturesChinese;  // the same in the Chinese layout
     bool builtAtStartUp;            // shown first, or working before it is shown
+    // The other pictures its controls are cut from, by start-up layout (Chinese or not); those
+    // of a page built at start-up are decoded while start-up waits.
+    QStringList (*controlPictures)(bool chinese);
     std::function<CPageDlg*(const PageContext&)> create;
 };
 

@@ -99,6 +99,8 @@ inline constexpr std::array<LayoutQuad, 8> kButtonTabs{{
     {{{619, 408}, {689, 408}, {659, 441}, {594, 441}}},
 }};
 
+inline constexpr const char* kSliderThumb = "Slider.png";
+
 // The tabs' three page-sized pictures as numbered resources (normal, pressed, hover, disabled),
 // one set per layout, with the tab captions in that layout's language.
 inline constexpr std::array<int, 4> kTabPicturesChinese{154, 155, 156, 154};
