@@ -3,24 +3,8 @@
 # xdotool anywhere on the desktop, and a SIGTERM runs the close sequence that saves Sts.cfg.
 # Usage: statistics_e2e.sh ORYN7PX ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
-# A display of its own: other tests grab buttons and move the pointer on the shared one.
-if [[ -z ${ORYN7PX_STATS_E2E_DISPLAY:-} ]]; then
-  ORYN7PX_STATS_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp -noreset" "$0" "$@"
-fi
+. "$(dirname "$0")/x_display_common.sh"
 gui=$1 cli=$2 built=$3
-work=$(mktemp -d)
-gui_pid=
-cleanup() {
-  [[ -n $gui_pid ]] && kill -KILL "$gui_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {  # wait_for SECONDS COMMAND...
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 
 program=$work/program
 mkdir -p "$program"
@@ -46,8 +30,9 @@ python3 -c 'import struct, sys; open(sys.argv[1], "wb").write(struct.pack("<6I",
 
 "$program/oryn7px" --virtual-mouse >"$work/gui.log" 2>&1 &
 gui_pid=$!
+pids+=("$gui_pid")
 wait_for 20 eval '[[ -n $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null) ]]' ||
-  fail "the main window did not appear: $(cat "$work/gui.log")"
+  fail "the main window did not appear"
 sleep 1  # the input hooks are installed last in start-up
 
 echo "== presses and wheel notches on the desktop, beside the window"
@@ -71,7 +56,6 @@ echo "== SIGTERM runs the close sequence"
 kill -TERM "$gui_pid"
 wait_for 10 eval '! kill -0 "$gui_pid" 2>/dev/null' || fail "the program did not end on SIGTERM"
 status=0; wait "$gui_pid" || status=$?
-gui_pid=
 [[ $status == 0 ]] || fail "the program ended with status $status on SIGTERM"
 
 [[ $(counts 'd["left"], d["middle"], d["right"], d["wheel_up"], d["wheel_down"]') == "13 21 32 44 51" ]] ||
