@@ -6,12 +6,8 @@
 set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
 
-program=$work/program
+make_program_folder
 mkdir -p "$program/FWUpdate" "$work/site"
-cp "$gui" "$program/oryn7px"
-ln -s "$built/skins" "$program/skins"
-ln -s "$built/Language" "$program/Language"
-ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"  # without it the main page closes the program
 printf '#!/bin/sh\npwd > "%s/flasher-folder"\necho "$@" > "%s/flasher-ran"\n' "$work" "$work" >"$program/FWUpdate/RoruziVI"
 chmod +x "$program/FWUpdate/RoruziVI"
 
@@ -26,25 +22,12 @@ cat >"$work/site/update.xml" <<XML
 <sha256>$(sha256sum "$work/site/fw104.bin" | cut -d' ' -f1)</sha256></firmware></update>
 XML
 
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
 export ORYN7PX_UPDATE_URL=$site/update.xml
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR"
-title="Tavik ORYN7PX Gaming Mouse Driver"
 box=TavikORYN7PXInfoDlg
 visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 
-# English and every settings file in place, so no first-start message waits for an answer.
-printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"
-"$cli" show >/dev/null 2>&1
-"$cli" export "$work/all.cfg" >/dev/null
-"$cli" import "$work/all.cfg" >/dev/null
-
-"$emu" --socket "$ORYN7PX_EMULATOR" --firmware 103 >"$work/emu.log" 2>&1 &
-pids+=($!)
-wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
+seed_data_folder
+start_emu --firmware 103
 "$program/oryn7px" >"$work/gui.log" 2>&1 &
 gui_pid=$!
 pids+=("$gui_pid")

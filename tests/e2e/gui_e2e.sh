@@ -6,27 +6,12 @@ set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
 
 # A program folder of its own, so the test can put a flashing tool in it.
-program=$work/program
+make_program_folder
 mkdir -p "$program/FWUpdate"
-cp "$gui" "$program/oryn7px"
-ln -s "$built/skins" "$program/skins"
-ln -s "$built/Language" "$program/Language"
-ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
 printf '#!/bin/sh\necho "$@" > "%s/flasher-ran"\n' "$work" >"$program/FWUpdate/RoruziVI"
 chmod +x "$program/FWUpdate/RoruziVI"
 
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR"
-title="Tavik ORYN7PX Gaming Mouse Driver"
 box=TavikORYN7PXInfoDlg
-
-start_emu() {
-  "$emu" --socket "$ORYN7PX_EMULATOR" "$@" >"$work/emu.log" 2>&1 &
-  pids+=($!)
-  wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
-}
-emu() { "$emu" --socket "$ORYN7PX_EMULATOR" "$@"; }
 start_gui() {
   "$program/oryn7px" >>"$work/gui.log" 2>&1 &
   gui_pid=$!
@@ -44,8 +29,6 @@ answer_box() {
 }
 key_matrix_written() { emu --dump | python3 -c 'import json,sys; sys.exit(json.load(sys.stdin)["key_matrix"] is None)'; }
 log_length() { emu --dump | python3 -c 'import json,sys; print(len(json.load(sys.stdin)["log"]))'; }
-index=$ORYN7PX_DATA_DIR/Profile/ConfigInfo.cfg
-profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
 click_apply() {
   local w; w=$(visible_window "$title")
   xdotool mousemove --window "$w" 600 400 sleep 0.2 mousemove --window "$w" 900 612 click 1
@@ -59,19 +42,13 @@ press_on_window() {  # press_on_window KEYS, once the progress window of a pass 
 firmware_read() { emu --dump | python3 -c 'import json,sys; sys.exit(not any(e["kind"] == "get_feature" for e in json.load(sys.stdin)["log"]))'; }
 
 # English, a macro library, and lighting mode 1 in the default profile.
-printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
-"$cli" show >/dev/null
+seed_data_folder
 python3 - "$profile" <<'PY'
 import struct, sys
 with open(sys.argv[1], "r+b") as f:
     f.seek(25260)
     f.write(struct.pack("<i", 1))
 PY
-# Export and import once, so ConfigInfo.cfg exists and no first-start message waits for an answer.
-"$cli" export "$work/all.cfg" >/dev/null
-"$cli" import "$work/all.cfg" >/dev/null
 cp "$index" "$work/index.saved"
 
 echo "== no mouse at start: the 5-second box, then the program ends"

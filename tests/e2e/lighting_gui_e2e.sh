@@ -5,34 +5,11 @@
 set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
 
-program=$work/program
-mkdir -p "$program"
-cp "$gui" "$program/oryn7px"
-ln -s "$built/skins" "$program/skins"
-ln -s "$built/Language" "$program/Language"
-ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"  # without it the main page closes the program
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR"
-title="Tavik ORYN7PX Gaming Mouse Driver"
-index=$ORYN7PX_DATA_DIR/Profile/ConfigInfo.cfg
-profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
-
-# English, and the index in place so no first-start message waits for an answer.
-printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
-"$cli" show >/dev/null
-"$cli" export "$work/all.cfg" >/dev/null
-"$cli" import "$work/all.cfg" >/dev/null
-
-"$emu" --socket "$ORYN7PX_EMULATOR" >"$work/emu.log" 2>&1 &
-pids+=($!)
-wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
-emu() { "$emu" --socket "$ORYN7PX_EMULATOR" "$@"; }
+make_program_folder
+seed_data_folder
+start_emu
 "$program/oryn7px" >>"$work/gui.log" 2>&1 &
 pids+=($!)
-window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
 wait_for 15 eval '[[ -n $(window) ]]' || fail "the main window did not appear: $(cat "$work/gui.log")"
 w=$(window)
 

@@ -8,34 +8,19 @@ set -euo pipefail
 built=$(cd "$built" && pwd) shots=${5:-}
 shot() { [[ -z $shots ]] || import -window root "$shots/$1.png"; }
 
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR"
 language=${ORYN7PX_MACRO_E2E_LANGUAGE:-2}
-printf "\\x0$language\\x00\\x00\\x00" >"$ORYN7PX_DATA_DIR/Language.cfg"
 # A program folder of its own: the skins' layout follows the language.
-program=$work/program
-mkdir -p "$program"
-cp "$gui" "$program/oryn7px"
+make_program_folder
+rm "$program/skins"
 cp -rs "$built/skins" "$program/skins"
-ln -s "$built/Language" "$program/Language"
-ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
 rm -f "$program/skins/languagetype.ini"
 printf '[languagetype]\nvalue=%d\n' $(( language == 1 )) >"$program/skins/languagetype.ini"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"  # no missing-statistics box waits at start
-"$cli" show >/dev/null 2>&1
-"$cli" export "$work/all.cfg" >/dev/null 2>&1
-"$cli" import "$work/all.cfg" >/dev/null 2>&1
+seed_data_folder "$language"
 "$cli" macro create Reload down:r delay:120 up:r >/dev/null
 
-"$emu" --socket "$ORYN7PX_EMULATOR" >"$work/emu.log" 2>&1 &
-pids+=($!)
-wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
+start_emu
 "$program/oryn7px" >>"$work/gui.log" 2>&1 &
 pids+=($!)
-title="Tavik ORYN7PX Gaming Mouse Driver"
-window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
 window_shown() { [[ -n $(window) ]]; }
 wait_for 15 window_shown || fail "the main window did not appear"
 w=$(window)

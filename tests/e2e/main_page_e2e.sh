@@ -5,25 +5,11 @@
 set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
 
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data ORYN7PX_EMULATOR=$work/emu.sock
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR"
-title="Tavik ORYN7PX Gaming Mouse Driver"
-index=$ORYN7PX_DATA_DIR/Profile/ConfigInfo.cfg
-profile=$ORYN7PX_DATA_DIR/Profile/Profile1.cfg
 
-printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-truncate -s 24 "$ORYN7PX_DATA_DIR/Sts.cfg"
-"$cli" export "$work/all.cfg" >/dev/null 2>&1
-"$cli" import "$work/all.cfg" >/dev/null 2>&1
-
-"$emu" --socket "$ORYN7PX_EMULATOR" >"$work/emu.log" 2>&1 &
-pids+=($!)
-wait_for 5 test -S "$ORYN7PX_EMULATOR" || fail "oryn7px-emu did not start"
+seed_data_folder
+start_emu
 "$built/oryn7px" >"$work/gui.log" 2>&1 &
 pids+=($!)
-window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1; }
 window_shown() { [[ -n $(window) ]]; }
 wait_for 20 window_shown || fail "the main window did not appear: $(cat "$work/gui.log")"
 w=$(window)
