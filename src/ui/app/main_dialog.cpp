@@ -132,22 +132,22 @@ void CQ580ZDriverDlg::SetTooltips() {
 void CQ580ZDriverDlg::CreatePages() {
     SettingsState& state = services_.state;
     pageContext_.emplace(PageContext{this,
-                              state.profile,
-                              std::span<uint32_t, kButtonCount>(state.ButtonMacroId),
-                              state.bChinese,
-                              services_.library,
-                              services_.store,
-                              services_.strings,
-                              services_.messages,
-                              services_.hooks,
-                              services_.programFolder,
-                              services_.startProgram,
-                              state.MacroTable,
-                              services_.keyboardLayout,
-                              services_.statistics,
-                              services_.cursor,
-                              bStartUpChinese_,
-                              services_.firmware});
+                                     state.profile,
+                                     std::span<uint32_t, kButtonCount>(state.ButtonMacroId),
+                                     state.bChinese,
+                                     services_.library,
+                                     services_.store,
+                                     services_.strings,
+                                     services_.messages,
+                                     services_.hooks,
+                                     services_.programFolder,
+                                     services_.startProgram,
+                                     state.MacroTable,
+                                     services_.keyboardLayout,
+                                     services_.statistics,
+                                     services_.cursor,
+                                     bStartUpChinese_,
+                                     services_.firmware});
     for (int i = 0; i < kPageCount; ++i) {
         if (PageTable()[i].builtAtStartUp) BuildPage(i + 1);
     }
