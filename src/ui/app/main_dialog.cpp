@@ -67,8 +67,7 @@ CPageDlg* CQ580ZDriverDlg::Page(int page) {
 }
 
 void CQ580ZDriverDlg::BuildPage(int page) {
-    // A page nobody has opened costs no memory and no start-up time; built late, it reads the
-    // profile, language and firmware version as they are now.
+    // Built late, a page reads the profile, language and firmware version as they are now.
     CPageDlg* built = PageTable()[page - 1].create(*pageContext_);
     built->setVisible(false);
     if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
@@ -152,6 +151,9 @@ void CQ580ZDriverDlg::CreatePages() {
         if (PageTable()[i].builtAtStartUp) BuildPage(i + 1);
     }
     SwitchPage(1);
+    // The others once the window is up: it appears sooner, and they are there before a click.
+    QMetaObject::invokeMethod(
+        this, [this] { for (int i = 1; i <= kPageCount; ++i) Page(i); }, Qt::QueuedConnection);
 }
 
 void CQ580ZDriverDlg::DestroyPages() {

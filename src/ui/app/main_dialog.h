@@ -56,8 +56,6 @@ public:
     // pages can be built and after the close sequence.
     CPageDlg* Page(int page);
     bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
-    // The mouse's firmware version as last read; empty until then.
-    std::optional<uint32_t> FirmwareVersion() const { return firmwareVersion_; }
 
 signals:
     // The close sequence has finished: the program ends.

@@ -244,16 +244,12 @@ void CQ580ZDriverDlg::StartUpdater() {
 void CQ580ZDriverDlg::OnQueryEndSession(const Message&) {
     // The session may end without a close sequence: the pages keep what they hold now.
     for (CPageDlg* page : BuiltPages()) page->OnSessionEnding();
-    if (pageContext_) services_.library.SaveMacroLibrary();
 }
 
 void CQ580ZDriverDlg::OnClose(const Message&) {
     if (bClosing_) return;
     bClosing_ = true;
     for (CPageDlg* page : BuiltPages()) page->OnClosing();
-    // Saved whether or not the macro page was ever opened: an imported macro table lives only
-    // in memory until this save. Before the pages exist the table was never loaded.
-    if (pageContext_) services_.library.SaveMacroLibrary();
     if (tray_) tray_->Remove();
     DestroyPages();
     arrivalRetry_.stop();

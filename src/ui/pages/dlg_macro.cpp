@@ -247,11 +247,15 @@ void CDlgMacro::Relabel() {
     Sync();
 }
 
-void CDlgMacro::OnSessionEnding() { model_.EndEditing(); }
+void CDlgMacro::OnSessionEnding() {
+    model_.EndEditing();
+    library_.SaveMacroLibrary();
+}
 
 void CDlgMacro::OnClosing() {
     categoryMenu_.Close();
     model_.EndEditing();
+    library_.SaveMacroLibrary();
 }
 
 // ---- user actions

@@ -33,7 +33,8 @@ const std::array<PageRow, kPageCount>& PageTable() {
          [](const PageContext& c) -> CPageDlg* { return new CDlgMainSet(c); }},
         {"str_led_title", lighting_page::kPictures, lighting_page::kPicturesChinese, false, NoMorePictures,
          [](const PageContext& c) -> CPageDlg* { return new CDlgLEDSet(c); }},
-        {"str_macro_manager", macro_page::kPictures, macro_page::kPicturesChinese, false, NoMorePictures,
+        // Built at start-up, as every close sequence saves the macro table through it.
+        {"str_macro_manager", macro_page::kPictures, macro_page::kPicturesChinese, true, NoMorePictures,
          [](const PageContext& c) -> CPageDlg* { return new CDlgMacro(c); }},
         // Built at start-up, as it counts the desktop's clicks from then on.
         {"str_sts", statistics_page::kPictures, statistics_page::kPictures, true, NoMorePictures,

@@ -1,7 +1,7 @@
 #pragma once
 // The five pages in tab order, the one place that names them: each row gives the tab's
-// language key and builds the page. A page is built when first shown, unless its row says it
-// must exist from start-up.
+// language key and builds the page. Pages the first picture of the window can do without are
+// built once the window is up.
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -17,7 +17,7 @@ struct PageRow {
     const char* tabKey;             // tooltip and hint of the page's tab
     StatePictures pictures;         // the page's own pictures, decoded while start-up waits
     StatePictures picturesChinese;  // the same in the Chinese layout
-    bool builtAtStartUp;            // shown first, or working before it is shown
+    bool builtAtStartUp;            // shown first, or working from the start
     // The other pictures its controls are cut from, by start-up layout (Chinese or not); those
     // of a page built at start-up are decoded while start-up waits.
     QStringList (*controlPictures)(bool chinese);
