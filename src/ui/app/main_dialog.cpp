@@ -152,6 +152,7 @@ void CQ580ZDriverDlg::CreatePages() {
     }
     SwitchPage(1);
     // The others once the window is up: it appears sooner, and they are there before a click.
+    // Queued ahead of the start-up language switch, they take the start-up layout like the rest.
     QMetaObject::invokeMethod(
         this, [this] { for (int i = 1; i <= kPageCount; ++i) Page(i); }, Qt::QueuedConnection);
 }

@@ -26,7 +26,10 @@ Cache& TheCache() {
 
 QImage Decode(const QString& relativePath) {
     QImage image(SkinPath(relativePath));
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return image;
+    // Opaque pictures (the bitmaps: frame and page backgrounds, megabytes each) keep three bytes
+    // a pixel: a quarter less memory, the same colours.
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB888);
 }
 
 }  // namespace
