@@ -71,9 +71,9 @@ TEST_F(PicturesAtStartUp, KeepNoFullPictureTheWindowDoesNotPaintWhole) {
         const CIrrButton* tab = dialog->Tab(i);
         for (int look = 0; look < 4; ++look) EXPECT_EQ(tab->Picture(look).size(), tab->size());
     }
-    // Held are the frame and the five page backgrounds (each painted whole), nothing else
-    // of full-window size.
-    for (const char* file : {"Frame_Over.bmp", "Frame_Down.bmp", "res/160.png", "res/163.png"}) {
+    // Held are the five page backgrounds (each painted whole) and the frame's bands around
+    // them, nothing else of full-window size.
+    for (const char* file : {"Frame_Normal.bmp", "Frame_Over.bmp", "Frame_Down.bmp", "res/160.png", "res/163.png"}) {
         const int decodes = PictureDecodeCount();
         SkinPicture(QString::fromLatin1(file));
         EXPECT_EQ(PictureDecodeCount(), decodes + 1) << file << " was still held";

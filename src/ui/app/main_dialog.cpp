@@ -83,21 +83,22 @@ std::vector<CPageDlg*> CQ580ZDriverDlg::BuiltPages() const {
 }
 
 void CQ580ZDriverDlg::BuildWindow() {
-    frame_ = SkinPicture(QString::fromLatin1(mw::kPictures.normal));
+    const QImage frame = SkinPicture(QString::fromLatin1(mw::kPictures.normal));
     const QImage over = SkinPicture(QString::fromLatin1(mw::kPictures.over));
     const QImage down = SkinPicture(QString::fromLatin1(mw::kPictures.down));
     // Without its picture the window keeps its designed size rather than shrinking to nothing.
-    setFixedSize(frame_.isNull() ? QSize(mw::kWidth, mw::kHeight) : frame_.size());
+    setFixedSize(frame.isNull() ? QSize(mw::kWidth, mw::kHeight) : frame.size());
+    KeepFrameAroundPages(frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
 
-    auto frameButton = [this, &over, &down](const LayoutRect& where) {
+    auto frameButton = [this, &frame, &over, &down](const LayoutRect& where) {
         auto* button = new CGDIBitmapBtn(this);
         const QRect rect = ToQRect(where);
         button->Create(rect, this, 0);
-        button->SetPictures(rect, frame_, over, down, frame_);
+        button->SetPictures(rect, frame, over, down, frame);
         connect(button, &QAbstractButton::pressed, this,
                 [this, button] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(button)}); });
         return button;
@@ -119,6 +120,20 @@ void CQ580ZDriverDlg::BuildWindow() {
     for (int i = 0; i < kPageCount; ++i) profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
     applyButton_ = pictureButton(mw::kApplyButton, false);
     SetTooltips();
+}
+
+void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
+    // A page always covers the page area: only the four bands around it are painted.
+    frameAround_.clear();
+    if (frame.isNull()) return;
+    const QRect area = ToQRect(mw::kPageArea);
+    const int width = frame.width();
+    const int height = frame.height();
+    for (const QRect& band : {QRect(0, 0, width, area.top()), QRect(0, area.bottom() + 1, width, height - area.bottom() - 1),
+                              QRect(0, area.top(), area.left(), area.height()),
+                              QRect(area.right() + 1, area.top(), width - area.right() - 1, area.height())}) {
+        frameAround_.push_back({band.topLeft(), frame.copy(band)});
+    }
 }
 
 void CQ580ZDriverDlg::SetTooltips() {
@@ -313,8 +328,9 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
 
 void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!frame_.isNull()) painter.drawImage(0, 0, frame_);
-    else painter.fillRect(rect(), QColor(0x12, 0x16, 0x1B));
+    // Under a page the fill is never seen; it shows while there is none (the close sequence).
+    painter.fillRect(frameAround_.empty() ? rect() : ToQRect(mw::kPageArea), QColor(0x12, 0x16, 0x1B));
+    for (const auto& [at, band] : frameAround_) painter.drawImage(at, band);
     if (!flag_.isNull()) painter.drawImage(ToQRect(mw::kFlagPicture), flag_);
 
     // A narrow face, as the model name's box is only 75 pixels wide.

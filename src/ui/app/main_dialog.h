@@ -3,6 +3,7 @@
 // and apply buttons and the hint bar, and is where the worker, the pages, the tray and the
 // device notices meet, by posted messages.
 #include <QImage>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/base/message.h"
@@ -73,6 +75,7 @@ private:
 
     // Window build and pages (main_dialog.cpp).
     void BuildWindow();
+    void KeepFrameAroundPages(const QImage& frame);
     void CreatePages();
     void BuildPage(int page);
     void SetTooltips();
@@ -116,7 +119,7 @@ private:
     QtMessageTarget selfTarget_{this};
     std::unique_ptr<QtMessageTarget> progressTarget_;
     std::unique_ptr<ApplyWorker> worker_;
-    QImage frame_;  // Frame_Normal.bmp, painted whole; the buttons cut their other looks
+    std::vector<std::pair<QPoint, QImage>> frameAround_;  // Frame_Normal.bmp but the page area
     QImage flag_;
     QString strHint_;
     int nSelectedPage_ = 1;
