@@ -13,7 +13,7 @@ deb=$(echo "$work"/out/oryn7px_*_amd64.deb)
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libc6 libqt6widgets6 libudev1 xdg-utils; do
+for dependency in libc6 libqt6widgets6 libudev1 libcurl4 xdg-utils; do
   [[ $depends == *"$dependency"* ]] || fail "Depends lacks $dependency: $depends"
 done
 
