@@ -4,17 +4,10 @@
 # disk, duplicate macro ids and input that must be shown, not obeyed. Parts that need root
 # (another user, a tmpfs, a device node) are skipped otherwise.
 set -uo pipefail
-cli=$1
-work=$(mktemp -d)
-chmod 755 "$work"
+. "$(dirname "$0")/cli_common.sh"
+chmod 755 "$work"  # the other user reads the macro files in it
 mounted=""
 trap '[[ -n $mounted ]] && umount "$mounted"; rm -rf "$work"' EXIT
-failures=0
-check() {  # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
-}
-status_of() { "$@" >/dev/null 2>&1; echo $?; }
 root() { [[ $(id -u) -eq 0 ]]; }
 # Another user when root can be one (root reads every file), else this one.
 as_user() { if root; then setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; else "$@"; fi; }

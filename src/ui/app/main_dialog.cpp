@@ -181,19 +181,17 @@ void CQ580ZDriverDlg::DestroyPages() {
 
 void CQ580ZDriverDlg::SwitchPage(int page) {
     if (bClosing_) return;
+    CPageDlg* shown = Page(page);
     for (CPageDlg* built : BuiltPages()) {
-        if (built != pages_[page - 1]) built->OnLeaving();
+        if (built != shown) built->OnLeaving();
     }
     nSelectedPage_ = page;
-    Page(page);
-    for (int i = 1; i <= kPageCount; ++i) {
-        tabs_[i - 1]->SetHighlighted(i == page);
-        if (pages_[i - 1]) pages_[i - 1]->setVisible(i == page);
-    }
-    const bool applicable = Page(page)->AllowsApply();
+    for (int i = 1; i <= kPageCount; ++i) tabs_[i - 1]->SetHighlighted(i == page);
+    for (CPageDlg* built : BuiltPages()) built->setVisible(built == shown);
+    const bool applicable = shown->AllowsApply();
     for (CIrrButton* button : profileButtons_) button->setEnabled(applicable);
     applyButton_->setEnabled(applicable);
-    Page(page)->OnShown();
+    shown->OnShown();
 }
 
 void CQ580ZDriverDlg::RefreshPagesFromProfile() {

@@ -208,7 +208,6 @@ void CDlgMainSet::BeforeApply() {
 }
 
 void CDlgMainSet::OnClosing() {
-    closing_ = true;
     markerTimer_.stop();
     linesTimer_.stop();
 }
@@ -250,7 +249,7 @@ void CDlgMainSet::timerEvent(QTimerEvent* event) {
 // The markers follow the cursor only while they can be seen: a hidden page (another tab, the
 // window in the tray) would otherwise ask the X server for the cursor five times a second.
 void CDlgMainSet::showEvent(QShowEvent* event) {
-    if (!closing_) markerTimer_.start(mp::kMarkerTimerMs, this);
+    markerTimer_.start(mp::kMarkerTimerMs, this);
     CPageDlg::showEvent(event);
 }
 

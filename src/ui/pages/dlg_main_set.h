@@ -92,7 +92,6 @@ private:
     std::array<CIrrButton*, kButtonCount> tabs_{};
     QBasicTimer markerTimer_;
     QBasicTimer linesTimer_;
-    bool closing_ = false;
 };
 
 }  // namespace oryn7px

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 #include "core/base/messages.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
@@ -42,12 +40,9 @@ void CGDIBitmapBtn::SetPictures(const QRect& rect, const QImage& normal, const Q
     // same picture in several looks, and every piece is kept for the life of the window.
     const std::array<const QImage*, 4> sources{&normal, &hover, &pressed, &disabled};
     for (std::size_t look = 0; look < sources.size(); ++look) {
-        const auto end = sources.begin() + static_cast<std::ptrdiff_t>(look);
-        const auto same = std::find_if(sources.begin(), end, [&](const QImage* earlier) {
-            return earlier->cacheKey() == sources[look]->cacheKey();
-        });
-        pictures_[look] = same != end ? pictures_[static_cast<std::size_t>(same - sources.begin())]
-                                      : sources[look]->copy(rect);
+        std::size_t same = 0;
+        while (same < look && sources[same]->cacheKey() != sources[look]->cacheKey()) ++same;
+        pictures_[look] = same < look ? pictures_[same] : sources[look]->copy(rect);
     }
     update();
 }
