@@ -18,6 +18,7 @@ public:
     bool SetEnhancePrecision(bool) override { return true; }
     bool SetPointerSpeed(int32_t) override { return true; }
     bool SetWheelLines(int32_t) override { return true; }
+    PointerSupport Support() const override { return {true, true, true}; }
 };
 
 class NoTarget final : public MessageTarget {

@@ -12,9 +12,11 @@ public:
     bool SetEnhancePrecision(bool on) override { return Record("precision", on ? 1 : 0); }
     bool SetPointerSpeed(int32_t speed) override { return Record("speed", speed); }
     bool SetWheelLines(int32_t lines) override { return Record("wheel", lines); }
+    PointerSupport Support() const override { return support; }
 
     std::vector<std::string> calls;
     bool refuse = false;
+    PointerSupport support{true, true, true};
 
 private:
     bool Record(const char* name, int32_t value) {

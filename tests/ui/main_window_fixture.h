@@ -66,6 +66,7 @@ public:
     bool SetEnhancePrecision(bool) override { return true; }
     bool SetPointerSpeed(int32_t) override { return true; }
     bool SetWheelLines(int32_t) override { return true; }
+    PointerSupport Support() const override { return {true, true, true}; }
 };
 
 // A program folder and a data folder of its own; the program folder may leave out the language files.

@@ -19,6 +19,8 @@ public:
     bool SetEnhancePrecision(bool on) override;
     bool SetPointerSpeed(int32_t speed) override;
     bool SetWheelLines(int32_t lines) override;
+    // X11 has no wheel-lines setting: they are only kept for the user.
+    PointerSupport Support() const override { return {true, true, false}; }
 
     // The kept wheel lines, if any were stored.
     std::optional<int32_t> WheelLines() const;
