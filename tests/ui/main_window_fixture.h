@@ -97,6 +97,7 @@ protected:
                 return false;
             },
             keyboardLayout, *statistics, nullptr});
+        services->trayAvailable = [this] { return trayAvailable; };
         dialog = std::make_unique<CQ580ZDriverDlg>(*services);
         QObject::connect(dialog.get(), &CQ580ZDriverDlg::Ended, [this] { ended = true; });
     }
@@ -146,6 +147,7 @@ protected:
     std::vector<QString> started;
     UsKeyboardLayout keyboardLayout;
     bool ended = false;
+    bool trayAvailable = true;  // what the desktop answers about its tray
 };
 
 }  // namespace oryn7px::test

@@ -34,6 +34,10 @@ std::u16string MouseFoundText(bool chinese) {
     return FormatOnce(chinese ? u"发现%s游戏鼠标." : u"The %s gaming mouse is found.", ModelCode());
 }
 
+std::u16string AutostartFailedText(bool chinese) {
+    return chinese ? u"无法更改随桌面启动的设置。" : u"The program could not change whether it starts with the desktop.";
+}
+
 std::u16string InfoBoxTitle(bool chinese) { return chinese ? u"提示" : u"Tips"; }
 std::u16string OkText(bool chinese) { return chinese ? u"确定" : u"OK"; }
 std::u16string CancelText(bool chinese) { return chinese ? u"取消" : u"Cancel"; }

@@ -20,6 +20,7 @@ std::u16string CancelText(bool chinese);
 // "OK (5s)" / "确定 (5s)".
 std::u16string CountDownOkText(bool chinese, int seconds);
 std::u16string ProgressText(bool chinese);
+std::u16string AutostartFailedText(bool chinese);
 
 // Replaces the first "%s" of `format` with `value`; a format without one is returned as it is.
 std::u16string FormatOnce(std::u16string_view format, std::u16string_view value);

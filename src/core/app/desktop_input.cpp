@@ -135,4 +135,15 @@ std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese) {
     return FormatOnce(ProblemText(input.problem, chinese), Utf8ToUtf16(input.detail));
 }
 
+std::u16string PointerNotAppliedText(bool chinese) {
+    return chinese ? u"此桌面不接受此设置" : u"Not applied on this desktop";
+}
+
+std::u16string DesktopNoticeText(const DesktopInput& input, bool pointerSettingsApplied, bool chinese) {
+    // The hint bar holds one short line; the support page has the reason and the fix.
+    if (input.problem != InputProblem::kNone) return chinese ? u"桌面输入受限：见支持页" : u"Input limited: see Support";
+    if (pointerSettingsApplied) return {};
+    return chinese ? u"此桌面不接受指针设置" : u"Pointer settings not applied here";
+}
+
 }  // namespace oryn7px

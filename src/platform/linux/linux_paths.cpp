@@ -35,16 +35,29 @@ bool HasDataFolderRule(const Environment& environment) {
     return dataHome && std::filesystem::path(*dataHome).is_absolute();
 }
 
-std::filesystem::path LinuxDataHome(const Environment& environment) {
-    // The XDG rules ignore a relative XDG_DATA_HOME.
-    if (auto home = NonEmpty(environment, "XDG_DATA_HOME"); home && std::filesystem::path(*home).is_absolute()) {
+namespace {
+
+// An absolute $variable, else `below` under $HOME, else under the account's own home (never the
+// root folder of the system); empty when none is known.
+std::filesystem::path XdgHome(const Environment& environment, const char* variable, const std::filesystem::path& below) {
+    // The XDG rules ignore a relative value.
+    if (auto home = NonEmpty(environment, variable); home && std::filesystem::path(*home).is_absolute()) {
         return *home;
     }
-    if (auto home = NonEmpty(environment, "HOME")) return std::filesystem::path(*home) / ".local" / "share";
-    // Without HOME the account's own home, never the root folder of the system.
+    if (auto home = NonEmpty(environment, "HOME")) return std::filesystem::path(*home) / below;
     const passwd* account = ::getpwuid(::geteuid());
     if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/') return {};
-    return std::filesystem::path(account->pw_dir) / ".local" / "share";
+    return std::filesystem::path(account->pw_dir) / below;
+}
+
+}  // namespace
+
+std::filesystem::path LinuxDataHome(const Environment& environment) {
+    return XdgHome(environment, "XDG_DATA_HOME", std::filesystem::path(".local") / "share");
+}
+
+std::filesystem::path LinuxConfigHome(const Environment& environment) {
+    return XdgHome(environment, "XDG_CONFIG_HOME", ".config");
 }
 
 std::filesystem::path LinuxDataFolder(const Environment& environment) {

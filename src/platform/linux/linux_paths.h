@@ -20,6 +20,9 @@ std::filesystem::path LinuxDataFolder(const Environment& environment);
 // $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share, else the same below the
 // account's home folder (HOME unset); empty when that is unknown too.
 std::filesystem::path LinuxDataHome(const Environment& environment);
+// $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config, else the same below the
+// account's home folder; empty when that is unknown too.
+std::filesystem::path LinuxConfigHome(const Environment& environment);
 // Whether the environment itself names the data folder (ORYN7PX_DATA_DIR, an absolute
 // XDG_DATA_HOME or HOME), so a command-line tool can refuse to guess one.
 bool HasDataFolderRule(const Environment& environment);

@@ -75,7 +75,7 @@ bool X11InputBackend::Install(InputHookSink& sink) {
     }
     sink_ = &sink;
     stop_ = false;
-    altDown_ = false;
+    keys_ = {};
     std::lock_guard lock(mutex_);
     wakeFd_ = wakeFd;
     status_ = IsWaylandSession() ? "Wayland session: only input to X11 programs is seen and intercepted" : "";
@@ -235,13 +235,9 @@ void X11InputBackend::Dispatch(XEvent& event) {
 }
 
 void X11InputBackend::OnKey(uint32_t keycode, bool pressed) {
-    const std::optional<VirtualKey> key = VirtualKeyFromXKeycode(keycode);
-    if (!key) return;
-    if (key->code == 0xA4 || key->code == 0xA5) altDown_ = pressed;
-    uint32_t flags = key->extended ? kKeyFlagExtended : 0;
-    if (altDown_) flags |= kKeyFlagAltDown;
-    if (!pressed) flags |= kKeyFlagUp;
-    sink_->KeyboardProc(key->code, flags);
+    if (const std::optional<HookKeyEvent> key = keys_.Translate(keycode, pressed)) {
+        sink_->KeyboardProc(key->virtualKey, key->flags);
+    }
 }
 
 void X11InputBackend::OnButton(uint32_t button, bool pressed) {
@@ -253,6 +249,24 @@ void X11InputBackend::OnButton(uint32_t button, bool pressed) {
 
 void X11InputBackend::Notice(const std::string& text) {
     if (notice_) notice_(text);
+}
+
+bool X11InputAvailable() {
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name) return false;
+    InstallX11ErrorTrap();
+    _XDisplay* display = XOpenDisplay(name);
+    if (!display) return false;
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    int major = 2;
+    int minor = 2;
+    const bool available = XQueryExtension(display, "XInputExtension", &opcode, &event, &error) &&
+                           XIQueryVersion(display, &major, &minor) == Success &&
+                           (major > 2 || (major == 2 && minor >= 2));
+    XCloseDisplay(display);
+    return available;
 }
 
 }  // namespace oryn7px

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/platform/input_hook_backend.h"
+#include "platform/linux/x11_input_translate.h"
 
 struct _XDisplay;
 union _XEvent;
@@ -57,7 +58,7 @@ private:
     bool serving_ = false;  // and still reads its X connection
     std::atomic<bool> stop_{false};
     std::atomic<bool> connectionLost_{false};
-    bool altDown_ = false;  // backend thread only
+    HookKeyTranslator keys_;  // backend thread only
 
     mutable std::mutex mutex_;
     std::condition_variable grabsApplied_;
@@ -67,5 +68,8 @@ private:
     uint64_t applied_ = 0;
     std::string status_;
 };
+
+// Whether $DISPLAY can be opened and offers XInput 2.2, which the backend needs.
+bool X11InputAvailable();
 
 }  // namespace oryn7px

@@ -76,6 +76,16 @@ std::optional<VirtualKey> VirtualKeyFromXKeycode(uint32_t xKeycode) {
     return VirtualKeyFromEvdev(xKeycode - 8);
 }
 
+std::optional<HookKeyEvent> HookKeyTranslator::Translate(uint32_t xKeycode, bool pressed) {
+    const std::optional<VirtualKey> key = VirtualKeyFromXKeycode(xKeycode);
+    if (!key) return std::nullopt;
+    if (key->code == 0xA4 || key->code == 0xA5) altDown_ = pressed;
+    uint32_t flags = key->extended ? kKeyFlagExtended : 0;
+    if (altDown_) flags |= kKeyFlagAltDown;
+    if (!pressed) flags |= kKeyFlagUp;
+    return HookKeyEvent{key->code, flags};
+}
+
 std::optional<MouseEvent> MouseEventFromXButton(uint32_t button, bool pressed) {
     switch (button) {
         case 1: return MouseEvent{pressed ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0};

@@ -20,6 +20,21 @@ std::optional<VirtualKey> VirtualKeyFromEvdev(uint32_t evdevCode);
 // X key codes are evdev codes plus 8.
 std::optional<VirtualKey> VirtualKeyFromXKeycode(uint32_t xKeycode);
 
+struct HookKeyEvent {
+    uint32_t virtualKey;
+    uint32_t flags;  // kKeyFlag*
+};
+
+// Turns a stream of X key codes (also what Qt gives as a key event's native scan code) into the
+// hooks' key events, with the Alt state as the Windows hook reports it.
+class HookKeyTranslator {
+public:
+    std::optional<HookKeyEvent> Translate(uint32_t xKeycode, bool pressed);
+
+private:
+    bool altDown_ = false;
+};
+
 struct MouseEvent {
     uint32_t message;
     uint32_t mouseData;

@@ -41,6 +41,7 @@ struct AppServices;
 
 struct AppOptions {
     bool virtualMouse = false;  // --virtual-mouse: an in-process virtual mouse
+    bool startHidden = false;   // --hidden: start in the tray
 };
 
 class CQ580ZDriverApp {

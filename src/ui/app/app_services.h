@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/app/desktop_input.h"
 #include "core/app/host_actions.h"
 #include "core/app/log.h"
 #include "core/base/clock.h"
@@ -12,6 +13,7 @@
 #include "core/device/input_hooks.h"
 #include "core/device/usb_driver.h"
 #include "core/i18n/string_table.h"
+#include "core/platform/autostart.h"
 #include "core/platform/bootloader_probe.h"
 #include "core/platform/device_presence.h"
 #include "core/platform/keyboard_layout.h"
@@ -51,6 +53,11 @@ struct AppServices {
     StatisticsFile& statistics;
     CursorPosition* cursor;  // null: no travel is measured
     FirmwareChecker* firmware = nullptr;  // the update check and its thread; null where there is none
+    DesktopInput desktopInput{};           // the input mode chosen at start-up
+    Autostart* autostart = nullptr;        // null: no "Start with the desktop" entry in the tray menu
+    bool startHidden = false;              // --hidden: start in the tray, as the desktop's autostart does
+    bool announceDesktop = false;          // say in the hint bar what does not work on this desktop
+    std::function<bool()> trayAvailable{}; // null: ask the desktop
 };
 
 }  // namespace oryn7px

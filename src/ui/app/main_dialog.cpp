@@ -161,7 +161,9 @@ void CQ580ZDriverDlg::CreatePages() {
                                      services_.statistics,
                                      services_.cursor,
                                      bStartUpChinese_,
-                                     services_.firmware});
+                                     services_.firmware,
+                                     services_.desktopInput,
+                                     services_.pointer.Support()});
     for (int i = 0; i < kPageCount; ++i) {
         if (PageTable()[i].builtAtStartUp) BuildPage(i + 1);
     }
@@ -221,8 +223,32 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
 void CQ580ZDriverDlg::HideToTray() {
     if (bClosing_) return;  // the pages are gone
     for (CPageDlg* page : BuiltPages()) page->OnLeaving();
-    hide();
+    // Without a tray nothing could bring a hidden window back: it goes to the taskbar instead.
+    if (TrayAvailable()) {
+        hide();
+    } else {
+        showMinimized();
+    }
     if (services_.hooks) services_.hooks->SetHookForwarding(false, false);
+}
+
+void CQ580ZDriverDlg::AnnounceDesktop() {
+    const bool pointerApplied = services_.pointer.Support().Any();
+    const std::u16string notice = DesktopNoticeText(services_.desktopInput, pointerApplied, services_.state.bChinese == 1);
+    if (notice.empty()) return;
+    strHint_ = QString::fromStdU16String(notice);
+    bDesktopNotice_ = true;
+    update(ToQRect(mw::kHintBar));
+}
+
+bool CQ580ZDriverDlg::TrayAvailable() const {
+    return services_.trayAvailable ? services_.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void CQ580ZDriverDlg::ToggleAutostart() {
+    if (!services_.autostart) return;
+    if (!services_.autostart->SetEnabled(!services_.autostart->IsEnabled()))
+        services_.messages.ShowInfoBox(AutostartFailedText(services_.state.bChinese == 1), false);
 }
 
 void CQ580ZDriverDlg::ShowFromTray() {
@@ -274,10 +300,11 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
 
 void CQ580ZDriverDlg::OnTrayNotify(const Message& message) {
     if (message.lParam == WM_LBUTTONDBLCLK) ShowFromTray();
-    if (message.lParam == WM_RBUTTONUP) TrayIcon::RunMenu(this);
+    if (message.lParam == WM_RBUTTONUP) TrayIcon::RunMenu(this, services_.autostart);
 }
 
 void CQ580ZDriverDlg::OnShowHint(const Message& message) {
+    bDesktopNotice_ = false;
     strHint_.clear();
     const HintTarget target = HintForId(static_cast<int>(message.lParam));
     if (target.kind == HintTarget::Kind::LanguageKey) {
@@ -303,6 +330,10 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
     }
     if (message.wParam == kTrayCommandExit) {
         PostMessageTo(this, {WM_CLOSE, 0, 0});
+        return;
+    }
+    if (message.wParam == kTrayCommandAutostart) {
+        ToggleAutostart();
         return;
     }
     const intptr_t from = message.lParam;
@@ -364,7 +395,8 @@ void CQ580ZDriverDlg::mouseMoveEvent(QMouseEvent* event) {
         move(event->globalPosition().toPoint() - dragOffset_);
         return;
     }
-    if (!strHint_.isEmpty()) {
+    // The desktop notice stays until another hint takes its place.
+    if (!strHint_.isEmpty() && !bDesktopNotice_) {
         strHint_.clear();
         update(ToQRect(mw::kHintBar));
     }

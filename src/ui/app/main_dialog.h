@@ -88,6 +88,9 @@ private:
     void OpenLanguagePopup();
     void HideToTray();
     void ShowFromTray();
+    bool TrayAvailable() const;
+    void ToggleAutostart();
+    void AnnounceDesktop();
 
     // Message handlers.
     void OnSetLanguage(const Message& message);
@@ -105,6 +108,7 @@ private:
 
     // Device and apply (main_dialog_device.cpp).
     void HandOverToFlasher();
+    void ShowAtStartUp();
     bool OpenMouseAtStartUp();
     void RequestApply();
     void OnArrival();
@@ -124,6 +128,7 @@ private:
     QString strHint_;
     int nSelectedPage_ = 1;
     bool bClosing_ = false;
+    bool bDesktopNotice_ = false;  // the hint bar shows what does not work on this desktop
     bool bStartUpChinese_ = false;  // languagetype.ini: the layout the skins were made for
     QPoint dragOffset_;
     bool bDragging_ = false;

@@ -130,12 +130,23 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     worker_->Start();
     if (services_.firmware) services_.firmware->Start(selfTarget_);
     worker_->RequestFirmwareVersion();
-    show();
-    raise();
-    activateWindow();
+    ShowAtStartUp();
     if (services_.hooks) StartHostActionHooks(*services_.hooks, &selfTarget_, services_.state.profile);
     updaterTimer_.start(kUpdaterDelayMs);
     return true;
+}
+
+void CQ580ZDriverDlg::ShowAtStartUp() {
+    if (services_.startHidden) {
+        // Started with the desktop: into the tray, or the taskbar where there is no tray.
+        if (!TrayAvailable()) showMinimized();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    // After the start-up language switch, which is posted too.
+    if (services_.announceDesktop) QMetaObject::invokeMethod(this, [this] { AnnounceDesktop(); }, Qt::QueuedConnection);
 }
 
 void CQ580ZDriverDlg::HandOverToFlasher() {

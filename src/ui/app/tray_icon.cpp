@@ -37,9 +37,14 @@ void TrayIcon::Add() {
 
 void TrayIcon::Remove() { icon_.hide(); }
 
-void TrayIcon::RunMenu(QWidget* mainWindow) {
+void TrayIcon::RunMenu(QWidget* mainWindow, const Autostart* autostart) {
     CXPMenu menu;
     menu.AddItem(kTrayCommandConfig, QStringLiteral("Config"), resources::kTrayConfigIcon, resources::kTrayConfigIcon);
+    if (autostart) {
+        QAction* item = menu.AddItem(kTrayCommandAutostart, QStringLiteral("Start with the desktop"), QImage(), QImage());
+        item->setCheckable(true);
+        item->setChecked(autostart->IsEnabled());
+    }
     menu.AddItem(kTrayCommandExit, QStringLiteral("Exit"), resources::kTrayExitIcon, resources::kTrayExitIcon);
     if (mainWindow->isVisible()) mainWindow->activateWindow();
     if (const QAction* chosen = menu.exec(QCursor::pos()))

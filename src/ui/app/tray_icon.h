@@ -4,10 +4,13 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include "core/platform/autostart.h"
+
 namespace oryn7px {
 
 inline constexpr uint32_t kTrayCommandConfig = 0x6000;
 inline constexpr uint32_t kTrayCommandExit = 0x6001;
+inline constexpr uint32_t kTrayCommandAutostart = 0x6002;
 inline constexpr int kBalloonTimeoutMs = 5000;
 
 class TrayIcon : public QObject {
@@ -19,9 +22,10 @@ public:
     void Add();
     void Remove();
 
-    // The owner-drawn menu "Config" / "Exit" at the cursor; the chosen entry reaches the main
+    // The owner-drawn menu "Config" / "Exit" at the cursor, with "Start with the desktop" between
+    // them where the program can start with the session; the chosen entry reaches the main
     // window as WM_COMMAND with its command id. The menu is gone when this returns.
-    static void RunMenu(QWidget* mainWindow);
+    static void RunMenu(QWidget* mainWindow, const Autostart* autostart);
 
 private:
     QObject* mainWindow_;

@@ -25,6 +25,7 @@ namespace mp = main_page;
 namespace {
 
 const QColor kLevelNumberColour{0xC1, 0xD2, 0xEE};
+const QColor kNotAppliedColour{0xE8, 0xA8, 0x50};
 constexpr int kEditFontPixels = 13;
 
 QRect R(const LayoutRect& rect) { return ToQRect(rect); }
@@ -326,6 +327,18 @@ void CDlgMainSet::paintEvent(QPaintEvent* event) {
     painter.setPen(kLevelNumberColour);
     for (int k = 0; k < kDpiLevelCount; ++k)
         painter.drawText(R(geometry_.levelNumbers[static_cast<std::size_t>(k)]), Qt::AlignCenter, QString::number(k + 1));
+    PaintNotAppliedNotes(painter);
+}
+
+void CDlgMainSet::PaintNotAppliedNotes(QPainter& painter) {
+    // The settings stay editable (the profile carries them to other desktops), but the page does
+    // not pretend they take effect here.
+    const PointerSupport& support = context_.pointerSupport;
+    const QString note = QString::fromStdU16String(PointerNotAppliedText(context_.bChinese == 1));
+    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 9, 400));
+    painter.setPen(kNotAppliedColour);
+    if (!support.precision || !support.speed) painter.drawText(R(geometry_.pointerNote), Qt::AlignLeft | Qt::AlignVCenter, note);
+    if (!support.wheelLines) painter.drawText(R(geometry_.linesNote), Qt::AlignLeft | Qt::AlignVCenter, note);
 }
 
 }  // namespace oryn7px

@@ -16,6 +16,8 @@
 #include "ui/skin/message_event.h"
 #include "ui/skin/png_slider.h"
 
+class QPainter;
+
 namespace oryn7px {
 
 class CSettingDlg;
@@ -58,6 +60,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void PaintNotAppliedNotes(QPainter& painter);
     class HookForwarding;
 
     void CreateControls(const QImage& down, const QImage& over);

@@ -99,6 +99,7 @@ void CDlgSupport::Relabel() {
         const char* key = sp::kControls[i].tooltipKey;
         if (key != nullptr) buttons_[i]->SetTooltip(QString::fromStdU16String(context_.strings.Text(key)), true);
     }
+    update();  // the desktop-input line is painted in the UI language too
 }
 
 void CDlgSupport::OnFirmwareVersion(uint32_t version) {
@@ -110,6 +111,14 @@ QString CDlgSupport::DriverVersionText() const { return QString::fromLatin1(kDri
 
 QString CDlgSupport::FirmwareVersionText() const { return QString::fromStdString(model_.FirmwareVersionLabel()); }
 
+QString CDlgSupport::DesktopInputText() const {
+    return QString::fromStdU16String(DesktopInputLine(context_.desktopInput, context_.bChinese == 1));
+}
+
+QString CDlgSupport::DesktopAdviceText() const {
+    return QString::fromStdU16String(DesktopInputAdvice(context_.desktopInput, context_.bChinese == 1));
+}
+
 void CDlgSupport::paintEvent(QPaintEvent* event) {
     CPageDlg::paintEvent(event);
     QPainter painter(this);
@@ -117,6 +126,10 @@ void CDlgSupport::paintEvent(QPaintEvent* event) {
     painter.setPen(QColor::fromRgba(sp::kVersionTextArgb));
     painter.drawText(ToQRect(sp::kDriverVersionText), Qt::AlignLeft | Qt::AlignTop, DriverVersionText());
     painter.drawText(ToQRect(sp::kFirmwareVersionText), Qt::AlignLeft | Qt::AlignTop, FirmwareVersionText());
+    painter.drawText(ToQRect(sp::kDesktopInputText), Qt::AlignLeft | Qt::AlignTop, DesktopInputText());
+    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), PointsToPixels(sp::kDesktopAdvicePoints), 400));
+    painter.drawText(ToQRect(sp::kDesktopAdviceText), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     DesktopAdviceText());
 }
 
 void CDlgSupport::PostHint(int hintId) { PostMessageTo(context_.mainWindow, {UM_SHOW_HINT, 0, hintId}); }

@@ -27,6 +27,8 @@ public:
     // The texts as painted.
     QString DriverVersionText() const;
     QString FirmwareVersionText() const;
+    QString DesktopInputText() const;
+    QString DesktopAdviceText() const;
     CGDIBitmapBtn* UpdateButton() const { return buttons_[0]; }
     CGDIBitmapBtn* WebButton() const { return buttons_[1]; }
     CGDIBitmapBtn* ImportButton() const { return buttons_[2]; }

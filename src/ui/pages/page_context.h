@@ -7,7 +7,9 @@
 #include <functional>
 #include <span>
 
+#include "core/app/desktop_input.h"
 #include "core/platform/keyboard_layout.h"
+#include "core/platform/pointer_settings.h"
 #include "core/settings/records.h"
 
 namespace oryn7px {
@@ -42,6 +44,8 @@ struct PageContext {
     CursorPosition* cursor;      // null where the pointer's position cannot be read
     bool startUpChinese;         // the skins' language from languagetype.ini, fixed for the run
     FirmwareChecker* firmware = nullptr;  // the update check; null where there is none
+    DesktopInput desktopInput{};          // how the desktop's input reaches the program
+    PointerSupport pointerSupport{true, true, true};  // which pointer settings reach the desktop
 };
 
 }  // namespace oryn7px

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+#include <algorithm>
 
 #include "ui/skin/skin_resources.h"
 
@@ -17,19 +19,36 @@ constexpr QSize kMeasuredItem{75, 22};
 // would not fit.
 constexpr int kCheckMarkAllowance = 15;
 
-// Every item measures 75 × 22 (plus the check-mark column) and the menu has no frame of its own.
+QFont ItemFont() { return SkinFont(QStringLiteral("Arial"), 14, 500); }
+
+// Every item measures 75 × 22 (plus the check-mark column), wider only for a text that would not
+// fit, and the menu has no frame of its own.
 class XPMenuStyle final : public QProxyStyle {
 public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
-        if (type == CT_MenuItem) return kMeasuredItem + QSize(kCheckMarkAllowance, 0);
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type != CT_MenuItem) return QProxyStyle::sizeFromContents(type, option, size, widget);
+        QSize item = kMeasuredItem + QSize(kCheckMarkAllowance, 0);
+        if (const auto* menuItem = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            const int textWidth = QFontMetrics(ItemFont()).horizontalAdvance(menuItem->text);
+            item.setWidth(std::max(item.width(), kIconColumn + 8 + textWidth + 8));
+        }
+        return item;
     }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_MenuPanelWidth || metric == PM_MenuHMargin || metric == PM_MenuVMargin) return 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
+
+void DrawCheckMark(QPainter& painter, const QRect& column) {
+    const QPointF centre = QRectF(column).center();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(painter.pen().color(), 2));
+    painter.drawPolyline(QPolygonF{centre + QPointF(-5, 0), centre + QPointF(-1, 4), centre + QPointF(5, -4)});
+    painter.restore();
+}
 
 }  // namespace
 
@@ -53,7 +72,7 @@ QAction* CXPMenu::AddItem(uint32_t command, const QString& text, int normalIconR
 
 void CXPMenu::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setFont(SkinFont(QStringLiteral("Arial"), 14, 500));
+    painter.setFont(ItemFont());
     for (QAction* action : actions()) {
         const QRect item = actionGeometry(action);
         const bool selected = action == activeAction();
@@ -69,6 +88,7 @@ void CXPMenu::paintEvent(QPaintEvent*) {
             painter.setPen(Qt::black);
         }
         const QImage icon = icons.value(selected ? 1 : 0);
+        if (action->isCheckable() && action->isChecked()) DrawCheckMark(painter, iconColumn);
         if (!icon.isNull())
             painter.drawImage(QRect(iconColumn.left() + (kIconColumn - kIconSize) / 2,
                                     iconColumn.top() + (item.height() - kIconSize) / 2, kIconSize, kIconSize),

@@ -32,6 +32,9 @@ TEST(LinuxPaths, DataFolderRule) {
         {{{"HOME", "/home/kim"}, {"ORYN7PX_DATA_DIR", ""}}, "/home/kim/.local/share/TAVIK/ORYN7PX"},
     };
     for (const Case& c : cases) EXPECT_EQ(LinuxDataFolder(Env(c.env)), c.expected);
+    EXPECT_EQ(LinuxConfigHome(Env({{"HOME", "/home/kim"}})), "/home/kim/.config");
+    EXPECT_EQ(LinuxConfigHome(Env({{"HOME", "/home/kim"}, {"XDG_CONFIG_HOME", "/cfg"}})), "/cfg");
+    EXPECT_EQ(LinuxConfigHome(Env({{"HOME", "/home/kim"}, {"XDG_CONFIG_HOME", "cfg"}})), "/home/kim/.config");
     EXPECT_EQ(LinuxTempFolder(Env({})), "/tmp");
     EXPECT_EQ(LinuxTempFolder(Env({{"TMPDIR", "/var/tmp"}})), "/var/tmp");
 }

@@ -28,6 +28,9 @@ struct Layout {
     LayoutRect linesDown;
     LayoutRect screenRadio;
     std::array<LayoutRect, 8> markers;
+    // Where the page says that the desktop does not take the pointer or the wheel setting.
+    LayoutRect pointerNote;
+    LayoutRect linesNote;
 };
 
 inline constexpr std::array<LayoutRect, 5> kMarkersFrom3{
@@ -53,6 +56,8 @@ inline constexpr Layout kChineseLayout{
     {406, 379, 527, 394},
     {{{761, 137, 787, 162}, {795, 150, 820, 172}, {829, 139, 853, 162}, kMarkersFrom3[0], kMarkersFrom3[1],
       kMarkersFrom3[2], kMarkersFrom3[3], kMarkersFrom3[4]}},
+    {190, 275, 340, 291},
+    {406, 310, 700, 326},
 };
 
 inline constexpr Layout kOtherLayout{
@@ -75,6 +80,8 @@ inline constexpr Layout kOtherLayout{
     {406, 375, 672, 393},
     {{{762, 137, 787, 183}, {795, 150, 820, 172}, {837, 159, 866, 185}, kMarkersFrom3[0], kMarkersFrom3[1],
       kMarkersFrom3[2], kMarkersFrom3[3], kMarkersFrom3[4]}},
+    {66, 280, 340, 296},
+    {406, 310, 700, 326},
 };
 
 inline constexpr const Layout& LayoutFor(bool chinese) { return chinese ? kChineseLayout : kOtherLayout; }

@@ -34,4 +34,9 @@ inline constexpr LayoutRect kFirmwareVersionText{440, 169, 440 + 515, 169 + 192}
 inline constexpr unsigned kVersionTextArgb = 0xFFC1D2EE;
 inline constexpr int kVersionTextPoints = 12;
 
+// How the desktop's input reaches the program, and below it what is missing and what to do.
+inline constexpr LayoutRect kDesktopInputText{77, 204, 900, 224};
+inline constexpr LayoutRect kDesktopAdviceText{77, 226, 900, 262};
+inline constexpr int kDesktopAdvicePoints = 9;
+
 }  // namespace oryn7px::support_page
