@@ -27,6 +27,14 @@ for file in usr/bin/oryn7px usr/bin/oryn7px-cli \
     usr/share/man/man1/oryn7px.1.gz usr/share/man/man1/oryn7px-cli.1.gz; do
   [[ -e $root/$file ]] || fail "the package lacks $file"
 done
+rules=$root/usr/lib/udev/rules.d/70-oryn7px.rules
+for rule in 'SUBSYSTEM=="hidraw", ATTRS{idVendor}=="7f1d"' 'SUBSYSTEM=="input", KERNEL=="event*", ATTRS{idVendor}=="7f1d"' \
+    'KERNEL=="uinput", SUBSYSTEM=="misc", TAG+="uaccess"'; do
+  grep -qF "$rule" "$rules" || fail "the udev rule lacks: $rule"
+done
+postinst=$(dpkg-deb -I "$deb" postinst)
+[[ $postinst == *"--subsystem-match=input"* && $postinst == *"--sysname-match=uinput"* ]] \
+  || fail "postinst does not apply the rule to the input nodes and uinput"
 for size in 16 22 24 32 48 64 128 256; do
   icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
   [[ $(identify -format '%wx%h' "$icon" 2>/dev/null) == "${size}x$size" ]] || fail "no ${size}px icon"
