@@ -15,3 +15,7 @@ target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XKBCOMMON X11::X1
 find_package(CURL REQUIRED)
 target_include_directories(oryn7px_platform_linux PRIVATE ${CURL_INCLUDE_DIRS})
 target_link_libraries(oryn7px_platform_linux PUBLIC ${CMAKE_DL_LIBS})
+
+# The session bus (tray and desktop settings) through GIO.
+pkg_check_modules(GIO REQUIRED IMPORTED_TARGET gio-2.0)
+target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::GIO)
