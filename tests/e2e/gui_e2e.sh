@@ -4,6 +4,9 @@
 # Usage: gui_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
 . "$(dirname "$0")/gui_common.sh"
+# A tray, as on the desktops where the hide button and Alt+F4 hide the window into it.
+trayer --edge top --align right --widthtype pixel --width 100 --height 24 >/dev/null 2>&1 &
+pids+=($!)
 
 # A program folder of its own, so the test can put a flashing tool in it.
 make_program_folder
@@ -138,16 +141,13 @@ wait_for 15 test -e "$index" || fail "no pass after the mouse came back"
 kill "$gui_pid"
 
 echo "== the tray menu's Exit runs the close sequence"
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
 saved_macros=$(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg")
 start_gui
 wait_for 15 window_shown || fail "the main window did not appear with a tray"
 sleep 1
 xdotool mousemove 1268 12 click 3  # the icon sits at the right end of the tray
 sleep 1
-xdotool mousemove 1240 45 click 1  # "Exit", the second entry of the menu beside it
+xdotool mousemove 1240 67 click 1  # "Exit", the third entry of the menu beside it
 wait_for 10 gui_ended || fail "Exit in the tray menu did not end the program"
 [[ $(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg") != "$saved_macros" ]] || fail "the close sequence did not save the macros"
 

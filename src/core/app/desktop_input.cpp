@@ -124,11 +124,14 @@ std::optional<InputMode> InputModeFromName(const std::string& name) {
     return std::nullopt;
 }
 
+std::u16string DesktopInputModeText(const DesktopInput& input, bool chinese) {
+    std::u16string text = ModeText(input.mode, chinese);
+    if (input.forced) text += chinese ? u"（由 ORYN7PX_INPUT 指定）" : u" (set by ORYN7PX_INPUT)";
+    return text;
+}
+
 std::u16string DesktopInputLine(const DesktopInput& input, bool chinese) {
-    std::u16string line = chinese ? u"桌面输入：" : u"Desktop input: ";
-    line += ModeText(input.mode, chinese);
-    if (input.forced) line += chinese ? u"（由 ORYN7PX_INPUT 指定）" : u" (set by ORYN7PX_INPUT)";
-    return line;
+    return (chinese ? u"桌面输入：" : u"Desktop input: ") + DesktopInputModeText(input, chinese);
 }
 
 std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese) {

@@ -64,6 +64,8 @@ inline bool InputFullyWorks(const DesktopInput& input) {
     return input.mode == InputMode::kX11 || input.mode == InputMode::kEvdev;
 }
 
+// "this mouse (Wayland)", "none", ...
+std::u16string DesktopInputModeText(const DesktopInput& input, bool chinese);
 // The support page's line, e.g. "Desktop input: this mouse (Wayland)"; "none" comes with the
 // reason and the fix.
 std::u16string DesktopInputLine(const DesktopInput& input, bool chinese);

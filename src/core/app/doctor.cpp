@@ -72,7 +72,7 @@ DoctorCheck SessionCheck(const DoctorFacts& facts) {
 
 DoctorCheck InputCheck(const DoctorFacts& facts) {
     const bool graphical = facts.session != SessionType::kNone;
-    std::string detail = Utf16ToUtf8(DesktopInputLine(facts.input, false));
+    std::string detail = Utf16ToUtf8(DesktopInputModeText(facts.input, false));
     if (const std::u16string advice = DesktopInputAdvice(facts.input, false); !advice.empty())
         detail += ". " + Utf16ToUtf8(advice);
     DoctorCheck check = Check("input", "Desktop input", InputFullyWorks(facts.input), graphical, detail);
@@ -87,7 +87,7 @@ DoctorCheck UinputCheck(const DoctorFacts& facts) {
     std::string detail = "/dev/uinput cannot be opened (" + facts.uinputError + ")";
     if (!wayland) {
         // X11 keeps buttons from other programs by grabbing them; uinput only matters on Wayland.
-        return Check("uinput", "uinput", true, false, detail + "; not needed on X11");
+        return Check("uinput", "uinput", true, false, detail + "; only needed on Wayland");
     }
     return Check("uinput", "uinput", false, true,
                  detail + ": buttons with a host action also reach other programs; install the udev rule "

@@ -2,6 +2,10 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBUDEV REQUIRED IMPORTED_TARGET libudev)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::LIBUDEV)
 
+# Wayland input: the mouse's own event nodes, grabbed behind a uinput mirror.
+pkg_check_modules(LIBEVDEV REQUIRED IMPORTED_TARGET libevdev)
+target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::LIBEVDEV)
+
 # The backend choice can hand out the virtual mouse, in-process or through oryn7px-emu.
 target_link_libraries(oryn7px_platform_linux PUBLIC oryn7px_platform_emulator)
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/libinput_speed.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/x11_errors.h"
 
@@ -113,10 +114,6 @@ std::optional<int32_t> X11PointerSettings::WheelLines() const {
     return std::nullopt;
 }
 
-float X11PointerSettings::LibinputSpeed(int32_t speed) {
-    return -1.0f + 2.0f * static_cast<float>(std::clamp(speed, 1, 20) - 1) / 19.0f;
-}
-
 bool X11PointerSettings::Apply() {
     const char* name = std::getenv("DISPLAY");
     if (!name || !*name) return false;
@@ -138,7 +135,7 @@ bool X11PointerSettings::Apply() {
             needsCoreControl = true;
             continue;
         }
-        ok &= WriteFloatProperty(display, device.deviceid, speedAtom, LibinputSpeed(speed_));
+        ok &= WriteFloatProperty(display, device.deviceid, speedAtom, static_cast<float>(LibinputSpeed(speed_)));
         if (HasProperty(display, device.deviceid, profileAtom)) {
             ok &= WriteProfileProperty(display, device.deviceid, profileAtom, enhancePrecision_);
         }

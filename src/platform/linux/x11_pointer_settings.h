@@ -25,9 +25,6 @@ public:
     // The kept wheel lines, if any were stored.
     std::optional<int32_t> WheelLines() const;
 
-    // libinput's acceleration speed for a pointer speed 1..20: linear onto -1..1.
-    static float LibinputSpeed(int32_t speed);
-
 private:
     bool Apply();
 

@@ -15,7 +15,8 @@
 #include "core/device/usb_driver.h"
 #include "message_queue.h"
 #include "platform/hid_backend_choice.h"
-#include "platform/linux/x11_pointer_settings.h"
+#include "platform/linux/linux_paths.h"
+#include "platform/linux/pointer_settings_choice.h"
 #include "session.h"
 
 namespace oryn7px::cli {
@@ -117,7 +118,9 @@ int Apply(Context& context, const std::vector<std::string>& args) {
         return kExitFailed;
     }
 
-    X11PointerSettings pointer(DefaultWheelLinesFile(), [&](const std::string& note) { context.err << note << "\n"; });
+    PointerSettingsChoice pointerChoice =
+        MakePointerSettings(ProcessEnvironment, [&](const std::string& note) { context.err << note << "\n"; });
+    PointerSettings& pointer = *pointerChoice.settings;
     ApplyShared shared;
     MessageQueue queue;  // both the main window's and the progress window's messages
     ApplyWorker worker({driver, pointer, clock, shared, queue, queue});

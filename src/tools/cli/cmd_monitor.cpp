@@ -17,7 +17,8 @@
 #include "platform/linux/linux_paths.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/safe_log_file.h"
-#include "platform/linux/x11_input_backend.h"
+#include "core/base/utf16.h"
+#include "platform/linux/desktop_backends.h"
 #include "session.h"
 
 namespace oryn7px::cli {
@@ -104,8 +105,17 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
     SafeLogFileOpener logFiles;
     CLog log(logFiles);
     const std::filesystem::path logPath = LogFilePath(LinuxTempFolder(ProcessEnvironment));
-    X11InputBackend backend([&queue](const std::string& note) { queue.PostNote(note); });
-    InputHooks hooks(backend);
+    // The same choice as the program's: X11 on X11 sessions, the mouse's own nodes on Wayland.
+    const std::unique_ptr<DesktopBackends> desktop =
+        ChooseDesktopBackends(ProcessEnvironment, [&queue](const std::string& note) { queue.PostNote(note); });
+    if (desktop->input.mode == InputMode::kNone) {
+        const std::string why = Utf16ToUtf8(DesktopInputLine(desktop->input, false)) + ". " +
+                                Utf16ToUtf8(DesktopInputAdvice(desktop->input, false));
+        WriteLogEntry(log, logPath, why, CLog::kWarning);
+        context.err << "oryn7px-cli monitor: " << why << "\n";
+        return kExitFailed;
+    }
+    InputHooks hooks(*desktop->hooks);
     LinuxShell shell;
     // The profile store prints its own messages (a missing index, a bad profile) on stderr.
     std::unique_ptr<Session> session;

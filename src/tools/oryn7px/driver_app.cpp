@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/app/single_instance.h"
@@ -11,7 +12,9 @@
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/polling_device_presence.h"
 #include "platform/emulator/virtual_mouse_presence.h"
+#include "core/base/utf16.h"
 #include "platform/linux/data_folder_lock.h"
+#include "platform/linux/desktop_notice_memory.h"
 #include "platform/linux/runtime_dir.h"
 #include "platform/linux/sysfs_bootloader_probe.h"
 #include "platform/linux/udev_device_presence.h"
@@ -38,11 +41,12 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       backend_(ChooseHidBackend(options.virtualMouse, clock_)),
       driver_(*backend_.backend, clock_),
       log_(logFiles_),
-      pointer_(DefaultWheelLinesFile(), [this](const std::string& notice) { OnHookNotice(notice); }),
-      hookBackend_([this](const std::string& notice) { OnHookNotice(notice); }),
-      hooks_(hookBackend_),
+      desktop_(ChooseDesktopBackends(ProcessEnvironment, [this](const std::string& notice) { OnHookNotice(notice); })),
+      hooks_(*desktop_->hooks),
+      autostart_(writer_, DefaultAutostartEntry(LinuxConfigHome(ProcessEnvironment)), ExecutableFolder() / "oryn7px"),
       hostActions_(state_->profile, shell_, log_, LogFilePath(paths_.TempFolder())) {
     ChoosePresenceAndProbe();
+    if (desktop_->NeedsWindowKeys()) windowKeys_ = std::make_unique<WindowKeyFeed>(hooks_);
 }
 
 CQ580ZDriverApp::~CQ580ZDriverApp() {
@@ -69,6 +73,17 @@ void CQ580ZDriverApp::ChoosePresenceAndProbe() {
 
 void CQ580ZDriverApp::OnHookNotice(const std::string& notice) {
     WriteLogEntry(log_, LogFilePath(paths_.TempFolder()), notice, CLog::kWarning);
+}
+
+bool CQ580ZDriverApp::ReportDesktop() {
+    std::string line = Utf16ToUtf8(DesktopInputLine(desktop_->input, false));
+    if (const std::u16string advice = DesktopInputAdvice(desktop_->input, false); !advice.empty())
+        line += ". " + Utf16ToUtf8(advice);
+    std::fprintf(stderr, "oryn7px: %s\n", line.c_str());
+    const bool somethingMissing = !InputFullyWorks(desktop_->input) || !desktop_->pointer->Support().Any();
+    if (!somethingMissing) return false;
+    DesktopNoticeMemory memory(writer_, DefaultDesktopNoticeFile(LinuxConfigHome(ProcessEnvironment)));
+    return memory.IsNew(desktop_->Situation());
 }
 
 void CQ580ZDriverApp::CreateFirmwareChecker() {
@@ -102,13 +117,17 @@ int CQ580ZDriverApp::InitInstance() {
     CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
         *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,
-        pointer_, &hooks_, &hostActions_, &log_, *progress_, strAppDir,
+        *desktop_->pointer, &hooks_, &hostActions_, &log_, *progress_, strAppDir,
         [this](const QString& program, const QStringList& arguments) {
             std::vector<std::string> args;
             for (const QString& argument : arguments) args.push_back(argument.toStdString());
             return shell_.RunProgram(program.toStdString(), args);
         },
-        keyboardLayout_, statistics_, &cursor_, firmware_.get()});
+        keyboardLayout_, statistics_, desktop_->Cursor(), firmware_.get()});
+    services_->desktopInput = desktop_->input;
+    services_->autostart = &autostart_;
+    services_->startHidden = options_.startHidden;
+    services_->announceDesktop = ReportDesktop();
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;

@@ -23,10 +23,10 @@
 #include "platform/linux/linux_paths.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/safe_log_file.h"
-#include "platform/linux/x11_cursor_position.h"
-#include "platform/linux/x11_input_backend.h"
-#include "platform/linux/x11_pointer_settings.h"
+#include "platform/linux/desktop_backends.h"
+#include "platform/linux/xdg_autostart.h"
 #include "platform/linux/xkb_keyboard_layout.h"
+#include "window_key_feed.h"
 #include "ui/app/gui_user_messages.h"
 
 namespace oryn7px {
@@ -59,6 +59,8 @@ public:
 private:
     void ChoosePresenceAndProbe();
     void OnHookNotice(const std::string& notice);
+    // Tells the terminal how desktop input is served, and whether the hint bar says it too.
+    bool ReportDesktop();
     void CreateFirmwareChecker();
     void EndFirmwareChecker();
 
@@ -73,7 +75,6 @@ private:
     ProfileStore store_;
     MacroLibrary library_;
     StatisticsFile statistics_;
-    X11CursorPosition cursor_;
     HidBackendChoice backend_;
     CUSBDriver driver_;
     std::unique_ptr<BootloaderProbe> bootloader_;
@@ -81,9 +82,10 @@ private:
     ApplyShared shared_;
     SafeLogFileOpener logFiles_;
     CLog log_;
-    X11PointerSettings pointer_;
-    X11InputBackend hookBackend_;
+    std::unique_ptr<DesktopBackends> desktop_;
     InputHooks hooks_;
+    std::unique_ptr<WindowKeyFeed> windowKeys_;
+    XdgAutostart autostart_;
     LinuxShell shell_;
     XkbKeyboardLayout keyboardLayout_{SessionLayoutNames()};
     HostActions hostActions_;

@@ -52,8 +52,8 @@ mkdir -p "$work/TAVIK/ORYN7PX"
 if env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR=$work "$cli" monitor --seconds 1 > /dev/null 2> "$work/nodisplay.err"; then
     fail "no display: monitor succeeded"
 fi
-grep -q 'DISPLAY is not set' "$work/nodisplay.err" || fail "no display: no reason given: $(cat "$work/nodisplay.err")"
-grep -qE '^\[WARN\] no X11 display.*'$'\t\t\t''\[[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8}\]$' "$work/TAVIK/ORYN7PX/LogFile.txt" \
+grep -q 'neither DISPLAY nor WAYLAND_DISPLAY is set' "$work/nodisplay.err" || fail "no display: no reason given: $(cat "$work/nodisplay.err")"
+grep -qE '^\[WARN\] Desktop input: none\. No desktop session.*'$'\t\t\t''\[[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8}\]$' "$work/TAVIK/ORYN7PX/LogFile.txt" \
     || fail "no display: the log has no warning line"
 
 [ "$failures" -eq 0 ] && echo "monitor end-to-end: all checks passed"

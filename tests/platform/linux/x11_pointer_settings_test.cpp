@@ -15,13 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(X11PointerSettings, SpeedMapsLinearlyOntoLibinputRange) {
-    EXPECT_FLOAT_EQ(X11PointerSettings::LibinputSpeed(1), -1.0f);
-    EXPECT_FLOAT_EQ(X11PointerSettings::LibinputSpeed(20), 1.0f);
-    EXPECT_NEAR(X11PointerSettings::LibinputSpeed(10), -1.0f / 19.0f, 1e-6);
-    EXPECT_FLOAT_EQ(X11PointerSettings::LibinputSpeed(99), 1.0f);
-}
-
 TEST(X11PointerSettings, WheelLinesAreKeptInTheUsersFileAndNoticedOnce) {
     char pattern[] = "/tmp/oryn7px-pointer-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
