@@ -138,6 +138,12 @@ std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese) {
     return FormatOnce(ProblemText(input.problem, chinese), Utf8ToUtf16(input.detail));
 }
 
+std::u16string DesktopInputSummary(const DesktopInput& input, bool chinese) {
+    std::u16string summary = DesktopInputModeText(input, chinese);
+    if (const std::u16string advice = DesktopInputAdvice(input, chinese); !advice.empty()) summary += u". " + advice;
+    return summary;
+}
+
 std::u16string PointerNotAppliedText(bool chinese) {
     return chinese ? u"此桌面不接受此设置" : u"Not applied on this desktop";
 }

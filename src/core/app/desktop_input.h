@@ -71,6 +71,8 @@ std::u16string DesktopInputModeText(const DesktopInput& input, bool chinese);
 std::u16string DesktopInputLine(const DesktopInput& input, bool chinese);
 // The reason and what to do, in one sentence or two; empty when nothing is missing.
 std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese);
+// The mode and, where something is missing, the advice: "none. The mouse's input nodes ...".
+std::u16string DesktopInputSummary(const DesktopInput& input, bool chinese);
 
 // The main page's note beside a pointer setting the desktop does not take.
 std::u16string PointerNotAppliedText(bool chinese);

@@ -72,10 +72,8 @@ DoctorCheck SessionCheck(const DoctorFacts& facts) {
 
 DoctorCheck InputCheck(const DoctorFacts& facts) {
     const bool graphical = facts.session != SessionType::kNone;
-    std::string detail = Utf16ToUtf8(DesktopInputModeText(facts.input, false));
-    if (const std::u16string advice = DesktopInputAdvice(facts.input, false); !advice.empty())
-        detail += ". " + Utf16ToUtf8(advice);
-    DoctorCheck check = Check("input", "Desktop input", InputFullyWorks(facts.input), graphical, detail);
+    DoctorCheck check = Check("input", "Desktop input", InputFullyWorks(facts.input), graphical,
+                              Utf16ToUtf8(DesktopInputSummary(facts.input, false)));
     check.kindKey = "mode";
     check.kind = InputModeName(facts.input.mode);
     return check;

@@ -1,5 +1,7 @@
 #include "platform/linux/pointer_settings_choice.h"
 
+#include <strings.h>
+
 #include <string_view>
 
 #include "core/app/desktop_input.h"
@@ -14,14 +16,8 @@ namespace {
 
 enum class Desktop { kGnome, kKde, kOther };
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
 // The first GNOME or KDE entry of XDG_CURRENT_DESKTOP, e.g. "ubuntu:GNOME" is GNOME.

@@ -9,6 +9,7 @@
 
 #include "platform/linux/libinput_speed.h"
 #include "platform/linux/linux_file_writer.h"
+#include "platform/linux/linux_paths.h"
 #include "platform/linux/x11_errors.h"
 
 // X headers last: their macros clash with everything else.
@@ -152,15 +153,8 @@ bool X11PointerSettings::Apply() {
 }
 
 std::filesystem::path DefaultWheelLinesFile() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
-    if (config && *config == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home && *home ? home : "/") / ".config";
-    }
-    return base / "TAVIK" / "ORYN7PX" / "pointer.ini";
+    const std::filesystem::path configHome = LinuxConfigHome(ProcessEnvironment);
+    return configHome.empty() ? configHome : configHome / "TAVIK" / "ORYN7PX" / "pointer.ini";
 }
 
 }  // namespace oryn7px

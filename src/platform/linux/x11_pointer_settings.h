@@ -35,7 +35,7 @@ private:
     int32_t speed_ = 10;
 };
 
-// $XDG_CONFIG_HOME (else ~/.config) /TAVIK/ORYN7PX/pointer.ini
+// <config home>/TAVIK/ORYN7PX/pointer.ini; empty when no config home is known.
 std::filesystem::path DefaultWheelLinesFile();
 
 }  // namespace oryn7px

@@ -2,9 +2,11 @@
 // something is missing.
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -42,9 +44,11 @@ struct Node {
     bool openable = false;
 };
 
-Node FindNode(HidBackend& backend, uint16_t vendor, uint16_t product) {
+// The first interface of vendor:product that `wanted` accepts, and whether it opens both ways.
+Node FindNode(HidBackend& backend, uint16_t vendor, uint16_t product,
+              const std::function<bool(const HidInterfaceInfo&)>& wanted) {
     for (const HidInterfaceInfo& info : backend.Enumerate()) {
-        if (info.vendorId != vendor || info.productId != product) continue;
+        if (info.vendorId != vendor || info.productId != product || !wanted(info)) continue;
         return {info.path, backend.Open(info.path, HidAccess::Read) && backend.Open(info.path, HidAccess::Write)};
     }
     return {};
@@ -52,16 +56,12 @@ Node FindNode(HidBackend& backend, uint16_t vendor, uint16_t product) {
 
 // The mouse's vendor interface: the one the device link opens.
 Node FindMouse(HidBackend& backend) {
-    const uint16_t vendor = static_cast<uint16_t>(std::stoul(kMouseVendorIdText, nullptr, 16));
-    const uint16_t product = static_cast<uint16_t>(std::stoul(kMouseProductIdText, nullptr, 16));
-    for (const HidInterfaceInfo& info : backend.Enumerate()) {
-        if (info.vendorId != vendor || info.productId != product) continue;
-        for (const HidValueCaps& caps : info.featureValueCaps) {
-            if (!caps.HasUsage(kVendorUsagePage, kVendorUsage)) continue;
-            return {info.path, backend.Open(info.path, HidAccess::Read) && backend.Open(info.path, HidAccess::Write)};
-        }
-    }
-    return {};
+    const auto vendor = static_cast<uint16_t>(std::stoul(kMouseVendorIdText, nullptr, 16));
+    const auto product = static_cast<uint16_t>(std::stoul(kMouseProductIdText, nullptr, 16));
+    return FindNode(backend, vendor, product, [](const HidInterfaceInfo& info) {
+        return std::any_of(info.featureValueCaps.begin(), info.featureValueCaps.end(),
+                           [](const HidValueCaps& caps) { return caps.HasUsage(kVendorUsagePage, kVendorUsage); });
+    });
 }
 
 void FindUdevRule(DoctorFacts& facts) {
@@ -85,7 +85,8 @@ DoctorFacts GatherFacts(const Context& context) {
     const Node mouse = FindMouse(*choice.backend);
     facts.mouseNode = mouse.path;
     facts.mouseOpenable = mouse.openable;
-    const Node bootloader = FindNode(*choice.backend, kBootloaderVendorId, kBootloaderProductId);
+    const Node bootloader =
+        FindNode(*choice.backend, kBootloaderVendorId, kBootloaderProductId, [](const HidInterfaceInfo&) { return true; });
     facts.bootloaderNode = bootloader.path;
     facts.bootloaderOpenable = bootloader.openable;
     FindUdevRule(facts);

@@ -109,8 +109,7 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
     const std::unique_ptr<DesktopBackends> desktop =
         ChooseDesktopBackends(ProcessEnvironment, [&queue](const std::string& note) { queue.PostNote(note); });
     if (desktop->input.mode == InputMode::kNone) {
-        const std::string why = Utf16ToUtf8(DesktopInputLine(desktop->input, false)) + ". " +
-                                Utf16ToUtf8(DesktopInputAdvice(desktop->input, false));
+        const std::string why = "Desktop input: " + Utf16ToUtf8(DesktopInputSummary(desktop->input, false));
         WriteLogEntry(log, logPath, why, CLog::kWarning);
         context.err << "oryn7px-cli monitor: " << why << "\n";
         return kExitFailed;

@@ -76,12 +76,9 @@ void CQ580ZDriverApp::OnHookNotice(const std::string& notice) {
 }
 
 bool CQ580ZDriverApp::ReportDesktop() {
-    std::string line = Utf16ToUtf8(DesktopInputLine(desktop_->input, false));
-    if (const std::u16string advice = DesktopInputAdvice(desktop_->input, false); !advice.empty())
-        line += ". " + Utf16ToUtf8(advice);
-    std::fprintf(stderr, "oryn7px: %s\n", line.c_str());
-    const bool somethingMissing = !InputFullyWorks(desktop_->input) || !desktop_->pointer->Support().Any();
-    if (!somethingMissing) return false;
+    std::fprintf(stderr, "oryn7px: Desktop input: %s\n", Utf16ToUtf8(DesktopInputSummary(desktop_->input, false)).c_str());
+    // The hint bar's notice decides whether there is anything to say.
+    if (DesktopNoticeText(desktop_->input, desktop_->pointer->Support().Any(), false).empty()) return false;
     DesktopNoticeMemory memory(writer_, DefaultDesktopNoticeFile(LinuxConfigHome(ProcessEnvironment)));
     return memory.IsNew(desktop_->Situation());
 }

@@ -48,24 +48,25 @@ struct ChoiceCase {
     InputMode mode;
     InputProblem problem;
     std::string detail;
+    bool forced;
 };
 
 TEST(DesktopInput, ModeBySessionAndWhatCanBeOpened) {
     const EvdevProbe all{true, true, true, {}, {}};
     const ChoiceCase cases[] = {
-        {"x11", SessionType::kX11, {}, true, {}, InputMode::kX11, InputProblem::kNone, ""},
-        {"x11 without XInput 2.2", SessionType::kX11, {}, false, {}, InputMode::kNone, InputProblem::kX11Unavailable, ""},
-        {"wayland, everything", SessionType::kWayland, {}, false, all, InputMode::kEvdev, InputProblem::kNone, ""},
+        {"x11", SessionType::kX11, {}, true, {}, InputMode::kX11, InputProblem::kNone, "", false},
+        {"x11 without XInput 2.2", SessionType::kX11, {}, false, {}, InputMode::kNone, InputProblem::kX11Unavailable, "", false},
+        {"wayland, everything", SessionType::kWayland, {}, false, all, InputMode::kEvdev, InputProblem::kNone, "", false},
         {"wayland, no uinput", SessionType::kWayland, {}, false, {true, true, false, {}, "Permission denied"},
-         InputMode::kEvdevObserve, InputProblem::kUinputUnavailable, "Permission denied"},
+         InputMode::kEvdevObserve, InputProblem::kUinputUnavailable, "Permission denied", false},
         {"wayland, nodes denied", SessionType::kWayland, {}, false, {true, false, true, "/dev/input/event4", {}},
-         InputMode::kNone, InputProblem::kMouseNodesDenied, "/dev/input/event4"},
-        {"wayland, no nodes", SessionType::kWayland, {}, false, {}, InputMode::kNone, InputProblem::kMouseNodesMissing, ""},
-        {"no session", SessionType::kNone, {}, true, all, InputMode::kNone, InputProblem::kNoSession, ""},
+         InputMode::kNone, InputProblem::kMouseNodesDenied, "/dev/input/event4", false},
+        {"wayland, no nodes", SessionType::kWayland, {}, false, {}, InputMode::kNone, InputProblem::kMouseNodesMissing, "", false},
+        {"no session", SessionType::kNone, {}, true, all, InputMode::kNone, InputProblem::kNoSession, "", false},
         {"forced", SessionType::kX11, {{"ORYN7PX_INPUT", "evdev-observe"}}, true, {}, InputMode::kEvdevObserve,
-         InputProblem::kNone, ""},
+         InputProblem::kNone, "", true},
         {"forced to an unknown mode: ignored", SessionType::kWayland, {{"ORYN7PX_INPUT", "magic"}}, false, all,
-         InputMode::kEvdev, InputProblem::kNone, ""},
+         InputMode::kEvdev, InputProblem::kNone, "", false},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,9 +80,9 @@ TEST(DesktopInput, ModeBySessionAndWhatCanBeOpened) {
         EXPECT_EQ(input.mode, c.mode);
         EXPECT_EQ(input.problem, c.problem);
         EXPECT_EQ(input.detail, c.detail);
-        EXPECT_EQ(input.forced, c.environment.count("ORYN7PX_INPUT") && std::string(c.name) == "forced");
+        EXPECT_EQ(input.forced, c.forced);
         // The input nodes are only looked at where they could serve.
-        EXPECT_EQ(probed, c.session == SessionType::kWayland && !input.forced ? 1 : 0);
+        EXPECT_EQ(probed, c.session == SessionType::kWayland && !c.forced ? 1 : 0);
     }
 }
 
@@ -103,6 +104,8 @@ TEST(DesktopInput, TheLineSaysTheModeAndTheAdviceTheReasonAndTheFix) {
     EXPECT_EQ(DesktopInputAdvice(denied, false),
               u"/dev/input/event4 cannot be read: install the udev rule 70-oryn7px.rules, then plug the mouse in again.");
     EXPECT_NE(DesktopInputAdvice(denied, true).find(u"/dev/input/event4"), std::u16string::npos);
+    EXPECT_EQ(DesktopInputSummary(denied, false), u"none. " + DesktopInputAdvice(denied, false));
+    EXPECT_EQ(DesktopInputSummary(evdev, false), u"this mouse (Wayland)");
 
     const DesktopInput forced{InputMode::kX11, InputProblem::kNone, {}, true};
     EXPECT_EQ(DesktopInputLine(forced, false), u"Desktop input: X11 (set by ORYN7PX_INPUT)");
