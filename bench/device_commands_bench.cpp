@@ -6,6 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include "core/device/protocol/dpi_encoder.h"
+#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
 #include "platform/emulator/virtual_mouse.h"
 
@@ -66,38 +69,36 @@ MacroImage Image() {
     return image;
 }
 
-void BM_WriteReportRate(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteReportRate(8); }); }
-void BM_WriteTouch(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteTouch(1, 1); }); }
-void BM_WriteCommand0B(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteCommand0B(0); }); }
-void BM_WriteLedColor(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteLedColor(0x7E05FA); }); }
-void BM_WriteEffect(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteEffect(5, 3, 1); }); }
-void BM_WriteLedColorTable(benchmark::State& s) {
-    RunCommand(s, [](CUSBDriver& d) { return d.WriteLedColorTable(kColours.data(), 32); });
+// Each command as the apply pass sends it: encoded, then sent.
+void RunEncoded(benchmark::State& s, DeviceCommand (*encode)()) {
+    RunCommand(s, [encode](CUSBDriver& d) { return d.Send(encode()).Ok(); });
 }
-void BM_WriteDpiTable(benchmark::State& s) { RunCommand(s, [](CUSBDriver& d) { return d.WriteDpiTable(kDpi.data(), 16); }); }
+
+void BM_WriteReportRate(benchmark::State& s) { RunEncoded(s, [] { return EncodeReportRate(8); }); }
+void BM_WriteTouch(benchmark::State& s) { RunEncoded(s, [] { return EncodeTouch(1, 1); }); }
+void BM_WriteDpiFollowUp(benchmark::State& s) { RunEncoded(s, [] { return EncodeDpiFollowUp(0); }); }
+void BM_WriteLedColor(benchmark::State& s) { RunEncoded(s, [] { return EncodeSingleColor({0xFA, 0x05, 0x7E}); }); }
+void BM_WriteEffect(benchmark::State& s) { RunEncoded(s, [] { return EncodeEffect({5, 3, 1}); }); }
+void BM_WriteLedColorTable(benchmark::State& s) {
+    RunEncoded(s, [] { return CommandWith(CommandId::kColorTable, kColours); });
+}
+void BM_WriteDpiTable(benchmark::State& s) { RunEncoded(s, [] { return CommandWith(CommandId::kDpiTable, kDpi); }); }
 void BM_WriteKeyMatrix(benchmark::State& s) {
-    RunCommand(s, [](CUSBDriver& d) { return d.WriteKeyMatrix(kMatrix.data(), 64); });
+    RunEncoded(s, [] { return CommandWith(CommandId::kKeyMatrix, kMatrix); });
 }
 void BM_UploadMacro(benchmark::State& s) {
     const MacroImage image = Image();
-    RunCommand(s, [&](CUSBDriver& d) {
-        bool uploaded = false;
-        d.UploadMacroImage(1, &image, &uploaded);
-        return uploaded;
-    });
+    RunCommand(s, [&](CUSBDriver& d) { return d.UploadMacroImage(1, image).Ok(); });
 }
 void BM_ReadFirmwareVersion(benchmark::State& s) {
-    RunCommand(s, [](CUSBDriver& d) {
-        uint32_t version = 0;
-        return d.ReadFirmwareVersion(&version);
-    });
+    RunCommand(s, [](CUSBDriver& d) { return d.ReadFirmwareVersion().Ok(); });
 }
 
 }  // namespace
 
 BENCHMARK(BM_WriteReportRate)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteTouch)->Iterations(20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteCommand0B)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteDpiFollowUp)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteLedColor)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteEffect)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteLedColorTable)->Iterations(10)->Unit(benchmark::kMillisecond);

@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <array>
 
-#include "core/base/bytes.h"
 #include "core/base/messages.h"
 #include "core/device/apply_pointer_settings.h"
 #include "core/device/button_codes.h"
 #include "core/device/hook_codes.h"
 #include "core/device/input_hooks.h"
 #include "core/device/log_stream.h"
+#include "core/device/protocol/dpi_encoder.h"
+#include "core/device/protocol/key_matrix_encoder.h"
+#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/protocol/macro_encoder.h"
+#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
+#include "core/settings/light_color.h"
 #include "core/settings/macro_library.h"
 
 namespace oryn7px {
@@ -20,26 +25,25 @@ namespace {
 constexpr uint32_t kPauseAfterStepMs = 50;
 constexpr uint32_t kPauseAfterBlockMs = 1500;
 constexpr uint32_t kPauseBeforeDoneMs = 300;
-constexpr uint32_t kMaxMacroSlot = 7;
-constexpr int32_t kLightModeColorCycle = 5;
-constexpr uint8_t kDpiUnused = 0xFF;
+constexpr uint32_t kFirstMacroSlot = 1;
+// Colours 0..3 of the profile are the colour cycle's, colour 4 the single colour.
+constexpr int kSingleColorEntry = 4;
 
-uint32_t ColorValue(const LightColorBytes& color) {
-    return color.red | (static_cast<uint32_t>(color.green) << 8) | (static_cast<uint32_t>(color.blue) << 16);
-}
+static_assert(kColorCycleColors + 1 == kLightColorCount);
+static_assert(kDpiLevelPlaces == kDpiLevelCount, "one place in the DPI table per level");
 
-std::array<uint8_t, 16> DpiTable(const ProfileData& profile) {
-    std::array<uint8_t, 16> table{};
-    table.fill(kDpiUnused);
-    for (int level = 0; level < kDpiLevelCount; ++level) {
-        const int32_t position = profile.nDpiOrder[level];
-        // Positions outside the seven places (a damaged file) are left out.
-        if (position >= 0 && position < kDpiLevelCount) table[static_cast<std::size_t>(position)] =
-            static_cast<uint8_t>(profile.nDpiValue[level]);
+LightingSettings LightingOf(const ProfileData& profile) {
+    LightingSettings lighting;
+    lighting.mode = profile.nLightMode;
+    lighting.steadyBrightness = profile.nLightParam1;
+    lighting.breathingSpeed = profile.nLightParam2;
+    lighting.colorCycleSpeed = profile.nLightParam5;
+    lighting.colorCycleOption = profile.nLightOption;
+    lighting.singleColor = ToRgbColor(profile.LightColor[kSingleColorEntry]);
+    for (int k = 0; k < kColorCycleColors; ++k) {
+        lighting.cycleColors[static_cast<std::size_t>(k)] = ToRgbColor(profile.LightColor[k]);
     }
-    table[7] = 0x02;
-    std::copy_n(table.begin(), 8, table.begin() + 8);
-    return table;
+    return lighting;
 }
 
 }  // namespace
@@ -86,9 +90,8 @@ void ApplyWorker::Run() {
 }
 
 void ApplyWorker::ReadFirmwareVersion() {
-    uint32_t version = 0;
-    const bool read = links_.driver.ReadFirmwareVersion(&version);
-    links_.mainWindow.Post({UM_FIRMWARE_VERSION, read ? version : 0u, 0});
+    const Result<uint32_t> version = links_.driver.ReadFirmwareVersion();
+    links_.mainWindow.Post({UM_FIRMWARE_VERSION, version ? *version : 0u, 0});
 }
 
 std::optional<int32_t> ApplyWorker::RunPass(std::unique_ptr<ApplySnapshot> snapshot) {
@@ -115,119 +118,103 @@ std::optional<int32_t> ApplyWorker::RunPass(std::unique_ptr<ApplySnapshot> snaps
     return failure;
 }
 
-bool ApplyWorker::MouseAnswers() {
-    uint32_t version = 0;
-    return links_.driver.ReadFirmwareVersion(&version);
-}
+bool ApplyWorker::MouseAnswers() { return links_.driver.ReadFirmwareVersion().Ok(); }
 
+// The steps in the order the mouse takes them; the first failing step ends the pass.
 std::optional<int32_t> ApplyWorker::WriteProfile(const ApplySnapshot& snapshot) {
     const ProfileData& profile = snapshot.profile;
-    CUSBDriver& driver = links_.driver;
-
     if (auto failure = WriteButtons(snapshot)) return failure;
     links_.clock.SleepMs(kPauseAfterBlockMs);
     Progress(60);
-
-    if (auto failure = WriteLighting(profile)) return failure;
+    if (auto failure = WriteLighting(LightingOf(profile))) return failure;
     Progress(70);
-    if (!driver.WriteTouch(static_cast<uint32_t>(profile.nTouchMode), static_cast<uint32_t>(profile.nLightMode))) {
-        return kApplyFailTouch;
-    }
+    if (auto failure = WriteTouch(profile)) return failure;
     Progress(75);
-    const auto dpi = DpiTable(profile);
-    if (!driver.WriteDpiTable(dpi.data(), dpi.size())) return kApplyFailDpi;
-    driver.WriteCommand0B(0);
+    if (auto failure = WriteDpi(profile)) return failure;
     Progress(80);
-
     ApplyPointerSettings(links_.pointer, profile);
     Progress(90);
-    if (!driver.WriteReportRate(static_cast<uint32_t>(profile.nReportRate))) return kApplyFailReportRate;
+    if (auto failure = WriteReportRate(profile)) return failure;
     Progress(100);
     links_.clock.SleepMs(kPauseBeforeDoneMs);
     return std::nullopt;
 }
 
 std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) {
-    std::array<uint32_t, kKeyMatrixSlots> matrix{};
-    uint32_t macroSlot = 1;
+    KeyMatrix matrix{};
+    uint32_t macroSlot = kFirstMacroSlot;
 
     for (int i = 0; i < kButtonCount; ++i) {
-        const bool hooked = i < static_cast<int>(kHookButtonCode.size());
-        if (hooked && links_.hooks) links_.hooks->ReleaseButton(kHookButtonCode[static_cast<std::size_t>(i)]);
+        const auto index = static_cast<std::size_t>(i);
+        const bool hooked = index < kHookButtonCode.size();
+        if (hooked && links_.hooks) links_.hooks->ReleaseButton(kHookButtonCode[index]);
         Progress(static_cast<uintptr_t>(7 * i));
 
         const ButtonSetting& button = snapshot.profile.Buttons[i];
-        const uint32_t defaultCode = kDefaultButtonCode[static_cast<std::size_t>(i)];
         std::optional<uint32_t> code;
         if (button.nFunction == kFunctionKey) {
             code = button.dwKeyValue;
         } else if (button.nFunction == kFunctionMacro) {
-            // A macro that is missing, too long or beyond the mouse's slots leaves the button its ordinary job.
-            code = defaultCode;
-            const std::optional<MacroEntry>& macro = snapshot.macros[static_cast<std::size_t>(i)];
-            if (macro && IsMacroEntryUsed(*macro) && macroSlot <= kMaxMacroSlot) {
-                bool uploaded = false;
-                const uint32_t result = links_.driver.UploadMacro(macroSlot, &*macro, &uploaded);
-                links_.clock.SleepMs(kPauseAfterStepMs);
-                if (result != 0) {
-                    if (!uploaded) return kApplyFailKeyMatrix;
-                    code = MacroButtonCode(macroSlot, result);
-                    ++macroSlot;
-                }
-            }
-            links_.clock.SleepMs(kPauseAfterBlockMs);
+            const Result<uint32_t> macroCode = WriteMacro(snapshot.macros[index], macroSlot);
+            if (!macroCode) return kApplyFailKeyMatrix;
+            code = *macroCode != 0 ? *macroCode : kDefaultButtonCode[index];
         } else if (button.nFunction == kFunctionHostAction) {
             // The mouse keeps the ordinary job; the host swallows the button and runs the action.
-            if (hooked && links_.hooks) links_.hooks->InterceptButton(kHookButtonCode[static_cast<std::size_t>(i)]);
-            code = defaultCode;
+            if (hooked && links_.hooks) links_.hooks->InterceptButton(kHookButtonCode[index]);
+            code = kDefaultButtonCode[index];
         } else {
             code = FixedButtonCode(button.nFunction);
         }
         if (!code) continue;
-        matrix[static_cast<std::size_t>(kDeviceSlot[static_cast<std::size_t>(i)])] = *code;
+        matrix[static_cast<std::size_t>(kDeviceSlot[index])] = *code;
         links_.clock.SleepMs(kPauseAfterStepMs);
     }
 
-    matrix[kFixedSlot] = kSlot6Code;
-    std::array<uint8_t, kKeyMatrixSlots * 4> bytes{};
-    for (std::size_t slot = 0; slot < matrix.size(); ++slot) WriteLe32(bytes.data() + slot * 4, matrix[slot]);
-    if (!links_.driver.WriteKeyMatrix(bytes.data(), bytes.size())) return kApplyFailKeyMatrix;
+    if (!links_.driver.Send(EncodeKeyMatrix(matrix))) return kApplyFailKeyMatrix;
     return std::nullopt;
 }
 
-std::optional<int32_t> ApplyWorker::WriteLighting(const ProfileData& profile) {
-    CUSBDriver& driver = links_.driver;
-    const uint32_t singleColor = ColorValue(profile.LightColor[4]);
-    bool effectWritten = false;
-    switch (profile.nLightMode) {
-        case 1:
-            if (!driver.WriteLedColor(singleColor)) return kApplyFailLedColor;
-            effectWritten = driver.WriteEffect(1, static_cast<uint32_t>(profile.nLightParam1), 1);
-            break;
-        case 2:
-            if (!driver.WriteLedColor(singleColor)) return kApplyFailLedColor;
-            effectWritten = driver.WriteEffect(2, static_cast<uint32_t>(profile.nLightParam2), 1);
-            break;
-        case 3: effectWritten = driver.WriteEffect(3, 2, 3); break;
-        case 4: effectWritten = driver.WriteEffect(4, 10, 2); break;
-        case kLightModeColorCycle:
-            effectWritten = driver.WriteEffect(5, static_cast<uint32_t>(profile.nLightParam5),
-                                               static_cast<uint32_t>(profile.nLightOption));
-            break;
-        default: effectWritten = driver.WriteEffect(0, 0, 0); break;
+// The button code of an uploaded macro, 0 when the button keeps its ordinary job (a macro that
+// is missing, too long or beyond the mouse's slots), or the failed upload.
+Result<uint32_t> ApplyWorker::WriteMacro(const std::optional<MacroEntry>& macro, uint32_t& macroSlot) {
+    uint32_t code = 0;
+    if (macro && IsMacroEntryUsed(*macro) && macroSlot <= kMaxMacroSlot) {
+        const std::optional<EncodedMacro> encoded = EncodeMacro(*macro);
+        const Status uploaded = encoded ? links_.driver.UploadMacroImage(macroSlot, encoded->image) : Status{};
+        links_.clock.SleepMs(kPauseAfterStepMs);
+        if (!uploaded) return uploaded.Failure();
+        if (encoded) code = MacroButtonCode(macroSlot++, encoded->Result());
     }
-    if (!effectWritten) return kApplyFailEffect;
+    links_.clock.SleepMs(kPauseAfterBlockMs);
+    return code;
+}
 
-    if (profile.nLightMode == kLightModeColorCycle && profile.nLightOption == 1) {
-        std::array<uint8_t, 32> table{};
-        for (std::size_t k = 0; k < 4; ++k) {
-            table[k * 3] = profile.LightColor[k].red;
-            table[k * 3 + 1] = profile.LightColor[k].green;
-            table[k * 3 + 2] = profile.LightColor[k].blue;
-        }
-        if (!driver.WriteLedColorTable(table.data(), table.size())) return kApplyFailColorTable;
+std::optional<int32_t> ApplyWorker::WriteLighting(const LightingSettings& lighting) {
+    CUSBDriver& driver = links_.driver;
+    if (UsesSingleColor(lighting) && !driver.Send(EncodeSingleColor(lighting.singleColor))) return kApplyFailLedColor;
+    if (!driver.Send(EncodeEffect(EffectOf(lighting)))) return kApplyFailEffect;
+    if (UsesColorTable(lighting)) {
+        if (!driver.Send(EncodeColorTable(lighting.cycleColors))) return kApplyFailColorTable;
         links_.clock.SleepMs(kPauseAfterBlockMs);
     }
+    return std::nullopt;
+}
+
+std::optional<int32_t> ApplyWorker::WriteTouch(const ProfileData& profile) {
+    if (!links_.driver.Send(EncodeTouch(profile.nTouchMode, profile.nLightMode))) return kApplyFailTouch;
+    return std::nullopt;
+}
+
+std::optional<int32_t> ApplyWorker::WriteDpi(const ProfileData& profile) {
+    const DpiTable table = BuildDpiTable(DpiLevels(profile.nDpiValue), DpiLevels(profile.nDpiOrder));
+    if (!links_.driver.Send(EncodeDpiTable(table))) return kApplyFailDpi;
+    // The mouse's answer to the follow-up decides nothing.
+    (void)links_.driver.Send(EncodeDpiFollowUp(0));
+    return std::nullopt;
+}
+
+std::optional<int32_t> ApplyWorker::WriteReportRate(const ProfileData& profile) {
+    if (!links_.driver.Send(EncodeReportRate(profile.nReportRate))) return kApplyFailReportRate;
     return std::nullopt;
 }
 

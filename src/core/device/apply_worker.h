@@ -9,8 +9,10 @@
 #include "core/base/clock.h"
 #include "core/base/manual_reset_event.h"
 #include "core/base/message.h"
+#include "core/base/result.h"
 #include "core/device/apply_request.h"
 #include "core/device/device_state.h"
+#include "core/device/protocol/lighting_encoder.h"
 
 namespace oryn7px {
 
@@ -83,7 +85,11 @@ private:
     void Run();
     std::optional<int32_t> WriteProfile(const ApplySnapshot& snapshot);
     std::optional<int32_t> WriteButtons(const ApplySnapshot& snapshot);
-    std::optional<int32_t> WriteLighting(const ProfileData& profile);
+    Result<uint32_t> WriteMacro(const std::optional<MacroEntry>& macro, uint32_t& macroSlot);
+    std::optional<int32_t> WriteLighting(const LightingSettings& lighting);
+    std::optional<int32_t> WriteTouch(const ProfileData& profile);
+    std::optional<int32_t> WriteDpi(const ProfileData& profile);
+    std::optional<int32_t> WriteReportRate(const ProfileData& profile);
     bool MouseAnswers();
     void Progress(uintptr_t percent);
 

@@ -1,6 +1,7 @@
 #include "core/device/usb_driver.h"
 
-#include "core/device/macro_encoder.h"
+#include "core/device/protocol/firmware_version_codec.h"
+#include "core/device/protocol/macro_encoder.h"
 
 #include <array>
 #include <cstdio>
@@ -13,12 +14,6 @@ namespace {
 
 using ReportBuffer = std::array<uint8_t, kMaxFeatureReportLength>;
 
-uint16_t ParseHexId(const char* text) {
-    unsigned int value = 0;
-    std::sscanf(text, "%X", &value);
-    return static_cast<uint16_t>(value);
-}
-
 const HidValueCaps* FindVendorValue(const HidInterfaceInfo& info) {
     for (const HidValueCaps& caps : info.featureValueCaps) {
         if (caps.HasUsage(kVendorUsagePage, kVendorUsage)) return &caps;
@@ -26,7 +21,16 @@ const HidValueCaps* FindVendorValue(const HidInterfaceInfo& info) {
     return nullptr;
 }
 
-uint8_t Low8(uint32_t value) { return static_cast<uint8_t>(value); }
+std::string CommandName(uint8_t command) {
+    char number[8];
+    std::snprintf(number, sizeof number, "0x%02X", command);
+    const CommandLayout* layout = FindLayout(command);
+    return layout ? std::string(layout->name) + " (" + number + ")" : std::string(number);
+}
+
+Error NotConnected() { return {ErrorKind::kNotFound, "The mouse is not connected."}; }
+
+Error OutputFailed() { return {ErrorKind::kIo, "An output report to the mouse failed."}; }
 
 }  // namespace
 
@@ -40,10 +44,8 @@ bool CUSBDriver::ShutdownLink() { return true; }
 
 bool CUSBDriver::OpenDevice() {
     CloseDevice();
-    const uint16_t vendorId = ParseHexId(kMouseVendorIdText);
-    const uint16_t productId = ParseHexId(kMouseProductIdText);
     for (const HidInterfaceInfo& info : backend_.Enumerate()) {
-        if (info.vendorId != vendorId || info.productId != productId) continue;
+        if (info.vendorId != kMouseVendorId || info.productId != kMouseProductId) continue;
         const HidValueCaps* caps = FindVendorValue(info);
         // A report longer than the command buffer, or too short for a command, is not ours.
         if (caps == nullptr || caps->reportCount + 1u > kMaxFeatureReportLength ||
@@ -101,12 +103,15 @@ uint16_t CUSBDriver::ReportCount() const {
     return link_.reportCount;
 }
 
-bool CUSBDriver::SendFeature(const Link& link, const uint8_t (&bytes)[6]) {
-    if (!StillCurrent(link)) return false;
+Status CUSBDriver::SendFeature(const Link& link, const FeatureBytes& bytes) {
+    if (!StillCurrent(link)) return NotConnected();
     ReportBuffer buffer{};
-    std::memcpy(buffer.data(), bytes, sizeof bytes);
     buffer[0] = link.reportId;
-    return link.write->SetFeature(buffer.data(), link.FeatureLength());
+    std::memcpy(buffer.data() + 1, bytes.data(), bytes.size());
+    if (!link.write->SetFeature(buffer.data(), link.FeatureLength())) {
+        return Error{ErrorKind::kRefused, "The mouse refused the " + CommandName(bytes[0]) + " command."};
+    }
+    return {};
 }
 
 HidWriteResult CUSBDriver::SendOutput(const Link& link, const uint8_t* data, size_t length) {
@@ -117,120 +122,93 @@ HidWriteResult CUSBDriver::SendOutput(const Link& link, const uint8_t* data, siz
     return link.write->WriteOutput(report.data(), report.size());
 }
 
-bool CUSBDriver::SendFeatureThenOutput(const Link& link, const uint8_t (&header)[6], const uint8_t* data,
-                                       size_t length) {
-    if (!SendFeature(link, header)) return false;
+Status CUSBDriver::SendOneReport(const Link& link, const std::vector<uint8_t>& data) {
     clock_.SleepMs(kPauseAroundOutputMs);
-    const bool written = SendOutput(link, data, length) != HidWriteResult::Error;
+    const HidWriteResult result = SendOutput(link, data.data(), data.size());
     clock_.SleepMs(kPauseAroundOutputMs);
-    return written;
+    // A report left pending counts as sent.
+    if (result == HidWriteResult::Error) return OutputFailed();
+    return {};
 }
 
-CUSBDriver::ChunksSent CUSBDriver::SendChunks(const Link& link, const uint8_t* data, size_t length) {
-    ChunksSent sent;
-    if (data == nullptr || length == 0 || !link.write) return sent;
+CUSBDriver::Sent CUSBDriver::SendChunks(const Link& link, const uint8_t* data, size_t length) {
+    Sent sent;
+    if (data == nullptr || length == 0) {
+        sent.status = Error{ErrorKind::kInvalidData, "No data to send to the mouse."};
+        return sent;
+    }
+    if (!link.write) {
+        sent.status = NotConnected();
+        return sent;
+    }
     for (size_t offset = 0; offset + kOutputReportData <= length; offset += kOutputReportData) {
         clock_.SleepMs(kPauseAroundOutputMs);
         const HidWriteResult result = SendOutput(link, data + offset, kOutputReportData);
         clock_.SleepMs(kPauseAroundOutputMs);
-        if (result == HidWriteResult::Error) return sent;
+        if (result == HidWriteResult::Error) {
+            sent.status = OutputFailed();
+            return sent;
+        }
         if (result == HidWriteResult::Ok) ++sent.confirmed;
     }
-    sent.ok = true;
     return sent;
 }
 
-bool CUSBDriver::WriteReportRate(uint32_t rate) {
-    std::lock_guard command(commandMutex_);
-    const bool known = rate == 1 || rate == 2 || rate == 4 || rate == 8;
-    return SendFeature(CurrentLink(), {0, 0x01, static_cast<uint8_t>(known ? rate : 2)});
+CUSBDriver::Sent CUSBDriver::Transfer(const Link& link, const DeviceCommand& command) {
+    Sent sent;
+    const CommandLayout* layout = FindLayout(command.feature[0]);
+    if (layout == nullptr || command.data.size() != layout->dataLength) {
+        sent.status = Error{ErrorKind::kInvalidData, "Not a command of the mouse: " + CommandName(command.feature[0]) +
+                                                         " with " + std::to_string(command.data.size()) +
+                                                         " data bytes."};
+        return sent;
+    }
+    sent.status = SendFeature(link, command.feature);
+    if (!sent.status) return sent;
+    switch (layout->transfer) {
+        case DataTransfer::kNone: break;
+        case DataTransfer::kOneReport: sent.status = SendOneReport(link, command.data); break;
+        case DataTransfer::kChunks:
+            clock_.SleepMs(kPauseBeforeChunksMs);
+            sent = SendChunks(link, command.data.data(), command.data.size());
+            break;
+    }
+    return sent;
 }
 
-bool CUSBDriver::WriteTouch(uint32_t touch, uint32_t lightMode) {
-    std::lock_guard command(commandMutex_);
-    uint8_t value = 0x00;
-    if (lightMode != 6 && touch == 1) value = 0x80;
-    if (lightMode != 6 && touch == 2) value = 0x90;
-    return SendFeature(CurrentLink(), {0, 0x03, value});
+Status CUSBDriver::Send(const DeviceCommand& command) {
+    std::lock_guard lock(commandMutex_);
+    return Transfer(CurrentLink(), command).status;
 }
 
-bool CUSBDriver::WriteLedColorTable(const uint8_t* data, size_t length) {
+Status CUSBDriver::WriteOutputChunks(const uint8_t* data, size_t length) {
     std::lock_guard command(commandMutex_);
-    if (data == nullptr || length != 32) return false;
-    return SendFeatureThenOutput(CurrentLink(), {0, 0x09, 0x01, 0x00, 0x20}, data, length);
+    return SendChunks(CurrentLink(), data, length).status;
 }
 
-bool CUSBDriver::WriteCommand0B(uint32_t value) {
+Status CUSBDriver::UploadMacroImage(uint32_t slot, const MacroImage& image) {
+    const Result<DeviceCommand> upload = EncodeMacroUpload(slot, image);
+    if (!upload) return upload.Failure();
     std::lock_guard command(commandMutex_);
-    return SendFeature(CurrentLink(), {0, 0x0B, 0x01, Low8(value)});
+    const Sent sent = Transfer(CurrentLink(), *upload);
+    if (!sent.status) return sent.status;
+    if (sent.confirmed == 0) return Error{ErrorKind::kTimedOut, "The mouse confirmed no report of the macro."};
+    return {};
 }
 
-bool CUSBDriver::WriteLedColor(uint32_t colour) {
-    std::lock_guard command(commandMutex_);
-    return SendFeature(CurrentLink(), {0, 0x0C, 0x01, Low8(colour >> 8), Low8(colour), Low8(colour >> 16)});
-}
-
-bool CUSBDriver::WriteEffect(uint32_t a, uint32_t b, uint32_t c) {
-    std::lock_guard command(commandMutex_);
-    return SendFeature(CurrentLink(), {0, 0x0D, 0x01, Low8(a), Low8(b), Low8(c)});
-}
-
-bool CUSBDriver::WriteDpiTable(const uint8_t* data, size_t length) {
-    std::lock_guard command(commandMutex_);
-    if (data == nullptr || length != 16) return false;
-    return SendFeatureThenOutput(CurrentLink(), {0, 0x11, 0x01, 0x07, 0x10}, data, length);
-}
-
-bool CUSBDriver::WriteKeyMatrix(const uint8_t* data, size_t length) {
-    std::lock_guard command(commandMutex_);
-    if (data == nullptr || length != 64) return false;
-    const Link link = CurrentLink();
-    if (!SendFeature(link, {0, 0x12, 0x01, 0x00, 0x40})) return false;
-    clock_.SleepMs(kPauseBeforeChunksMs);
-    return SendChunks(link, data, length).ok;
-}
-
-bool CUSBDriver::WriteOutputChunks(const uint8_t* data, size_t length) {
-    std::lock_guard command(commandMutex_);
-    return SendChunks(CurrentLink(), data, length).ok;
-}
-
-uint32_t CUSBDriver::UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded) {
-    if (uploaded != nullptr) *uploaded = false;
-    if (image == nullptr) return 0;
-    const uint32_t result = image->paddedLength + 1;
-    if (slot > 7) return result;
+Result<uint32_t> CUSBDriver::ReadFirmwareVersion() {
     std::lock_guard command(commandMutex_);
     const Link link = CurrentLink();
-    if (!SendFeature(link, {0, 0x13, 0x01, static_cast<uint8_t>(slot), 0x00, 0x02})) return result;
-    clock_.SleepMs(kPauseBeforeChunksMs);
-    const ChunksSent sent = SendChunks(link, image->bytes.data(), image->bytes.size());
-    // Not one report confirmed: nothing tells that the mouse holds any of the macro.
-    if (uploaded != nullptr) *uploaded = sent.ok && sent.confirmed > 0;
-    return result;
-}
-
-uint32_t CUSBDriver::UploadMacro(uint32_t slot, const MacroEntry* record, bool* uploaded) {
-    if (uploaded != nullptr) *uploaded = false;
-    if (record == nullptr) return 0;
-    const auto encoded = EncodeMacro(*record);
-    if (!encoded) return 0;
-    return UploadMacroImage(slot, &encoded->image, uploaded);
-}
-
-bool CUSBDriver::ReadFirmwareVersion(uint32_t* version) {
-    std::lock_guard command(commandMutex_);
-    const Link link = CurrentLink();
-    if (version == nullptr || !link.read) return false;
-    if (!SendFeature(link, {0, 0x80})) return false;
+    if (!link.read) return NotConnected();
+    if (Status asked = SendFeature(link, EncodeFirmwareVersionRequest().feature); !asked) return asked.Failure();
     clock_.SleepMs(kPauseBeforeAnswerMs);
-    if (!StillCurrent(link)) return false;
+    if (!StillCurrent(link)) return NotConnected();
     ReportBuffer answer{};
     answer[0] = link.reportId;
-    if (!link.read->GetFeature(answer.data(), link.FeatureLength())) return false;
-    if (answer[1] != 0x80) return false;
-    *version = static_cast<uint32_t>(answer[2]) * 10 + answer[3];
-    return true;
+    if (!link.read->GetFeature(answer.data(), link.FeatureLength())) {
+        return Error{ErrorKind::kIo, "The mouse's firmware version could not be read."};
+    }
+    return DecodeFirmwareVersion(answer.data(), link.FeatureLength());
 }
 
 bool OpenDeviceRetrying(CUSBDriver& driver, Clock& clock, int attempts, uint32_t pauseMs) {

@@ -8,23 +8,13 @@
 #include <string>
 
 #include "core/base/clock.h"
-#include "core/device/macro_image.h"
-#include "core/settings/records.h"
+#include "core/base/result.h"
+#include "core/device/protocol/command_table.h"
+#include "core/device/protocol/device_identity.h"
+#include "core/device/protocol/macro_image.h"
 #include "core/platform/hid_backend.h"
 
 namespace oryn7px {
-
-// The mouse's IDs are kept as text and parsed at every open.
-inline constexpr const char* kMouseVendorIdText = "7F1D";
-inline constexpr const char* kMouseProductIdText = "2C05";
-inline constexpr uint16_t kVendorUsagePage = 0xFF01;
-inline constexpr uint16_t kVendorUsage = 0x22;
-
-inline constexpr size_t kMaxFeatureReportLength = 255;
-// The longest command carries five bytes after the report ID.
-inline constexpr size_t kMinFeatureReportCount = 5;
-inline constexpr size_t kOutputReportLength = 33;
-inline constexpr size_t kOutputReportData = 32;
 
 // Pauses of the protocol, in milliseconds.
 inline constexpr uint32_t kPauseAroundOutputMs = 50;
@@ -50,26 +40,16 @@ public:
     uint8_t ReportId() const;
     uint16_t ReportCount() const;
 
-    bool WriteReportRate(uint32_t rate);
-    bool WriteTouch(uint32_t touch, uint32_t lightMode);
-    bool WriteLedColorTable(const uint8_t* data, size_t length);
-    bool WriteCommand0B(uint32_t value);
-    bool WriteLedColor(uint32_t colour);
-    bool WriteEffect(uint32_t a, uint32_t b, uint32_t c);
-    bool WriteDpiTable(const uint8_t* data, size_t length);
-    bool WriteKeyMatrix(const uint8_t* data, size_t length);
-    bool WriteOutputChunks(const uint8_t* data, size_t length);
-    // Returns 0 without an image, otherwise the image's padded length + 1 whether or not the
-    // upload went through (the mouse needs that number in the button code). *uploaded, when
-    // given, tells whether the image reached the mouse: every report written and at least one
-    // of them confirmed (a report left pending counts as done, but not all of them); a slot
-    // above 7 sends nothing.
-    uint32_t UploadMacroImage(uint32_t slot, const MacroImage* image, bool* uploaded = nullptr);
-    // Encodes the record and uploads it. 0 without a record or when the record does not fit
-    // the mouse's macro memory (nothing is sent then).
-    uint32_t UploadMacro(uint32_t slot, const MacroEntry* record, bool* uploaded = nullptr);
-    // The version is answer byte 2 x 10 + byte 3; *version is untouched on failure.
-    bool ReadFirmwareVersion(uint32_t* version);
+    // Sends an encoded command: its feature report, then its data block as its layout says.
+    // A command the mouse does not know, or a data block of the wrong length, sends nothing.
+    Status Send(const DeviceCommand& command);
+    // Whole 32-byte output reports of `data`; a remainder below 32 bytes is not sent.
+    Status WriteOutputChunks(const uint8_t* data, size_t length);
+    // Uploads an image into a macro slot. It counts as uploaded when every report was written
+    // and at least one of them confirmed (a report left pending counts as written, but a whole
+    // image left pending tells nothing). A slot beyond kMaxMacroSlot sends nothing.
+    Status UploadMacroImage(uint32_t slot, const MacroImage& image);
+    Result<uint32_t> ReadFirmwareVersion();
 
 private:
     // The handles and report format of one open. A command works on its own copy, so closing
@@ -83,18 +63,20 @@ private:
 
         size_t FeatureLength() const { return static_cast<size_t>(reportCount) + 1; }
     };
-    struct ChunksSent {
-        bool ok = false;
-        size_t confirmed = 0;  // written and not left pending
+    struct Sent {
+        Status status;
+        size_t confirmed = 0;  // output reports written and not left pending
     };
 
     Link CurrentLink() const;
     // False once the link was closed or opened again: the rest of a command is dropped.
     bool StillCurrent(const Link& link) const;
-    bool SendFeature(const Link& link, const uint8_t (&bytes)[6]);
-    bool SendFeatureThenOutput(const Link& link, const uint8_t (&header)[6], const uint8_t* data, size_t length);
+    Status SendFeature(const Link& link, const FeatureBytes& bytes);
     HidWriteResult SendOutput(const Link& link, const uint8_t* data, size_t length);
-    ChunksSent SendChunks(const Link& link, const uint8_t* data, size_t length);
+    Status SendOneReport(const Link& link, const std::vector<uint8_t>& data);
+    Sent SendChunks(const Link& link, const uint8_t* data, size_t length);
+    // The whole command: feature report, pauses and data reports.
+    Sent Transfer(const Link& link, const DeviceCommand& command);
 
     HidBackend& backend_;
     Clock& clock_;

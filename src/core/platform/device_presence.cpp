@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/device/protocol/device_identity.h"
+
 namespace oryn7px {
 
 std::string InterfaceNameOf(uint16_t vendorId, uint16_t productId) {
@@ -13,7 +15,7 @@ std::string InterfaceNameOf(uint16_t vendorId, uint16_t productId) {
 }
 
 bool IsMouseInterfaceName(std::string_view interfaceName) {
-    constexpr std::string_view kMouseId = "VID_7F1D&PID_2C05";
+    constexpr std::string_view kMouseId = kMouseInterfaceName;
     const auto it = std::search(interfaceName.begin(), interfaceName.end(), kMouseId.begin(), kMouseId.end(),
                                 [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
     return it != interfaceName.end();

@@ -1,13 +1,11 @@
 #pragma once
 // A bootloader probe over a HID backend: the virtual mouse presents the bootloader's IDs when
 // it is started in firmware-update mode.
+#include "core/device/protocol/device_identity.h"
 #include "core/platform/bootloader_probe.h"
 #include "core/platform/hid_backend.h"
 
 namespace oryn7px {
-
-inline constexpr uint16_t kBootloaderVendorId = 0x04D9;
-inline constexpr uint16_t kBootloaderProductId = 0x8022;
 
 class HidBootloaderProbe final : public BootloaderProbe {
 public:

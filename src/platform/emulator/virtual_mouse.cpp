@@ -6,18 +6,13 @@
 
 #include "core/base/bytes.h"
 #include "core/device/hid_descriptor_parser.h"
+#include "core/device/protocol/device_identity.h"
 #include "platform/emulator/virtual_mouse_descriptor.h"
 
 namespace oryn7px {
 
 namespace {
 
-constexpr uint16_t kVendorId = 0x7F1D;
-constexpr uint16_t kProductId = 0x2C05;
-constexpr uint16_t kBootloaderVendorId = 0x04D9;
-constexpr uint16_t kBootloaderProductId = 0x8022;
-constexpr size_t kOutputLength = 33;
-constexpr size_t kOutputData = 32;
 constexpr size_t kMaxViolations = 1000;
 constexpr size_t kMacroReports = 32;
 
@@ -89,7 +84,7 @@ std::vector<HidInterfaceInfo> VirtualMouse::Enumerate() {
     if (!IsPlugged()) return {};
     if (config_.bootloader) return {HidInterfaceInfo{kPath, kBootloaderVendorId, kBootloaderProductId, {}}};
     auto parsed = ParseHidReportDescriptor(descriptor_.data(), descriptor_.size());
-    return {HidInterfaceInfo{kPath, kVendorId, kProductId, std::move(parsed.featureValueCaps)}};
+    return {HidInterfaceInfo{kPath, kMouseVendorId, kMouseProductId, std::move(parsed.featureValueCaps)}};
 }
 
 std::unique_ptr<HidDevice> VirtualMouse::Open(const std::string& path, HidAccess) {
@@ -158,14 +153,14 @@ OutputOutcome VirtualMouse::ReceiveOutput(uint64_t generation, const uint8_t* da
             outcome = OutputOutcome::Failed;
         } else if (pendingOutput_ || TakesPendingOutput()) {
             outcome = OutputOutcome::Pending;
-        } else if (AcceptsReport(Kind::Output, data, length, kOutputLength) && OnTime("output report")) {
+        } else if (AcceptsReport(Kind::Output, data, length, kOutputReportLength) && OnTime("output report")) {
             outcome = OutputOutcome::Accepted;
             if (!transfer_) {
                 AddViolation("output report without a command announcing it");
                 MarkReport(kGapAfterOutputMs);
             } else {
-                transfer_->data.insert(transfer_->data.end(), data + 1, data + 1 + kOutputData);
-                const bool more = transfer_->data.size() < transfer_->expectedReports * kOutputData;
+                transfer_->data.insert(transfer_->data.end(), data + 1, data + 1 + kOutputReportData);
+                const bool more = transfer_->data.size() < transfer_->expectedReports * kOutputReportData;
                 MarkReport(more ? kGapBetweenChunksMs : kGapAfterOutputMs);
                 if (!more) CompleteTransfer();
             }
@@ -213,7 +208,7 @@ bool VirtualMouse::StartCommand(const uint8_t* report) {
     if (transfer_) {
         AddViolation(Format("command 0x%02X cut the 0x%02X transfer short after %u of %u output reports",
                                            command, transfer_->command,
-                                           static_cast<unsigned>(transfer_->data.size() / kOutputData),
+                                           static_cast<unsigned>(transfer_->data.size() / kOutputReportData),
                                            static_cast<unsigned>(transfer_->expectedReports)));
     }
     transfer_.reset();

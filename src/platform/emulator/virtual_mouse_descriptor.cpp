@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "core/device/protocol/device_identity.h"
+
 namespace oryn7px {
 
 namespace {
@@ -16,6 +18,9 @@ std::vector<uint8_t> OtherReportIds(uint8_t vendorReportId) {
 }
 
 void Append(std::vector<uint8_t>& out, std::initializer_list<uint8_t> bytes) { out.insert(out.end(), bytes); }
+
+uint8_t Low(uint16_t value) { return static_cast<uint8_t>(value); }
+uint8_t High(uint16_t value) { return static_cast<uint8_t>(value >> 8); }
 
 }  // namespace
 
@@ -41,12 +46,11 @@ std::vector<uint8_t> BuildVirtualMouseDescriptor(uint8_t vendorReportId, uint16_
                0x81, 0x06});
     Append(d, {0x09, 0x38, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08, 0x95, 0x01, 0x81, 0x06});
     Append(d, {0xC0, 0xC0});
-    // Vendor: the configuration feature value 0x22 and the 32-byte data output 0x23.
-    Append(d, {0x06, 0x01, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, vendorReportId});
+    // Vendor: the configuration feature value and the 32-byte data output.
+    Append(d, {0x06, Low(kVendorUsagePage), High(kVendorUsagePage), 0x09, 0x01, 0xA1, 0x01, 0x85, vendorReportId});
     Append(d, {0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08});
-    Append(d, {0x09, 0x22, 0x96, static_cast<uint8_t>(featureReportCount), static_cast<uint8_t>(featureReportCount >> 8),
-               0xB1, 0x02});
-    Append(d, {0x09, 0x23, 0x95, 0x20, 0x91, 0x02});
+    Append(d, {0x09, Low(kVendorUsage), 0x96, Low(featureReportCount), High(featureReportCount), 0xB1, 0x02});
+    Append(d, {0x09, Low(kVendorDataUsage), 0x95, Low(kOutputReportData), 0x91, 0x02});
     Append(d, {0xC0});
     return d;
 }

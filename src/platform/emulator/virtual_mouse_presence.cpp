@@ -1,5 +1,6 @@
 #include "platform/emulator/virtual_mouse_presence.h"
 
+#include "core/device/protocol/device_identity.h"
 #include "platform/emulator/polling_device_presence.h"
 
 namespace oryn7px {
@@ -7,7 +8,7 @@ namespace oryn7px {
 bool VirtualMousePresence::Start(DevicePresenceListener& listener) {
     mouse_.SetPresenceListener([this, &listener](bool plugged) {
         const std::vector<HidInterfaceInfo> interfaces = mouse_.Enumerate();
-        const std::string name = interfaces.empty() ? "VID_7F1D&PID_2C05" : InterfaceNameOf(interfaces.front());
+        const std::string name = interfaces.empty() ? kMouseInterfaceName : InterfaceNameOf(interfaces.front());
         listener.OnDeviceChange(plugged ? DeviceChange::Arrival : DeviceChange::Removal, name);
     });
     return true;

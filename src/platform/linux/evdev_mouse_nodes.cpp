@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/device/usb_driver.h"
+#include "core/device/protocol/device_identity.h"
 
 namespace oryn7px {
 

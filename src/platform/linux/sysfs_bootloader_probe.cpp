@@ -3,6 +3,8 @@
 #include <fstream>
 #include <string>
 
+#include "core/device/protocol/device_identity.h"
+
 namespace oryn7px {
 
 namespace {
@@ -31,8 +33,8 @@ bool SysfsBootloaderProbe::IsBootloaderPresent() {
     // Stepping with an error code: devices come and go while we look.
     for (std::filesystem::directory_iterator it(sysRoot_ / "bus/usb/devices", error), end; !error && it != end;
          it.increment(error)) {
-        if (SameHexId(ReadWord(it->path() / "idVendor"), 0x04D9) &&
-            SameHexId(ReadWord(it->path() / "idProduct"), 0x8022)) {
+        if (SameHexId(ReadWord(it->path() / "idVendor"), kBootloaderVendorId) &&
+            SameHexId(ReadWord(it->path() / "idProduct"), kBootloaderProductId)) {
             return true;
         }
     }

@@ -14,8 +14,7 @@
 #include "cli.h"
 #include "core/app/doctor.h"
 #include "core/base/clock.h"
-#include "core/device/usb_driver.h"
-#include "platform/emulator/hid_bootloader_probe.h"
+#include "core/device/protocol/device_identity.h"
 #include "platform/hid_backend_choice.h"
 #include "platform/linux/evdev_mouse_nodes.h"
 #include "platform/linux/linux_paths.h"
@@ -56,9 +55,7 @@ Node FindNode(HidBackend& backend, uint16_t vendor, uint16_t product,
 
 // The mouse's vendor interface: the one the device link opens.
 Node FindMouse(HidBackend& backend) {
-    const auto vendor = static_cast<uint16_t>(std::stoul(kMouseVendorIdText, nullptr, 16));
-    const auto product = static_cast<uint16_t>(std::stoul(kMouseProductIdText, nullptr, 16));
-    return FindNode(backend, vendor, product, [](const HidInterfaceInfo& info) {
+    return FindNode(backend, kMouseVendorId, kMouseProductId, [](const HidInterfaceInfo& info) {
         return std::any_of(info.featureValueCaps.begin(), info.featureValueCaps.end(),
                            [](const HidValueCaps& caps) { return caps.HasUsage(kVendorUsagePage, kVendorUsage); });
     });

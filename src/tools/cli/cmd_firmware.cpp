@@ -95,8 +95,8 @@ int Check(Context& context, std::optional<uint32_t> timeoutSeconds) {
         context.err << "The ORYN7PX gaming mouse cannot be found.\n";
         return kExitFailed;
     }
-    uint32_t deviceVersion = 0;
-    if (!driver.ReadFirmwareVersion(&deviceVersion)) deviceVersion = 0;
+    const Result<uint32_t> versionRead = driver.ReadFirmwareVersion();
+    const uint32_t deviceVersion = versionRead ? *versionRead : 0;
     driver.CloseDevice();
     driver.ShutdownLink();
 

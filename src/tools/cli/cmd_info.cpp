@@ -36,21 +36,20 @@ int Info(Context& context, const std::vector<std::string>& args) {
         context.err << message << "\n";
         return kExitFailed;
     }
-    uint32_t version = 0;
-    const bool versionRead = driver.ReadFirmwareVersion(&version);
+    const Result<uint32_t> version = driver.ReadFirmwareVersion();
     char reportId[8];
     std::snprintf(reportId, sizeof reportId, "0x%02X", driver.ReportId());
     context.out << "Interface:        " << driver.DevicePath() << " (" << choice.description << ")\n"
                 << "Report ID:        " << reportId << "\n"
                 << "Report count:     " << driver.ReportCount() << "\n";
-    if (versionRead) {
-        context.out << "Firmware version: " << version << " (" << FirmwareVersionText(version) << ")\n";
+    if (version) {
+        context.out << "Firmware version: " << *version << " (" << FirmwareVersionText(*version) << ")\n";
     } else {
         context.out << "Firmware version: " << FirmwareVersionText(0) << " (the mouse did not answer)\n";
     }
     driver.CloseDevice();
     driver.ShutdownLink();
-    return versionRead ? kExitOk : kExitFailed;
+    return version ? kExitOk : kExitFailed;
 }
 
 const Registration registration("info", "open the mouse and show its interface and firmware version", Info);

@@ -7,7 +7,7 @@
 
 #include "cli.h"
 #include "core/base/utf16.h"
-#include "core/device/macro_encoder.h"
+#include "core/device/protocol/macro_encoder.h"
 #include "macro_edit_verbs.h"
 #include "session.h"
 #include "text_escape.h"

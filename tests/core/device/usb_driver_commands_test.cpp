@@ -5,6 +5,9 @@
 #include <numeric>
 #include <thread>
 
+#include "core/device/protocol/dpi_encoder.h"
+#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
 #include "fake_hid_backend.h"
 
@@ -91,30 +94,27 @@ std::vector<uint32_t> Concat(std::vector<uint32_t> a, const std::vector<uint32_t
     return a;
 }
 
+bool SendOk(CUSBDriver& d, const DeviceCommand& command) { return d.Send(command).Ok(); }
+
 const std::vector<CommandCase> kCommandCases = {
-    {"rate 1", [](CUSBDriver& d) { return d.WriteReportRate(1); }, {kReportId, 0x01, 1}, {}, {}},
-    {"rate 8", [](CUSBDriver& d) { return d.WriteReportRate(8); }, {kReportId, 0x01, 8}, {}, {}},
-    {"rate 3 sent as 2", [](CUSBDriver& d) { return d.WriteReportRate(3); }, {kReportId, 0x01, 2}, {}, {}},
-    {"touch 1", [](CUSBDriver& d) { return d.WriteTouch(1, 1); }, {kReportId, 0x03, 0x80}, {}, {}},
-    {"touch 2", [](CUSBDriver& d) { return d.WriteTouch(2, 1); }, {kReportId, 0x03, 0x90}, {}, {}},
-    {"touch 2 lighting off", [](CUSBDriver& d) { return d.WriteTouch(2, 6); }, {kReportId, 0x03, 0x00}, {}, {}},
-    {"touch 5", [](CUSBDriver& d) { return d.WriteTouch(5, 2); }, {kReportId, 0x03, 0x00}, {}, {}},
-    {"command 0B", [](CUSBDriver& d) { return d.WriteCommand0B(0x1FF); }, {kReportId, 0x0B, 0x01, 0xFF}, {}, {}},
-    {"colour", [](CUSBDriver& d) { return d.WriteLedColor(0x7E05FA); },
+    {"rate 1", [](CUSBDriver& d) { return SendOk(d, EncodeReportRate(1)); }, {kReportId, 0x01, 1}, {}, {}},
+    {"rate 8", [](CUSBDriver& d) { return SendOk(d, EncodeReportRate(8)); }, {kReportId, 0x01, 8}, {}, {}},
+    {"rate 3 sent as 2", [](CUSBDriver& d) { return SendOk(d, EncodeReportRate(3)); }, {kReportId, 0x01, 2}, {}, {}},
+    {"touch 1", [](CUSBDriver& d) { return SendOk(d, EncodeTouch(1, 1)); }, {kReportId, 0x03, 0x80}, {}, {}},
+    {"touch 2", [](CUSBDriver& d) { return SendOk(d, EncodeTouch(2, 1)); }, {kReportId, 0x03, 0x90}, {}, {}},
+    {"touch 2 lighting off", [](CUSBDriver& d) { return SendOk(d, EncodeTouch(2, 6)); }, {kReportId, 0x03, 0x00}, {}, {}},
+    {"touch 5", [](CUSBDriver& d) { return SendOk(d, EncodeTouch(5, 2)); }, {kReportId, 0x03, 0x00}, {}, {}},
+    {"command 0B", [](CUSBDriver& d) { return SendOk(d, EncodeDpiFollowUp(0x1FF)); }, {kReportId, 0x0B, 0x01, 0xFF}, {}, {}},
+    {"colour", [](CUSBDriver& d) { return SendOk(d, EncodeSingleColor({0xFA, 0x05, 0x7E})); },
      {kReportId, 0x0C, 0x01, 0x05, 0xFA, 0x7E}, {}, {}},
-    {"effect", [](CUSBDriver& d) { return d.WriteEffect(0x105, 2, 3); }, {kReportId, 0x0D, 0x01, 5, 2, 3}, {}, {}},
-    {"colour table", [](CUSBDriver& d) { return d.WriteLedColorTable(kColourTable.data(), 32); },
+    {"effect", [](CUSBDriver& d) { return SendOk(d, EncodeEffect({0x105, 2, 3})); }, {kReportId, 0x0D, 0x01, 5, 2, 3}, {}, {}},
+    {"colour table", [](CUSBDriver& d) { return SendOk(d, CommandWith(CommandId::kColorTable, kColourTable)); },
      {kReportId, 0x09, 0x01, 0x00, 0x20}, {OutputReport(kColourTable)}, {50, 50}},
-    {"DPI table", [](CUSBDriver& d) { return d.WriteDpiTable(kDpiTable.data(), 16); },
+    {"DPI table", [](CUSBDriver& d) { return SendOk(d, CommandWith(CommandId::kDpiTable, kDpiTable)); },
      {kReportId, 0x11, 0x01, 0x07, 0x10}, {OutputReport(kDpiTable)}, {50, 50}},
-    {"key matrix", [](CUSBDriver& d) { return d.WriteKeyMatrix(kKeyMatrix.data(), 64); },
+    {"key matrix", [](CUSBDriver& d) { return SendOk(d, CommandWith(CommandId::kKeyMatrix, kKeyMatrix)); },
      {kReportId, 0x12, 0x01, 0x00, 0x40}, KeyMatrixChunks(), Concat({100}, ChunkPauses(2))},
-    {"macro slot 3",
-     [](CUSBDriver& d) {
-         const MacroImage image = SampleImage();
-         bool uploaded = false;
-         return d.UploadMacroImage(3, &image, &uploaded) == 97 && uploaded;
-     },
+    {"macro slot 3", [](CUSBDriver& d) { return d.UploadMacroImage(3, SampleImage()).Ok(); },
      {kReportId, 0x13, 0x01, 3, 0x00, 0x02}, ImageChunks(SampleImage()), Concat({100}, ChunkPauses(32))},
 };
 
@@ -138,8 +138,8 @@ TEST_F(DriverTest, EachCommandSendsItsBytesWithItsPauses) {
 TEST_F(DriverTest, FeatureReportsFollowTheDevicesReportCount) {
     backend.interfaces = {MouseInterface("hid0", 0x21, 64)};
     ASSERT_TRUE(driver.OpenDevice());
-    driver.WriteEffect(1, 2, 3);
-    driver.WriteKeyMatrix(kKeyMatrix.data(), 64);
+    EXPECT_TRUE(driver.Send(EncodeEffect({1, 2, 3})));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kKeyMatrix, kKeyMatrix)));
     for (const SentReport& report : backend.sent) {
         EXPECT_EQ(report.bytes[0], 0x21);
         EXPECT_EQ(report.bytes.size(), report.kind == SentReport::Output ? 33u : 65u);
@@ -148,16 +148,18 @@ TEST_F(DriverTest, FeatureReportsFollowTheDevicesReportCount) {
 
 TEST_F(DriverTest, BadArgumentsSendNothing) {
     const Bytes big(128, 1);
+    const auto send = [&](CommandId id, size_t length) { return SendOk(driver, CommandWith(id, Bytes(length, 1))); };
     const std::vector<std::pair<const char*, std::function<bool()>>> cases = {
-        {"colour table 31", [&] { return driver.WriteLedColorTable(big.data(), 31); }},
-        {"colour table null", [&] { return driver.WriteLedColorTable(nullptr, 32); }},
-        {"DPI table 17", [&] { return driver.WriteDpiTable(big.data(), 17); }},
-        {"DPI table null", [&] { return driver.WriteDpiTable(nullptr, 16); }},
-        {"key matrix 32", [&] { return driver.WriteKeyMatrix(big.data(), 32); }},
-        {"key matrix null", [&] { return driver.WriteKeyMatrix(nullptr, 64); }},
-        {"chunks null", [&] { return driver.WriteOutputChunks(nullptr, 64); }},
-        {"chunks empty", [&] { return driver.WriteOutputChunks(big.data(), 0); }},
-        {"version null", [&] { return driver.ReadFirmwareVersion(nullptr); }},
+        {"colour table 31", [&] { return send(CommandId::kColorTable, 31); }},
+        {"colour table without data", [&] { return send(CommandId::kColorTable, 0); }},
+        {"DPI table 17", [&] { return send(CommandId::kDpiTable, 17); }},
+        {"DPI table without data", [&] { return send(CommandId::kDpiTable, 0); }},
+        {"key matrix 32", [&] { return send(CommandId::kKeyMatrix, 32); }},
+        {"key matrix without data", [&] { return send(CommandId::kKeyMatrix, 0); }},
+        {"rate with data", [&] { return send(CommandId::kReportRate, 32); }},
+        {"unknown command", [&] { return SendOk(driver, DeviceCommand{{0x55}, {}}); }},
+        {"chunks null", [&] { return driver.WriteOutputChunks(nullptr, 64).Ok(); }},
+        {"chunks empty", [&] { return driver.WriteOutputChunks(big.data(), 0).Ok(); }},
     };
     for (const auto& [name, run] : cases) {
         SCOPED_TRACE(name);
@@ -180,9 +182,11 @@ TEST_F(DriverTest, OutputChunksSendWholeChunksOnly) {
 
 TEST_F(DriverTest, RefusedFeatureReportFailsAtOnce) {
     backend.refusedCommands = {0x01, 0x11, 0x12};
-    EXPECT_FALSE(driver.WriteReportRate(1));
-    EXPECT_FALSE(driver.WriteDpiTable(kDpiTable.data(), 16));
-    EXPECT_FALSE(driver.WriteKeyMatrix(kKeyMatrix.data(), 64));
+    const Status refused = driver.Send(EncodeReportRate(1));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Failure().kind, ErrorKind::kRefused);
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kDpiTable, kDpiTable)));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kKeyMatrix, kKeyMatrix)));
     EXPECT_TRUE(backend.Sent(SentReport::Output).empty());
     EXPECT_TRUE(clock.Pauses().empty());
 }
@@ -190,56 +194,47 @@ TEST_F(DriverTest, RefusedFeatureReportFailsAtOnce) {
 TEST_F(DriverTest, OutputOutcomes) {
     // A write that timed out counts as done; an error fails the command after its pause.
     backend.outputResults = {HidWriteResult::TimedOut, HidWriteResult::Error};
-    EXPECT_TRUE(driver.WriteDpiTable(kDpiTable.data(), 16));
-    EXPECT_FALSE(driver.WriteLedColorTable(kColourTable.data(), 32));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kDpiTable, kDpiTable)));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kColorTable, kColourTable)));
     EXPECT_EQ(clock.Pauses(), (std::vector<uint32_t>{50, 50, 50, 50}));
 }
 
 TEST_F(DriverTest, FailedChunkEndsKeyMatrix) {
     backend.outputResults = {HidWriteResult::Error};
-    EXPECT_FALSE(driver.WriteKeyMatrix(kKeyMatrix.data(), 64));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kKeyMatrix, kKeyMatrix)));
     EXPECT_EQ(backend.Sent(SentReport::Output).size(), 1u);
     EXPECT_EQ(clock.Pauses(), (std::vector<uint32_t>{100, 50, 50}));
 }
 
-TEST_F(DriverTest, MacroUploadResultIsThePaddedLengthWhateverHappens) {
+TEST_F(DriverTest, MacroUploadFailuresAreTold) {
     const MacroImage image = SampleImage();
-    bool uploaded = true;
-    EXPECT_EQ(driver.UploadMacroImage(1, nullptr, &uploaded), 0u);
-    EXPECT_FALSE(uploaded);
-    EXPECT_EQ(driver.UploadMacroImage(8, &image, &uploaded), 97u);
-    EXPECT_FALSE(uploaded);
+    EXPECT_FALSE(driver.UploadMacroImage(8, image));  // the mouse has slots 0..7
     EXPECT_TRUE(backend.sent.empty());
 
     backend.outputResults = {HidWriteResult::Ok, HidWriteResult::Ok, HidWriteResult::Error};
-    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
-    EXPECT_FALSE(uploaded);
+    EXPECT_FALSE(driver.UploadMacroImage(0, image));
     EXPECT_EQ(backend.Sent(SentReport::Output).size(), 3u);
 
     backend.sent.clear();
     backend.refusedCommands = {0x13};
-    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
-    EXPECT_FALSE(uploaded);
+    EXPECT_FALSE(driver.UploadMacroImage(0, image));
     EXPECT_TRUE(backend.Sent(SentReport::Output).empty());
 }
 
 TEST_F(DriverTest, MacroCountsAsUploadedOnlyWhenOneOfItsReportsWasConfirmed) {
     const MacroImage image = SampleImage();
-    bool uploaded = true;
     backend.outputResults.assign(32, HidWriteResult::TimedOut);
-    EXPECT_EQ(driver.UploadMacroImage(0, &image, &uploaded), 97u);
-    EXPECT_FALSE(uploaded);
+    EXPECT_FALSE(driver.UploadMacroImage(0, image));
     backend.sent.clear();
     backend.outputResults[31] = HidWriteResult::Ok;
-    driver.UploadMacroImage(0, &image, &uploaded);
-    EXPECT_TRUE(uploaded);
+    EXPECT_TRUE(driver.UploadMacroImage(0, image));
 }
 
 TEST_F(DriverTest, FirmwareVersionFromTheAnswer) {
     backend.answer = {kReportId, 0x80, 0x01, 0x05};
-    uint32_t version = 0;
-    ASSERT_TRUE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 15u);
+    Result<uint32_t> version = driver.ReadFirmwareVersion();
+    ASSERT_TRUE(version);
+    EXPECT_EQ(*version, 15u);
     EXPECT_EQ(clock.Pauses(), (std::vector<uint32_t>{50}));
     ASSERT_EQ(backend.sent.size(), 2u);
     EXPECT_EQ(backend.sent[0].bytes, Padded({kReportId, 0x80}, kReportCount + 1));
@@ -247,21 +242,26 @@ TEST_F(DriverTest, FirmwareVersionFromTheAnswer) {
     EXPECT_EQ(backend.sent[1].bytes, Padded({kReportId}, kReportCount + 1));
 
     backend.answer = {kReportId, 0x80, 0xFA, 0xFF};  // both bytes are unsigned: 250 x 10 + 255
-    ASSERT_TRUE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 2755u);
+    version = driver.ReadFirmwareVersion();
+    ASSERT_TRUE(version);
+    EXPECT_EQ(*version, 2755u);
 }
 
-TEST_F(DriverTest, FirmwareVersionFailuresLeaveTheOutputAlone) {
-    uint32_t version = 77;
+TEST_F(DriverTest, FirmwareVersionFailuresSayWhy) {
     backend.answer = {kReportId, 0x00, 0x01, 0x05};
-    EXPECT_FALSE(driver.ReadFirmwareVersion(&version));
+    Result<uint32_t> version = driver.ReadFirmwareVersion();
+    ASSERT_FALSE(version);
+    EXPECT_EQ(version.Failure().kind, ErrorKind::kInvalidData);
     backend.answer = {kReportId, 0x80, 0x01, 0x05};
     backend.getFeatureFails = true;
-    EXPECT_FALSE(driver.ReadFirmwareVersion(&version));
+    version = driver.ReadFirmwareVersion();
+    ASSERT_FALSE(version);
+    EXPECT_EQ(version.Failure().kind, ErrorKind::kIo);
     backend.getFeatureFails = false;
     backend.refusedCommands = {0x80};
-    EXPECT_FALSE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 77u);
+    version = driver.ReadFirmwareVersion();
+    ASSERT_FALSE(version);
+    EXPECT_EQ(version.Failure().kind, ErrorKind::kRefused);
 }
 
 TEST_F(DriverTest, ClosedLinkFailsEveryCommandAndSendsNothing) {
@@ -269,25 +269,21 @@ TEST_F(DriverTest, ClosedLinkFailsEveryCommandAndSendsNothing) {
     driver.CloseDevice();
     EXPECT_FALSE(driver.IsOpen());
     EXPECT_EQ(backend.openHandles, 0);
-    uint32_t version = 0;
-    const MacroImage image = SampleImage();
-    bool uploaded = true;
-    EXPECT_FALSE(driver.WriteReportRate(1));
-    EXPECT_FALSE(driver.WriteDpiTable(kDpiTable.data(), 16));
-    EXPECT_FALSE(driver.WriteKeyMatrix(kKeyMatrix.data(), 64));
+    EXPECT_FALSE(driver.Send(EncodeReportRate(1)));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kDpiTable, kDpiTable)));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kKeyMatrix, kKeyMatrix)));
     EXPECT_FALSE(driver.WriteOutputChunks(kKeyMatrix.data(), 64));
-    EXPECT_FALSE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(driver.UploadMacroImage(2, &image, &uploaded), 97u);
-    EXPECT_FALSE(uploaded);
+    EXPECT_FALSE(driver.ReadFirmwareVersion());
+    EXPECT_FALSE(driver.UploadMacroImage(2, SampleImage()));
     EXPECT_TRUE(backend.sent.empty());
 }
 
 TEST_F(DriverTest, CommandsFromTwoThreadsNeverInterleave) {
     std::thread matrixWriter([&] {
-        for (int i = 0; i < 50; ++i) driver.WriteKeyMatrix(kKeyMatrix.data(), 64);
+        for (int i = 0; i < 50; ++i) (void)driver.Send(CommandWith(CommandId::kKeyMatrix, kKeyMatrix));
     });
     std::thread dpiWriter([&] {
-        for (int i = 0; i < 50; ++i) driver.WriteDpiTable(kDpiTable.data(), 16);
+        for (int i = 0; i < 50; ++i) (void)driver.Send(CommandWith(CommandId::kDpiTable, kDpiTable));
     });
     matrixWriter.join();
     dpiWriter.join();
@@ -313,7 +309,7 @@ TEST_F(DriverTest, CloseAndOpenNeverWaitForARunningCommand) {
         released.wait();
     };
     bool written = true;
-    std::thread worker([&] { written = driver.WriteKeyMatrix(kKeyMatrix.data(), 64); });
+    std::thread worker([&] { written = SendOk(driver, CommandWith(CommandId::kKeyMatrix, kKeyMatrix)); });
     inside.get_future().wait();
 
     driver.CloseDevice();
@@ -327,7 +323,7 @@ TEST_F(DriverTest, CloseAndOpenNeverWaitForARunningCommand) {
     EXPECT_FALSE(written);
     EXPECT_EQ(backend.Sent(SentReport::Output).size(), 1u);
     EXPECT_EQ(backend.openHandles, 2);  // the old handles closed with the command
-    EXPECT_TRUE(driver.WriteReportRate(1));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(1)));
 }
 
 }  // namespace

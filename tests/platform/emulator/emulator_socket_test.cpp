@@ -8,6 +8,8 @@
 #include <fstream>
 #include <thread>
 
+#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
 #include "platform/emulator/emulator_client.h"
 #include "platform/emulator/emulator_server.h"
@@ -72,20 +74,20 @@ TEST_F(EmulatorSocketTest, DriverReachesTheDaemonsMouse) {
     EXPECT_EQ(driver.DevicePath(), VirtualMouse::kPath);
     EXPECT_EQ(driver.ReportId(), 4);
     EXPECT_EQ(driver.ReportCount(), 32);
-    uint32_t version = 0;
-    ASSERT_TRUE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 103u);
+    const Result<uint32_t> version = driver.ReadFirmwareVersion();
+    ASSERT_TRUE(version);
+    EXPECT_EQ(*version, 103u);
     std::vector<uint8_t> matrix(64, 0x11);
-    EXPECT_TRUE(driver.WriteKeyMatrix(matrix.data(), 64));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kKeyMatrix, matrix)));
     EXPECT_EQ(mouse.State().keyMatrix->at(15), 0x11111111u);
 
     mouse.LeaveOutputPending(true);
     clientClock.ClearPauses();
-    EXPECT_TRUE(driver.WriteDpiTable(matrix.data(), 16));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kDpiTable, std::vector<uint8_t>(16, 0x11))));
     EXPECT_EQ(clientClock.Pauses(), (std::vector<uint32_t>{50, 1500, 50}));
 
     mouse.Unplug();
-    EXPECT_FALSE(driver.WriteReportRate(1));
+    EXPECT_FALSE(driver.Send(EncodeReportRate(1)));
     EXPECT_FALSE(driver.OpenDevice());
 }
 
@@ -106,7 +108,7 @@ TEST_F(EmulatorSocketTest, ClientFindsARestartedDaemon) {
     RunningServer restarted(mouse, socketPath);
     ASSERT_TRUE(restarted.Listening());
     EXPECT_TRUE(driver.OpenDevice());
-    EXPECT_TRUE(driver.WriteReportRate(8));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(8)));
 }
 
 TEST_F(EmulatorSocketTest, ListenKeepsOtherFilesAndLiveDaemons) {
@@ -234,12 +236,12 @@ TEST(VirtualMouseStateJson, ShowsNullForWhatWasNeverWritten) {
     std::vector<uint8_t> matrix(64, 0);
     matrix[0] = 0x0A;
     matrix[2] = 0x02;
-    driver.WriteKeyMatrix(matrix.data(), 64);
-    driver.WriteLedColor(0x7E05FA);
-    driver.WriteEffect(5, 3, 1);
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kKeyMatrix, matrix)));
+    EXPECT_TRUE(driver.Send(EncodeSingleColor({0xFA, 0x05, 0x7E})));
+    EXPECT_TRUE(driver.Send(EncodeEffect({5, 3, 1})));
     MacroImage image;
     image.bytes[1] = 0x01;
-    driver.UploadMacroImage(1, &image);
+    EXPECT_TRUE(driver.UploadMacroImage(1, image));
     dump = VirtualMouseStateJson(mouse.Config(), mouse.State());
     EXPECT_EQ(dump["key_matrix"][0], "0x0002000A");
     EXPECT_EQ(dump["key_matrix"].size(), 16u);

@@ -2,6 +2,9 @@
 
 #include <numeric>
 
+#include "core/device/protocol/dpi_encoder.h"
+#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
 #include "platform/emulator/virtual_mouse.h"
 
@@ -37,20 +40,18 @@ TEST_F(VirtualMouseTest, KeepsEverySettingTheDriverWrites) {
     image.bytes[1023] = 0xEE;
     image.paddedLength = 32;
 
-    EXPECT_TRUE(driver.WriteReportRate(4));
-    EXPECT_TRUE(driver.WriteTouch(2, 1));
-    EXPECT_TRUE(driver.WriteCommand0B(0));
-    EXPECT_TRUE(driver.WriteLedColor(0x7E05FA));
-    EXPECT_TRUE(driver.WriteEffect(5, 3, 1));
-    EXPECT_TRUE(driver.WriteLedColorTable(colours.data(), 32));
-    EXPECT_TRUE(driver.WriteDpiTable(dpi.data(), 16));
-    EXPECT_TRUE(driver.WriteKeyMatrix(matrix.data(), 64));
-    bool uploaded = false;
-    EXPECT_EQ(driver.UploadMacroImage(2, &image, &uploaded), 33u);
-    EXPECT_TRUE(uploaded);
-    uint32_t version = 0;
-    EXPECT_TRUE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 103u);
+    EXPECT_TRUE(driver.Send(EncodeReportRate(4)));
+    EXPECT_TRUE(driver.Send(EncodeTouch(2, 1)));
+    EXPECT_TRUE(driver.Send(EncodeDpiFollowUp(0)));
+    EXPECT_TRUE(driver.Send(EncodeSingleColor({0xFA, 0x05, 0x7E})));
+    EXPECT_TRUE(driver.Send(EncodeEffect({5, 3, 1})));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kColorTable, colours)));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kDpiTable, dpi)));
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kKeyMatrix, matrix)));
+    EXPECT_TRUE(driver.UploadMacroImage(2, image));
+    const Result<uint32_t> version = driver.ReadFirmwareVersion();
+    ASSERT_TRUE(version);
+    EXPECT_EQ(*version, 103u);
 
     const VirtualMouseState state = mouse.State();
     EXPECT_EQ(state.reportRate, 4);
@@ -135,16 +136,16 @@ TEST_F(VirtualMouseTest, InjectedFaults) {
     const auto dpi = Sequence(16, 1);
     const auto matrix = Sequence(64, 1);
     mouse.RefuseCommand(0x11);
-    EXPECT_FALSE(driver.WriteDpiTable(dpi.data(), 16));
-    EXPECT_TRUE(driver.WriteReportRate(1));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kDpiTable, dpi)));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(1)));
 
     mouse.FailOutput(true);
-    EXPECT_FALSE(driver.WriteKeyMatrix(matrix.data(), 64));
+    EXPECT_FALSE(driver.Send(CommandWith(CommandId::kKeyMatrix, matrix)));
 
     mouse.ClearFaults();
     mouse.LeaveOutputPending(true);
     clock.ClearPauses();
-    EXPECT_TRUE(driver.WriteLedColorTable(Sequence(32, 0).data(), 32));  // a write that never completes counts as done
+    EXPECT_TRUE(driver.Send(CommandWith(CommandId::kColorTable, Sequence(32, 0))));  // a write that never completes counts as done
     EXPECT_EQ(clock.Pauses(), (std::vector<uint32_t>{50, 1500, 50}));
     const auto state = mouse.State();
     EXPECT_FALSE(state.dpiTable || state.keyMatrix || state.colorTable);
@@ -155,21 +156,21 @@ TEST_F(VirtualMouseTest, UnplugKillsOpenHandlesAndIsHeard) {
     std::vector<bool> heard;
     mouse.SetPresenceListener([&](bool plugged) { heard.push_back(plugged); });
     mouse.UnplugAfterReports(2);
-    EXPECT_TRUE(driver.WriteReportRate(1));
-    EXPECT_TRUE(driver.WriteReportRate(2));  // the second report goes through, then the mouse is gone
+    EXPECT_TRUE(driver.Send(EncodeReportRate(1)));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(2)));  // the second report goes through, then the mouse is gone
     EXPECT_EQ(heard, (std::vector<bool>{false}));
-    EXPECT_FALSE(driver.WriteReportRate(4));
+    EXPECT_FALSE(driver.Send(EncodeReportRate(4)));
     EXPECT_FALSE(driver.OpenDevice());
 
     mouse.Plug();
     EXPECT_EQ(heard, (std::vector<bool>{false, true}));
     EXPECT_TRUE(driver.OpenDevice());
-    EXPECT_TRUE(driver.WriteReportRate(8));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(8)));
     EXPECT_EQ(mouse.State().reportRate, 8);
 }
 
 TEST_F(VirtualMouseTest, ResetForgetsEverything) {
-    EXPECT_TRUE(driver.WriteReportRate(4));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(4)));
     mouse.RefuseCommand(0x01);
     mouse.Unplug();
     mouse.Reset();
@@ -178,7 +179,7 @@ TEST_F(VirtualMouseTest, ResetForgetsEverything) {
     EXPECT_FALSE(state.reportRate.has_value());
     EXPECT_TRUE(state.log.empty());
     ASSERT_TRUE(driver.OpenDevice());
-    EXPECT_TRUE(driver.WriteReportRate(1));
+    EXPECT_TRUE(driver.Send(EncodeReportRate(1)));
 }
 
 class ConfiguredVirtualMouseTest : public VirtualMouseTest {
@@ -189,9 +190,9 @@ protected:
 TEST_F(ConfiguredVirtualMouseTest, ReportIdCountAndFirmwareFollowTheConfiguration) {
     EXPECT_EQ(driver.ReportId(), 1);
     EXPECT_EQ(driver.ReportCount(), 64);
-    uint32_t version = 0;
-    ASSERT_TRUE(driver.ReadFirmwareVersion(&version));
-    EXPECT_EQ(version, 2559u);
+    const Result<uint32_t> version = driver.ReadFirmwareVersion();
+    ASSERT_TRUE(version);
+    EXPECT_EQ(*version, 2559u);
     const auto log = mouse.State().log;
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].bytes.size(), 65u);

@@ -4,7 +4,7 @@
 
 #include "core/base/utf16.h"
 #include "core/device/input_hooks.h"
-#include "core/device/macro_encoder.h"
+#include "core/device/protocol/macro_encoder.h"
 #include "core/pages/macro_page/macro_categories.h"
 
 namespace oryn7px::macro_page {

@@ -1,4 +1,4 @@
-#include "core/device/macro_encoder.h"
+#include "core/device/protocol/macro_encoder.h"
 
 #include <algorithm>
 
@@ -173,9 +173,20 @@ std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeErro
         writer.SetPreviousWasKey(step == Step::Key || step == Step::ShortDelay);
         afterMove = step == Step::Move;
     }
+    // Rounded up to whole output reports, always with room for one more.
+    constexpr uint32_t kReport = kOutputReportData;
     out.image.paddedLength =
-        out.usedLength + 32 > kMacroImageSize ? kMacroImageSize : (out.usedLength / 32 + 1) * 32;
+        out.usedLength + kReport > kMacroImageSize ? kMacroImageSize : (out.usedLength / kReport + 1) * kReport;
     return out;
+}
+
+Result<DeviceCommand> EncodeMacroUpload(uint32_t slot, const MacroImage& image) {
+    if (slot > kMaxMacroSlot) {
+        return Error{ErrorKind::kInvalidData, "The mouse has no macro slot " + std::to_string(slot) + "."};
+    }
+    DeviceCommand upload = CommandWith(CommandId::kMacroUpload, {image.bytes.begin(), image.bytes.end()});
+    upload.feature[kMacroSlotByte] = static_cast<uint8_t>(slot);
+    return upload;
 }
 
 }  // namespace oryn7px

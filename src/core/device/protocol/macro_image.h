@@ -7,6 +7,9 @@
 namespace oryn7px {
 
 inline constexpr size_t kMacroImageSize = 1024;
+inline constexpr size_t kMacroImageUnits = kMacroImageSize / 2;  // the header plus 511 event units
+// The mouse keeps macros in slots 0..7.
+inline constexpr uint32_t kMaxMacroSlot = 7;
 
 struct MacroImage {
     std::array<uint8_t, kMacroImageSize> bytes{};

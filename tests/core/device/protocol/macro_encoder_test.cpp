@@ -1,4 +1,4 @@
-#include "core/device/macro_encoder.h"
+#include "core/device/protocol/macro_encoder.h"
 
 #include <gtest/gtest.h>
 

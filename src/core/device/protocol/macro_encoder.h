@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "core/device/macro_image.h"
+#include "core/base/result.h"
+#include "core/device/protocol/command_table.h"
+#include "core/device/protocol/macro_image.h"
 #include "core/settings/records.h"
 
 namespace oryn7px {
-
-inline constexpr std::size_t kMacroImageUnits = kMacroImageSize / 2;  // the header plus 511 event units
 
 struct EncodedMacro {
     MacroImage image;
@@ -24,6 +24,9 @@ struct MacroEncodeError {
 // The image of a record, or why it cannot be played by the mouse (records beyond the image).
 // Counts above the record's 1000 events are never read.
 std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeError* error = nullptr);
+
+// The upload of an image into a macro slot of the mouse; an error for a slot beyond kMaxMacroSlot.
+Result<DeviceCommand> EncodeMacroUpload(uint32_t slot, const MacroImage& image);
 
 // HID keyboard usage of a virtual key as the mouse plays it; 0 when the key has none.
 uint8_t MacroUsageOfVirtualKey(uint32_t virtualKey);
