@@ -157,6 +157,7 @@ std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) 
         } else if (button.nFunction == kFunctionMacro) {
             const Result<uint32_t> macroCode = WriteMacro(snapshot.macros[index], macroSlot);
             if (!macroCode) return kApplyFailKeyMatrix;
+            if (*macroCode != 0) ++macroSlot;
             code = *macroCode != 0 ? *macroCode : kDefaultButtonCode[index];
         } else if (button.nFunction == kFunctionHostAction) {
             // The mouse keeps the ordinary job; the host swallows the button and runs the action.
@@ -176,14 +177,14 @@ std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) 
 
 // The button code of an uploaded macro, 0 when the button keeps its ordinary job (a macro that
 // is missing, too long or beyond the mouse's slots), or the failed upload.
-Result<uint32_t> ApplyWorker::WriteMacro(const std::optional<MacroEntry>& macro, uint32_t& macroSlot) {
+Result<uint32_t> ApplyWorker::WriteMacro(const std::optional<MacroEntry>& macro, uint32_t slot) {
     uint32_t code = 0;
-    if (macro && IsMacroEntryUsed(*macro) && macroSlot <= kMaxMacroSlot) {
+    if (macro && IsMacroEntryUsed(*macro) && slot <= kMaxMacroSlot) {
         const std::optional<EncodedMacro> encoded = EncodeMacro(*macro);
-        const Status uploaded = encoded ? links_.driver.UploadMacroImage(macroSlot, encoded->image) : Status{};
+        const Status uploaded = encoded ? links_.driver.UploadMacroImage(slot, encoded->image) : Status{};
         links_.clock.SleepMs(kPauseAfterStepMs);
         if (!uploaded) return uploaded.Failure();
-        if (encoded) code = MacroButtonCode(macroSlot++, encoded->Result());
+        if (encoded) code = MacroButtonCode(slot, encoded->Result());
     }
     links_.clock.SleepMs(kPauseAfterBlockMs);
     return code;

@@ -85,7 +85,7 @@ private:
     void Run();
     std::optional<int32_t> WriteProfile(const ApplySnapshot& snapshot);
     std::optional<int32_t> WriteButtons(const ApplySnapshot& snapshot);
-    Result<uint32_t> WriteMacro(const std::optional<MacroEntry>& macro, uint32_t& macroSlot);
+    Result<uint32_t> WriteMacro(const std::optional<MacroEntry>& macro, uint32_t slot);
     std::optional<int32_t> WriteLighting(const LightingSettings& lighting);
     std::optional<int32_t> WriteTouch(const ProfileData& profile);
     std::optional<int32_t> WriteDpi(const ProfileData& profile);
