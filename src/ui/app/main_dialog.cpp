@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "core/app/app_texts.h"
 #include "core/app/button_name_hint.h"
 #include "core/app/layout/frame_layout.h"
 #include "core/app/single_instance.h"
@@ -16,7 +15,6 @@
 #include "core/i18n/hint_ids.h"
 #include "core/i18n/languages.h"
 #include "ui/app/progress_dialog.h"
-#include "ui/app/tray_icon.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/picture_cache.h"
