@@ -7,23 +7,20 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "core/app/app_texts.h"
 #include "core/app/button_name_hint.h"
-#include "core/app/single_instance.h"
 #include "core/app/layout/frame_layout.h"
+#include "core/app/single_instance.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
 #include "core/i18n/hint_ids.h"
 #include "core/i18n/languages.h"
-#include "ui/app/key_prefilter.h"
 #include "ui/app/progress_dialog.h"
-#include "ui/app/tray_icon.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/wnd_popup.h"
-#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
@@ -33,10 +30,6 @@ namespace mw = main_window;
 
 constexpr int kLanguagePopupLeftShift = 4;
 constexpr int kLanguagePopupRise = 287;
-
-constexpr std::array<const char*, kPageCount> kProfileKeys{"str_profile1", "str_profile2", "str_profile3",
-                                                           "str_profile4", "str_profile5"};
-
 
 }  // namespace
 
@@ -57,29 +50,30 @@ CQ580ZDriverDlg::~CQ580ZDriverDlg() {
     worker_.reset();
 }
 
-CPageDlg* CQ580ZDriverDlg::Page(int page) {
-    if (page < 1 || page > kPageCount || bClosing_ || !pageContext_) return nullptr;
-    if (!pages_[page - 1]) {
-        BuildPage(page);
-        ReleaseUnusedPictures();
-    }
-    return pages_[page - 1];
-}
+bool CQ580ZDriverDlg::event(QEvent* event) {
+    // Every message the window handles. The handlers live by concern: the window and its buttons
+    // here, the tray in main_dialog_tray.cpp, the apply worker and the mouse in
+    // main_dialog_device.cpp, the session's end and the close sequence in main_dialog_lifecycle.cpp.
+    static const MessageMap<CQ580ZDriverDlg> kMessageMap{
+        {UM_SET_LANGUAGE, &CQ580ZDriverDlg::OnSetLanguage},
+        {UM_SHOW_HINT, &CQ580ZDriverDlg::OnShowHint},
+        {UM_RESTORE_DEFAULTS, &CQ580ZDriverDlg::OnRestoreDefaults},
+        {WM_COMMAND, &CQ580ZDriverDlg::OnCommand},
 
-void CQ580ZDriverDlg::BuildPage(int page) {
-    // Built late, a page reads the profile, language and firmware version as they are now.
-    CPageDlg* built = PageTable()[page - 1].create(*pageContext_);
-    built->setVisible(false);
-    if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
-    pages_[page - 1] = built;
-}
+        {UM_TRAY_NOTIFY, &CQ580ZDriverDlg::OnTrayNotify},
 
-std::vector<CPageDlg*> CQ580ZDriverDlg::BuiltPages() const {
-    std::vector<CPageDlg*> built;
-    for (CPageDlg* page : pages_) {
-        if (page) built.push_back(page);
-    }
-    return built;
+        {UM_APPLY_DONE, &CQ580ZDriverDlg::OnApplyDone},
+        {UM_APPLY_FAILED, &CQ580ZDriverDlg::OnApplyFailed},
+        {UM_FIRMWARE_VERSION, &CQ580ZDriverDlg::OnFirmwareVersion},
+        {UM_HOST_ACTION, &CQ580ZDriverDlg::OnHostAction},
+        {WM_DEVICECHANGE, &CQ580ZDriverDlg::OnDeviceChange},
+
+        {WM_QUERYENDSESSION, &CQ580ZDriverDlg::OnQueryEndSession},
+        {WM_CLOSE, &CQ580ZDriverDlg::OnClose},
+    };
+    // Once the close sequence runs, the pages are gone: late messages find nothing to do.
+    if (bClosing_ && event->type() == MessageEvent::Type()) return true;
+    return kMessageMap.Dispatch(*this, event) || QWidget::event(event);
 }
 
 void CQ580ZDriverDlg::BuildWindow() {
@@ -139,144 +133,8 @@ void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
 void CQ580ZDriverDlg::SetTooltips() {
     auto text = [this](const char* key) { return QString::fromStdU16String(services_.strings.Text(key)); };
     for (int i = 0; i < kPageCount; ++i) tabs_[i]->SetTooltip(text(PageTable()[i].tabKey), true);
-    for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetTooltip(text(kProfileKeys[i]), true);
-    applyButton_->SetTooltip(QStringLiteral("Alt+G"), true);
-}
-
-void CQ580ZDriverDlg::CreatePages() {
-    SettingsState& state = services_.state;
-    pageContext_.emplace(PageContext{this,
-                                     state.profile,
-                                     std::span<uint32_t, kButtonCount>(state.ButtonMacroId),
-                                     state.bChinese,
-                                     services_.library,
-                                     services_.store,
-                                     services_.strings,
-                                     services_.messages,
-                                     services_.hooks,
-                                     services_.programFolder,
-                                     services_.startProgram,
-                                     state.MacroTable,
-                                     services_.keyboardLayout,
-                                     services_.statistics,
-                                     services_.cursor,
-                                     bStartUpChinese_,
-                                     services_.firmware,
-                                     services_.desktopInput,
-                                     services_.pointer.Support()});
-    for (int i = 0; i < kPageCount; ++i) {
-        if (PageTable()[i].builtAtStartUp) BuildPage(i + 1);
-    }
-    SwitchPage(1);
-    // The others once the window is up: it appears sooner, and they are there before a click.
-    // Queued ahead of the start-up language switch, they take the start-up layout like the rest.
-    QMetaObject::invokeMethod(
-        this, [this] { for (int i = 1; i <= kPageCount; ++i) Page(i); }, Qt::QueuedConnection);
-}
-
-void CQ580ZDriverDlg::DestroyPages() {
-    for (CPageDlg*& page : pages_) {
-        delete page;
-        page = nullptr;
-    }
-}
-
-void CQ580ZDriverDlg::SwitchPage(int page) {
-    if (bClosing_) return;
-    CPageDlg* shown = Page(page);
-    for (CPageDlg* built : BuiltPages()) {
-        if (built != shown) built->OnLeaving();
-    }
-    nSelectedPage_ = page;
-    for (int i = 1; i <= kPageCount; ++i) tabs_[i - 1]->SetHighlighted(i == page);
-    for (CPageDlg* built : BuiltPages()) built->setVisible(built == shown);
-    const bool applicable = shown->AllowsApply();
-    for (CIrrButton* button : profileButtons_) button->setEnabled(applicable);
-    applyButton_->setEnabled(applicable);
-    shown->OnShown();
-}
-
-void CQ580ZDriverDlg::RefreshPagesFromProfile() {
-    for (CPageDlg* page : BuiltPages()) page->RefreshFromProfile();
-}
-
-void CQ580ZDriverDlg::SelectProfile(int profile) {
-    if (services_.store.SwitchProfile(profile - 1) == kProfileRead) RefreshPagesFromProfile();
-    ShowProfileSelection();
-}
-
-void CQ580ZDriverDlg::ShowProfileSelection() {
-    const auto& selected = services_.store.SelectedProfileButtons();
-    for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetHighlighted(selected[i]);
-}
-
-void CQ580ZDriverDlg::OpenLanguagePopup() {
-    if (languagePopup_) languagePopup_->close();
-    auto* popup = new CMenuExA;
-    popup->SetBackground(language_menu::kBackgroundResource);
-    const QRect button(languageButton_->mapToGlobal(QPoint(0, 0)), languageButton_->size());
-    languagePopup_ = popup;
-    popup->Show(this, button.left() - kLanguagePopupLeftShift, button.bottom() + 1 - kLanguagePopupRise,
-                UM_SET_LANGUAGE);
-}
-
-void CQ580ZDriverDlg::HideToTray() {
-    if (bClosing_) return;  // the pages are gone
-    for (CPageDlg* page : BuiltPages()) page->OnLeaving();
-    // Without a tray nothing could bring a hidden window back: it goes to the taskbar instead.
-    if (TrayAvailable()) {
-        hide();
-    } else {
-        showMinimized();
-    }
-    if (services_.hooks) services_.hooks->SetHookForwarding(false, false);
-}
-
-void CQ580ZDriverDlg::AnnounceDesktop() {
-    const bool pointerApplied = services_.pointer.Support().Any();
-    const std::u16string notice = DesktopNoticeText(services_.desktopInput, pointerApplied, services_.state.bChinese == 1);
-    if (notice.empty()) return;
-    strHint_ = QString::fromStdU16String(notice);
-    bDesktopNotice_ = true;
-    update(ToQRect(mw::kHintBar));
-}
-
-bool CQ580ZDriverDlg::TrayAvailable() const {
-    return services_.trayAvailable ? services_.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void CQ580ZDriverDlg::ToggleAutostart() {
-    if (!services_.autostart) return;
-    if (!services_.autostart->SetEnabled(!services_.autostart->IsEnabled()))
-        services_.messages.ShowInfoBox(AutostartFailedText(services_.state.bChinese == 1), false);
-}
-
-void CQ580ZDriverDlg::ShowFromTray() {
-    if (bClosing_) return;
-    RefreshPagesFromProfile();
-    showNormal();
-    raise();
-    activateWindow();
-}
-
-bool CQ580ZDriverDlg::event(QEvent* event) {
-    static const MessageMap<CQ580ZDriverDlg> kMessageMap{
-        {UM_SET_LANGUAGE, &CQ580ZDriverDlg::OnSetLanguage},
-        {UM_TRAY_NOTIFY, &CQ580ZDriverDlg::OnTrayNotify},
-        {UM_APPLY_DONE, &CQ580ZDriverDlg::OnApplyDone},
-        {UM_APPLY_FAILED, &CQ580ZDriverDlg::OnApplyFailed},
-        {UM_FIRMWARE_VERSION, &CQ580ZDriverDlg::OnFirmwareVersion},
-        {UM_HOST_ACTION, &CQ580ZDriverDlg::OnHostAction},
-        {UM_SHOW_HINT, &CQ580ZDriverDlg::OnShowHint},
-        {UM_RESTORE_DEFAULTS, &CQ580ZDriverDlg::OnRestoreDefaults},
-        {WM_COMMAND, &CQ580ZDriverDlg::OnCommand},
-        {WM_DEVICECHANGE, &CQ580ZDriverDlg::OnDeviceChange},
-        {WM_QUERYENDSESSION, &CQ580ZDriverDlg::OnQueryEndSession},
-        {WM_CLOSE, &CQ580ZDriverDlg::OnClose},
-    };
-    // Once the close sequence runs, the pages are gone: late messages find nothing to do.
-    if (bClosing_ && event->type() == MessageEvent::Type()) return true;
-    return kMessageMap.Dispatch(*this, event) || QWidget::event(event);
+    for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetTooltip(text(mw::kProfileTooltipKeys[i]), true);
+    applyButton_->SetTooltip(QString::fromLatin1(mw::kApplyTooltip), true);
 }
 
 void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
@@ -298,9 +156,14 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
     }
 }
 
-void CQ580ZDriverDlg::OnTrayNotify(const Message& message) {
-    if (message.lParam == WM_LBUTTONDBLCLK) ShowFromTray();
-    if (message.lParam == WM_RBUTTONUP) TrayIcon::RunMenu(this, services_.autostart);
+void CQ580ZDriverDlg::OpenLanguagePopup() {
+    if (languagePopup_) languagePopup_->close();
+    auto* popup = new CMenuExA;
+    popup->SetBackground(language_menu::kBackgroundResource);
+    const QRect button(languageButton_->mapToGlobal(QPoint(0, 0)), languageButton_->size());
+    languagePopup_ = popup;
+    popup->Show(this, button.left() - kLanguagePopupLeftShift, button.bottom() + 1 - kLanguagePopupRise,
+                UM_SET_LANGUAGE);
 }
 
 void CQ580ZDriverDlg::OnShowHint(const Message& message) {
@@ -317,25 +180,8 @@ void CQ580ZDriverDlg::OnShowHint(const Message& message) {
     update(ToQRect(mw::kHintBar));
 }
 
-void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
-    RestoreDefaults(services_.state);
-    RefreshPagesFromProfile();
-    RequestApply();
-}
-
 void CQ580ZDriverDlg::OnCommand(const Message& message) {
-    if (message.wParam == kTrayCommandConfig) {
-        ShowFromTray();
-        return;
-    }
-    if (message.wParam == kTrayCommandExit) {
-        PostMessageTo(this, {WM_CLOSE, 0, 0});
-        return;
-    }
-    if (message.wParam == kTrayCommandAutostart) {
-        ToggleAutostart();
-        return;
-    }
+    if (RunTrayCommand(static_cast<uint32_t>(message.wParam))) return;
     const intptr_t from = message.lParam;
     if (minimiseButton_ && from == WindowHandle(minimiseButton_)) {
         showMinimized();
@@ -353,6 +199,22 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
             if (from == WindowHandle(profileButtons_[i])) SelectProfile(i + 1);
         }
     }
+}
+
+void CQ580ZDriverDlg::SelectProfile(int profile) {
+    if (services_.store.SwitchProfile(profile - 1) == kProfileRead) RefreshPagesFromProfile();
+    ShowProfileSelection();
+}
+
+void CQ580ZDriverDlg::ShowProfileSelection() {
+    const auto& selected = services_.store.SelectedProfileButtons();
+    for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetHighlighted(selected[i]);
+}
+
+void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
+    RestoreDefaults(services_.state);
+    RefreshPagesFromProfile();
+    RequestApply();
 }
 
 void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
@@ -401,14 +263,12 @@ void CQ580ZDriverDlg::mouseMoveEvent(QMouseEvent* event) {
         update(ToQRect(mw::kHintBar));
     }
     const QPoint at = event->position().toPoint();
-    std::array<QWidget*, 11> buttons{};
-    for (int i = 0; i < kPageCount; ++i) buttons[i] = tabs_[i];
-    for (int i = 0; i < kPageCount; ++i) buttons[kPageCount + i] = profileButtons_[i];
-    buttons[10] = applyButton_;
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i] && buttons[i]->geometry().adjusted(-1, -1, 1, 1).contains(at))
-            PostMessageTo(this, {UM_SHOW_HINT, 0, static_cast<intptr_t>(i + 1)});
-    }
+    auto hintIfOver = [this, &at](const QWidget* button, int hint) {
+        if (button && button->geometry().adjusted(-1, -1, 1, 1).contains(at)) PostMessageTo(this, {UM_SHOW_HINT, 0, hint});
+    };
+    for (int i = 0; i < kPageCount; ++i) hintIfOver(tabs_[i], mw::kTabHints[i]);
+    for (int i = 0; i < kPageCount; ++i) hintIfOver(profileButtons_[i], mw::kProfileHints[i]);
+    hintIfOver(applyButton_, mw::kApplyHint);
 }
 
 void CQ580ZDriverDlg::closeEvent(QCloseEvent* event) {

@@ -72,52 +72,57 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-
-    // Window build and pages (main_dialog.cpp).
+    // The window: its buttons, language, hints, painting and dragging (main_dialog.cpp).
     void BuildWindow();
     void KeepFrameAroundPages(const QImage& frame);
+    void SetTooltips();
+    void OpenLanguagePopup();
+    void SelectProfile(int profile);
+    void ShowProfileSelection();
+    void OnSetLanguage(const Message& message);
+    void OnShowHint(const Message& message);
+    void OnRestoreDefaults(const Message& message);
+    void OnCommand(const Message& message);
+
+    // The page host (main_dialog_pages.cpp).
     void CreatePages();
     void BuildPage(int page);
-    void SetTooltips();
     void SwitchPage(int page);
     void RefreshPagesFromProfile();
     void DestroyPages();
     std::vector<CPageDlg*> BuiltPages() const;
-    void SelectProfile(int profile);
-    void ShowProfileSelection();
-    void OpenLanguagePopup();
+
+    // The tray: hiding and showing, its clicks and menu (main_dialog_tray.cpp).
+    void OnTrayNotify(const Message& message);
+    // True when `command` is one of the tray menu's.
+    bool RunTrayCommand(uint32_t command);
     void HideToTray();
     void ShowFromTray();
     bool TrayAvailable() const;
     void ToggleAutostart();
-    void AnnounceDesktop();
 
-    // Message handlers.
-    void OnSetLanguage(const Message& message);
-    void OnTrayNotify(const Message& message);
-    void OnApplyDone(const Message& message);
-    void OnApplyFailed(const Message& message);
-    void OnFirmwareVersion(const Message& message);
-    void OnShowHint(const Message& message);
-    void OnRestoreDefaults(const Message& message);
-    void OnCommand(const Message& message);
-    void OnDeviceChange(const Message& message);
+    // Start-up, the session's end and the close sequence (main_dialog_lifecycle.cpp).
+    void ShowAtStartUp();
+    void AnnounceDesktop();
+    void HandOverToFlasher();
+    bool OpenMouseAtStartUp();
+    void StartUpdater();
     void OnQueryEndSession(const Message& message);
     void OnClose(const Message& message);
     void FinishClose();
 
-    // Device and apply (main_dialog_device.cpp).
-    void HandOverToFlasher();
-    void ShowAtStartUp();
-    bool OpenMouseAtStartUp();
+    // The apply worker and the mouse (main_dialog_device.cpp).
     void RequestApply();
+    void OnApplyDone(const Message& message);
+    void OnApplyFailed(const Message& message);
+    void SetApplyButtonEnabled(bool enabled) override;
+    void OnFirmwareVersion(const Message& message);
+    void OnHostAction(const Message& message);
+    void OnDeviceChange(DeviceChange change, const std::string& interfaceName) override;
+    void OnDeviceChange(const Message& message);
     void OnArrival();
     void TryOpenArrivedMouse();
     void OnRemoval();
-    void StartUpdater();
-    void OnHostAction(const Message& message);
-    void OnDeviceChange(DeviceChange change, const std::string& interfaceName) override;
-    void SetApplyButtonEnabled(bool enabled) override;
 
     AppServices& services_;
     QtMessageTarget selfTarget_{this};

@@ -1,7 +1,8 @@
 #pragma once
 // The macro manager and recorder: the library by category, the selected macro's event list with
 // its line editors, the recorder and the repeat choice. The rules live in the page model; this
-// widget shows its state and hands it the user's clicks, keys and hook messages.
+// widget shows its state and hands it the user's clicks, keys and hook messages. Its parts live in
+// files of their own: the lists, the line editors and the recorder.
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -16,6 +17,8 @@
 #include "ui/pages/page_dlg.h"
 #include "ui/skin/message_event.h"
 
+class QKeyEvent;
+
 namespace oryn7px {
 
 class CBitmapEdit;
@@ -26,13 +29,10 @@ class CDlgMacro : public CPageDlg {
     Q_OBJECT
 public:
     // The controls, by what they do (tests and hints name them this way).
-    enum Control {
-        kCategory, kNewMacro, kDeleteMacro, kImportMacro, kExportMacro, kInsertLine, kDeleteLine, kModifyLine,
-        kRecord, kSkipDelays, kRepeatCount, kRepeatFFFE, kRepeatFFFF, kLeftPad, kMiddlePad, kRightPad,
-        kKeyChoice, kKeyConfirm, kDelayChoice, kDelayConfirm, kMoveChoice, kXUp, kXDown, kYUp, kYDown,
-        kMoveConfirm, kButtonCount
-    };
-    enum Field { kCountField, kKeyField, kDelayField, kXField, kYField, kFieldCount };
+    using Control = macro_page::MacroControl;
+    using Field = macro_page::MacroField;
+    using enum macro_page::MacroControl;
+    using enum macro_page::MacroField;
 
     explicit CDlgMacro(const PageContext& context);
     ~CDlgMacro() override;
@@ -64,25 +64,38 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The page: controls, clicks, messages, hints and keys (dlg_macro.cpp).
     void CreateControls();
     CGDIBitmapBtn* AddButton(Control control, const LayoutRect& rect, bool checkDisplay);
     CBitmapEdit* AddField(Field field, const LayoutRect& rect, int controlId, int maxChars);
     void Connect();
     void OnClicked(Control control);
-    void OpenCategoryMenu();
-    void Import();
-    void Export();
     void ShowHintAt(const QPoint& pagePoint);
+    void OnMouseMoveMessage(const Message& message);
     void Sync();
-    void SyncLists();
-    void SyncEditors();
+    void SyncRepeat();
 
+    // The category, the macro list and the event list; import and export (dlg_macro_lists.cpp).
+    void CreateLists();
+    void OpenCategoryMenu();
     void OnCategoryChosen(const Message& message);
     void OnListSelChange(const Message& message);
     void OnListEdited(const Message& message);
+    void Import();
+    void Export();
+    void SyncLists();
+
+    // The line editors (dlg_macro_editors.cpp).
+    void ConnectEditorFields();
+    // Left at the start of a move field jumps to the end of its text; true when it did.
+    bool JumpToMoveFieldEnd(QObject* watched, const QKeyEvent& key);
+    void PaintClosedEditors();
+    void SyncEditors();
+
+    // The recorder: record button, skip-delays, pads and the hooks' keys (dlg_macro_recorder.cpp).
     void OnHookInput(const Message& message);
     void OnButtonMouse(const Message& message);
-    void OnMouseMoveMessage(const Message& message);
+    void SyncRecorder();
 
     QWidget* mainWindow_;
     MacroLibrary& library_;
@@ -94,12 +107,11 @@ private:
     RealClock clock_;
     macro_page::MacroPageModel model_;
     CategoryMenu categoryMenu_;
-    std::array<CGDIBitmapBtn*, kButtonCount> buttons_{};
-    std::array<CBitmapEdit*, kFieldCount> fields_{};
+    std::array<CGDIBitmapBtn*, macro_page::kMacroControlCount> buttons_{};
+    std::array<CBitmapEdit*, macro_page::kMacroFieldCount> fields_{};
     CListBoxEx* macroList_ = nullptr;
     CListBoxEx* eventList_ = nullptr;
     QTimer countTidy_;
-    int lastHint_ = 0;
 };
 
 }  // namespace oryn7px

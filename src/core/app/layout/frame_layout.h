@@ -37,6 +37,16 @@ inline constexpr std::array<LayoutQuad, 5> kProfileButtons{{
 
 inline constexpr LayoutQuad kApplyButton{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
 
+// Tooltips of the profile buttons and the apply button; a tab takes its page's title.
+inline constexpr std::array<const char*, 5> kProfileTooltipKeys{"str_profile1", "str_profile2", "str_profile3",
+                                                                "str_profile4", "str_profile5"};
+inline constexpr const char* kApplyTooltip = "Alt+G";
+
+// The hint numbers the window's own buttons post while the mouse is over them.
+inline constexpr std::array<int, 5> kTabHints{1, 2, 3, 4, 5};
+inline constexpr std::array<int, 5> kProfileHints{6, 7, 8, 9, 10};
+inline constexpr int kApplyHint = 11;
+
 // Button-picture resources in the order normal, pressed, hover, disabled.
 inline constexpr std::array<int, 4> kButtonPicturesChinese{161, 160, 162, 161};
 inline constexpr std::array<int, 4> kButtonPicturesOther{164, 163, 165, 164};

@@ -151,6 +151,59 @@ inline constexpr LayoutRect kMacroListHintArea{26, 87, 324, 406};
 inline constexpr LayoutRect kEventListTitleHintArea{340, 19, 427, 39};
 inline constexpr LayoutRect kEventListHintArea{342, 49, 625, 407};
 
+// The page's controls, by what they do: the widget, its hints, tooltips and tests name them so.
+enum MacroControl {
+    kCategory, kNewMacro, kDeleteMacro, kImportMacro, kExportMacro, kInsertLine, kDeleteLine, kModifyLine,
+    kRecord, kSkipDelays, kRepeatCount, kRepeatFFFE, kRepeatFFFF, kLeftPad, kMiddlePad, kRightPad,
+    kKeyChoice, kKeyConfirm, kDelayChoice, kDelayConfirm, kMoveChoice, kXUp, kXDown, kYUp, kYDown,
+    kMoveConfirm, kMacroControlCount
+};
+enum MacroField { kCountField, kKeyField, kDelayField, kXField, kYField, kMacroFieldCount };
+
+// The hint numbers the page posts to the main window's hint bar, by what lies under the mouse:
+// the first visible control, then the record button, the first visible field, the first area.
+struct ControlHint {
+    MacroControl control;
+    int hint;
+};
+inline constexpr std::array kControlHints{
+    ControlHint{kNewMacro, 40},   ControlHint{kDeleteMacro, 41}, ControlHint{kInsertLine, 42},
+    ControlHint{kDeleteLine, 43}, ControlHint{kModifyLine, 44},  ControlHint{kSkipDelays, 47},
+    ControlHint{kLeftPad, 49},    ControlHint{kMiddlePad, 50},   ControlHint{kRightPad, 51},
+    ControlHint{kKeyChoice, 52},  ControlHint{kDelayChoice, 53},
+};
+// The record button's hint says what a click would do.
+inline constexpr int kRecordHint = 45;
+inline constexpr int kStopRecordHint = 46;
+struct FieldHint {
+    MacroField field;
+    int hint;
+};
+inline constexpr std::array kFieldHints{FieldHint{kCountField, 48}, FieldHint{kKeyField, 52}, FieldHint{kDelayField, 53}};
+struct AreaHint {
+    LayoutRect area;
+    int hint;
+};
+inline constexpr std::array kAreaHints{AreaHint{kCategoryHintArea, 86}, AreaHint{kMacroListHintArea, 87},
+                                       AreaHint{kEventListTitleHintArea, 88}, AreaHint{kEventListHintArea, 88}};
+
+// Tooltips: a language key, or a fixed text that is the same in every language.
+struct ControlTooltip {
+    MacroControl control;
+    const char* key;
+    const char16_t* fixed;
+};
+inline constexpr std::array kControlTooltips{
+    ControlTooltip{kNewMacro, "str_new_macro", nullptr},      ControlTooltip{kDeleteMacro, "str_del_macro", nullptr},
+    ControlTooltip{kImportMacro, nullptr, u"导入宏"},         ControlTooltip{kExportMacro, nullptr, u"导出宏"},
+    ControlTooltip{kInsertLine, "str_macro_new", nullptr},    ControlTooltip{kDeleteLine, "str_macro_del", nullptr},
+    ControlTooltip{kModifyLine, "str_macro_modify", nullptr}, ControlTooltip{kSkipDelays, "str_macro_delay", nullptr},
+    ControlTooltip{kLeftPad, "str_click", nullptr},           ControlTooltip{kMiddlePad, "str_middle", nullptr},
+    ControlTooltip{kRightPad, "str_menu", nullptr},           ControlTooltip{kKeyChoice, "str_macro_msg6", nullptr},
+    ControlTooltip{kKeyConfirm, "str_macro_msg6", nullptr},   ControlTooltip{kDelayChoice, "str_macro_msg7", nullptr},
+    ControlTooltip{kDelayConfirm, "str_macro_msg7", nullptr},
+};
+
 // Panels of the artwork: the macro list, the event list, and the recorder with its editors.
 inline constexpr LayoutRect kMacroPanel{14, 10, 338, 448};
 inline constexpr LayoutRect kEventPanel{336, 10, 634, 448};
@@ -158,6 +211,11 @@ inline constexpr LayoutRect kRecorderPanel{636, 10, 918, 448};
 // The recorder panel's fill (0xRRGGBB): the page covers the editors with it while none is open.
 inline constexpr unsigned kRecorderPanelColour = 0x222A34;
 inline constexpr LayoutRect kEditorArea{640, 335, 915, 440};
+// Colours (0xRRGGBB) of the lists and the texts drawn on the page.
+inline constexpr unsigned kListBackgroundColour = 0x12161C;
+inline constexpr unsigned kListSelectedColour = 0x006E9E;
+inline constexpr unsigned kListTextColour = 0xBDBDC8;
+inline constexpr unsigned kCategoryTextColour = 0xE8EDF2;
 // The drawn mouse the three pads sit in.
 inline constexpr LayoutRect kPadMouse{700, 180, 840, 320};
 

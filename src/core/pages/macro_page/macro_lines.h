@@ -32,6 +32,15 @@ struct EventLine {
     friend bool operator==(const EventLine&, const EventLine&) = default;
 };
 
+// The event list on show: its lines and the selected one (-1: none).
+struct EventList {
+    std::vector<EventLine> lines;
+    int selected = -1;
+
+    bool HasSelection() const { return selected >= 0 && selected < static_cast<int>(lines.size()); }
+    EventLine& Selected() { return lines[static_cast<std::size_t>(selected)]; }
+};
+
 enum class RepeatChoice { kPlayCount = 1, kRepeatFFFE = 2, kRepeatFFFF = 3 };
 
 inline constexpr bool IsKeyLine(uint32_t type) { return type == kLineKeyUp || type == kLineKeyDown; }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/base/utf16.h"
-#include "core/device/input_hooks.h"
 #include "core/device/protocol/macro_encoder.h"
 #include "core/pages/macro_page/macro_categories.h"
 
@@ -14,32 +13,20 @@ namespace {
 constexpr uint32_t kReleasedFlag = 0x80;
 constexpr uint32_t kLowTickMask = 0xFFFFFF;
 
-bool IsInsertMode(EditMode mode) {
-    return mode == EditMode::kInsertKey || mode == EditMode::kInsertDelay || mode == EditMode::kInsertMove;
-}
-
-Editor EditorOf(EditMode mode) {
-    switch (mode) {
-        case EditMode::kInsertDelay: case EditMode::kModifyDelay: return Editor::kDelay;
-        case EditMode::kInsertMove: case EditMode::kModifyMove: return Editor::kMove;
-        default: return Editor::kKey;
-    }
-}
-
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace
 
 MacroPageModel::MacroPageModel(MacroLibrary& library, InputHooks* hooks, MessageTarget* self, Clock& clock,
                                UserMessages& messages, const int32_t& bChinese)
-    : library_(library), hooks_(hooks), self_(self), clock_(clock), messages_(messages), bChinese_(bChinese) {}
+    : library_(library), clock_(clock), messages_(messages), bChinese_(bChinese), keyCapture_(hooks, self) {}
 
 // ---- categories and the macro list
 
 void MacroPageModel::ShowCategory(uint32_t category) {
     if (!IsCategory(category)) return;
-    if (recording_) StopRecording();
-    CloseEditor();
+    if (Recording()) StopRecording();
+    editor_.Close();
     category_ = category;
     macros_ = library_.ListMacros(category);
     // The list selects each line it adds, so the last one stays selected.
@@ -54,15 +41,14 @@ std::optional<uint32_t> MacroPageModel::SelectedMacroId() const {
 
 void MacroPageModel::SelectMacro(int index) {
     if (index < -1 || index >= static_cast<int>(macros_.size())) return;
-    if (recording_) StopRecording();
-    CloseEditor();
+    if (Recording()) StopRecording();
+    editor_.Close();
     selectedMacro_ = index;
     LoadSelectedMacro();
 }
 
 void MacroPageModel::LoadSelectedMacro() {
-    lines_.clear();
-    selectedLine_ = -1;
+    events_ = {};
     repeat_ = RepeatChoice::kPlayCount;
     countText_ = u"1";
     const auto id = SelectedMacroId();
@@ -77,7 +63,7 @@ void MacroPageModel::LoadSelectedMacro() {
     for (uint32_t i = 0; i < count; ++i) {
         const auto line = LineOfEvent(entry->dwEvents[i]);
         if (!line) break;  // an unknown kind ends the list
-        lines_.push_back(*line);
+        events_.lines.push_back(*line);
     }
 }
 
@@ -96,8 +82,8 @@ uint32_t MacroPageModel::FreshMacroId() {
 std::u16string MacroPageModel::NewMacroName() const { return Chinese() ? u"新建宏" : u"New Macro"; }
 
 void MacroPageModel::NewMacro() {
-    if (recording_) return;
-    CloseEditor();
+    if (Recording()) return;
+    editor_.Close();
     macros_.push_back({FreshMacroId(), NewMacroName()});
     selectedMacro_ = static_cast<int>(macros_.size()) - 1;
     LoadSelectedMacro();
@@ -105,16 +91,15 @@ void MacroPageModel::NewMacro() {
 
 bool MacroPageModel::DeleteMacro() {
     const auto id = SelectedMacroId();
-    if (!id || recording_) return false;
+    if (!id || Recording()) return false;
     // A new macro that never reached the library only leaves the list.
     const bool stored = library_.FindMacro(*id) != nullptr;
     if (stored && !library_.DeleteMacro(*id)) return false;
     if (!stored && library_.IsMacroInUse(*id)) return false;
-    CloseEditor();
+    editor_.Close();
     macros_.erase(macros_.begin() + selectedMacro_);
     selectedMacro_ = -1;
-    lines_.clear();
-    selectedLine_ = -1;
+    events_ = {};
     return true;
 }
 
@@ -129,14 +114,14 @@ void MacroPageModel::RenameMacro(int index, std::u16string_view name) {
 }
 
 MacroImportResult MacroPageModel::ImportMacro(const std::filesystem::path& file) {
-    if (recording_) return MacroImportResult::kInvalid;
+    if (Recording()) return MacroImportResult::kInvalid;
     const MacroImport imported = library_.ImportMacro(file);
     switch (imported.result) {
         case MacroImportResult::kInvalid: break;  // the library said why
         case MacroImportResult::kReplaced: {
             // Ids stay unique: the macro with this id was replaced where it stands.
             library_.SaveMacroLibrary();
-            CloseEditor();
+            editor_.Close();
             const auto listed = std::find_if(macros_.begin(), macros_.end(),
                                              [&](const MacroListItem& item) { return item.id == imported.id; });
             if (listed == macros_.end()) break;
@@ -151,7 +136,7 @@ MacroImportResult MacroPageModel::ImportMacro(const std::filesystem::path& file)
         case MacroImportResult::kImported:
             // Saved now: an import is an edit like any other, and must survive the program.
             library_.SaveMacroLibrary();
-            CloseEditor();
+            editor_.Close();
             macros_.push_back({imported.id, imported.name});
             selectedMacro_ = static_cast<int>(macros_.size()) - 1;
             LoadSelectedMacro();
@@ -168,40 +153,41 @@ bool MacroPageModel::ExportMacro(const std::filesystem::path& file) {
 // ---- the event list
 
 void MacroPageModel::SelectLine(int index) {
-    if (index < -1 || index >= static_cast<int>(lines_.size())) return;
-    if (index != selectedLine_ && mode_ != EditMode::kIdle) CloseEditor();
-    selectedLine_ = index;
+    if (index < -1 || index >= static_cast<int>(events_.lines.size())) return;
+    if (index != events_.selected) editor_.Close();
+    events_.selected = index;
 }
 
 StoreOutcome MacroPageModel::SetLines(std::vector<EventLine> lines) {
-    lines_ = std::move(lines);
-    selectedLine_ = -1;
+    events_ = {std::move(lines), -1};
     return StoreEventList();
 }
 
 void MacroPageModel::DeleteLine() {
-    if (recording_ || selectedLine_ < 0 || selectedLine_ >= static_cast<int>(lines_.size())) return;
-    CloseEditor();
-    lines_.erase(lines_.begin() + selectedLine_);
-    selectedLine_ = std::min(selectedLine_, static_cast<int>(lines_.size()) - 1);
+    if (Recording() || !events_.HasSelection()) return;
+    editor_.Close();
+    std::vector<EventLine>& lines = events_.lines;
+    lines.erase(lines.begin() + events_.selected);
+    events_.selected = std::min(events_.selected, static_cast<int>(lines.size()) - 1);
     // The last line gone leaves the stored macro as it was.
-    if (!lines_.empty()) StoreEventList();
+    if (!lines.empty()) StoreEventList();
 }
 
 StoreOutcome MacroPageModel::StoreEventList() {
     const auto id = SelectedMacroId();
-    if (lines_.empty() || !id) return StoreOutcome::kNothingToStore;
-    const int before = static_cast<int>(lines_.size());
-    MergeAdjacentDelays(lines_);
-    if (static_cast<int>(lines_.size()) != before) selectedLine_ = std::min(selectedLine_, static_cast<int>(lines_.size()) - 1);
+    std::vector<EventLine>& lines = events_.lines;
+    if (lines.empty() || !id) return StoreOutcome::kNothingToStore;
+    const int before = static_cast<int>(lines.size());
+    MergeAdjacentDelays(lines);
+    if (static_cast<int>(lines.size()) != before) events_.selected = std::min(events_.selected, static_cast<int>(lines.size()) - 1);
 
-    if (lines_.size() > kMaxMacroEvents) {
+    if (lines.size() > kMaxMacroEvents) {
         Refuse(u"The macro has more than 1000 lines; the change stays in the list but is not stored.",
                u"宏超过 1000 行；修改只保留在列表中，未保存。");
         return StoreOutcome::kRefused;
     }
     const MacroEntry entry =
-        BuildMacroEntry(lines_, *id, macros_[static_cast<std::size_t>(selectedMacro_)].name, RepeatValue(repeat_, countText_));
+        BuildMacroEntry(lines, *id, macros_[static_cast<std::size_t>(selectedMacro_)].name, RepeatValue(repeat_, countText_));
     MacroEncodeError error;
     if (!EncodeMacro(entry, &error)) {
         Refuse(Ascii(error.message) + u" The change stays in the list but is not stored.",
@@ -217,213 +203,68 @@ StoreOutcome MacroPageModel::StoreEventList() {
 
 // ---- line editors
 
-bool MacroPageModel::EditorShown(Editor editor) const {
-    if (mode_ == EditMode::kIdle) return false;
-    return IsInsertMode(mode_) || EditorOf(mode_) == editor;
-}
-
-bool MacroPageModel::EditorActive(Editor editor) const { return mode_ != EditMode::kIdle && EditorOf(mode_) == editor; }
-
-void MacroPageModel::SetMode(EditMode mode) {
-    mode_ = mode;
-    CaptureKeys(mode == EditMode::kInsertKey || mode == EditMode::kModifyKey);
-}
-
-void MacroPageModel::CaptureKeys(bool on) {
-    if (hooks_ == nullptr) return;
-    if (on) hooks_->SetHookOwner(self_);
-    hooks_->SetHookForwarding(on, false);
-}
-
-void MacroPageModel::CloseEditor() {
-    if (mode_ == EditMode::kIdle) return;
-    SetMode(EditMode::kIdle);
-}
-
 void MacroPageModel::StartInsert() {
-    if (recording_ || !SelectedMacroId()) return;
-    capturedKey_ = 0;
-    SetMode(EditMode::kInsertKey);
+    if (Recording() || !SelectedMacroId()) return;
+    editor_.StartInsert();
 }
 
 void MacroPageModel::StartModify() {
-    if (recording_ || selectedLine_ < 0 || selectedLine_ >= static_cast<int>(lines_.size())) return;
-    const EventLine& line = lines_[static_cast<std::size_t>(selectedLine_)];
-    // The editor opens on the line's own value, so confirming unchanged keeps it.
-    if (IsKeyLine(line.type)) {
-        capturedKey_ = line.value;
-        SetMode(EditMode::kModifyKey);
-    } else if (line.type == kLineDelay) {
-        delayText_ = Ascii(std::to_string(line.value));
-        SetMode(EditMode::kModifyDelay);
-    } else {
-        moveXText_ = Ascii(std::to_string(MoveX(line.value)));
-        moveYText_ = Ascii(std::to_string(MoveY(line.value)));
-        SetMode(EditMode::kModifyMove);
-    }
+    if (Recording() || !events_.HasSelection()) return;
+    editor_.StartModify(events_.Selected());
 }
 
-void MacroPageModel::ChooseEditor(Editor editor) {
-    if (!IsInsertMode(mode_)) return;
-    switch (editor) {
-        case Editor::kKey: SetMode(EditMode::kInsertKey); break;
-        case Editor::kDelay: SetMode(EditMode::kInsertDelay); break;
-        case Editor::kMove: SetMode(EditMode::kInsertMove); break;
-    }
-}
+void MacroPageModel::ChooseEditor(Editor editor) { editor_.Choose(editor); }
 
 void MacroPageModel::ConfirmKey() {
-    const bool inserting = mode_ == EditMode::kInsertKey;
-    if (!inserting && mode_ != EditMode::kModifyKey) return;
-    const bool hasLine = selectedLine_ >= 0 && selectedLine_ < static_cast<int>(lines_.size());
-    if (capturedKey_ != 0 && inserting) {
-        // Without a selected line the pair goes at the end, so an empty macro can get its first key.
-        const std::size_t at = hasLine ? static_cast<std::size_t>(selectedLine_) : lines_.size();
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
-                      {EventLine{kLineKeyDown, capturedKey_}, EventLine{kLineKeyUp, capturedKey_}});
-        if (hasLine) selectedLine_ += 2;
-    } else if (capturedKey_ != 0 && hasLine) {
-        EventLine& line = lines_[static_cast<std::size_t>(selectedLine_)];
-        if (IsKeyLine(line.type)) line.value = capturedKey_;
-    }
-    CloseEditor();
-    StoreEventList();
-}
-
-void MacroPageModel::AddDelayAt(std::size_t index, uint32_t milliseconds) {
-    auto add = [milliseconds](EventLine& line) { line.value = std::min(line.value + milliseconds, kMaxDelayMs); };
-    if (lines_[index - 1].type == kLineDelay) {
-        add(lines_[index - 1]);
-    } else if (lines_[index].type == kLineDelay) {
-        add(lines_[index]);
-    } else {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), EventLine{kLineDelay, std::min(milliseconds, kMaxDelayMs)});
-        ++selectedLine_;
-    }
+    if (editor_.ConfirmKey(events_)) StoreEventList();
 }
 
 void MacroPageModel::ConfirmDelay() {
-    const uint32_t milliseconds = ReadDecimal(delayText_) & 0xFFFFFF;
-    const bool hasLine = selectedLine_ >= 0 && selectedLine_ < static_cast<int>(lines_.size());
-    if (mode_ == EditMode::kInsertDelay) {
-        // A delay before the first line would be dropped at store: nothing to insert there.
-        if (hasLine && selectedLine_ >= 1) AddDelayAt(static_cast<std::size_t>(selectedLine_), milliseconds);
-    } else if (mode_ == EditMode::kModifyDelay && hasLine) {
-        EventLine& line = lines_[static_cast<std::size_t>(selectedLine_)];
-        if (line.type == kLineDelay) line.value = std::min(milliseconds, kMaxModifiedDelay);
-    } else {
-        return;
-    }
-    CloseEditor();
-    StoreEventList();
+    if (editor_.ConfirmDelay(events_)) StoreEventList();
 }
 
 void MacroPageModel::ConfirmMove() {
-    const uint32_t move = PackMove(MoveFieldValue(moveXText_), MoveFieldValue(moveYText_));
-    const bool hasLine = selectedLine_ >= 0 && selectedLine_ < static_cast<int>(lines_.size());
-    if (mode_ == EditMode::kInsertMove) {
-        if (!hasLine) {
-            lines_.push_back({kLineMove, move});
-        } else if (selectedLine_ >= 1) {
-            lines_.insert(lines_.begin() + selectedLine_, EventLine{kLineMove, move});
-            ++selectedLine_;
-        }
-    } else if (mode_ == EditMode::kModifyMove && hasLine) {
-        EventLine& line = lines_[static_cast<std::size_t>(selectedLine_)];
-        if (line.type == kLineMove) line.value = move;
-    } else {
-        return;
-    }
-    CloseEditor();
-    StoreEventList();
-}
-
-std::u16string MacroPageModel::KeyFieldText() const { return capturedKey_ == 0 ? u"" : KeyText(capturedKey_); }
-
-void MacroPageModel::SetMoveText(bool y, std::u16string_view text) { (y ? moveYText_ : moveXText_) = TidyMoveText(text); }
-
-void MacroPageModel::StepMove(bool y, int step) {
-    const int value = std::clamp(MoveFieldValue(MoveText(y)) + step, -kMaxMove, kMaxMove);
-    SetMoveText(y, Ascii(std::to_string(value)));
+    if (editor_.ConfirmMove(events_)) StoreEventList();
 }
 
 // ---- recording and key capture
-
-std::u16string MacroPageModel::RecordButtonText() const {
-    if (recording_) return Chinese() ? u"停止录制" : u"Stop Record";
-    return Chinese() ? u"开始录制" : u"Start Record";
-}
 
 void MacroPageModel::Refuse(std::u16string_view english, std::u16string_view chinese) {
     messages_.ShowInfoBox(Chinese() ? chinese : english, false);
 }
 
 void MacroPageModel::ToggleRecording() {
-    if (recording_) {
+    if (Recording()) {
         StopRecording();
         return;
     }
-    if (mode_ == EditMode::kInsertKey || mode_ == EditMode::kModifyKey) {
+    if (editor_.CapturesKey()) {
         Refuse(u"It is Modifying or inserting a button,you can not record", u"正在修改/插入一个键，无法录制");
         return;
     }
-    if (mode_ == EditMode::kInsertDelay || mode_ == EditMode::kModifyDelay) {
+    if (editor_.EditsDelay()) {
         Refuse(u"It is Modifying or inserting a delay,you can not record", u"正在修改/插入一个延时，无法录制");
         return;
     }
-    CaptureKeys(false);
-    mode_ = EditMode::kIdle;
-    capturedKey_ = 0;
-    delayText_.clear();
-    moveXText_ = u"0";
-    moveYText_ = u"0";
-    if (SelectedMacroId()) StartRecording();
-}
-
-void MacroPageModel::StartRecording() {
-    recording_ = true;
-    lines_.clear();
-    selectedLine_ = -1;
-    recordCounter_ = 0;
-    lastEventTime_.reset();
-    lastRecordedKey_.reset();
-    CaptureKeys(true);
+    editor_.Reset();
+    if (SelectedMacroId()) recorder_.Start(events_);
 }
 
 void MacroPageModel::StopRecording() {
-    recording_ = false;
-    CaptureKeys(false);
+    recorder_.Stop();
     StoreEventList();
 }
 
-bool MacroPageModel::AcceptsPadInput() const {
-    return recording_ || mode_ == EditMode::kInsertKey || mode_ == EditMode::kModifyKey;
-}
+bool MacroPageModel::AcceptsPadInput() const { return Recording() || editor_.CapturesKey(); }
 
 void MacroPageModel::OnHookInput(uint32_t virtualKey, uint32_t flags) {
     // Only keys: mouse forwarding stays off, and button codes are far above the key range.
     if (virtualKey == 0 || virtualKey > 0xFF) return;
-    const bool released = (flags & kReleasedFlag) != 0;
-    if (recording_) {
-        Record(virtualKey, released);
-    } else if (mode_ == EditMode::kInsertKey || mode_ == EditMode::kModifyKey) {
-        capturedKey_ = virtualKey;
+    if (Recording()) {
+        recorder_.Record(events_, virtualKey, (flags & kReleasedFlag) != 0);
+    } else if (editor_.CapturesKey()) {
+        editor_.CaptureKey(virtualKey);
     }
-}
-
-void MacroPageModel::Record(uint32_t virtualKey, bool released) {
-    // A held key repeats its press: only the first one counts.
-    const std::pair<uint32_t, bool> key{virtualKey, released};
-    if (lastRecordedKey_ == key) return;
-    lastRecordedKey_ = key;
-    if (recordCounter_ >= kRecordCounterLimit) return;
-    if (!skipDelays_) {
-        const uint32_t now = clock_.TickCount();
-        if (lastEventTime_) lines_.push_back({kLineDelay, std::min(now - *lastEventTime_, kMaxDelayMs)});
-        lastEventTime_ = now;
-    }
-    lines_.push_back({released ? kLineKeyUp : kLineKeyDown, virtualKey});
-    recordCounter_ += 2;
 }
 
 // ---- repeat
@@ -446,8 +287,8 @@ bool MacroPageModel::TidyCountField() {
 }
 
 void MacroPageModel::EndEditing() {
-    if (recording_) StopRecording();
-    CloseEditor();
+    if (Recording()) StopRecording();
+    editor_.Close();
 }
 
 }  // namespace oryn7px::macro_page

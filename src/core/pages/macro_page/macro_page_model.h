@@ -1,8 +1,8 @@
 #pragma once
 // The macro manager's rules without a screen: the category on show, the macro list, the event
-// list of the selected macro with its line editors, the recorder and the repeat choice. Every
-// change to the event list is stored in the library at once. The page widget and the command
-// line drive the same model.
+// list of the selected macro and the repeat choice. The line editors and the recorder are classes
+// of their own; the model keeps them in step with the list and stores every change to it in the
+// library at once. The page widget and the command line drive the same model.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,7 +11,10 @@
 
 #include "core/base/clock.h"
 #include "core/base/message.h"
+#include "core/pages/macro_page/macro_key_capture.h"
+#include "core/pages/macro_page/macro_line_editor.h"
 #include "core/pages/macro_page/macro_lines.h"
+#include "core/pages/macro_page/macro_recorder.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/macro_library.h"
 
@@ -21,22 +24,7 @@ class InputHooks;
 
 namespace oryn7px::macro_page {
 
-enum class EditMode {
-    kIdle = 0,
-    kInsertKey = 1,
-    kInsertDelay = 2,
-    kModifyKey = 3,
-    kModifyDelay = 4,
-    kInsertMove = 5,
-    kModifyMove = 6,
-};
-
-enum class Editor { kKey, kDelay, kMove };
-
 enum class StoreOutcome { kNothingToStore, kStored, kRefused };
-
-// Recording accepts key events while the counter (2 per event) is below this.
-inline constexpr uint32_t kRecordCounterLimit = 247;
 
 class MacroPageModel {
 public:
@@ -63,8 +51,8 @@ public:
     bool ExportMacro(const std::filesystem::path& file);
 
     // The event list.
-    const std::vector<EventLine>& Lines() const { return lines_; }
-    int SelectedLine() const { return selectedLine_; }
+    const std::vector<EventLine>& Lines() const { return events_.lines; }
+    int SelectedLine() const { return events_.selected; }
     // Selecting another line closes an open editor.
     void SelectLine(int index);
     // Replaces the whole list (the command line's events) and stores it.
@@ -73,37 +61,37 @@ public:
     StoreOutcome StoreEventList();
 
     // Line editors.
-    EditMode Mode() const { return mode_; }
-    bool EditorShown(Editor editor) const;
-    bool EditorActive(Editor editor) const;
+    EditMode Mode() const { return editor_.Mode(); }
+    bool EditorShown(Editor editor) const { return editor_.Shown(editor); }
+    bool EditorActive(Editor editor) const { return editor_.Active(editor); }
     void StartInsert();
     void StartModify();
     void ChooseEditor(Editor editor);
     void ConfirmKey();
     void ConfirmDelay();
     void ConfirmMove();
-    uint32_t CapturedKey() const { return capturedKey_; }
-    std::u16string KeyFieldText() const;
-    const std::u16string& DelayText() const { return delayText_; }
-    void SetDelayText(std::u16string_view text) { delayText_ = text; }
-    const std::u16string& MoveText(bool y) const { return y ? moveYText_ : moveXText_; }
+    uint32_t CapturedKey() const { return editor_.CapturedKey(); }
+    std::u16string KeyFieldText() const { return editor_.KeyFieldText(); }
+    const std::u16string& DelayText() const { return editor_.DelayText(); }
+    void SetDelayText(std::u16string_view text) { editor_.SetDelayText(text); }
+    const std::u16string& MoveText(bool y) const { return editor_.MoveText(y); }
     // The field after its text rules (which may change what the user typed).
-    void SetMoveText(bool y, std::u16string_view text);
-    void StepMove(bool y, int step);
+    void SetMoveText(bool y, std::u16string_view text) { editor_.SetMoveText(y, text); }
+    void StepMove(bool y, int step) { editor_.StepMove(y, step); }
 
     // Recording and key capture.
-    bool Recording() const { return recording_; }
-    uint32_t RecordCounter() const { return recordCounter_; }
+    bool Recording() const { return recorder_.Recording(); }
+    uint32_t RecordCounter() const { return recorder_.Counter(); }
     void ToggleRecording();
-    bool SkipDelays() const { return skipDelays_; }
-    void SetSkipDelays(bool skip) { skipDelays_ = skip; }
+    bool SkipDelays() const { return recorder_.SkipDelays(); }
+    void SetSkipDelays(bool skip) { recorder_.SetSkipDelays(skip); }
     // A key event from the hooks (or a pad): flags bit 7 set on release.
     void OnHookInput(uint32_t virtualKey, uint32_t flags);
     // Pads are accepted only while recording or capturing a key.
     bool AcceptsPadInput() const;
-    std::u16string RecordButtonText() const;
+    std::u16string RecordButtonText() const { return macro_page::RecordButtonText(Recording(), Chinese()); }
     // New, delete, insert, delete-line and modify are off while recording.
-    bool EditButtonsEnabled() const { return !recording_; }
+    bool EditButtonsEnabled() const { return !Recording(); }
 
     // How often the macro plays.
     RepeatChoice Repeat() const { return repeat_; }
@@ -120,19 +108,11 @@ public:
 private:
     bool Chinese() const { return bChinese_ == 1; }
     void LoadSelectedMacro();
-    void CloseEditor();
-    void SetMode(EditMode mode);
-    void CaptureKeys(bool on);
-    void StartRecording();
     void StopRecording();
-    void Record(uint32_t virtualKey, bool released);
     uint32_t FreshMacroId();
     void Refuse(std::u16string_view english, std::u16string_view chinese);
-    void AddDelayAt(std::size_t index, uint32_t milliseconds);
 
     MacroLibrary& library_;
-    InputHooks* hooks_;
-    MessageTarget* self_;
     Clock& clock_;
     UserMessages& messages_;
     const int32_t& bChinese_;
@@ -140,20 +120,11 @@ private:
     uint32_t category_ = 22;
     std::vector<MacroListItem> macros_;
     int selectedMacro_ = -1;
-    std::vector<EventLine> lines_;
-    int selectedLine_ = -1;
+    EventList events_;
 
-    EditMode mode_ = EditMode::kIdle;
-    uint32_t capturedKey_ = 0;
-    std::u16string delayText_;
-    std::u16string moveXText_ = u"0";
-    std::u16string moveYText_ = u"0";
-
-    bool recording_ = false;
-    bool skipDelays_ = false;
-    uint32_t recordCounter_ = 0;
-    std::optional<uint32_t> lastEventTime_;
-    std::optional<std::pair<uint32_t, bool>> lastRecordedKey_;
+    KeyCapture keyCapture_;
+    MacroLineEditor editor_{keyCapture_};
+    MacroRecorder recorder_{keyCapture_, clock_};
 
     RepeatChoice repeat_ = RepeatChoice::kPlayCount;
     std::u16string countText_ = u"1";
