@@ -70,6 +70,8 @@ public:
     // 1..30 lines per notch, or kWheelScreenPerNotch.
     bool SetWheelLines(int lines);
     void SetEnhancePrecision(bool on);
+
+    // The wheel controls: the radios, the arrows beside the lines box, and the box's text.
     void ClickLinesRadio();
     void ClickScreenRadio();
     void LinesUp();
