@@ -190,10 +190,10 @@ TEST_F(IrrButtonTest, PicturesAreCutAtTheButtonsPlaceOnTheFullWindowPicture) {
     EXPECT_EQ(PixelOf(tabs[0], {5, 30}), QColor(1, 2, 3));
 }
 
-TEST(ColorBtn, PaintsItsColourWithRedInTheLowByte) {
+TEST(ColorBtn, PaintsItsColour) {
     CColorBtn button;
     button.resize(20, 20);
-    button.SetColour(0x00D19300u);  // blue D1, green 93, red 00
+    button.SetColour(QColor(0x00, 0x93, 0xD1));
     EXPECT_EQ(PixelOf(button, {10, 10}), QColor(0x00, 0x93, 0xD1));
 }
 

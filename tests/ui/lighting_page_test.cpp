@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/i18n/languages.h"
+#include "core/settings/light_color.h"
 #include "core/settings/settings_state.h"
 #include "main_window_fixture.h"
 #include "ui/pages/dlg_led_set.h"
@@ -40,7 +41,7 @@ protected:
     }
 
     const lp::Layout& Layout() const { return lp::LayoutFor(chinese == 1); }
-    uint32_t Colour(int i) const { return ColourValue(state->profile.LightColor[i]); }
+    RgbColor Colour(int i) const { return ToRgbColor(state->profile.LightColor[i]); }
 
     void Click(QWidget* control, QPoint at = {-1, -1}) {
         QTest::mouseClick(control, Qt::LeftButton, {}, at == QPoint(-1, -1) ? control->rect().center() : at);
@@ -107,7 +108,7 @@ TEST_P(LightingPageTest, EffectAndSwatchClicksEditTheProfileAndTheLooks) {
     EXPECT_EQ(Colour(4), kLightPresets[9]);
     EXPECT_EQ(state->profile.nLightColorSource[4], 0);
     EXPECT_TRUE(page->Swatch(9)->GetChecked());
-    EXPECT_EQ(page->CurrentColourButton()->GetColour(), kLightPresets[9]);
+    EXPECT_EQ(page->CurrentColourButton()->GetColour(), ToQColor(kLightPresets[9]));
     EXPECT_EQ(test::PixelOf(*page->CurrentColourButton(), {3, 3}), QColor(1, 193, 250));
     EXPECT_EQ(page->ValueBox(2)->text(), QStringLiteral("250"));
 
@@ -135,11 +136,11 @@ TEST_P(LightingPageTest, OwnColoursAreEditedThroughTheColourButtons) {
     EXPECT_TRUE(page->Slider(lp::kCycleSpeedSliderId)->IsDisabled());
     Click(page->ColourButton(3));
     Click(page->Swatch(12));
-    EXPECT_EQ(Colour(2), 0xF80024u);
+    EXPECT_EQ(Colour(2), (RgbColor{0x24, 0x00, 0xF8}));
     EXPECT_EQ(state->profile.nLightPresetIndex[2], 12);
-    EXPECT_EQ(page->ColourButton(3)->GetColour(), 0xF80024u);
+    EXPECT_EQ(page->ColourButton(3)->GetColour(), QColor(0x24, 0x00, 0xF8));
     EXPECT_EQ(test::PixelOf(*page->ColourButton(3), {5, 5}), QColor(36, 0, 248));
-    EXPECT_EQ(Colour(0), 0x0000FFu);
+    EXPECT_EQ(Colour(0), (RgbColor{0xFF, 0x00, 0x00}));
 }
 
 TEST_P(LightingPageTest, WheelStoresTheColourShownUnderTheCursor) {
@@ -158,7 +159,7 @@ TEST_P(LightingPageTest, WheelStoresTheColourShownUnderTheCursor) {
     EXPECT_EQ(page->Slider(lp::kBlueSliderId)->GetPos(), shown.blue());
 
     // Outside the ellipse, inside its rectangle: no colour.
-    const uint32_t before = Colour(4);
+    const RgbColor before = Colour(4);
     PressPage({Layout().wheel.left + 2, Layout().wheel.top + 2});
     EXPECT_EQ(Colour(4), before);
 
@@ -246,13 +247,13 @@ TEST_P(LightingPageTest, TooltipsComeFromTheLanguage) {
 TEST_P(LightingPageTest, RefreshShowsALoadedProfile) {
     state->profile.nLightMode = 5;
     state->profile.nLightOption = 1;
-    state->profile.LightColor[1] = ColourBytes(0x00FF00);
+    state->profile.LightColor[1] = ToLightColorBytes({0x00, 0xFF, 0x00});
     state->profile.nTouchMode = 0;
     page->RefreshFromProfile();
     EXPECT_TRUE(page->EffectRadio(5)->GetChecked());
     EXPECT_TRUE(page->OwnColoursBox()->GetChecked());
     EXPECT_TRUE(page->TouchRadio(0)->GetChecked());
-    EXPECT_EQ(page->ColourButton(2)->GetColour(), 0x00FF00u);
+    EXPECT_EQ(page->ColourButton(2)->GetColour(), QColor(0x00, 0xFF, 0x00));
     EXPECT_TRUE(page->Swatch(3)->isEnabled());
 }
 

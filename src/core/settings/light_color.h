@@ -1,11 +1,13 @@
 #pragma once
-// The one conversion from a stored colour of the profile to the colour type the rest of the
-// program uses.
+// A profile's lighting colour as the pages and the mouse read it: the record keeps the bytes
+// red, green, blue and a zero.
 #include "core/base/rgb_color.h"
 #include "core/settings/records.h"
 
 namespace oryn7px {
 
-constexpr RgbColor ToRgbColor(const LightColorBytes& stored) { return {stored.red, stored.green, stored.blue}; }
+constexpr RgbColor ToRgbColor(const LightColorBytes& bytes) { return {bytes.red, bytes.green, bytes.blue}; }
+
+constexpr LightColorBytes ToLightColorBytes(const RgbColor& color) { return {color.red, color.green, color.blue, 0}; }
 
 }  // namespace oryn7px

@@ -37,6 +37,14 @@ std::optional<uint32_t> ParseNumber(const std::string& text) {
     return static_cast<uint32_t>(value);
 }
 
+std::optional<int> ParseInRange(const std::string& text, ValueRange range) {
+    const auto number = ParseNumber(text);
+    // Within 32 bits but beyond any range: refused before it could wrap into one.
+    if (!number || *number > static_cast<uint32_t>(range.maximum) || !range.Contains(static_cast<int>(*number)))
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
 bool WantsHelp(const std::vector<std::string>& args) {
     return std::find_if(args.begin(), args.end(), [](const std::string& a) {
                return a == "--help" || a == "-h";

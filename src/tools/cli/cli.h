@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/pages/value_range.h"
+
 namespace oryn7px::cli {
 
 inline constexpr int kExitOk = 0;
@@ -43,6 +45,8 @@ struct Registration {
 
 // Decimal or 0x-hexadecimal, the whole text, within 32 bits.
 std::optional<uint32_t> ParseNumber(const std::string& text);
+// A number within `range`, else null.
+std::optional<int> ParseInRange(const std::string& text, ValueRange range);
 
 bool WantsHelp(const std::vector<std::string>& args);
 

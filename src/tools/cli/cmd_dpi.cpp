@@ -37,24 +37,23 @@ int Dpi(Context& context, const std::vector<std::string>& arguments) {
     const auto level = ParseNumber(args[0]);
     if (!level || *level < 1 || *level > kDpiLevelCount) return Usage(context, "LEVEL is a number from 1 to 7");
     const int k = static_cast<int>(*level) - 1;
-    std::optional<uint32_t> dpi;
+    std::optional<int> dpi;
     if (args[1] != "on" && args[1] != "off") {
-        dpi = ParseNumber(args[1]);
-        if (!dpi || *dpi % kDpiStep != 0 || *dpi < kDpiStep * kDpiMinimum || *dpi > kDpiStep * kDpiMaximum)
+        const auto number = ParseNumber(args[1]);
+        if (!number || *number > static_cast<uint32_t>(kDpiStep * kDpiStepRange.maximum) ||
+            !IsSettableDpi(static_cast<int>(*number)))
             return Usage(context, "DPI is a multiple of 50 from 50 to 7200");
+        dpi = static_cast<int>(*number);
     }
 
     ProfileEdit edit(context);
     if (const int failed = edit.Load(profile)) return failed;
     MainPageModel& page = edit.Page();
-    const bool on = page.View().dpiChecked[k];
     const auto text = [&](const Pair& pair) { return std::u16string(edit.Chinese() ? pair.chinese : pair.english); };
     if (dpi) {
-        if (!on) return Refuse(context, "dpi", text(kLevelOff));
-        page.SliderMoved(kFirstDpiSlider + k, static_cast<int>(*dpi / kDpiStep));
-    } else if ((args[1] == "on") != on) {
-        page.ClickDpiLevel(k);
-        if (page.View().dpiChecked[k] == on) return Refuse(context, "dpi", text(kLastLevel));
+        if (page.SetDpi(k, *dpi) == DpiEdit::kLevelOff) return Refuse(context, "dpi", text(kLevelOff));
+    } else if (!page.SetDpiLevelOn(k, args[1] == "on")) {
+        return Refuse(context, "dpi", text(kLastLevel));
     }
     if (!edit.Save()) return kExitFailed;
     PrintDpiLevels(context.out, edit.GetSession().State());

@@ -39,7 +39,7 @@ constexpr int kSingle = 0;  // colour target of `--color single=...`; 1..4 are t
 struct ColourEdit {
     int target = kSingle;
     std::optional<int> swatch;
-    uint32_t value = 0;  // red in bits 0..7, when no swatch
+    RgbColor colour;  // when no swatch
 };
 
 struct Edits {
@@ -57,20 +57,12 @@ struct Edits {
     }
 };
 
-std::optional<int> InRange(const std::string& text, int minimum, int maximum) {
-    const auto number = ParseNumber(text);
-    if (!number || *number < static_cast<uint32_t>(minimum) || *number > static_cast<uint32_t>(maximum))
-        return std::nullopt;
-    return static_cast<int>(*number);
-}
-
-std::optional<uint32_t> HexColour(const std::string& text) {
+std::optional<RgbColor> HexColour(const std::string& text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
     for (std::size_t i = 1; i < text.size(); ++i)
         if (!std::isxdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-    const uint32_t rgb = static_cast<uint32_t>(std::stoul(text.substr(1), nullptr, 16));
-    // #RRGGBB reads red first; the stored value keeps red in the lowest byte.
-    return (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+    const auto byte = [&text](std::size_t at) { return static_cast<uint8_t>(std::stoul(text.substr(at, 2), nullptr, 16)); };
+    return RgbColor{byte(1), byte(3), byte(5)};
 }
 
 std::optional<ColourEdit> ParseColour(const std::string& text) {
@@ -81,16 +73,16 @@ std::optional<ColourEdit> ParseColour(const std::string& text) {
     const std::string colour = text.substr(equals + 1);
     if (target == "single") {
         edit.target = kSingle;
-    } else if (const auto number = InRange(target, 1, 4)) {
+    } else if (const auto number = ParseInRange(target, kColourButtonRange)) {
         edit.target = *number;
     } else {
         return std::nullopt;
     }
     if (colour.starts_with("swatch:")) {
-        edit.swatch = InRange(colour.substr(7), 0, kLightPresetCount - 1);
+        edit.swatch = ParseInRange(colour.substr(7), kSwatchRange);
         if (!edit.swatch) return std::nullopt;
     } else if (const auto value = HexColour(colour)) {
-        edit.value = *value;
+        edit.colour = *value;
     } else {
         return std::nullopt;
     }
@@ -108,22 +100,23 @@ std::optional<Edits> Parse(Context& context, const std::vector<std::string>& arg
         const std::string& option = args[i];
         if (i + 1 >= args.size()) return fail("unexpected argument " + option);
         const std::string& value = args[++i];
-        const auto number = [&](std::optional<int>& field, int minimum, int maximum) {
-            field = InRange(value, minimum, maximum);
+        const auto number = [&](std::optional<int>& field, ValueRange range) {
+            field = ParseInRange(value, range);
             return field.has_value();
         };
         if (option == "--profile") {
-            if (!number(edits.profile, 1, kProfileCount)) return fail("--profile takes a number from 1 to 5");
+            if (!number(edits.profile, {1, kProfileCount})) return fail("--profile takes a number from 1 to 5");
         } else if (option == "--effect") {
-            if (!number(edits.effect, 1, 6)) return fail("--effect takes a number from 1 to 6");
+            if (!number(edits.effect, kEffectRange)) return fail("--effect takes a number from 1 to 6");
         } else if (option == "--brightness") {
-            if (!number(edits.brightness, 1, 10)) return fail("--brightness takes a number from 1 to 10");
+            if (!number(edits.brightness, kBrightnessRange)) return fail("--brightness takes a number from 1 to 10");
         } else if (option == "--breathing-speed") {
-            if (!number(edits.breathingSpeed, 1, 5)) return fail("--breathing-speed takes a number from 1 to 5");
+            if (!number(edits.breathingSpeed, kBreathingSpeedRange))
+                return fail("--breathing-speed takes a number from 1 to 5");
         } else if (option == "--speed") {
-            if (!number(edits.speed, 1, 3)) return fail("--speed takes a number from 1 to 3");
+            if (!number(edits.speed, kCycleSpeedRange)) return fail("--speed takes a number from 1 to 3");
         } else if (option == "--touch") {
-            if (!number(edits.touch, 0, 2)) return fail("--touch takes 0, 1 or 2");
+            if (!number(edits.touch, kTouchRange)) return fail("--touch takes 0, 1 or 2");
         } else if (option == "--own-colors") {
             if (value != "on" && value != "off") return fail("--own-colors takes on or off");
             edits.ownColours = value == "on";
@@ -140,31 +133,25 @@ std::optional<Edits> Parse(Context& context, const std::vector<std::string>& arg
 
 // Runs the edits through the page's rules; an error text when the page would not allow one.
 std::optional<std::string> Edit(LightingPageModel& page, const Edits& edits) {
-    namespace lp = lighting_page;
     page.RefreshLighting();
-    if (edits.effect) page.ClickEffect(*edits.effect);
-    if (edits.ownColours) {
-        if (!page.View().ownColoursEnabled) return "--own-colors applies to effect 5 only";
-        if (*edits.ownColours != page.View().ownColoursChecked) page.ClickOwnColours();
-    }
+    if (edits.effect) page.SetEffect(*edits.effect);
+    if (edits.ownColours && !page.SetOwnColours(*edits.ownColours)) return "--own-colors applies to effect 5 only";
     for (const ColourEdit& colour : edits.colours) {
         if (colour.target == kSingle) {
             if (page.View().editedIndex != kSingleColourIndex) return "the single colour belongs to effects 1 and 2";
-        } else {
-            page.ClickColourButton(colour.target);
-            if (page.View().editedIndex != colour.target - 1)
-                return "own colour " + std::to_string(colour.target) + " needs effect 5 with own colours on";
+        } else if (!page.ClickColourButton(colour.target)) {
+            return "own colour " + std::to_string(colour.target) + " needs effect 5 with own colours on";
         }
         if (colour.swatch) {
             page.ClickSwatch(*colour.swatch);
         } else {
-            for (int c = 0; c < lp::kChannelCount; ++c) page.SliderMoved(lp::kRedSliderId + c, Channel(colour.value, c));
+            page.SetColour(colour.colour);
         }
     }
-    if (edits.brightness) page.SliderMoved(lp::kBrightnessSliderId, *edits.brightness);
-    if (edits.breathingSpeed) page.SliderMoved(lp::kBreathingSliderId, *edits.breathingSpeed);
-    if (edits.speed) page.SliderMoved(lp::kCycleSpeedSliderId, *edits.speed);
-    if (edits.touch) page.ClickTouch(*edits.touch);
+    if (edits.brightness) page.SetBrightness(*edits.brightness);
+    if (edits.breathingSpeed) page.SetBreathingSpeed(*edits.breathingSpeed);
+    if (edits.speed) page.SetCycleSpeed(*edits.speed);
+    if (edits.touch) page.SetTouch(*edits.touch);
     return std::nullopt;
 }
 

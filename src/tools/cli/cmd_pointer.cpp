@@ -21,18 +21,12 @@ int Usage(Context& context, const std::string& problem) {
     return kExitUsage;
 }
 
-std::optional<int> InRange(const std::string& text, int minimum, int maximum) {
-    const auto number = ParseNumber(text);
-    if (!number || *number < static_cast<uint32_t>(minimum) || *number > static_cast<uint32_t>(maximum)) return std::nullopt;
-    return static_cast<int>(*number);
-}
-
 struct Request {
     std::optional<int> speed;
     std::optional<bool> precision;
     std::optional<int> sensorHeight;
-    std::optional<int> rateRadio;
-    std::optional<int> wheelLines;  // -1 for a screen per notch
+    std::optional<int> rateHz;
+    std::optional<int> wheelLines;  // kWheelScreenPerNotch for a screen per notch
 };
 
 int Pointer(Context& context, const std::vector<std::string>& arguments) {
@@ -49,20 +43,21 @@ int Pointer(Context& context, const std::vector<std::string>& arguments) {
         const std::string& option = args[i];
         const std::string& value = args[i + 1];
         if (option == "--speed") {
-            if (!(request.speed = InRange(value, 1, 20))) return Usage(context, "--speed takes 1..20");
+            if (!(request.speed = ParseInRange(value, kPointerSpeedRange))) return Usage(context, "--speed takes 1..20");
         } else if (option == "--precision") {
             if (value != "on" && value != "off") return Usage(context, "--precision takes on or off");
             request.precision = value == "on";
         } else if (option == "--sensor-height") {
-            if (!(request.sensorHeight = InRange(value, 1, 30))) return Usage(context, "--sensor-height takes 1..30");
+            if (!(request.sensorHeight = ParseInRange(value, kSensorHeightRange))) return Usage(context, "--sensor-height takes 1..30");
         } else if (option == "--rate") {
             const auto hz = ParseNumber(value);
             const auto at = hz ? std::find(kReportRateHz.begin(), kReportRateHz.end(), static_cast<int>(*hz))
                                : kReportRateHz.end();
             if (at == kReportRateHz.end()) return Usage(context, "--rate takes 125, 250, 500 or 1000");
-            request.rateRadio = static_cast<int>(at - kReportRateHz.begin());
+            request.rateHz = *at;
         } else if (option == "--wheel") {
-            request.wheelLines = value == "screen" ? std::optional<int>(-1) : InRange(value, kLinesMinimum, kLinesMaximum);
+            request.wheelLines =
+                value == "screen" ? std::optional<int>(kWheelScreenPerNotch) : ParseInRange(value, kWheelLinesRange);
             if (!request.wheelLines) return Usage(context, "--wheel takes 1..30 or screen");
         } else {
             return Usage(context, "unknown option " + option);
@@ -73,18 +68,11 @@ int Pointer(Context& context, const std::vector<std::string>& arguments) {
     ProfileEdit edit(context);
     if (const int failed = edit.Load(profile)) return failed;
     MainPageModel& page = edit.Page();
-    if (request.speed) page.SliderMoved(kPointerSpeedSlider, *request.speed);
-    if (request.precision && *request.precision != page.View().precisionChecked) page.ClickPrecision();
-    if (request.sensorHeight) page.SliderMoved(kSensorHeightSlider, *request.sensorHeight);
-    if (request.rateRadio) page.ClickReportRate(*request.rateRadio);
-    if (request.wheelLines == -1) {
-        page.ClickScreenRadio();
-    } else if (request.wheelLines) {
-        page.ClickLinesRadio();
-        const std::string lines = std::to_string(*request.wheelLines);
-        page.SetLinesText(std::u16string(lines.begin(), lines.end()));
-        page.CommitWheelLines();
-    }
+    if (request.speed) page.SetPointerSpeed(*request.speed);
+    if (request.precision) page.SetEnhancePrecision(*request.precision);
+    if (request.sensorHeight) page.SetSensorHeight(*request.sensorHeight);
+    if (request.rateHz) page.SetReportRateHz(*request.rateHz);
+    if (request.wheelLines) page.SetWheelLines(*request.wheelLines);
     if (!edit.Save()) return kExitFailed;
     PrintPointer(context.out, edit.GetSession().State());
     return kExitOk;

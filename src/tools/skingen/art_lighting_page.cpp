@@ -50,8 +50,6 @@ const Captions kChinese{true,
                         QStringLiteral("亮度"),
                         QStringLiteral("幻彩速度")};
 
-QColor Rgb(uint32_t value) { return QColor(value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF); }
-
 void PaintText(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
                int weight, Qt::Alignment align = Qt::AlignLeft) {
     painter.save();
@@ -146,10 +144,10 @@ void PaintColourWell(QPainter& painter, const LayoutRect& rect) {
     painter.restore();
 }
 
-void PaintSwatch(QPainter& painter, const LayoutRect& rect, uint32_t value, Look look) {
+void PaintSwatch(QPainter& painter, const LayoutRect& rect, const RgbColor& colour, Look look) {
     const QRect box = ToQRect(rect);
     // The inside carries the exact preset colour, so what the user sees is what is stored.
-    painter.fillRect(box.adjusted(2, 2, -2, -2), Rgb(value));
+    painter.fillRect(box.adjusted(2, 2, -2, -2), ToQColor(colour));
     painter.save();
     painter.setPen(QPen(look == Look::Normal ? QColor(0x0A, 0x0D, 0x11) : Qt::white, 1));
     painter.setBrush(Qt::NoBrush);

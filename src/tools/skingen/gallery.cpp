@@ -200,7 +200,9 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     edit->SetRange(100, 16000);
     edit->setText(QStringLiteral("1600"));
 
-    const uint32_t colours[] = {0x0000FF, 0x00A5FF, 0x00FFFF, 0x00FF00, 0xDDC440, 0xD19300, 0xFF00AA, 0xFFFFFF};
+    const QColor colours[] = {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xA5, 0x00), QColor(0xFF, 0xFF, 0x00),
+                              QColor(0x00, 0xFF, 0x00), QColor(0x40, 0xC4, 0xDD), QColor(0x00, 0x93, 0xD1),
+                              QColor(0xAA, 0x00, 0xFF), QColor(0xFF, 0xFF, 0xFF)};
     for (int i = 0; i < 8; ++i) {
         auto* swatch = new CColorBtn(pageCanvas);
         swatch->setGeometry(30 + i * 40, 160, 30, 30);

@@ -31,12 +31,6 @@ QImage Dimmed(const QImage& picture) {
     return dimmed;
 }
 
-// The wheel's pixels are stored as the mouse takes them: red in the lowest byte.
-uint32_t ColourRefOf(QRgb pixel) {
-    return static_cast<uint32_t>(qRed(pixel)) | static_cast<uint32_t>(qGreen(pixel)) << 8 |
-           static_cast<uint32_t>(qBlue(pixel)) << 16;
-}
-
 }  // namespace
 
 CDlgLEDSet::CDlgLEDSet(const PageContext& context)
@@ -62,13 +56,14 @@ CGDIBitmapBtn* CDlgLEDSet::PictureButton(const LayoutRect& rect, const QImage& d
     return button;
 }
 
-CPngHSliderBar* CDlgLEDSet::SliderBar(const LayoutRect& rect, int controlId, int minimum, int maximum,
-                                      int trackShortening) {
+CPngHSliderBar* CDlgLEDSet::SliderBar(const LayoutRect& rect, int controlId, ValueRange range, int trackShortening,
+                                      std::function<void(int)> moved) {
     auto* bar = new CPngHSliderBar(this);
     bar->Create(SkinPicture(QString::fromLatin1(lp::kSliderThumb)), ToQRect(rect), this, controlId);
-    bar->SetRange(minimum, maximum);
+    bar->SetRange(range.minimum, range.maximum);
     bar->SetTrack(ToQRect(rect).adjusted(0, 0, -trackShortening, 0));
     bar->SetBackground(ToQRect(rect), Picture());
+    sliderMoved_[controlId] = std::move(moved);
     return bar;
 }
 
@@ -80,14 +75,14 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
     for (int e = 1; e <= lp::kEffectCount; ++e) {
         CGDIBitmapBtn* radio = PictureButton(layout_.effects[static_cast<std::size_t>(e - 1)], down, over, disabled);
         connect(radio, &QAbstractButton::clicked, this, [this, e] {
-            model_.ClickEffect(e);
+            model_.SetEffect(e);
             Mirror();
         });
         effects_[static_cast<std::size_t>(e - 1)] = radio;
     }
     ownColours_ = PictureButton(layout_.ownColours, down, over, disabled);
     connect(ownColours_, &QAbstractButton::clicked, this, [this] {
-        model_.ClickOwnColours();
+        model_.SetOwnColours(!model_.View().ownColoursChecked);
         Mirror();
     });
     for (int n = 1; n <= lp::kColourButtonCount; ++n) {
@@ -105,7 +100,7 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
     for (int t = 0; t < lp::kTouchChoiceCount; ++t) {
         CGDIBitmapBtn* radio = PictureButton(layout_.touch[static_cast<std::size_t>(t)], down, over, disabled);
         connect(radio, &QAbstractButton::clicked, this, [this, t] {
-            model_.ClickTouch(t);
+            model_.SetTouch(t);
             Mirror();
         });
         touch_[static_cast<std::size_t>(t)] = radio;
@@ -119,18 +114,23 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
         swatches_[static_cast<std::size_t>(k)] = swatch;
     }
 
-    breathing_ = SliderBar(layout_.breathingSlider, lp::kBreathingSliderId, 1, 5, 0);
-    brightness_ = SliderBar(layout_.brightnessSlider, lp::kBrightnessSliderId, 1, 10, 0);
-    cycleSpeed_ = SliderBar(layout_.cycleSpeedSlider, lp::kCycleSpeedSliderId, 1, 3, 0);
+    breathing_ = SliderBar(layout_.breathingSlider, lp::kBreathingSliderId, kBreathingSpeedRange, 0,
+                           [this](int speed) { model_.SetBreathingSpeed(speed); });
+    brightness_ = SliderBar(layout_.brightnessSlider, lp::kBrightnessSliderId, kBrightnessRange, 0,
+                            [this](int brightness) { model_.SetBrightness(brightness); });
+    cycleSpeed_ = SliderBar(layout_.cycleSpeedSlider, lp::kCycleSpeedSliderId, kCycleSpeedRange, 0,
+                            [this](int speed) { model_.SetCycleSpeed(speed); });
     for (int c = 0; c < lp::kChannelCount; ++c) {
-        colourSliders_[static_cast<std::size_t>(c)] = SliderBar(layout_.colourSliders[static_cast<std::size_t>(c)],
-                                                                lp::kRedSliderId + c, 0, 255,
-                                                                lp::kColourTrackShortening);
+        const auto channel = static_cast<ColorChannel>(c);
+        colourSliders_[static_cast<std::size_t>(c)] =
+            SliderBar(layout_.colourSliders[static_cast<std::size_t>(c)], lp::kRedSliderId + c, kChannelValueRange,
+                      lp::kColourTrackShortening,
+                      [this, channel](int value) { model_.SetColourChannel(channel, static_cast<uint8_t>(value)); });
         auto* box = new CBitmapEdit(this);
         const QRect rect = ToQRect(layout_.valueBoxes[static_cast<std::size_t>(c)]);
         box->Create(rect, this, lp::kRedBoxId + c);
-        box->SetRange(0, 255);
-        box->setValidator(new QIntValidator(0, 255, box));
+        box->SetRange(kChannelValueRange.minimum, kChannelValueRange.maximum);
+        box->setValidator(new QIntValidator(kChannelValueRange.minimum, kChannelValueRange.maximum, box));
         box->SetBackground(rect, Picture());
         box->setAlignment(Qt::AlignCenter);
         // Three digits fit the narrow box only without the edit's own margins.
@@ -169,9 +169,9 @@ void CDlgLEDSet::Mirror() {
     ownColours_->setEnabled(view.ownColoursEnabled);
     for (std::size_t n = 0; n < colourButtons_.size(); ++n) {
         colourButtons_[n]->setEnabled(view.ownColoursEnabled);
-        colourButtons_[n]->SetColour(view.buttonColours[n]);
+        colourButtons_[n]->SetColour(ToQColor(view.buttonColours[n]));
     }
-    currentColour_->SetColour(view.buttonColours[kSingleColourIndex]);
+    currentColour_->SetColour(ToQColor(view.buttonColours[kSingleColourIndex]));
     for (std::size_t k = 0; k < swatches_.size(); ++k) {
         swatches_[k]->setEnabled(view.swatchesEnabled);
         swatches_[k]->SetChecked(view.swatchChecked[k]);
@@ -185,9 +185,10 @@ void CDlgLEDSet::Mirror() {
         bar->SetPos(state.second);
     }
     for (std::size_t c = 0; c < colourSliders_.size(); ++c) {
+        const int value = view.rgb.Channel(static_cast<ColorChannel>(c));
         EnableSlider(colourSliders_[c], view.colourSlidersEnabled);
-        colourSliders_[c]->SetPos(view.rgb[c]);
-        valueBoxes_[c]->setText(QString::number(view.rgb[c]));
+        colourSliders_[c]->SetPos(value);
+        valueBoxes_[c]->setText(QString::number(value));
     }
 }
 
@@ -218,7 +219,9 @@ void CDlgLEDSet::Relabel() {
 bool CDlgLEDSet::event(QEvent* event) { return Messages().Dispatch(*this, event) || CPageDlg::event(event); }
 
 void CDlgLEDSet::OnSliderPos(const Message& message) {
-    model_.SliderMoved(static_cast<int>(message.lParam), static_cast<int>(message.wParam));
+    const auto moved = sliderMoved_.find(static_cast<int>(message.lParam));
+    if (moved == sliderMoved_.end()) return;
+    moved->second(static_cast<int>(message.wParam));
     Mirror();
 }
 
@@ -258,7 +261,7 @@ void CDlgLEDSet::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && TrackWheelCursor(at)) {
         // The colour the user sees under the cursor is the colour stored.
         const QImage& shown = Picture();
-        if (shown.valid(at) && model_.WheelPressed(ColourRefOf(shown.pixel(at)))) Mirror();
+        if (shown.valid(at) && model_.WheelPressed(RgbColorOf(shown.pixel(at)))) Mirror();
         return;
     }
     CPageDlg::mousePressEvent(event);

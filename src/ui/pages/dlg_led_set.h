@@ -4,6 +4,8 @@
 // touch-lighting choice. The rules live in LightingPageModel; the page forwards its clicks and
 // slider moves there and mirrors what the model shows.
 #include <array>
+#include <functional>
+#include <map>
 
 #include "core/app/layout/lighting_page_layout.h"
 #include "core/pages/lighting_page/lighting_page_model.h"
@@ -50,7 +52,8 @@ protected:
 private:
     void CreateControls(const QImage& disabled);
     CGDIBitmapBtn* PictureButton(const LayoutRect& rect, const QImage& down, const QImage& over, const QImage& disabled);
-    CPngHSliderBar* SliderBar(const LayoutRect& rect, int controlId, int minimum, int maximum, int trackShortening);
+    CPngHSliderBar* SliderBar(const LayoutRect& rect, int controlId, ValueRange range, int trackShortening,
+                              std::function<void(int)> moved);
     static const MessageMap<CDlgLEDSet>& Messages();
     void Mirror();
     void EnableSlider(CPngHSliderBar* bar, bool enabled);
@@ -76,6 +79,8 @@ private:
     CPngHSliderBar* cycleSpeed_ = nullptr;
     std::array<CPngHSliderBar*, lighting_page::kChannelCount> colourSliders_{};
     std::array<CBitmapEdit*, lighting_page::kChannelCount> valueBoxes_{};
+    // What a move of each slider requests, by the control ID the slider reports with.
+    std::map<int, std::function<void(int)>> sliderMoved_;
 };
 
 }  // namespace oryn7px

@@ -28,6 +28,11 @@ const QColor kLevelNumberColour{0xC1, 0xD2, 0xEE};
 const QColor kNotAppliedColour{0xE8, 0xA8, 0x50};
 constexpr int kEditFontPixels = 13;
 
+static_assert(std::tuple_size_v<decltype(mp::Layout::dpiBoxes)> == kDpiLevelCount);
+static_assert(std::tuple_size_v<decltype(mp::Layout::reportRates)> == kReportRateCount);
+static_assert(std::tuple_size_v<decltype(mp::Layout::markers)> == kButtonCount);
+static_assert(mp::kButtonTabs.size() == kButtonCount);
+
 QRect R(const LayoutRect& rect) { return ToQRect(rect); }
 
 QString FromU16(const std::u16string& text) { return QString::fromStdU16String(text); }
@@ -89,12 +94,13 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     const std::array<int, 4>& tabPictures = context_.bChinese == 1 ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
     // The slider tracks are cut from the pressed picture of the tab set.
     const QImage trackPicture = LoadResource(tabPictures[1]);
-    const auto slider = [&](const LayoutRect& rect, int id, int minimum, int maximum) {
+    const auto slider = [&](const LayoutRect& rect, int id, ValueRange range, std::function<void(int)> moved) {
         auto* bar = new CPngHSliderBar;
         bar->Create(thumb, R(rect), this, id);
-        bar->SetRange(minimum, maximum);
+        bar->SetRange(range.minimum, range.maximum);
         bar->SetBackground(R(rect), trackPicture);
         bar->installEventFilter(this);
+        sliderMoved_[id] = std::move(moved);
         return bar;
     };
     const auto edit = [&](const LayoutRect& rect, int id) {
@@ -110,24 +116,28 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
         const auto i = static_cast<std::size_t>(k);
         dpiBoxes_[i] = AddButton(geometry_.dpiBoxes[i], down, over, true);
         connect(dpiBoxes_[i], &QAbstractButton::clicked, this, [this, k] {
-            model_.ClickDpiLevel(k);
+            model_.SetDpiLevelOn(k, !model_.View().dpiOn[static_cast<std::size_t>(k)]);
             ShowView();
         });
-        dpiSliders_[i] = slider(geometry_.dpiSliders[i], kFirstDpiSlider + k, kDpiMinimum, kDpiMaximum);
-        dpiValues_[i] = edit(geometry_.dpiValues[i], 1013 + k);
+        dpiSliders_[i] = slider(geometry_.dpiSliders[i], mp::kFirstDpiSliderId + k, kDpiStepRange,
+                                [this, k](int steps) { model_.SetDpi(k, steps * kDpiStep); });
+        dpiValues_[i] = edit(geometry_.dpiValues[i], mp::kFirstDpiValueBoxId + k);
         dpiValues_[i]->setEnabled(false);  // they only show the value
     }
-    pointerSlider_ = slider(geometry_.pointerSlider, kPointerSpeedSlider, 1, 20);
-    sensorSlider_ = slider(geometry_.sensorSlider, kSensorHeightSlider, 1, 30);
+    pointerSlider_ = slider(geometry_.pointerSlider, mp::kPointerSpeedSliderId, kPointerSpeedRange,
+                            [this](int speed) { model_.SetPointerSpeed(speed); });
+    sensorSlider_ = slider(geometry_.sensorSlider, mp::kSensorHeightSliderId, kSensorHeightRange,
+                           [this](int height) { model_.SetSensorHeight(height); });
     precision_ = AddButton(geometry_.precisionBox, down, over, true);
     connect(precision_, &QAbstractButton::clicked, this, [this] {
-        model_.ClickPrecision();
+        model_.SetEnhancePrecision(!model_.View().precisionChecked);
         ShowView();
     });
     for (int r = 0; r < kReportRateCount; ++r) {
-        rates_[static_cast<std::size_t>(r)] = AddButton(geometry_.reportRates[static_cast<std::size_t>(r)], down, over, true);
-        connect(rates_[static_cast<std::size_t>(r)], &QAbstractButton::clicked, this, [this, r] {
-            model_.ClickReportRate(r);
+        const auto i = static_cast<std::size_t>(r);
+        rates_[i] = AddButton(geometry_.reportRates[i], down, over, true);
+        connect(rates_[i], &QAbstractButton::clicked, this, [this, hz = kReportRateHz[i]] {
+            model_.SetReportRateHz(hz);
             ShowView();
         });
     }
@@ -145,8 +155,8 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     wire(linesUp_, &MainPageModel::LinesUp);
     linesDown_ = AddButton(geometry_.linesDown, down, over, false);
     wire(linesDown_, &MainPageModel::LinesDown);
-    linesBox_ = edit(geometry_.linesBox, 2563);
-    linesBox_->SetRange(kLinesMinimum, kLinesMaximum);
+    linesBox_ = edit(geometry_.linesBox, mp::kLinesBoxId);
+    linesBox_->SetRange(kWheelLinesRange.minimum, kWheelLinesRange.maximum);
     connect(linesBox_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.SetLinesText(text.toStdU16String()); });
     for (int b = 0; b < kButtonCount; ++b) {
         const auto i = static_cast<std::size_t>(b);
@@ -162,10 +172,10 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
 
 void CDlgMainSet::Relabel() {
     const auto text = [this](const char* key) { return QString::fromStdU16String(context_.strings.Text(key)); };
-    precision_->SetTooltip(text("str_improveAccuracy"), true);
-    for (CGDIBitmapBtn* rate : rates_) rate->SetTooltip(text("str_rollingrate"), true);
-    linesRadio_->SetTooltip(text("str_rollerColumn"), true);
-    screenRadio_->SetTooltip(text("str_rollerScreen"), true);
+    precision_->SetTooltip(text(mp::kPrecisionTooltip), true);
+    for (CGDIBitmapBtn* rate : rates_) rate->SetTooltip(text(mp::kReportRateTooltip), true);
+    linesRadio_->SetTooltip(text(mp::kLinesTooltip), true);
+    screenRadio_->SetTooltip(text(mp::kScreenTooltip), true);
 }
 
 void CDlgMainSet::RefreshFromProfile() {
@@ -177,9 +187,9 @@ void CDlgMainSet::RefreshFromProfile() {
 void CDlgMainSet::ShowView() {
     const MainPageView& view = model_.View();
     for (std::size_t k = 0; k < static_cast<std::size_t>(kDpiLevelCount); ++k) {
-        dpiBoxes_[k]->SetChecked(view.dpiChecked[k]);
+        dpiBoxes_[k]->SetChecked(view.dpiOn[k]);
         dpiSliders_[k]->SetPos(view.dpiThumb[k]);
-        dpiSliders_[k]->Enable(view.dpiSliderEnabled[k]);
+        dpiSliders_[k]->Enable(view.dpiOn[k]);
         dpiValues_[k]->setText(FromU16(view.dpiText[k]));
     }
     pointerSlider_->SetPos(view.pointerThumb);
@@ -205,7 +215,7 @@ void CDlgMainSet::CommitWheelLines() {
 }
 
 void CDlgMainSet::BeforeApply() {
-    if (context_.profile.nWheelLines != -1) CommitWheelLines();
+    if (context_.profile.nWheelLines != kWheelScreenPerNotch) CommitWheelLines();
 }
 
 void CDlgMainSet::OnClosing() {
@@ -276,7 +286,9 @@ void CDlgMainSet::OnHookInput(const Message& message) {
 void CDlgMainSet::OnClose(const Message&) { close(); }
 
 void CDlgMainSet::OnSliderPos(const Message& message) {
-    model_.SliderMoved(static_cast<int>(message.lParam), static_cast<int>(message.wParam));
+    const auto moved = sliderMoved_.find(static_cast<int>(message.lParam));
+    if (moved == sliderMoved_.end()) return;
+    moved->second(static_cast<int>(message.wParam));
     ShowView();
 }
 

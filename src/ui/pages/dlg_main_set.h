@@ -4,6 +4,8 @@
 #include <QBasicTimer>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "core/app/layout/main_page_layout.h"
@@ -93,6 +95,8 @@ private:
     CGDIBitmapBtn* screenRadio_ = nullptr;
     std::array<CGDIBitmapBtn*, kButtonCount> markers_{};
     std::array<CIrrButton*, kButtonCount> tabs_{};
+    // What a move of each slider requests, by the control ID the slider reports with.
+    std::map<int, std::function<void(int)>> sliderMoved_;
     QBasicTimer markerTimer_;
     QBasicTimer linesTimer_;
 };

@@ -20,9 +20,6 @@ namespace sp = statistics_page;
 
 namespace {
 
-constexpr int kHintCups = 54;
-constexpr int kHintResetSts = 55;
-
 QImage StatePicture(const char* name) { return SkinPicture(QString::fromLatin1(name)); }
 
 bool Contains(const LayoutRect& r, QPoint point) { return ToQRect(r).contains(point); }
@@ -95,8 +92,8 @@ void CDlgSts::BuildControls() {
 }
 
 void CDlgSts::Relabel() {
-    largeTrophy_->SetTooltip(Q(strings_.Text("str_cups")), true);
-    resetButton_->SetTooltip(Q(strings_.Text("str_resetSts")), true);
+    largeTrophy_->SetTooltip(Q(strings_.Text(sp::kLargeTrophyTooltip)), true);
+    resetButton_->SetTooltip(Q(strings_.Text(sp::kResetButtonTooltip)), true);
 }
 
 void CDlgSts::ShowTrophyLevel() {
@@ -130,8 +127,8 @@ void CDlgSts::OnCursorSample(const Message& message) { model_.OnCursorSample(Cur
 
 void CDlgSts::OnMouseMove(const Message& message) {
     const QPoint point(static_cast<int16_t>(message.lParam & 0xFFFF), static_cast<int16_t>((message.lParam >> 16) & 0xFFFF));
-    if (Contains(sp::kLargeTrophy, point)) PostMessageTo(mainWindow_, {UM_SHOW_HINT, 0, kHintCups});
-    else if (Contains(sp::kResetButton, point)) PostMessageTo(mainWindow_, {UM_SHOW_HINT, 0, kHintResetSts});
+    if (Contains(sp::kLargeTrophy, point)) PostMessageTo(mainWindow_, {UM_SHOW_HINT, 0, sp::kLargeTrophyHint});
+    else if (Contains(sp::kResetButton, point)) PostMessageTo(mainWindow_, {UM_SHOW_HINT, 0, sp::kResetButtonHint});
 }
 
 void CDlgSts::OnReset() {

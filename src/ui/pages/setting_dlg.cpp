@@ -97,19 +97,19 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     }
     tabs_[3]->setVisible(model_.HostTabShown());
     disable_ = AddButton(sp::kDisableBox, true);
-    disable_->SetTooltip(Text(services_.texts, "str_disable"), true);
+    disable_->SetTooltip(Text(services_.texts, sp::kDisableTextKey), true);
     connect(disable_, &QAbstractButton::clicked, this, [this] {
         model_.ClickDisable();
         ShowTabs();
     });
     default_ = AddButton(sp::kDefaultButton, false);
-    default_->SetText(Text(services_.texts, "str_default_setting"));
+    default_->SetText(Text(services_.texts, sp::kDefaultButtonTextKey));
     connect(default_, &QAbstractButton::clicked, this, [this] {
         model_.ClickDefault();
         Finish();
     });
     ok_ = AddButton(sp::kOkButton, false);
-    ok_->SetText(Text(services_.texts, "str_ok"));
+    ok_->SetText(Text(services_.texts, sp::kOkButtonTextKey));
     connect(ok_, &QAbstractButton::clicked, this, [this] {
         if (const auto refusal = model_.ClickOk()) {
             services_.messages.ShowInfoBox(*refusal, false);
@@ -177,10 +177,10 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
         painter.drawText(box, align | Qt::AlignVCenter | Qt::TextSingleLine,
                          painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width()));
     };
-    draw(sp::kTitle, Text(services_.texts, "str_panel"), kTitleColour, Qt::AlignHCenter);
-    draw(sp::kCurrentFunction, Text(services_.texts, "str_cur_function") + QString::fromStdU16String(model_.CurrentName()),
+    draw(sp::kTitle, Text(services_.texts, sp::kTitleTextKey), kTitleColour, Qt::AlignHCenter);
+    draw(sp::kCurrentFunction, Text(services_.texts, sp::kCurrentFunctionTextKey) + QString::fromStdU16String(model_.CurrentName()),
          kLineColour, Qt::AlignLeft);
-    draw(sp::kDisableText, Text(services_.texts, "str_disable"), kLineColour, Qt::AlignLeft);
+    draw(sp::kDisableText, Text(services_.texts, sp::kDisableTextKey), kLineColour, Qt::AlignLeft);
 }
 
 void CSettingDlg::KeyFromQt(QKeyEvent* event, bool released) {

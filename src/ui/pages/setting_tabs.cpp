@@ -20,6 +20,12 @@ namespace oryn7px {
 
 namespace sp = setting_popup;
 
+// The host tab's rows and the key tab's boxes are the model's host kinds and modifiers.
+static_assert(sp::kHostRadios.size() == kHostKindCount && sp::kHostPaths.size() == kHostKindCount &&
+              sp::kHostBrowse.size() == kHostKindCount && sp::kHostLabelKeys.size() == kHostKindCount);
+static_assert(sp::kModifierBoxes.size() == static_cast<std::size_t>(KeyModifier::kWin) + 1);
+static_assert(sp::kTabs.size() == static_cast<std::size_t>(PopupTab::kHost));
+
 namespace {
 
 const QColor kKeyNameColour{0x17, 0x94, 0xC3};
@@ -188,8 +194,8 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(QWidget* popup, SettingPopupModel& mode
 
 void CSetting_AdvanceDlg::Relabel(const TextSource& texts) {
     for (CGDIBitmapBtn* browse : browse_) {
-        browse->SetText(Text(texts, "str_browse"));
-        browse->SetTooltip(Text(texts, "str_browse"), true);
+        browse->SetText(Text(texts, sp::kBrowseTextKey));
+        browse->SetTooltip(Text(texts, sp::kBrowseTextKey), true);
     }
 }
 

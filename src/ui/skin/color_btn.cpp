@@ -14,8 +14,8 @@ CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CColorBtn::SetColour(uint32_t colour) {
-    dwColour_ = colour;
+void CColorBtn::SetColour(const QColor& colour) {
+    colour_ = colour;
     update();
 }
 
@@ -23,7 +23,7 @@ void CColorBtn::SetTooltip(const QString& text, bool active) { setToolTip(active
 
 void CColorBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(dwColour_ & 0xFF, (dwColour_ >> 8) & 0xFF, (dwColour_ >> 16) & 0xFF));
+    painter.fillRect(rect(), colour_);
 }
 
 void CColorBtn::mouseMoveEvent(QMouseEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 // A button that shows one solid colour (the colour buttons of the lighting page).
 #include <QAbstractButton>
-#include <cstdint>
+#include <QColor>
 
 namespace oryn7px {
 
@@ -10,9 +10,8 @@ class CColorBtn : public QAbstractButton {
 public:
     explicit CColorBtn(QWidget* parent = nullptr);
 
-    // 32-bit colour value with red in bits 0..7, green in 8..15, blue in 16..23.
-    void SetColour(uint32_t colour);
-    uint32_t GetColour() const { return dwColour_; }
+    void SetColour(const QColor& colour);
+    QColor GetColour() const { return colour_; }
     void SetTooltip(const QString& text, bool active);
     bool IsHover() const { return bHover_; }
 
@@ -23,7 +22,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    uint32_t dwColour_ = 0;
+    QColor colour_{Qt::black};
     bool bHover_ = false;
 };
 

@@ -108,6 +108,13 @@ inline constexpr std::array<LayoutQuad, 8> kButtonTabs{{
 
 inline constexpr const char* kSliderThumb = "Slider.png";
 
+// Control IDs: the sliders report their moves with theirs (UM_SLIDER_POS).
+inline constexpr int kPointerSpeedSliderId = 2560;
+inline constexpr int kSensorHeightSliderId = 2562;
+inline constexpr int kLinesBoxId = 2563;
+inline constexpr int kFirstDpiSliderId = 2564;
+inline constexpr int kFirstDpiValueBoxId = 1013;
+
 // The tabs' three page-sized pictures as numbered resources (normal, pressed, hover, disabled),
 // one set per layout, with the tab captions in that layout's language.
 inline constexpr std::array<int, 4> kTabPicturesChinese{154, 155, 156, 154};
@@ -122,6 +129,13 @@ inline constexpr int kHintLines = 17;
 inline constexpr int kHintScreen = 18;
 inline constexpr int kHintButtonTab = 65;
 inline constexpr std::array<int, 6> kTitleHints{61, 13, 62, 63, 64, 65};
+static_assert(kTitleHints.size() == kTitleAreas.size(), "one hint per title area");
+
+// Tooltips (language keys).
+inline constexpr const char* kPrecisionTooltip = "str_improveAccuracy";
+inline constexpr const char* kReportRateTooltip = "str_rollingrate";
+inline constexpr const char* kLinesTooltip = "str_rollerColumn";
+inline constexpr const char* kScreenTooltip = "str_rollerScreen";
 
 // Timers: hot-spot markers follow the hovered tab; the lines box is taken into the profile.
 inline constexpr int kMarkerTimerMs = 200;

@@ -26,6 +26,12 @@ inline constexpr LayoutRect kOkButton{316, 254, 393, 289};
 inline constexpr LayoutRect kTitle{75, 1, 317, 20};
 inline constexpr LayoutRect kCurrentFunction{5, 16, 180, 38};
 inline constexpr LayoutRect kDisableText{46, 258, 106, 278};
+// Texts and tooltips of the frame (language keys): the disable box's label is also its tooltip.
+inline constexpr const char* kTitleTextKey = "str_panel";
+inline constexpr const char* kCurrentFunctionTextKey = "str_cur_function";
+inline constexpr const char* kDisableTextKey = "str_disable";
+inline constexpr const char* kDefaultButtonTextKey = "str_default_setting";
+inline constexpr const char* kOkButtonTextKey = "str_ok";
 
 // Key tab, in tab-window coordinates: Ctrl, Alt, Shift, Win.
 inline constexpr std::array<LayoutRect, 4> kModifierBoxes{
@@ -55,6 +61,8 @@ inline constexpr std::array<LayoutRect, 4> kHostLabels{
     {{41, 36, 127, 56}, {41, 63, 127, 83}, {41, 89, 127, 109}, {41, 116, 127, 136}}};
 inline constexpr std::array<const char*, 4> kHostLabelKeys{"str_advanced_sound", "str_advanced_exe",
                                                            "str_advanced_file", "str_advanced_dir"};
+// The browse buttons' text, also their tooltip.
+inline constexpr const char* kBrowseTextKey = "str_browse";
 
 // Every skin file the popup loads, for the check that the build generated them all.
 inline constexpr std::array kSkinFiles{

@@ -17,7 +17,7 @@ inline constexpr std::array<const char*, kTrophyLevels> kTrophyPictures{
     "trophy/trophy8Down.bmp", "trophy/trophy9Down.bmp",  "trophy/trophy10Down.bmp", "trophy/trophy11Down.bmp",
     "trophy/trophy12Down.bmp"};
 
-// The 13 small trophies, rows of five.
+// One small trophy per level, in rows of five.
 inline constexpr int kSmallTrophyWidth = 43;
 inline constexpr int kSmallTrophyHeight = 50;
 constexpr LayoutRect SmallTrophy(int index) {
@@ -27,6 +27,13 @@ constexpr LayoutRect SmallTrophy(int index) {
 }
 
 inline constexpr LayoutRect kResetButton{703, 379, 832, 410};
+
+// Hint IDs the page posts while the cursor is over the large trophy or the reset button, and
+// their tooltips (language keys).
+inline constexpr int kLargeTrophyHint = 54;
+inline constexpr int kResetButtonHint = 55;
+inline constexpr const char* kLargeTrophyTooltip = "str_cups";
+inline constexpr const char* kResetButtonTooltip = "str_resetSts";
 
 // The progress bar grows from its left edge with the level; at full length it is this rectangle.
 inline constexpr int kProgressLeft = 631;

@@ -1,5 +1,7 @@
 #include "core/pages/lighting_page/lighting_page_model.h"
 
+#include "core/settings/light_color.h"
+
 namespace oryn7px {
 
 namespace {
@@ -51,12 +53,11 @@ void LightingPageModel::RefreshLighting() {
         int32_t& preset = profile_.nLightPresetIndex[i];
         if (preset < 0 || preset >= kLightPresetCount) preset = 0;
         view_.swatchChecked[static_cast<std::size_t>(preset)] = true;
-        for (int c = 0; c < lighting_page::kChannelCount; ++c)
-            view_.rgb[static_cast<std::size_t>(c)] = Channel(ColourValue(profile_.LightColor[i]), c);
+        view_.rgb = ToRgbColor(profile_.LightColor[i]);
     }
 
     for (int k = 0; k < kLightColorCount; ++k)
-        view_.buttonColours[static_cast<std::size_t>(k)] = ColourValue(profile_.LightColor[k]);
+        view_.buttonColours[static_cast<std::size_t>(k)] = ToRgbColor(profile_.LightColor[k]);
 }
 
 void LightingPageModel::EditOn() {
@@ -64,8 +65,7 @@ void LightingPageModel::EditOn() {
     if (!EditsAColour(i)) return;
     view_.swatchChecked = {};
     view_.swatchesEnabled = true;
-    for (int c = 0; c < lighting_page::kChannelCount; ++c)
-        view_.rgb[static_cast<std::size_t>(c)] = Channel(ColourValue(profile_.LightColor[i]), c);
+    view_.rgb = ToRgbColor(profile_.LightColor[i]);
     view_.colourSlidersEnabled = true;
 }
 
@@ -77,83 +77,100 @@ void LightingPageModel::EditOff() {
     view_.colourSlidersEnabled = false;
 }
 
-void LightingPageModel::ClickEffect(int effect) {
-    if (effect < 1 || effect > lighting_page::kEffectCount) return;
+bool LightingPageModel::SetEffect(int effect) {
+    if (!kEffectRange.Contains(effect)) return false;
     profile_.nLightMode = effect;
     if (effect == kEffectSteady || effect == kEffectBreathing) view_.editedIndex = kSingleColourIndex;
     else if (effect == kEffectColourCycle && view_.ownColoursChecked) view_.editedIndex = 0;
     else view_.editedIndex = kNoEditedColour;
     RefreshLighting();
+    return true;
 }
 
-void LightingPageModel::ClickOwnColours() {
-    view_.ownColoursChecked = !view_.ownColoursChecked;
-    profile_.nLightOption = view_.ownColoursChecked ? 1 : 0;
+bool LightingPageModel::SetOwnColours(bool on) {
+    if (!view_.ownColoursEnabled) return false;
+    view_.ownColoursChecked = on;
+    profile_.nLightOption = on ? 1 : 0;
     RefreshLighting();
+    return true;
 }
 
-void LightingPageModel::ClickColourButton(int number) {
-    if (number < 1 || number > lighting_page::kColourButtonCount) return;
+bool LightingPageModel::ClickColourButton(int number) {
+    if (!kColourButtonRange.Contains(number)) return false;
     view_.editedIndex = number - 1;
     RefreshLighting();
+    return view_.editedIndex == number - 1;
 }
 
-void LightingPageModel::ClickTouch(int value) {
-    if (value < 0 || value >= lighting_page::kTouchChoiceCount) return;
+bool LightingPageModel::SetTouch(int value) {
+    if (!kTouchRange.Contains(value)) return false;
     profile_.nTouchMode = value;
     RefreshLighting();
+    return true;
 }
 
-void LightingPageModel::ClickSwatch(int k) {
-    if (k < 0 || k >= kLightPresetCount) return;
+bool LightingPageModel::ClickSwatch(int k) {
+    if (!kSwatchRange.Contains(k)) return false;
     const int i = view_.editedIndex;
     if (EditsAColour(i)) {
-        profile_.LightColor[i] = ColourBytes(kLightPresets[static_cast<std::size_t>(k)]);
+        profile_.LightColor[i] = ToLightColorBytes(kLightPresets[static_cast<std::size_t>(k)]);
         profile_.nLightPresetIndex[i] = k;
         profile_.nLightColorSource[i] = 0;
     }
     RefreshLighting();
+    return true;
 }
 
-void LightingPageModel::SliderMoved(int controlId, int pos) {
-    switch (controlId) {
-        case lighting_page::kBreathingSliderId:
-            profile_.nLightParam2 = pos;
-            view_.breathingPos = pos;
-            break;
-        case lighting_page::kBrightnessSliderId:
-            profile_.nLightParam1 = pos;
-            view_.brightnessPos = pos;
-            break;
-        case lighting_page::kCycleSpeedSliderId:
-            profile_.nLightParam5 = pos;
-            view_.cycleSpeedPos = pos;
-            break;
-        case lighting_page::kRedSliderId:
-        case lighting_page::kGreenSliderId:
-        case lighting_page::kBlueSliderId: SetChannel(controlId - lighting_page::kRedSliderId, pos); break;
-        default: break;
-    }
+bool LightingPageModel::SetBrightness(int brightness) {
+    if (!kBrightnessRange.Contains(brightness)) return false;
+    profile_.nLightParam1 = brightness;
+    view_.brightnessPos = brightness;
+    return true;
 }
 
-void LightingPageModel::SetChannel(int channel, int value) {
-    view_.rgb[static_cast<std::size_t>(channel)] = value;
+bool LightingPageModel::SetBreathingSpeed(int speed) {
+    if (!kBreathingSpeedRange.Contains(speed)) return false;
+    profile_.nLightParam2 = speed;
+    view_.breathingPos = speed;
+    return true;
+}
+
+bool LightingPageModel::SetCycleSpeed(int speed) {
+    if (!kCycleSpeedRange.Contains(speed)) return false;
+    profile_.nLightParam5 = speed;
+    view_.cycleSpeedPos = speed;
+    return true;
+}
+
+void LightingPageModel::SetColourChannel(ColorChannel channel, uint8_t value) {
     const int i = view_.editedIndex;
-    if (!EditsAColour(i)) return;
-    uint8_t* bytes[] = {&profile_.LightColor[i].red, &profile_.LightColor[i].green, &profile_.LightColor[i].blue};
-    *bytes[channel] = static_cast<uint8_t>(value);
-    view_.buttonColours[static_cast<std::size_t>(i)] = ColourValue(profile_.LightColor[i]);
-    profile_.nLightColorSource[i] = 1;
+    if (!EditsAColour(i)) {
+        view_.rgb = view_.rgb.WithChannel(channel, value);
+        return;
+    }
+    SetColour(ToRgbColor(profile_.LightColor[i]).WithChannel(channel, value));
+}
+
+void LightingPageModel::SetColour(const RgbColor& colour) {
+    if (!StoreEditedColour(colour)) {
+        view_.rgb = colour;
+        return;
+    }
     view_.swatchChecked = {};
 }
 
-bool LightingPageModel::WheelPressed(uint32_t colour) {
+bool LightingPageModel::WheelPressed(const RgbColor& colour) {
+    // The swatches keep their checked state until the next refresh.
+    return view_.wheelEnabled && StoreEditedColour(colour);
+}
+
+bool LightingPageModel::StoreEditedColour(const RgbColor& colour) {
     const int i = view_.editedIndex;
-    if (!view_.wheelEnabled || !EditsAColour(i)) return false;
+    if (!EditsAColour(i)) return false;
+    profile_.LightColor[i] = ToLightColorBytes(colour);
     profile_.nLightColorSource[i] = 1;
-    profile_.LightColor[i] = ColourBytes(colour);
-    for (int c = 0; c < lighting_page::kChannelCount; ++c) view_.rgb[static_cast<std::size_t>(c)] = Channel(colour, c);
-    view_.buttonColours[static_cast<std::size_t>(i)] = ColourValue(profile_.LightColor[i]);
+    view_.rgb = colour;
+    view_.buttonColours[static_cast<std::size_t>(i)] = colour;
     return true;
 }
 

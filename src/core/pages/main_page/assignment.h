@@ -12,20 +12,23 @@
 
 namespace oryn7px {
 
+inline constexpr int32_t kFunctionClick = 1;
+inline constexpr int32_t kFunctionDisable = 121;
+
+// The assignment types: a plain function (the value is its code), or a function of its own.
 inline constexpr int32_t kAssignPlain = 0;
 inline constexpr int32_t kAssignKey = kFunctionKey;
 inline constexpr int32_t kAssignMacro = kFunctionMacro;
 inline constexpr int32_t kAssignHost = kFunctionHostAction;
-inline constexpr int32_t kAssignDisabled = 121;
+inline constexpr int32_t kAssignDisabled = kFunctionDisable;
 
-inline constexpr int32_t kFunctionClick = 1;
-inline constexpr int32_t kFunctionDisable = 121;
 inline constexpr int32_t kFunctionSnipe = 142;
 inline constexpr int32_t kFunctionDpiLoop = 146;
 // The value the disable box leaves with type 121.
 inline constexpr int32_t kDisabledValue = 7;
 inline constexpr int kMaxMacroButtons = 4;
 inline constexpr int kHostKindCount = 4;
+// The eighth button, whose default is the DPI loop.
 inline constexpr int kDpiButton = 7;
 
 struct AssignmentResult {

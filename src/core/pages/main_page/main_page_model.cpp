@@ -13,10 +13,19 @@ std::u16string Decimal(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+// The levels that are on take the orders 0, 1, 2, ... in level order; the others are off.
+void RenumberDpiCycle(ProfileData& p) {
+    int32_t order = 0;
+    for (int k = 0; k < kDpiLevelCount; ++k) {
+        p.bDpiEnabled[k] = p.bDpiEnabled[k] != 0 ? 1 : 0;
+        p.nDpiOrder[k] = p.bDpiEnabled[k] != 0 ? order++ : kDpiOrderOff;
+    }
+}
+
 }  // namespace
 
 int DpiThumbFor(int32_t storedValue) {
-    return storedValue >= kDpiMinimum && storedValue <= kDpiMaximum ? storedValue : kDpiMinimum;
+    return kDpiStepRange.Contains(storedValue) ? storedValue : kDpiStepRange.minimum;
 }
 
 MainPageModel::MainPageModel(ButtonRecords records, const MacroTableData& macros, const KeyboardLayout& layout,
@@ -28,70 +37,86 @@ void MainPageModel::RefreshFromProfile() {
     for (int k = 0; k < kDpiLevelCount; ++k) {
         view_.dpiThumb[k] = DpiThumbFor(p.nDpiValue[k]);
         view_.dpiText[k] = Decimal(p.nDpiValue[k] * kDpiStep);
-        view_.dpiChecked[k] = p.bDpiEnabled[k] != 0;
-        view_.dpiSliderEnabled[k] = p.bDpiEnabled[k] != 0;
     }
+    ShowDpiLevels();
     view_.pointerThumb = p.nPointerSpeed;
     view_.precisionChecked = p.bEnhancePrecision == 1;
     view_.sensorThumb = p.nSensorHeight;
     for (int r = 0; r < kReportRateCount; ++r) view_.rateChecked[r] = p.nReportRate == kReportRateCodes[r];
-    const bool screen = p.nWheelLines == -1;
+    const bool screen = p.nWheelLines == kWheelScreenPerNotch;
     view_.linesChecked = !screen;
     view_.screenChecked = screen;
     view_.linesEnabled = !screen;
-    view_.displayedLines = screen ? 1 : p.nWheelLines;
+    view_.displayedLines = screen ? kWheelLinesRange.minimum : p.nWheelLines;
     RefreshTabs();
     view_.linesText = Decimal(view_.displayedLines);
 }
 
-void MainPageModel::ClickDpiLevel(int level) {
+void MainPageModel::ShowDpiLevels() {
+    for (int k = 0; k < kDpiLevelCount; ++k) view_.dpiOn[k] = records_.profile.bDpiEnabled[k] != 0;
+}
+
+bool MainPageModel::SetDpiLevelOn(int level, bool on) {
+    if (level < 0 || level >= kDpiLevelCount) return false;
     ProfileData& p = records_.profile;
-    if (view_.dpiChecked[level]) {
-        const int on = static_cast<int>(std::count_if(std::begin(p.bDpiEnabled), std::end(p.bDpiEnabled),
-                                                      [](int32_t enabled) { return enabled == 1; }));
-        if (on == 1) return;  // the last level that is on stays on
-        view_.dpiChecked[level] = false;
-        view_.dpiSliderEnabled[level] = false;
-        p.bDpiEnabled[level] = 0;
-        p.nDpiOrder[level] = kDpiOff;
-        for (int k = level + 1; k < kDpiLevelCount; ++k)
-            if (p.nDpiOrder[k] != kDpiOff) --p.nDpiOrder[k];
-        return;
-    }
-    view_.dpiChecked[level] = true;
-    view_.dpiSliderEnabled[level] = true;
-    p.bDpiEnabled[level] = 1;
-    p.nDpiOrder[level] = static_cast<int32_t>(std::count_if(p.bDpiEnabled, p.bDpiEnabled + level,
-                                                            [](int32_t enabled) { return enabled == 1; }));
-    for (int k = level + 1; k < kDpiLevelCount; ++k)
-        if (p.nDpiOrder[k] != kDpiOff) ++p.nDpiOrder[k];
+    const auto levelsOn = std::count_if(std::begin(p.bDpiEnabled), std::end(p.bDpiEnabled),
+                                        [](int32_t enabled) { return enabled != 0; });
+    if (!on && levelsOn == 1 && p.bDpiEnabled[level] != 0) return false;
+    p.bDpiEnabled[level] = on ? 1 : 0;
+    // Renumbered from the flags whole: orders damaged in a file come out dense too.
+    RenumberDpiCycle(p);
+    ShowDpiLevels();
+    return true;
 }
 
-void MainPageModel::SliderMoved(int controlId, int position) {
+DpiEdit MainPageModel::SetDpi(int level, int dpi) {
+    if (level < 0 || level >= kDpiLevelCount || !IsSettableDpi(dpi)) return DpiEdit::kOutOfRange;
     ProfileData& p = records_.profile;
-    if (controlId == kPointerSpeedSlider) {
-        p.nPointerSpeed = position;
-        view_.pointerThumb = position;
-    } else if (controlId == kSensorHeightSlider) {
-        p.nSensorHeight = position;
-        view_.sensorThumb = position;
-    } else if (controlId >= kFirstDpiSlider && controlId < kFirstDpiSlider + kDpiLevelCount) {
-        const int level = controlId - kFirstDpiSlider;
-        if (!view_.dpiChecked[level]) return;
-        p.nDpiValue[level] = position;
-        view_.dpiThumb[level] = position;
-        view_.dpiText[level] = Decimal(position * kDpiStep);
-    }
+    if (p.bDpiEnabled[level] == 0) return DpiEdit::kLevelOff;
+    p.nDpiValue[level] = dpi / kDpiStep;
+    view_.dpiThumb[level] = p.nDpiValue[level];
+    view_.dpiText[level] = Decimal(dpi);
+    return DpiEdit::kStored;
 }
 
-void MainPageModel::ClickPrecision() {
-    view_.precisionChecked = !view_.precisionChecked;
-    records_.profile.bEnhancePrecision = view_.precisionChecked ? 1 : 0;
+bool MainPageModel::SetPointerSpeed(int speed) {
+    if (!kPointerSpeedRange.Contains(speed)) return false;
+    records_.profile.nPointerSpeed = speed;
+    view_.pointerThumb = speed;
+    return true;
 }
 
-void MainPageModel::ClickReportRate(int radio) {
+bool MainPageModel::SetSensorHeight(int height) {
+    if (!kSensorHeightRange.Contains(height)) return false;
+    records_.profile.nSensorHeight = height;
+    view_.sensorThumb = height;
+    return true;
+}
+
+void MainPageModel::SetEnhancePrecision(bool on) {
+    view_.precisionChecked = on;
+    records_.profile.bEnhancePrecision = on ? 1 : 0;
+}
+
+bool MainPageModel::SetReportRateHz(int hz) {
+    const auto radio = std::find(kReportRateHz.begin(), kReportRateHz.end(), hz) - kReportRateHz.begin();
+    if (radio == kReportRateCount) return false;
     for (int r = 0; r < kReportRateCount; ++r) view_.rateChecked[r] = r == radio;
-    records_.profile.nReportRate = kReportRateCodes[radio];
+    records_.profile.nReportRate = kReportRateCodes[static_cast<std::size_t>(radio)];
+    return true;
+}
+
+bool MainPageModel::SetWheelLines(int lines) {
+    if (lines == kWheelScreenPerNotch) {
+        ClickScreenRadio();
+        return true;
+    }
+    if (!kWheelLinesRange.Contains(lines)) return false;
+    view_.linesChecked = true;
+    view_.screenChecked = false;
+    view_.linesEnabled = true;
+    ShowLines(lines);
+    return true;
 }
 
 void MainPageModel::ClickLinesRadio() {
@@ -105,12 +130,12 @@ void MainPageModel::ClickScreenRadio() {
     view_.linesChecked = false;
     view_.screenChecked = true;
     view_.linesEnabled = false;
-    records_.profile.nWheelLines = -1;
+    records_.profile.nWheelLines = kWheelScreenPerNotch;
 }
 
-void MainPageModel::LinesUp() { ShowLines(std::min(view_.displayedLines + 1, kLinesMaximum)); }
+void MainPageModel::LinesUp() { ShowLines(std::min(view_.displayedLines + 1, kWheelLinesRange.maximum)); }
 
-void MainPageModel::LinesDown() { ShowLines(std::max(view_.displayedLines - 1, kLinesMinimum)); }
+void MainPageModel::LinesDown() { ShowLines(std::max(view_.displayedLines - 1, kWheelLinesRange.minimum)); }
 
 void MainPageModel::ShowLines(int lines) {
     view_.displayedLines = lines;
@@ -124,12 +149,12 @@ void MainPageModel::CommitWheelLines() {
     // The box takes digits only; anything else counts as no number at all.
     const bool digits = std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
     if (text.empty() || !digits) {
-        ShowLines(kLinesMinimum);
+        ShowLines(kWheelLinesRange.minimum);
         return;
     }
     // More than two digits is more than 30 whatever they are, and cannot overflow.
-    const int value = text.size() > 2 ? kLinesMaximum : std::stoi(Utf16ToUtf8(text));
-    ShowLines(std::min(value, kLinesMaximum));
+    const int value = text.size() > 2 ? kWheelLinesRange.maximum : std::stoi(Utf16ToUtf8(text));
+    ShowLines(std::min(value, kWheelLinesRange.maximum));
 }
 
 void MainPageModel::RefreshTabs() {

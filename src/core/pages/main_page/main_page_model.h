@@ -7,28 +7,33 @@
 #include <string>
 
 #include "core/pages/main_page/assignment.h"
+#include "core/pages/value_range.h"
 
 namespace oryn7px {
 
-// Control IDs the sliders report with.
-inline constexpr int kPointerSpeedSlider = 2560;
-inline constexpr int kSensorHeightSlider = 2562;
-inline constexpr int kFirstDpiSlider = 2564;
-
+// A DPI level's value is stored in steps of 50 DPI; the slider shows steps 1..144.
 inline constexpr int kDpiStep = 50;
-inline constexpr int kDpiMinimum = 1;
-inline constexpr int kDpiMaximum = 144;
-inline constexpr int kLinesMinimum = 1;
-inline constexpr int kLinesMaximum = 30;
-inline constexpr int kDpiOff = 255;
+inline constexpr ValueRange kDpiStepRange{1, 144};
+inline constexpr ValueRange kPointerSpeedRange{1, 20};
+inline constexpr ValueRange kSensorHeightRange{1, 30};
+inline constexpr ValueRange kWheelLinesRange{1, 30};
+// nWheelLines for one screen per wheel notch.
+inline constexpr int32_t kWheelScreenPerNotch = -1;
+// nDpiOrder of a level that is not part of the DPI cycle.
+inline constexpr int32_t kDpiOrderOff = 255;
 inline constexpr int kReportRateCount = 4;
 // The radios from left to right: 125, 250, 500, 1000 Hz, and the interval code each stores.
 inline constexpr std::array<int32_t, kReportRateCount> kReportRateCodes{8, 4, 2, 1};
 inline constexpr std::array<int, kReportRateCount> kReportRateHz{125, 250, 500, 1000};
 
+// Whether `dpi` is a value a level can take: a multiple of 50 from 50 to 7200.
+constexpr bool IsSettableDpi(int dpi) { return dpi % kDpiStep == 0 && kDpiStepRange.Contains(dpi / kDpiStep); }
+
+enum class DpiEdit { kStored, kOutOfRange, kLevelOff };
+
 struct MainPageView {
-    std::array<bool, kDpiLevelCount> dpiChecked{};
-    std::array<bool, kDpiLevelCount> dpiSliderEnabled{};
+    // Level k's box is checked and its slider enabled exactly while the level is on.
+    std::array<bool, kDpiLevelCount> dpiOn{};
     std::array<int, kDpiLevelCount> dpiThumb{};
     std::array<std::u16string, kDpiLevelCount> dpiText;
     int pointerThumb = 1;
@@ -53,11 +58,20 @@ public:
 
     void RefreshFromProfile();
 
-    void ClickDpiLevel(int level);
-    // A slider bar reported a move (UM_SLIDER_POS).
-    void SliderMoved(int controlId, int position);
-    void ClickPrecision();
-    void ClickReportRate(int radio);
+    // Turns level 0..6 on or off, keeping the cycle orders dense; false when the level is not
+    // left as asked (the last level that is on stays on).
+    bool SetDpiLevelOn(int level, bool on);
+    // Sets a level's DPI (IsSettableDpi); only a level that is on takes one.
+    DpiEdit SetDpi(int level, int dpi);
+    // Each false, changing nothing, for a value outside its range.
+    bool SetPointerSpeed(int speed);
+    bool SetSensorHeight(int height);
+    bool SetReportRateHz(int hz);
+    // 1..30 lines per notch, or kWheelScreenPerNotch.
+    bool SetWheelLines(int lines);
+    void SetEnhancePrecision(bool on);
+
+    // The wheel controls: the radios, the arrows beside the lines box, and the box's text.
     void ClickLinesRadio();
     void ClickScreenRadio();
     void LinesUp();
@@ -75,6 +89,7 @@ public:
 private:
     bool Chinese() const { return bChinese_ == 1; }
     void ShowLines(int lines);
+    void ShowDpiLevels();
     void RefreshTabs();
 
     ButtonRecords records_;

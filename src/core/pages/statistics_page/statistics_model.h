@@ -11,6 +11,7 @@ class StatisticsModel {
 public:
     // Nothing is shown yet: the first paint loads the level's pictures.
     static constexpr int kNoLevelShown = 800;
+    static_assert(kNoLevelShown > kMaxTrophyLevel, "no count earns the level that means none");
 
     StsData& Counts() { return counts_; }
     const StsData& Counts() const { return counts_; }

@@ -14,7 +14,7 @@ namespace sp = statistics_page;
 
 namespace {
 
-// The lowest count of levels 1..12.
+// The lowest count of levels 1..kMaxTrophyLevel.
 constexpr std::array<uint64_t, kMaxTrophyLevel> kLevelThresholds{100'000,   500'000,   1'000'000, 1'500'000,
                                                                   2'000'000, 2'500'000, 3'000'000, 4'000'000,
                                                                   5'000'000, 6'000'000, 8'000'000, 10'000'000};

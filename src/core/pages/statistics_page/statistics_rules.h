@@ -12,7 +12,8 @@
 
 namespace oryn7px {
 
-inline constexpr int kMaxTrophyLevel = 12;
+// Levels 0..12, one trophy picture each.
+inline constexpr int kMaxTrophyLevel = statistics_page::kTrophyLevels - 1;
 
 // The level of a click or wheel total (the same table for both).
 int TrophyLevelOfCount(uint64_t count);

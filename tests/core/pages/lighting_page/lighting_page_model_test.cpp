@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/pages/lighting_page/lighting_page_model.h"
+#include "core/settings/light_color.h"
 #include "core/settings/settings_state.h"
 
 namespace oryn7px {
@@ -31,7 +32,7 @@ protected:
             if (View().touchChecked[static_cast<std::size_t>(t)]) return t;
         return -1;
     }
-    uint32_t Colour(int i) const { return ColourValue(profile.LightColor[i]); }
+    RgbColor Colour(int i) const { return ToRgbColor(profile.LightColor[i]); }
 
     ProfileData profile{};
     LightingPageModel model{profile};
@@ -68,8 +69,7 @@ TEST_F(LightingModelTest, RefreshFollowsTheEffectTable) {
         EXPECT_EQ(View().swatchesEnabled, r.wheel);
         EXPECT_EQ(View().colourSlidersEnabled, r.wheel);
         EXPECT_EQ(View().ownColoursChecked, r.option == 1);
-        const uint32_t edited = r.index < 5 ? Colour(r.index) : 0;
-        EXPECT_EQ(View().rgb, (std::array<int, 3>{Channel(edited, 0), Channel(edited, 1), Channel(edited, 2)}));
+        EXPECT_EQ(View().rgb, r.index < 5 ? Colour(r.index) : RgbColor{});
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(LightingModelTest, TouchRadiosFollowTheTouchModeAndIgnoreOtherValues) {
         EXPECT_EQ(CheckedTouch(), r.checked) << r.touchMode;
         EXPECT_EQ(std::count(View().touchChecked.begin(), View().touchChecked.end(), true), 1);
     }
-    model.ClickTouch(0);
+    EXPECT_TRUE(model.SetTouch(0));
     EXPECT_EQ(profile.nTouchMode, 0);
     EXPECT_EQ(CheckedTouch(), 0);
 }
@@ -114,7 +114,7 @@ TEST_F(LightingModelTest, EffectClicksStoreTheEffectAndChooseTheEditedColour) {
     for (const auto& r : rows) {
         profile.nLightOption = r.ownChecked ? 1 : 0;
         model.RefreshLighting();
-        model.ClickEffect(r.effect);
+        model.SetEffect(r.effect);
         EXPECT_EQ(profile.nLightMode, r.effect);
         EXPECT_EQ(View().editedIndex, r.index) << r.effect;
         EXPECT_EQ(CheckedEffect(), r.effect);
@@ -122,35 +122,35 @@ TEST_F(LightingModelTest, EffectClicksStoreTheEffectAndChooseTheEditedColour) {
 }
 
 TEST_F(LightingModelTest, SteadyLightEditsTheSingleColourOnly) {
-    model.ClickEffect(1);
+    model.SetEffect(1);
     const ProfileData before = profile;
     model.ClickColourButton(2);
     EXPECT_EQ(View().editedIndex, 4);
     EXPECT_EQ(std::memcmp(&before, &profile, sizeof profile), 0);
 
     model.ClickSwatch(3);
-    EXPECT_EQ(Colour(4), 0x00EDF9u);
-    EXPECT_EQ(View().buttonColours[4], 0x00EDF9u);
+    EXPECT_EQ(Colour(4), (RgbColor{0xF9, 0xED, 0x00}));
+    EXPECT_EQ(View().buttonColours[4], (RgbColor{0xF9, 0xED, 0x00}));
     EXPECT_EQ(CheckedSwatch(), 3);
-    ASSERT_TRUE(model.WheelPressed(0x123456));
-    EXPECT_EQ(Colour(4), 0x123456u);
+    ASSERT_TRUE(model.WheelPressed({0x56, 0x34, 0x12}));
+    EXPECT_EQ(Colour(4), (RgbColor{0x56, 0x34, 0x12}));
     EXPECT_EQ(profile.nLightColorSource[4], 1);
-    EXPECT_EQ(View().buttonColours[4], 0x123456u);
-    EXPECT_EQ(View().rgb, (std::array<int, 3>{0x56, 0x34, 0x12}));
+    EXPECT_EQ(View().buttonColours[4], (RgbColor{0x56, 0x34, 0x12}));
+    EXPECT_EQ(View().rgb, (RgbColor{0x56, 0x34, 0x12}));
     EXPECT_EQ(CheckedSwatch(), 3) << "swatches keep their state until the next refresh";
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(Colour(k), 0x0000FFu) << k;
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Colour(k), (RgbColor{0xFF, 0x00, 0x00})) << k;
 }
 
 TEST_F(LightingModelTest, OwnColoursBoxSwitchesColourCycleBetweenSpeedAndColours) {
-    model.ClickEffect(5);
+    model.SetEffect(5);
     EXPECT_FALSE(View().swatchesEnabled);
     EXPECT_FALSE(View().wheelEnabled);
     EXPECT_FALSE(View().colourSlidersEnabled);
     EXPECT_TRUE(View().cycleSpeedEnabled);
     EXPECT_TRUE(View().ownColoursEnabled);
-    EXPECT_FALSE(model.WheelPressed(0xFFFFFF));
+    EXPECT_FALSE(model.WheelPressed({0xFF, 0xFF, 0xFF}));
 
-    model.ClickOwnColours();
+    EXPECT_TRUE(model.SetOwnColours(true));
     EXPECT_EQ(profile.nLightOption, 1);
     EXPECT_TRUE(View().ownColoursChecked);
     EXPECT_FALSE(View().cycleSpeedEnabled);
@@ -160,69 +160,112 @@ TEST_F(LightingModelTest, OwnColoursBoxSwitchesColourCycleBetweenSpeedAndColours
 
     model.ClickColourButton(3);
     EXPECT_EQ(View().editedIndex, 2);
-    model.ClickOwnColours();
+    model.SetOwnColours(false);
     EXPECT_EQ(profile.nLightOption, 0);
     EXPECT_EQ(View().editedIndex, 5);
-    EXPECT_EQ(View().rgb, (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(View().rgb, RgbColor{});
 }
 
 TEST_F(LightingModelTest, SwatchTwelveForColourTwoIsStoredAndShownChecked) {
-    model.ClickEffect(5);
-    model.ClickOwnColours();
+    model.SetEffect(5);
+    model.SetOwnColours(true);
     model.ClickColourButton(2);
     model.ClickSwatch(12);
-    EXPECT_EQ(Colour(1), 0xF80024u);
+    EXPECT_EQ(Colour(1), (RgbColor{0x24, 0x00, 0xF8}));
     EXPECT_EQ(profile.nLightPresetIndex[1], 12);
     EXPECT_EQ(profile.nLightColorSource[1], 0);
     model.RefreshLighting();
     EXPECT_EQ(CheckedSwatch(), 12);
-    EXPECT_EQ(View().rgb, (std::array<int, 3>{36, 0, 248}));
-    EXPECT_EQ(View().buttonColours[1], 0xF80024u);
+    EXPECT_EQ(View().rgb, (RgbColor{36, 0, 248}));
+    EXPECT_EQ(View().buttonColours[1], (RgbColor{0x24, 0x00, 0xF8}));
 }
 
 TEST_F(LightingModelTest, GreenSliderChangesOneChannelOfTheEditedColour) {
-    model.ClickEffect(1);
+    model.SetEffect(1);
     model.ClickSwatch(1);
     ASSERT_EQ(CheckedSwatch(), 1);
-    model.SliderMoved(lp::kGreenSliderId, 128);
+    model.SetColourChannel(ColorChannel::kGreen, 128);
     EXPECT_EQ(profile.LightColor[4].red, 250);
     EXPECT_EQ(profile.LightColor[4].green, 128);
     EXPECT_EQ(profile.LightColor[4].blue, 0);
     EXPECT_EQ(profile.nLightColorSource[4], 1);
     EXPECT_EQ(CheckedSwatch(), -1);
-    EXPECT_EQ(View().rgb, (std::array<int, 3>{250, 128, 0}));
-    EXPECT_EQ(View().buttonColours[4], 0x0080FAu);
+    EXPECT_EQ(View().rgb, (RgbColor{250, 128, 0}));
+    EXPECT_EQ(View().buttonColours[4], (RgbColor{0xFA, 0x80, 0x00}));
 }
 
 TEST_F(LightingModelTest, WithoutAnEditedColourSwatchSliderAndWheelChangeNoColour) {
     for (int effect : {3, 4, 6}) {
-        model.ClickEffect(effect);
+        model.SetEffect(effect);
         const ProfileData before = profile;
         model.ClickSwatch(7);
-        EXPECT_FALSE(model.WheelPressed(0xABCDEF));
-        model.SliderMoved(lp::kBlueSliderId, 77);
+        EXPECT_FALSE(model.WheelPressed({0xEF, 0xCD, 0xAB}));
+        model.SetColourChannel(ColorChannel::kBlue, 77);
         EXPECT_EQ(std::memcmp(&before, &profile, sizeof profile), 0) << effect;
-        EXPECT_EQ(View().rgb[2], 77) << "only the shown number changes";
+        EXPECT_EQ(View().rgb.blue, 77) << "only the shown number changes";
         EXPECT_FALSE(View().wheelEnabled);
     }
 }
 
 TEST_F(LightingModelTest, EffectSlidersStoreTheirParameters) {
     const struct {
-        int id;
+        const char* name;
+        bool (LightingPageModel::*set)(int);
         int32_t ProfileData::*field;
         int LightingView::*shown;
-    } rows[] = {{lp::kBrightnessSliderId, &ProfileData::nLightParam1, &LightingView::brightnessPos},
-                {lp::kBreathingSliderId, &ProfileData::nLightParam2, &LightingView::breathingPos},
-                {lp::kCycleSpeedSliderId, &ProfileData::nLightParam5, &LightingView::cycleSpeedPos}};
+    } rows[] = {{"brightness", &LightingPageModel::SetBrightness, &ProfileData::nLightParam1, &LightingView::brightnessPos},
+                {"breathing", &LightingPageModel::SetBreathingSpeed, &ProfileData::nLightParam2, &LightingView::breathingPos},
+                {"cycle", &LightingPageModel::SetCycleSpeed, &ProfileData::nLightParam5, &LightingView::cycleSpeedPos}};
     for (const auto& r : rows) {
-        model.SliderMoved(r.id, 3);
-        EXPECT_EQ(profile.*r.field, 3) << r.id;
-        EXPECT_EQ(View().*r.shown, 3) << r.id;
+        EXPECT_TRUE((model.*r.set)(3)) << r.name;
+        EXPECT_EQ(profile.*r.field, 3) << r.name;
+        EXPECT_EQ(View().*r.shown, 3) << r.name;
     }
     profile.nLightParam1 = 9;
     model.RefreshLighting();
     EXPECT_EQ(View().brightnessPos, 9);
+}
+
+TEST_F(LightingModelTest, RequestsOutsideTheirRangeAreRefusedAndChangeNothing) {
+    model.SetEffect(1);
+    const struct {
+        const char* what;
+        bool (LightingPageModel::*request)(int);
+        int value;
+    } rows[] = {{"effect 0", &LightingPageModel::SetEffect, 0},
+                {"effect 7", &LightingPageModel::SetEffect, 7},
+                {"touch -1", &LightingPageModel::SetTouch, -1},
+                {"touch 3", &LightingPageModel::SetTouch, 3},
+                {"brightness 0", &LightingPageModel::SetBrightness, 0},
+                {"brightness 11", &LightingPageModel::SetBrightness, 11},
+                {"breathing speed 6", &LightingPageModel::SetBreathingSpeed, 6},
+                {"cycle speed 0", &LightingPageModel::SetCycleSpeed, 0},
+                {"cycle speed 4", &LightingPageModel::SetCycleSpeed, 4},
+                {"swatch 26", &LightingPageModel::ClickSwatch, 26},
+                {"swatch -1", &LightingPageModel::ClickSwatch, -1},
+                {"colour button 5", &LightingPageModel::ClickColourButton, 5}};
+    const ProfileData before = profile;
+    for (const auto& r : rows) {
+        EXPECT_FALSE((model.*r.request)(r.value)) << r.what;
+        EXPECT_EQ(std::memcmp(&before, &profile, sizeof profile), 0) << r.what;
+    }
+    EXPECT_FALSE(model.SetOwnColours(true)) << "own colours belong to effect 5";
+    EXPECT_EQ(profile.nLightOption, 0);
+}
+
+TEST_F(LightingModelTest, AWholeColourIsStoredForTheEditedEntryAndUnchecksTheSwatches) {
+    model.SetEffect(5);
+    model.SetOwnColours(true);
+    ASSERT_TRUE(model.ClickColourButton(4));
+    model.ClickSwatch(2);
+    model.SetColour({0x12, 0x34, 0x56});
+    EXPECT_EQ(Colour(3), (RgbColor{0x12, 0x34, 0x56}));
+    EXPECT_EQ(profile.LightColor[3].zero, 0);
+    EXPECT_EQ(profile.nLightColorSource[3], 1);
+    EXPECT_EQ(View().buttonColours[3], (RgbColor{0x12, 0x34, 0x56}));
+    EXPECT_EQ(View().rgb, (RgbColor{0x12, 0x34, 0x56}));
+    EXPECT_EQ(CheckedSwatch(), -1);
+    EXPECT_EQ(Colour(4), (RgbColor{0xFF, 0x00, 0x00})) << "the single colour stays";
 }
 
 TEST_F(LightingModelTest, PresetIndexOutsideThePaletteIsResetOnRefresh) {
@@ -245,15 +288,15 @@ TEST_F(LightingModelTest, PresetIndexOutsideThePaletteIsResetOnRefresh) {
 TEST_F(LightingModelTest, AProfileLoadedWithOwnColoursShowsThemAtTheFirstRefresh) {
     profile.nLightMode = 5;
     profile.nLightOption = 1;
-    profile.LightColor[0] = ColourBytes(0x00FF00);
+    profile.LightColor[0] = ToLightColorBytes({0x00, 0xFF, 0x00});
     model.RefreshLighting();
     EXPECT_TRUE(View().ownColoursChecked);
     EXPECT_EQ(View().editedIndex, 0);
     EXPECT_TRUE(View().wheelEnabled);
     EXPECT_FALSE(View().cycleSpeedEnabled);
-    EXPECT_EQ(View().rgb, (std::array<int, 3>{0, 255, 0}));
+    EXPECT_EQ(View().rgb, (RgbColor{0, 255, 0}));
     EXPECT_EQ(model.OwnColoursHint(), lp::kOwnColoursHintChecked);
-    model.ClickOwnColours();
+    model.SetOwnColours(false);
     EXPECT_EQ(model.OwnColoursHint(), lp::kOwnColoursHintUnchecked);
 }
 
@@ -266,9 +309,9 @@ TEST(LightPresets, StoredValuesCarryTheirRedGreenBlue) {
         {111, 78, 238}, {1, 84, 185},
     }};
     for (int k = 0; k < kLightPresetCount; ++k) {
-        const uint32_t value = kLightPresets[static_cast<std::size_t>(k)];
-        for (int c = 0; c < 3; ++c) EXPECT_EQ(Channel(value, c), rgb[k][c]) << "swatch " << k << " channel " << c;
-        EXPECT_EQ(ColourValue(ColourBytes(value)), value);
+        const RgbColor preset = kLightPresets[static_cast<std::size_t>(k)];
+        EXPECT_EQ((std::array<int, 3>{preset.red, preset.green, preset.blue}), rgb[k]) << "swatch " << k;
+        EXPECT_EQ(ToRgbColor(ToLightColorBytes(preset)), preset) << "swatch " << k;
     }
 }
 

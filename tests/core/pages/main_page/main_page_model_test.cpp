@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,7 +27,7 @@ protected:
         for (int k = 0; k < kDpiLevelCount; ++k) {
             const bool on = std::find(levels.begin(), levels.end(), k + 1) != levels.end();
             state->profile.bDpiEnabled[k] = on ? 1 : 0;
-            state->profile.nDpiOrder[k] = on ? order++ : kDpiOff;
+            state->profile.nDpiOrder[k] = on ? order++ : kDpiOrderOff;
         }
         model.RefreshFromProfile();
     }
@@ -42,54 +43,94 @@ protected:
 TEST_F(MainPageModelTest, DpiLevelsKeepTheirCycleOrderWithoutGaps) {
     OnlyLevelsOn({1, 5});
     EXPECT_EQ(Orders(), (std::vector<int32_t>{0, 255, 255, 255, 1, 255, 255}));
-    model.ClickDpiLevel(2);  // level 3 on
+    EXPECT_TRUE(model.SetDpiLevelOn(2, true));  // level 3 on
     EXPECT_EQ(Orders(), (std::vector<int32_t>{0, 255, 1, 255, 2, 255, 255}));
-    EXPECT_TRUE(model.View().dpiChecked[2]);
-    EXPECT_TRUE(model.View().dpiSliderEnabled[2]);
-    model.ClickDpiLevel(0);  // level 1 off
+    EXPECT_TRUE(model.View().dpiOn[2]);
+    EXPECT_TRUE(model.SetDpiLevelOn(0, false));  // level 1 off
     EXPECT_EQ(Orders(), (std::vector<int32_t>{255, 255, 0, 255, 1, 255, 255}));
     EXPECT_EQ(state->profile.bDpiEnabled[0], 0);
-    EXPECT_FALSE(model.View().dpiChecked[0]);
-    EXPECT_FALSE(model.View().dpiSliderEnabled[0]);
+    EXPECT_FALSE(model.View().dpiOn[0]);
 }
 
 TEST_F(MainPageModelTest, TheLastLevelThatIsOnStaysOn) {
     OnlyLevelsOn({4});
     const ProfileData before = state->profile;
-    model.ClickDpiLevel(3);
+    EXPECT_FALSE(model.SetDpiLevelOn(3, false));
     EXPECT_EQ(std::memcmp(&before, &state->profile, sizeof before), 0);
-    EXPECT_TRUE(model.View().dpiChecked[3]);
+    EXPECT_TRUE(model.View().dpiOn[3]);
 }
 
-TEST_F(MainPageModelTest, SlidersStoreTheirPositionAndDpiLevelsOnlyWhileOn) {
-    struct Case {
-        const char* what;
-        int controlId;
-        int position;
-        int32_t ProfileData::*field;
-        int level;  // for DPI sliders, else -1
-        int32_t expected;
-    };
+TEST_F(MainPageModelTest, SettingsStoreTheirValueAndDpiLevelsOnlyWhileOn) {
     OnlyLevelsOn({1, 2});
-    const Case cases[] = {
-        {"pointer speed", kPointerSpeedSlider, 17, &ProfileData::nPointerSpeed, -1, 17},
-        {"sensor height", kSensorHeightSlider, 29, &ProfileData::nSensorHeight, -1, 29},
-        {"DPI level 2 (on)", kFirstDpiSlider + 1, 64, nullptr, 1, 64},
-        {"DPI level 3 (off) stores nothing", kFirstDpiSlider + 2, 99, nullptr, 2, 20},
-    };
-    for (const Case& c : cases) {
-        model.SliderMoved(c.controlId, c.position);
-        const int32_t stored = c.field ? state->profile.*c.field : state->profile.nDpiValue[c.level];
-        EXPECT_EQ(stored, c.expected) << c.what;
-    }
+    EXPECT_TRUE(model.SetPointerSpeed(17));
+    EXPECT_EQ(state->profile.nPointerSpeed, 17);
+    EXPECT_EQ(model.View().pointerThumb, 17);
+    EXPECT_TRUE(model.SetSensorHeight(29));
+    EXPECT_EQ(state->profile.nSensorHeight, 29);
+    EXPECT_EQ(model.View().sensorThumb, 29);
+    EXPECT_EQ(model.SetDpi(1, 3200), DpiEdit::kStored);
+    EXPECT_EQ(state->profile.nDpiValue[1], 64);
+    EXPECT_EQ(model.View().dpiThumb[1], 64);
+    EXPECT_EQ(model.SetDpi(2, 4950), DpiEdit::kLevelOff);
+    EXPECT_EQ(state->profile.nDpiValue[2], 20);
     EXPECT_EQ(Utf16ToUtf8(model.View().dpiText[1]), "3200");
     EXPECT_EQ(Utf16ToUtf8(model.View().dpiText[2]), "1000");
+}
+
+TEST_F(MainPageModelTest, ValuesOutsideTheirRangeAreRefusedAndChangeNothing) {
+    struct Case {
+        const char* what;
+        std::function<bool(MainPageModel&)> request;
+    };
+    const auto dpi = [](int level, int value) {
+        return [=](MainPageModel& m) { return m.SetDpi(level, value) == DpiEdit::kStored; };
+    };
+    const Case cases[] = {
+        {"DPI 0", dpi(0, 0)},
+        {"DPI 49", dpi(0, 49)},
+        {"DPI 75", dpi(0, 75)},
+        {"DPI 7250", dpi(0, 7250)},
+        {"DPI -50", dpi(0, -50)},
+        {"DPI level 8", dpi(7, 800)},
+        {"DPI level -1", dpi(-1, 800)},
+        {"level 8 on", [](MainPageModel& m) { return m.SetDpiLevelOn(7, true); }},
+        {"pointer speed 0", [](MainPageModel& m) { return m.SetPointerSpeed(0); }},
+        {"pointer speed 21", [](MainPageModel& m) { return m.SetPointerSpeed(21); }},
+        {"sensor height 0", [](MainPageModel& m) { return m.SetSensorHeight(0); }},
+        {"sensor height 31", [](MainPageModel& m) { return m.SetSensorHeight(31); }},
+        {"report rate 300 Hz", [](MainPageModel& m) { return m.SetReportRateHz(300); }},
+        {"wheel lines 0", [](MainPageModel& m) { return m.SetWheelLines(0); }},
+        {"wheel lines 31", [](MainPageModel& m) { return m.SetWheelLines(31); }},
+        {"wheel lines -2", [](MainPageModel& m) { return m.SetWheelLines(-2); }},
+    };
+    const ProfileData before = state->profile;
+    for (const Case& c : cases) {
+        EXPECT_FALSE(c.request(model)) << c.what;
+        EXPECT_EQ(std::memcmp(&before, &state->profile, sizeof before), 0) << c.what;
+    }
+    EXPECT_EQ(model.SetDpi(0, 50), DpiEdit::kStored);
+    EXPECT_EQ(model.SetDpi(6, 7200), DpiEdit::kStored);
+    EXPECT_EQ(state->profile.nDpiValue[0], 1);
+    EXPECT_EQ(state->profile.nDpiValue[6], 144);
+}
+
+TEST_F(MainPageModelTest, WheelLinesRequestsChooseTheRadioAndTheNumber) {
+    EXPECT_TRUE(model.SetWheelLines(kWheelScreenPerNotch));
+    EXPECT_EQ(state->profile.nWheelLines, -1);
+    EXPECT_TRUE(model.View().screenChecked);
+    EXPECT_FALSE(model.View().linesEnabled);
+    EXPECT_TRUE(model.SetWheelLines(7));
+    EXPECT_EQ(state->profile.nWheelLines, 7);
+    EXPECT_TRUE(model.View().linesChecked);
+    EXPECT_FALSE(model.View().screenChecked);
+    EXPECT_TRUE(model.View().linesEnabled);
+    EXPECT_EQ(Utf16ToUtf8(model.View().linesText), "7");
 }
 
 TEST_F(MainPageModelTest, ReportRateRadiosStoreIntervalCodes) {
     const int32_t codes[] = {8, 4, 2, 1};
     for (int radio = 0; radio < 4; ++radio) {
-        model.ClickReportRate(radio);
+        EXPECT_TRUE(model.SetReportRateHz(kReportRateHz[radio]));
         EXPECT_EQ(state->profile.nReportRate, codes[radio]);
         for (int r = 0; r < 4; ++r) EXPECT_EQ(model.View().rateChecked[r], r == radio);
     }
@@ -109,8 +150,7 @@ TEST_F(MainPageModelTest, RefreshShowsTheProfile) {
     EXPECT_EQ(view.dpiThumb[0], 1);
     EXPECT_EQ(Utf16ToUtf8(view.dpiText[0]), "10000");
     EXPECT_EQ(view.dpiThumb[1], 64);
-    EXPECT_FALSE(view.dpiChecked[6]);
-    EXPECT_FALSE(view.dpiSliderEnabled[6]);
+    EXPECT_FALSE(view.dpiOn[6]);
     EXPECT_TRUE(view.precisionChecked);
     EXPECT_TRUE(view.screenChecked);
     EXPECT_FALSE(view.linesChecked);
@@ -119,11 +159,13 @@ TEST_F(MainPageModelTest, RefreshShowsTheProfile) {
     EXPECT_EQ(view.tabHighlighted, (std::array<bool, 8>{false, false, false, true, false, false, false, false}));
 }
 
-TEST_F(MainPageModelTest, PrecisionToggles) {
-    model.ClickPrecision();
+TEST_F(MainPageModelTest, PrecisionFollowsTheRequest) {
+    model.SetEnhancePrecision(true);
     EXPECT_EQ(state->profile.bEnhancePrecision, 1);
-    model.ClickPrecision();
+    EXPECT_TRUE(model.View().precisionChecked);
+    model.SetEnhancePrecision(false);
     EXPECT_EQ(state->profile.bEnhancePrecision, 0);
+    EXPECT_FALSE(model.View().precisionChecked);
 }
 
 TEST_F(MainPageModelTest, CommittingTheLinesBox) {
