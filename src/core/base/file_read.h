@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "core/platform/file_writer.h"
+#include "core/base/file_error.h"
 
 namespace oryn7px {
 

@@ -1,7 +1,5 @@
 #include "core/firmware/firmware_checker.h"
 
-#include "core/app/bootloader_check.h"
-#include "core/app/device_presence_rules.h"
 #include "core/base/messages.h"
 #include "core/firmware/firmware_download.h"
 #include "core/firmware/firmware_texts.h"

@@ -5,17 +5,9 @@
 #include <span>
 #include <vector>
 
-namespace oryn7px {
+#include "core/base/file_error.h"
 
-// Why a file operation failed; the messages shown depend on it.
-enum class FileError {
-    kNone,
-    kNotFound,
-    kAccessDenied,
-    kOther,
-    kNotRegular,   // a folder, device, FIFO or socket: never read or replaced
-    kForeignLink,  // a symbolic link to a file the running user does not own: never written through
-};
+namespace oryn7px {
 
 // One file of a set that is replaced together.
 struct FileReplacement {

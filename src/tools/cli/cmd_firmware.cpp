@@ -12,6 +12,7 @@
 #include "core/firmware/update_description.h"
 #include "core/firmware/update_files.h"
 #include "core/i18n/string_table.h"
+#include "core/settings/fresh_installation.h"
 #include "platform/hid_backend_choice.h"
 #include "platform/linux/curl_downloader.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -40,7 +41,7 @@ constexpr const char* kUsage =
 // Everything both verbs share: where the files go and how the description is read.
 struct Update {
     explicit Update(const Context& context)
-        : paths(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
+        : paths(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder, context.options.dataDir)),
           files{ChooseUpdateFolder(paths.ProgramFolder(), paths.DataFolder())},
           url(UpdateAddress(std::getenv(kUpdateUrlVariable))),
           strings(converter) {}
