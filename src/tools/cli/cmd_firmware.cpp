@@ -48,8 +48,8 @@ struct Update {
 
     // Why the description could not be fetched; empty when it was.
     std::string FetchDescription(const DownloadLimits& limits) {
-        const DownloadOutcome fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
-        if (!fetched.ok) return "cannot download " + url + ": " + fetched.reason;
+        const Status fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
+        if (!fetched) return "cannot download " + url + ": " + fetched.Failure().message;
         description = ReadUpdateDescription(strings, files.Description());
         return {};
     }
@@ -119,10 +119,10 @@ int Download(Context& context, std::optional<uint32_t> timeoutSeconds) {
     Update update(context);
     std::string failure = update.FetchDescription(WithTimeout(kDescriptionLimits, timeoutSeconds));
     if (failure.empty()) {
-        failure = DownloadImage(update.downloader, update.writer, update.description.newfile,
-                                update.description.sha256, update.files.Image(), nullptr,
-                                WithTimeout(kImageLimits, timeoutSeconds))
-                      .reason;
+        const Status image = DownloadImage(update.downloader, update.writer, update.description.newfile,
+                                           update.description.sha256, update.files.Image(), nullptr,
+                                           WithTimeout(kImageLimits, timeoutSeconds));
+        if (!image) failure = image.Failure().message;
     }
     if (!failure.empty()) {
         context.err << Utf16ToUtf8(ImageDownloadFailedText()) << "\n" << "oryn7px-cli: " << failure << "\n";

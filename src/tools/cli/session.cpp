@@ -58,7 +58,7 @@ void Session::LoadAsAtStartUp() {
 }
 
 bool Session::SaveProfile(int entry) {
-    return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)) == FileError::kNone;
+    return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)).Ok();
 }
 
 }  // namespace oryn7px::cli
