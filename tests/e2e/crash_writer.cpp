@@ -112,9 +112,9 @@ int Write(const std::string& kind, const std::filesystem::path& data) {
 // whole, -1 when it is missing.
 template <typename Record>
 int VersionOf(const std::filesystem::path& path, Record& record, int (*version)(const Record&)) {
-    const FileRead read = ReadRecord(path, record);
-    if (read.error == FileError::kNotFound) return -1;
-    if (read.error != FileError::kNone || read.bytesRead != sizeof record ||
+    const Result<std::size_t> read = ReadRecord(path, record);
+    if (read.FailedWith(ErrorKind::kNotFound)) return -1;
+    if (!read || *read != sizeof record ||
         std::filesystem::file_size(path) != sizeof record) {
         return 0;
     }
@@ -161,11 +161,11 @@ int Check(const std::string& kind, const std::filesystem::path& data) {
     if (kind == "export") {
         const auto path = data / "export.cfg";
         auto exported = std::make_unique<std::array<uint8_t, kExportFileSize>>();
-        const FileRead read = ReadRecord(path, *exported);
-        const bool present = read.error == FileError::kNone;
+        const Result<std::size_t> read = ReadRecord(path, *exported);
+        const bool present = read.Ok();
         ProfileData exportedProfile;
         std::memcpy(&exportedProfile, exported->data(), sizeof exportedProfile);
-        const bool exportWhole = present && read.bytesRead == kExportFileSize &&
+        const bool exportWhole = present && *read == kExportFileSize &&
                                  std::filesystem::file_size(path) == kExportFileSize &&
                                  Written(ProfileVersion(exportedProfile));
         std::printf("export %s\n", exportWhole ? "whole" : "TORN OR MISSING");

@@ -37,10 +37,9 @@ public:
 // Writes nothing, so every run reads only the fuzz input.
 class DiscardingWriter final : public FileWriter {
 public:
-    FileError ReplaceFile(const std::filesystem::path&, std::span<const uint8_t>) override { return FileError::kNone; }
-    FileError ReplaceFiles(std::span<const FileReplacement>, const std::filesystem::path&,
-                           std::filesystem::path*) override {
-        return FileError::kNone;
+    Status ReplaceFile(const std::filesystem::path&, std::span<const uint8_t>) override { return {}; }
+    Status ReplaceFiles(std::span<const FileReplacement>, const std::filesystem::path&, std::filesystem::path*) override {
+        return {};
     }
     void FinishReplacement(const std::filesystem::path&, std::span<const std::filesystem::path>) override {}
 };

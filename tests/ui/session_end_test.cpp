@@ -4,6 +4,7 @@
 
 #include <csignal>
 
+#include "platform/linux/posix_termination_signals.h"
 #include "ui/app/session_end.h"
 
 namespace oryn7px {
@@ -12,7 +13,8 @@ namespace {
 TEST(SessionEndWatcherTest, EndSignalsBecomeCloseRequestsOnTheUiThread) {
     int closeRequests = 0;
     int commits = 0;
-    SessionEndWatcher watcher([&] { ++closeRequests; }, [&] { ++commits; });
+    PosixTerminationSignals termination;
+    SessionEndWatcher watcher(termination, [&] { ++closeRequests; }, [&] { ++commits; });
     ASSERT_TRUE(watcher.IsWatching());
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
         const int before = closeRequests;

@@ -1,6 +1,7 @@
 #include "core/app/app_texts.h"
 
-#include "core/app/single_instance.h"
+#include "core/base/product_identity.h"
+#include "core/base/utf16.h"
 
 namespace oryn7px {
 
@@ -13,25 +14,16 @@ std::u16string ModelCode() {
 
 }  // namespace
 
-std::u16string FormatOnce(std::u16string_view format, std::u16string_view value) {
-    const size_t at = format.find(u"%s");
-    if (at == std::u16string_view::npos) return std::u16string(format);
-    std::u16string text(format.substr(0, at));
-    text += value;
-    text += format.substr(at + 2);
-    return text;
-}
-
-std::u16string MainWindowTitle() { return FormatOnce(u"Tavik %s Gaming Mouse Driver", ModelCode()); }
-std::u16string InfoBoxWindowTitle() { return FormatOnce(u"Tavik%sInfoDlg", ModelCode()); }
-std::u16string ProgressWindowTitle() { return FormatOnce(u"Tavik%sProcessDlg", ModelCode()); }
+std::u16string MainWindowTitle() { return FormatS(u"Tavik %s Gaming Mouse Driver", ModelCode()); }
+std::u16string InfoBoxWindowTitle() { return FormatS(u"Tavik%sInfoDlg", ModelCode()); }
+std::u16string ProgressWindowTitle() { return FormatS(u"Tavik%sProcessDlg", ModelCode()); }
 
 std::u16string MouseNotFoundText(bool chinese) {
-    return FormatOnce(chinese ? u"没有找到%s游戏鼠标." : u"The %s gaming mouse cannot be found.", ModelCode());
+    return FormatS(chinese ? u"没有找到%s游戏鼠标." : u"The %s gaming mouse cannot be found.", ModelCode());
 }
 
 std::u16string MouseFoundText(bool chinese) {
-    return FormatOnce(chinese ? u"发现%s游戏鼠标." : u"The %s gaming mouse is found.", ModelCode());
+    return FormatS(chinese ? u"发现%s游戏鼠标." : u"The %s gaming mouse is found.", ModelCode());
 }
 
 std::u16string AutostartFailedText(bool chinese) {

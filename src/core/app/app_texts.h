@@ -2,7 +2,6 @@
 // The program's built-in texts that are not in the language files: Simplified Chinese and
 // English pairs, chosen by bChinese at the moment they are shown.
 #include <string>
-#include <string_view>
 
 namespace oryn7px {
 
@@ -21,8 +20,5 @@ std::u16string CancelText(bool chinese);
 std::u16string CountDownOkText(bool chinese, int seconds);
 std::u16string ProgressText(bool chinese);
 std::u16string AutostartFailedText(bool chinese);
-
-// Replaces the first "%s" of `format` with `value`; a format without one is returned as it is.
-std::u16string FormatOnce(std::u16string_view format, std::u16string_view value);
 
 }  // namespace oryn7px

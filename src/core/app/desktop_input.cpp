@@ -1,6 +1,5 @@
 #include "core/app/desktop_input.h"
 
-#include "core/app/app_texts.h"
 #include "core/base/utf16.h"
 
 namespace oryn7px {
@@ -135,7 +134,7 @@ std::u16string DesktopInputLine(const DesktopInput& input, bool chinese) {
 }
 
 std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese) {
-    return FormatOnce(ProblemText(input.problem, chinese), Utf8ToUtf16(input.detail));
+    return FormatS(ProblemText(input.problem, chinese), Utf8ToUtf16(input.detail));
 }
 
 std::u16string DesktopInputSummary(const DesktopInput& input, bool chinese) {

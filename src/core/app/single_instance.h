@@ -2,9 +2,9 @@
 // The name a running program is known by, so that a second start finds the first one.
 #include <string>
 
-namespace oryn7px {
+#include "core/base/product_identity.h"
 
-inline constexpr const char* kModelCode = "ORYN7PX";
+namespace oryn7px {
 
 // "ORYN7PXDriver.exe": the name of the single-instance lock.
 std::string SingleInstanceName();

@@ -11,14 +11,15 @@ namespace oryn7px {
 enum class ErrorKind {
     kNotFound,
     kAccessDenied,
-    kNotRegular,   // a folder, device, FIFO or socket where a regular file belongs
-    kForeignLink,  // a symbolic link the running user may not write through
-    kInvalidData,  // read whole, but not what it should be
+    kNotRegular,       // a folder, device, FIFO or socket where a regular file belongs
+    kForeignLink,      // a symbolic link the running user may not write through
+    kInvalidData,      // read whole, but not what it should be
     kTimedOut,
-    kRefused,      // the other side said no: the mouse refused a report, a server an answer
+    kRefused,          // the other side said no: the mouse refused a report, a server an answer
     kCancelled,
     kTooLarge,
-    kIo,           // anything else the system reported
+    kInvalidArgument,  // asked for what it never does, such as a download from a file: address
+    kIo,               // anything else the system reported
 };
 
 struct Error {
@@ -42,6 +43,7 @@ public:
     T& operator*() { return Value(); }
     const T& operator*() const { return Value(); }
     const Error& Failure() const { return std::get<1>(state_); }
+    bool FailedWith(ErrorKind kind) const { return !Ok() && Failure().kind == kind; }
 
 private:
     std::variant<T, Error> state_;
@@ -56,6 +58,7 @@ public:
     bool Ok() const { return !error_; }
     explicit operator bool() const { return Ok(); }
     const Error& Failure() const { return *error_; }
+    bool FailedWith(ErrorKind kind) const { return error_ && error_->kind == kind; }
 
 private:
     std::optional<Error> error_;

@@ -1,7 +1,5 @@
 #include "core/firmware/firmware_checker.h"
 
-#include "core/app/bootloader_check.h"
-#include "core/app/device_presence_rules.h"
 #include "core/base/messages.h"
 #include "core/firmware/firmware_download.h"
 #include "core/firmware/firmware_texts.h"
@@ -77,14 +75,14 @@ void FirmwareChecker::RunPass() {
     passRunning_ = true;
     ownsDeviceState_ = links_.deviceState.BeginFirmwareCheck();
     hFwEvent.Reset();
-    const DownloadOutcome fetched = DownloadUpdateDescription(links_.downloader, links_.writer, links_.updateUrl,
-                                                              links_.files.Description(), &cancel_);
+    const Status fetched = DownloadUpdateDescription(links_.downloader, links_.writer, links_.updateUrl,
+                                                     links_.files.Description(), &cancel_);
     links_.answerTimer.Stop();
     if (bFwAnswerGiven.exchange(1) == 1 || bFwThreadRun == 0) {
         EndPass();
         return;
     }
-    if (fetched.ok) {
+    if (fetched) {
         const UpdateDescription description = ReadUpdateDescription(links_.strings, links_.files.Description());
         {
             std::lock_guard lock(mutex_);
@@ -118,10 +116,10 @@ bool FirmwareChecker::DownloadFirmwareImage() {
         url = strFirmwareUrl_;
         sha256 = firmwareSha256_;
     }
-    const DownloadOutcome outcome =
+    const Status downloaded =
         DownloadImage(links_.downloader, links_.writer, url, sha256, links_.files.Image(), &cancel_);
-    if (!outcome.ok) links_.messages.ShowInfoBox(ImageDownloadFailedText(), false);
-    return outcome.ok;
+    if (!downloaded) links_.messages.ShowInfoBox(ImageDownloadFailedText(), false);
+    return downloaded.Ok();
 }
 
 bool FirmwareChecker::StartFlashingTool() {

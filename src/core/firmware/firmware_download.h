@@ -13,20 +13,15 @@ namespace oryn7px {
 inline constexpr DownloadLimits kDescriptionLimits{10'000, 30'000, 64 * 1024};
 inline constexpr DownloadLimits kImageLimits{10'000, 300'000, 16 * 1024 * 1024};
 
-struct DownloadOutcome {
-    bool ok = false;
-    std::string reason;  // why it failed, for people
-};
-
-// Downloads update.xml from `url` over `file`.
-DownloadOutcome DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, const std::string& url,
+// Downloads update.xml from `url` over `file`. A failure's message says why, for people.
+Status DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, const std::string& url,
                                           const std::filesystem::path& file, const std::atomic<bool>* cancel = nullptr,
                                           const DownloadLimits& limits = kDescriptionLimits);
 
 // Downloads the image from `url` over `file`; with a non-empty `sha256` (hexadecimal, either
 // case) the image must have that digest, or nothing is written and an image already at `file`
-// is removed.
-DownloadOutcome DownloadImage(Downloader& downloader, FileWriter& writer, const std::string& url,
+// is removed (kInvalidData).
+Status DownloadImage(Downloader& downloader, FileWriter& writer, const std::string& url,
                               const std::string& sha256, const std::filesystem::path& file,
                               const std::atomic<bool>* cancel = nullptr, const DownloadLimits& limits = kImageLimits);
 

@@ -1,6 +1,5 @@
 #include "core/firmware/firmware_texts.h"
 
-#include "core/app/app_texts.h"
 #include "core/base/utf16.h"
 
 namespace oryn7px {
@@ -17,7 +16,7 @@ std::u16string LatestVersionText(bool chinese) {
 std::u16string ImageDownloadFailedText() { return u"New-version firmware download failed."; }
 
 std::u16string FlashingToolMissingText(bool chinese, const std::filesystem::path& tool) {
-    return FormatOnce(chinese ? u"无法启动固件升级工具 %s." : u"The firmware update tool %s cannot be started.",
+    return FormatS(chinese ? u"无法启动固件升级工具 %s." : u"The firmware update tool %s cannot be started.",
                       Utf8ToUtf16(tool.string()));
 }
 

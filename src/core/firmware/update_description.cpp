@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/app/single_instance.h"
+#include "core/base/product_identity.h"
 #include "core/base/utf16.h"
 #include "core/i18n/string_table.h"
 

@@ -8,6 +8,9 @@ namespace oryn7px {
 // The flashing tool in the program folder; it is started in the folder that holds the image.
 std::filesystem::path FlashingToolPath(const std::filesystem::path& programFolder);
 
+// The flashing tool's only argument: "1" for the Chinese UI, else "0".
+inline const char* FlasherArgument(bool chinese) { return chinese ? "1" : "0"; }
+
 // FWUpdate/new_version below `base`.
 std::filesystem::path UpdateFolderBelow(const std::filesystem::path& base);
 

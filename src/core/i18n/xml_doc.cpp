@@ -69,7 +69,7 @@ void CXmlDoc::Clear() {
 bool CXmlDoc::LoadFile(const std::filesystem::path& path) {
     Clear();
     // A FIFO or device would block the open or never end.
-    if (CheckReadable(path) != FileError::kNone) return false;
+    if (!CheckReadable(path)) return false;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
     const long size = std::ftell(file.get());

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/result.h"
+
 namespace oryn7px {
 
 struct DownloadLimits {
@@ -13,23 +15,15 @@ struct DownloadLimits {
     uint64_t maxBytes = 64 * 1024;     // a larger answer is refused, whatever the server announces
 };
 
-enum class DownloadError { kNone, kHttpStatus, kTimeout, kTooLarge, kCancelled, kRefusedAddress, kNetwork };
-
-struct DownloadResult {
-    DownloadError error = DownloadError::kNone;
-    std::string reason;  // for people: what went wrong, empty on success
-    std::vector<uint8_t> bytes;
-
-    bool Ok() const { return error == DownloadError::kNone; }
-};
-
 class Downloader {
 public:
     virtual ~Downloader() = default;
-    // Synchronous. Only http and https addresses are fetched. `cancel`, when given, is polled
-    // during the transfer and ends it with kCancelled once it reads true.
-    virtual DownloadResult Fetch(const std::string& url, const DownloadLimits& limits,
-                                 const std::atomic<bool>* cancel = nullptr) = 0;
+    // Synchronous; gives the answer's bytes. Only http and https addresses are fetched (else
+    // kInvalidArgument). `cancel`, when given, is polled during the transfer and ends it with
+    // kCancelled once it reads true. An HTTP error status is kRefused, a time limit kTimedOut, an
+    // answer above maxBytes kTooLarge, anything else the network reports kIo.
+    virtual Result<std::vector<uint8_t>> Fetch(const std::string& url, const DownloadLimits& limits,
+                                               const std::atomic<bool>* cancel = nullptr) = 0;
 };
 
 }  // namespace oryn7px

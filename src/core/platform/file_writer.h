@@ -5,17 +5,9 @@
 #include <span>
 #include <vector>
 
-namespace oryn7px {
+#include "core/base/result.h"
 
-// Why a file operation failed; the messages shown depend on it.
-enum class FileError {
-    kNone,
-    kNotFound,
-    kAccessDenied,
-    kOther,
-    kNotRegular,   // a folder, device, FIFO or socket: never read or replaced
-    kForeignLink,  // a symbolic link to a file the running user does not own: never written through
-};
+namespace oryn7px {
 
 // One file of a set that is replaced together.
 struct FileReplacement {
@@ -27,12 +19,14 @@ class FileWriter {
 public:
     virtual ~FileWriter() = default;
     // Creates or replaces the whole file atomically: the old content stays whole on failure.
-    virtual FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) = 0;
+    // kNotFound and kAccessDenied for a missing or closed folder, kNotRegular and kForeignLink for
+    // a target it refuses to replace, kIo for anything else.
+    virtual Status ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) = 0;
     // Replaces every file of the set or none: all are prepared first, and `journal` records the
     // replacement until it is complete, so FinishReplacement can complete one that was cut short.
     // `failed` receives the path the error belongs to.
-    virtual FileError ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
-                                   std::filesystem::path* failed) = 0;
+    virtual Status ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                                std::filesystem::path* failed) = 0;
     // Completes a replacement whose journal is still there, else removes what a replacement cut
     // short before its journal was written left prepared for any of `targets`.
     virtual void FinishReplacement(const std::filesystem::path& journal,

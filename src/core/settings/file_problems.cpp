@@ -43,16 +43,16 @@ bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
     return false;
 }
 
-bool ShowFileProblem(UserMessages& messages, bool chinese, FileError error, const std::filesystem::path& path) {
-    switch (error) {
-        case FileError::kNotRegular:
+bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const std::filesystem::path& path) {
+    switch (kind) {
+        case ErrorKind::kNotRegular:
             Show(messages, chinese, u"%s 不是普通文件，未做任何处理。", u"%s is not a regular file; it was left alone.", path);
             return true;
-        case FileError::kForeignLink:
+        case ErrorKind::kForeignLink:
             Show(messages, chinese, u"%s 是指向其他用户文件的链接，未通过它写入。",
                  u"%s is a link to a file of another user; nothing was written through it.", path);
             return true;
-        case FileError::kOther:
+        case ErrorKind::kIo:
             Show(messages, chinese, u"无法写入 %s。", u"%s could not be written.", path);
             return true;
         default:

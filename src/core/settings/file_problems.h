@@ -2,7 +2,7 @@
 // Messages for files the program refuses to read or write, so nobody loses a file silently.
 #include <filesystem>
 
-#include "core/platform/file_writer.h"
+#include "core/base/result.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/settings_state.h"
 
@@ -20,7 +20,7 @@ bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
                       std::initializer_list<std::filesystem::path> paths);
 
 // The reasons the older messages do not cover: not a regular file, a link to another user's
-// file, and any other failure to write. False when `error` is none of them.
-bool ShowFileProblem(UserMessages& messages, bool chinese, FileError error, const std::filesystem::path& path);
+// file, and any other failure to write. False when `kind` is none of them.
+bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const std::filesystem::path& path);
 
 }  // namespace oryn7px

@@ -15,7 +15,7 @@ std::vector<std::filesystem::path> FillFreshDataFolder(const std::filesystem::pa
                                                        int32_t languageNumber) {
     std::vector<std::filesystem::path> failed;
     auto write = [&](const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-        if (writer.ReplaceFile(path, bytes) != FileError::kNone) failed.push_back(path);
+        if (!writer.ReplaceFile(path, bytes)) failed.push_back(path);
     };
     const std::filesystem::path profileFolder = dataFolder / "Profile";
     std::error_code ec;

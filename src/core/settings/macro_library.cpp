@@ -48,20 +48,22 @@ std::filesystem::path MacroLibrary::MacroPath() const { return MacroPathOf(dataF
 
 bool MacroLibrary::LoadMacroLibrary() {
     FinishInterruptedReplacement(writer_, dataFolder_);
-    const FileRead read = ReadRecord(MacroPath(), state_.MacroTable);
-    if (read.error == FileError::kNotFound) {
+    const Result<std::size_t> read = ReadRecord(MacroPath(), state_.MacroTable);
+    if (read.FailedWith(ErrorKind::kNotFound)) {
         messages_.ShowInfoBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())), false);
     }
-    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, MacroPath());
-    if (read.error != FileError::kNone) return false;
+    if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, MacroPath());
+    if (!read) return false;
     CutEventCounts(state_.MacroTable);
     return true;
 }
 
-void MacroLibrary::ReportSaveFailure(FileError error) {
-    if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
-    if (error == FileError::kNotFound) messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
-    ShowFileProblem(messages_, state_.bChinese == 1, error, MacroPath());
+void MacroLibrary::ReportSaveFailure(const Status& saved) {
+    if (saved) return;
+    const ErrorKind kind = saved.Failure().kind;
+    if (kind == ErrorKind::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
+    if (kind == ErrorKind::kNotFound) messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
+    ShowFileProblem(messages_, state_.bChinese == 1, kind, MacroPath());
 }
 
 bool MacroLibrary::SaveMacroLibrary() {
@@ -71,15 +73,15 @@ bool MacroLibrary::SaveMacroLibrary() {
     if (std::filesystem::exists(std::filesystem::symlink_status(MacroPath(), ec))) {
         // The pauses give other readers of the file (the apply worker's upload) room either side.
         clock_.SleepMs(kSaveWaitMs);
-        const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
+        const Status saved = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
         clock_.SleepMs(kSaveWaitMs);
-        ReportSaveFailure(error);
-        return error == FileError::kNone;
+        ReportSaveFailure(saved);
+        return saved.Ok();
     }
     messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
-    const FileError error = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
-    if (error != FileError::kNotFound) ReportSaveFailure(error);
-    return error == FileError::kNone;
+    const Status saved = writer_.ReplaceFile(MacroPath(), RecordBytes(state_.MacroTable));
+    if (!saved.FailedWith(ErrorKind::kNotFound)) ReportSaveFailure(saved);
+    return saved.Ok();
 }
 
 bool MacroLibrary::StoreMacro(const MacroEntry& entry) {
@@ -157,20 +159,24 @@ const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const { return FindMacroE
 bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const MacroEntry* entry = FindMacro(id);
     if (entry == nullptr) return false;
-    const FileError error = writer_.ReplaceFile(file, RecordBytes(*entry));
-    ShowFileProblem(messages_, state_.bChinese == 1, error == FileError::kOther ? FileError::kNone : error, file);
-    messages_.ShowInfoCaptionBox(FormatS(error == FileError::kNone ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
-    return error == FileError::kNone;
+    const Status written = writer_.ReplaceFile(file, RecordBytes(*entry));
+    // The export's own failure message covers any other failure to write.
+    if (!written && !written.FailedWith(ErrorKind::kIo)) {
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, file);
+    }
+    messages_.ShowInfoCaptionBox(FormatS(written ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
+    return written.Ok();
 }
 
 MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     MacroEntry entry;
-    const FileRead read = ReadRecord(file, entry);
+    const Result<std::size_t> read = ReadRecord(file, entry);
     // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
     // or more events than an entry holds: refused like an unreadable file.
-    if (read.error != FileError::kNone || read.bytesRead < sizeof entry || !IsCompleteMacro(entry) ||
-        entry.dwMacroId == 0) {
-        if (read.error == FileError::kNotRegular) ShowFileProblem(messages_, state_.bChinese == 1, read.error, file);
+    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || entry.dwMacroId == 0) {
+        if (read.FailedWith(ErrorKind::kNotRegular)) {
+            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
+        }
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }

@@ -72,7 +72,7 @@ public:
     std::filesystem::path MacroPath() const;
 
 private:
-    void ReportSaveFailure(FileError error);
+    void ReportSaveFailure(const Status& saved);
 
     SettingsState& state_;
     std::filesystem::path dataFolder_;

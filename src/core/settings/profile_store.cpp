@@ -37,10 +37,12 @@ void ProfileStore::ShowInInfoBox(std::u16string_view format, const std::filesyst
     messages_.ShowInfoCaptionBox(FormatS(format, PathText(path)));
 }
 
-void ProfileStore::ReportSaveFailure(FileError error, const std::filesystem::path& path) {
-    if (error == FileError::kNotFound) ShowInInfoBox(texts_.Text(kKeyNotFound), path);
-    if (error == FileError::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
-    ShowFileProblem(messages_, state_.bChinese == 1, error, path);
+void ProfileStore::ReportSaveFailure(const Status& saved, const std::filesystem::path& path) {
+    if (saved) return;
+    const ErrorKind kind = saved.Failure().kind;
+    if (kind == ErrorKind::kNotFound) ShowInInfoBox(texts_.Text(kKeyNotFound), path);
+    if (kind == ErrorKind::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
+    ShowFileProblem(messages_, state_.bChinese == 1, kind, path);
 }
 
 bool ProfileStore::IsValidActiveEntry(int entry) const {
@@ -51,9 +53,9 @@ bool ProfileStore::IsValidActiveEntry(int entry) const {
 void ProfileStore::LoadProfileIndex() {
     FinishInterruptedReplacement(writer_, dataFolder_);
     std::memset(state_.index.data(), 0, sizeof state_.index);
-    const FileRead read = ReadRecord(IndexPath(), state_.index);
-    if (read.error == FileError::kNotFound) ShowInProgramBox(kMsgFailedToOpen, IndexPath());
-    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, IndexPath());
+    const Result<std::size_t> read = ReadRecord(IndexPath(), state_.index);
+    if (read.FailedWith(ErrorKind::kNotFound)) ShowInProgramBox(kMsgFailedToOpen, IndexPath());
+    if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, IndexPath());
 
     // The stored paths are rewritten for this data folder; the files are always found from it.
     for (int k = 0; k < kProfileCount; ++k) {
@@ -119,17 +121,17 @@ void ProfileStore::ReplaceRejectedProfile(int readResult, const std::filesystem:
 }
 
 int ProfileStore::ReadProfileFile(const std::filesystem::path& path, bool createIfMissing) {
-    const FileRead read = ReadRecord(path, state_.profile);
-    if (read.error != FileError::kNone) {
-        if (createIfMissing && read.error == FileError::kNotFound) {
+    const Result<std::size_t> read = ReadRecord(path, state_.profile);
+    if (!read) {
+        if (createIfMissing && read.FailedWith(ErrorKind::kNotFound)) {
             ShowInProgramBox(kMsgFailedToOpen, path);
             CreateDefaultProfileFile(path);
         }
-        if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, path);
+        if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, path);
         return kProfileNotRead;
     }
     // A cut-off file would leave zeros where both clicks and every other setting belong.
-    if (read.bytesRead < sizeof(ProfileData) || state_.profile.dwMagic != kProfileMagic) {
+    if (*read < sizeof(ProfileData) || state_.profile.dwMagic != kProfileMagic) {
         ShowInInfoBox(kMsgInvalidProfile, path);
         return kProfileInvalid;
     }
@@ -141,9 +143,11 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
     std::filesystem::create_directory(ProfileFolder(), ec);
     // The defaults go into memory even when the file cannot be written: the program runs with them.
     BuildDefaultProfile(state_.profile, state_.bChinese == 1);
-    const FileError error = writer_.ReplaceFile(path, RecordBytes(state_.profile));
-    if (error == FileError::kAccessDenied) messages_.ShowInfoBox(texts_.Text(kKeyAccessDeniedMacroOrProfile), false);
-    return error == FileError::kNone;
+    const Status written = writer_.ReplaceFile(path, RecordBytes(state_.profile));
+    if (written.FailedWith(ErrorKind::kAccessDenied)) {
+        messages_.ShowInfoBox(texts_.Text(kKeyAccessDeniedMacroOrProfile), false);
+    }
+    return written.Ok();
 }
 
 bool ProfileStore::CanSaveCurrentProfileAndIndex() const {
@@ -164,17 +168,17 @@ bool ProfileStore::SaveProfileAndIndex(int entry, const ProfileData& profile,
     std::copy(macroIds.begin(), macroIds.end(), state_.index[static_cast<std::size_t>(entry)].nButtonMacroId);
     const FileReplacement files[] = {{ProfilePath(entry), RecordBytes(profile)}, {IndexPath(), RecordBytes(state_.index)}};
     std::filesystem::path failed;
-    const FileError error = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
-    ReportSaveFailure(error, failed);
-    return error == FileError::kNone;
+    const Status saved = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
+    ReportSaveFailure(saved, failed);
+    return saved.Ok();
 }
 
 bool ProfileStore::SaveCurrentProfile() {
     if (RefuseUnreadable(state_, messages_, {ProfilePath(state_.currentEntry)})) return false;
     const std::filesystem::path profilePath = ProfilePath(state_.currentEntry);
-    const FileError error = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
-    ReportSaveFailure(error, profilePath);
-    return error == FileError::kNone;
+    const Status saved = writer_.ReplaceFile(profilePath, RecordBytes(state_.profile));
+    ReportSaveFailure(saved, profilePath);
+    return saved.Ok();
 }
 
 int ProfileStore::SwitchProfile(int entry) {
@@ -200,17 +204,17 @@ int ProfileStore::SwitchProfile(int entry) {
 
 int32_t ProfileStore::ReadLanguageNumber(int32_t whenUnreadable) {
     int32_t number = 0;
-    const FileRead read = ReadRecord(LanguagePath(), number);
-    if (read.error == FileError::kNotFound) ShowInProgramBox(kMsgFailedToOpen, LanguagePath());
-    if (ExistsButUnreadable(read.error)) MarkUnreadable(state_, messages_, LanguagePath());
-    return read.error == FileError::kNone ? number : whenUnreadable;
+    const Result<std::size_t> read = ReadRecord(LanguagePath(), number);
+    if (read.FailedWith(ErrorKind::kNotFound)) ShowInProgramBox(kMsgFailedToOpen, LanguagePath());
+    if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, LanguagePath());
+    return read ? number : whenUnreadable;
 }
 
 bool ProfileStore::SaveLanguageNumber(int32_t number) {
     if (RefuseUnreadable(state_, messages_, {LanguagePath()})) return false;
-    const FileError error = writer_.ReplaceFile(LanguagePath(), RecordBytes(number));
-    ReportSaveFailure(error, LanguagePath());
-    return error == FileError::kNone;
+    const Status saved = writer_.ReplaceFile(LanguagePath(), RecordBytes(number));
+    ReportSaveFailure(saved, LanguagePath());
+    return saved.Ok();
 }
 
 bool ProfileStore::Export(const std::filesystem::path& file) {
@@ -226,10 +230,13 @@ bool ProfileStore::Export(const std::filesystem::path& file) {
          {RecordBytes(state_.profile), RecordBytes(state_.index), RecordBytes(state_.MacroTable)}) {
         bytes.insert(bytes.end(), part.begin(), part.end());
     }
-    const FileError error = writer_.ReplaceFile(file, bytes);
-    ShowFileProblem(messages_, state_.bChinese == 1, error == FileError::kOther ? FileError::kNone : error, file);
-    ShowInInfoBox(error == FileError::kNone ? kMsgExportSuccess : kMsgExportFailed, file);
-    return error == FileError::kNone;
+    const Status written = writer_.ReplaceFile(file, bytes);
+    // The export's own failure message covers any other failure to write.
+    if (!written && !written.FailedWith(ErrorKind::kIo)) {
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, file);
+    }
+    ShowInInfoBox(written ? kMsgExportSuccess : kMsgExportFailed, file);
+    return written.Ok();
 }
 
 int ProfileStore::Import(const std::filesystem::path& file, ProgramRestart* restart) {
@@ -248,16 +255,18 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
     // Only a whole export: a cut-off one would leave a profile of zeros, which disables both clicks.
     // (Measured before the 2 MB are read, so a short file costs nothing.)
     std::error_code ec;
-    FileRead read{CheckReadable(file), 0};
-    const bool longEnough = read.error == FileError::kNone && std::filesystem::file_size(file, ec) >= sizeof(Whole);
+    const Status readable = CheckReadable(file);
+    const bool longEnough = readable && std::filesystem::file_size(file, ec) >= sizeof(Whole);
     std::unique_ptr<Whole> imported;
+    Result<std::size_t> read = std::size_t{0};
     if (longEnough) {
         imported = std::make_unique<Whole>();
         read = ReadRecord(file, *imported);
     }
-    if (!longEnough || read.error != FileError::kNone || read.bytesRead < sizeof(Whole) ||
-        imported->profile.dwMagic != kProfileMagic) {
-        if (read.error == FileError::kNotRegular) ShowFileProblem(messages_, state_.bChinese == 1, read.error, file);
+    if (!longEnough || !read || *read < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
+        if (readable.FailedWith(ErrorKind::kNotRegular) || read.FailedWith(ErrorKind::kNotRegular)) {
+            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
+        }
         ShowInInfoBox(kMsgInvalidProfile, file);
         return kProfileInvalid;
     }
@@ -276,9 +285,9 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
                                      {IndexPath(), RecordBytes(index)},
                                      {macroPath, RecordBytes(imported->table)}};
     std::filesystem::path failed;
-    const FileError error = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
-    if (error != FileError::kNone) {
-        ReportSaveFailure(error, failed);
+    const Status saved = writer_.ReplaceFiles(files, ReplaceJournalOf(dataFolder_), &failed);
+    if (!saved) {
+        ReportSaveFailure(saved, failed);
         return kProfileNotRead;
     }
     state_.profile = imported->profile;

@@ -76,7 +76,7 @@ private:
     bool SaveProfileFile(int entry, const ProfileData& profile);
     void ShowInProgramBox(std::u16string_view format, const std::filesystem::path& path);
     void ShowInInfoBox(std::u16string_view format, const std::filesystem::path& path);
-    void ReportSaveFailure(FileError error, const std::filesystem::path& path);
+    void ReportSaveFailure(const Status& saved, const std::filesystem::path& path);
     int ImportFile(const std::filesystem::path& file);
     void ReplaceRejectedProfile(int readResult, const std::filesystem::path& path);
     bool IsValidActiveEntry(int entry) const;

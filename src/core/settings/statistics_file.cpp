@@ -13,13 +13,13 @@ StatisticsFile::StatisticsFile(const Paths& paths, FileWriter& writer, UserMessa
     : path_(paths.DataFolder() / "Sts.cfg"), writer_(writer), messages_(messages), texts_(texts), chinese_(chinese) {}
 
 bool StatisticsFile::LoadStatistics(StsData& data) {
-    const FileRead read = ReadRecord(path_, data);
-    if (read.error == FileError::kNotFound) messages_.ShowInfoBox(FormatS(kMsgFailedToOpen, PathText(path_)), false);
-    if (ExistsButUnreadable(read.error)) {
+    const Result<std::size_t> read = ReadRecord(path_, data);
+    if (read.FailedWith(ErrorKind::kNotFound)) messages_.ShowInfoBox(FormatS(kMsgFailedToOpen, PathText(path_)), false);
+    if (ExistsButUnreadable(read)) {
         unreadable_ = true;
         ShowUnreadable(messages_, chinese_, path_);
     }
-    return read.error == FileError::kNone;
+    return read.Ok();
 }
 
 bool StatisticsFile::SaveStatistics(const StsData& data) {
@@ -28,13 +28,13 @@ bool StatisticsFile::SaveStatistics(const StsData& data) {
         ShowRefusedUnreadable(messages_, chinese_, path_);
         return false;
     }
-    const FileError error = writer_.ReplaceFile(path_, RecordBytes(data));
-    if (error == FileError::kNotFound) {
+    const Status saved = writer_.ReplaceFile(path_, RecordBytes(data));
+    if (saved.FailedWith(ErrorKind::kNotFound)) {
         messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(path_)));
-    } else if (error == FileError::kAccessDenied) {
+    } else if (saved.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
     }
-    return error == FileError::kNone;
+    return saved.Ok();
 }
 
 }  // namespace oryn7px

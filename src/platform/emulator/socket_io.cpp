@@ -4,9 +4,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+
+#include "platform/posix/retry_on_eintr.h"
 
 namespace oryn7px {
 
@@ -15,6 +18,12 @@ namespace {
 constexpr size_t kMaxLineLength = 1 << 24;
 // A peer whose listen queue is full, or who stops reading, holds a connect or a send this long.
 constexpr timeval kSendLimit{5, 0};
+
+// What is left until `deadline`, at least 0 (a poll then only looks).
+int MillisecondsUntil(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
 
 }  // namespace
 
@@ -43,8 +52,8 @@ bool WriteLine(int fd, const std::string& text) {
     const std::string line = text + "\n";
     size_t written = 0;
     while (written < line.size()) {
-        const ssize_t n = send(fd, line.data() + written, line.size() - written, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n =
+            RetryOnEintr([&] { return send(fd, line.data() + written, line.size() - written, MSG_NOSIGNAL); });
         if (n <= 0) return false;
         written += static_cast<size_t>(n);
     }
@@ -57,15 +66,13 @@ std::optional<std::string> ReadLine(int fd, std::string* buffer, int timeoutMs) 
     size_t newline;
     while ((newline = buffer->find('\n')) == std::string::npos) {
         if (buffer->size() > kMaxLineLength) return std::nullopt;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return std::nullopt;
+        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
         pollfd readable{fd, POLLIN, 0};
-        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) continue;
+        // An interrupted wait resumes with what is left of the deadline.
+        const int ready = RetryOnEintr([&] { return poll(&readable, 1, MillisecondsUntil(deadline)); });
         if (ready <= 0) return std::nullopt;
         char chunk[65536];
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = RetryOnEintr([&] { return read(fd, chunk, sizeof chunk); });
         if (n <= 0) return std::nullopt;
         buffer->append(chunk, static_cast<size_t>(n));
     }

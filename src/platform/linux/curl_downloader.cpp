@@ -79,13 +79,13 @@ const Curl& TheCurl() {
 
 }  // namespace
 
-DownloadResult CurlDownloader::Fetch(const std::string& url, const DownloadLimits& limits,
-                                     const std::atomic<bool>* cancel) {
-    if (!IsWebAddress(url)) return {DownloadError::kRefusedAddress, "not an http or https address: " + url, {}};
+Result<std::vector<uint8_t>> CurlDownloader::Fetch(const std::string& url, const DownloadLimits& limits,
+                                                   const std::atomic<bool>* cancel) {
+    if (!IsWebAddress(url)) return Error{ErrorKind::kInvalidArgument, "not an http or https address: " + url};
     const Curl& library = TheCurl();
-    if (!library.error.empty()) return {DownloadError::kNetwork, "cannot use libcurl: " + library.error, {}};
+    if (!library.error.empty()) return Error{ErrorKind::kIo, "cannot use libcurl: " + library.error};
     const std::unique_ptr<CURL, decltype(library.easy_cleanup)> curl(library.easy_init(), library.easy_cleanup);
-    if (!curl) return {DownloadError::kNetwork, "libcurl could not start a transfer", {}};
+    if (!curl) return Error{ErrorKind::kIo, "libcurl could not start a transfer"};
     Transfer transfer;
     transfer.maxBytes = limits.maxBytes;
     transfer.cancel = cancel;
@@ -110,19 +110,19 @@ DownloadResult CurlDownloader::Fetch(const std::string& url, const DownloadLimit
     library.easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
 
     const CURLcode code = library.easy_perform(handle);
-    if (code == CURLE_OK) return {DownloadError::kNone, {}, std::move(transfer.bytes)};
+    if (code == CURLE_OK) return std::move(transfer.bytes);
     const std::string detail = *error != '\0' ? error : library.easy_strerror(code);
     if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
-        return {DownloadError::kTooLarge, "the answer is larger than " + std::to_string(limits.maxBytes) + " bytes", {}};
+        return Error{ErrorKind::kTooLarge, "the answer is larger than " + std::to_string(limits.maxBytes) + " bytes"};
     }
-    if (code == CURLE_ABORTED_BY_CALLBACK) return {DownloadError::kCancelled, "cancelled", {}};
-    if (code == CURLE_OPERATION_TIMEDOUT) return {DownloadError::kTimeout, detail, {}};
+    if (code == CURLE_ABORTED_BY_CALLBACK) return Error{ErrorKind::kCancelled, "cancelled"};
+    if (code == CURLE_OPERATION_TIMEDOUT) return Error{ErrorKind::kTimedOut, detail};
     if (code == CURLE_HTTP_RETURNED_ERROR) {
         long status = 0;
         library.easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
-        return {DownloadError::kHttpStatus, "HTTP " + std::to_string(status), {}};
+        return Error{ErrorKind::kRefused, "HTTP " + std::to_string(status)};
     }
-    return {DownloadError::kNetwork, detail, {}};
+    return Error{ErrorKind::kIo, detail};
 }
 
 }  // namespace oryn7px

@@ -8,8 +8,8 @@ namespace oryn7px {
 
 class CurlDownloader final : public Downloader {
 public:
-    DownloadResult Fetch(const std::string& url, const DownloadLimits& limits,
-                         const std::atomic<bool>* cancel = nullptr) override;
+    Result<std::vector<uint8_t>> Fetch(const std::string& url, const DownloadLimits& limits,
+                                       const std::atomic<bool>* cancel = nullptr) override;
 };
 
 }  // namespace oryn7px

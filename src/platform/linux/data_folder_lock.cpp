@@ -6,15 +6,14 @@
 
 #include <cerrno>
 
+#include "platform/posix/retry_on_eintr.h"
+
 namespace oryn7px {
 
 namespace {
 
 bool Flock(int fd, int operation) {
-    while (::flock(fd, operation) != 0) {
-        if (errno != EINTR) return false;
-    }
-    return true;
+    return RetryOnEintr([&] { return ::flock(fd, operation); }) == 0;
 }
 
 int OpenFolder(const std::filesystem::path& folder) {

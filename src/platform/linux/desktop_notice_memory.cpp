@@ -16,9 +16,9 @@ constexpr std::size_t kMaxFileSize = 4096;
 
 std::string ReadSmallFile(const std::filesystem::path& path) {
     std::array<char, kMaxFileSize> buffer{};
-    const FileRead read = ReadFileUpTo(path, buffer.data(), buffer.size());
-    if (read.error != FileError::kNone) return {};
-    return std::string(buffer.data(), read.bytesRead);
+    const Result<std::size_t> read = ReadFileUpTo(path, buffer.data(), buffer.size());
+    if (!read) return {};
+    return std::string(buffer.data(), *read);
 }
 
 // The value of Noticed=, read as text: the INI helpers of the program read numbers only.
@@ -42,7 +42,8 @@ bool DesktopNoticeMemory::IsNew(const std::string& situation) {
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
     const std::string updated = SetIniValue(text, kSection, kKey, situation);
-    writer_.ReplaceFile(file_, {reinterpret_cast<const uint8_t*>(updated.data()), updated.size()});
+    // Not remembered only means the notice is shown once more at the next start.
+    static_cast<void>(writer_.ReplaceFile(file_, {reinterpret_cast<const uint8_t*>(updated.data()), updated.size()}));
     return true;
 }
 

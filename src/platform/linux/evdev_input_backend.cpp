@@ -13,6 +13,7 @@
 #include "platform/linux/evdev_input_translate.h"
 #include "platform/linux/evdev_mouse_nodes.h"
 #include "platform/linux/evdev_uinput_grabber.h"
+#include "platform/posix/retry_on_eintr.h"
 
 namespace oryn7px {
 
@@ -264,8 +265,7 @@ void EvdevInputBackend::OnNodeChanges() {
 void EvdevInputBackend::ReadNode(Node& node) {
     for (;;) {
         const std::size_t room = node.buffer.size() - node.held;
-        const ssize_t n = read(node.fd, node.buffer.data() + node.held, room);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = RetryOnEintr([&] { return read(node.fd, node.buffer.data() + node.held, room); });
         if (n < 0 && errno == EAGAIN) return;
         if (n <= 0) {
             // End of file or ENODEV: the mouse was unplugged. Any other error is worth a word.

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "core/device/hid_descriptor_parser.h"
+#include "platform/posix/retry_on_eintr.h"
 
 namespace oryn7px {
 
@@ -47,34 +48,21 @@ public:
     ~HidrawDevice() override { close(fd_); }
 
     bool SetFeature(const uint8_t* data, size_t length) override {
-        int sent;
-        do {
-            sent = ioctl(fd_, HIDIOCSFEATURE(length), data);
-        } while (sent < 0 && errno == EINTR);
-        return sent >= 0;
+        return RetryOnEintr([&] { return ioctl(fd_, HIDIOCSFEATURE(length), data); }) >= 0;
     }
 
     bool GetFeature(uint8_t* data, size_t length) override {
-        int received;
-        do {
-            received = ioctl(fd_, HIDIOCGFEATURE(length), data);
-        } while (received < 0 && errno == EINTR);
+        const int received = RetryOnEintr([&] { return ioctl(fd_, HIDIOCGFEATURE(length), data); });
         // A short answer would leave stale bytes where the caller expects the mouse's.
         return received >= 0 && static_cast<size_t>(received) == length;
     }
 
     HidWriteResult WriteOutput(const uint8_t* data, size_t length) override {
         pollfd writable{fd_, POLLOUT, 0};
-        int ready;
-        do {
-            ready = poll(&writable, 1, static_cast<int>(kOutputWriteTimeoutMs));
-        } while (ready < 0 && errno == EINTR);
+        const int ready = RetryOnEintr([&] { return poll(&writable, 1, static_cast<int>(kOutputWriteTimeoutMs)); });
         if (ready == 0) return HidWriteResult::TimedOut;
         if (ready < 0 || (writable.revents & (POLLERR | POLLHUP | POLLNVAL))) return HidWriteResult::Error;
-        ssize_t written;
-        do {
-            written = write(fd_, data, length);
-        } while (written < 0 && errno == EINTR);
+        const ssize_t written = RetryOnEintr([&] { return write(fd_, data, length); });
         if (written < 0 && errno == EAGAIN) return HidWriteResult::TimedOut;
         return written == static_cast<ssize_t>(length) ? HidWriteResult::Ok : HidWriteResult::Error;
     }

@@ -6,9 +6,6 @@ target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::LIBUDEV)
 pkg_check_modules(LIBEVDEV REQUIRED IMPORTED_TARGET libevdev)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::LIBEVDEV)
 
-# The backend choice can hand out the virtual mouse, in-process or through oryn7px-emu.
-target_link_libraries(oryn7px_platform_linux PUBLIC oryn7px_platform_emulator)
-
 # Keyboard layouts (xkbcommon), the X session's layout names, global input and pointer settings (Xlib, XInput 2).
 pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 find_package(X11 REQUIRED COMPONENTS Xi)

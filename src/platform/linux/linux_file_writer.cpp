@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "platform/posix/retry_on_eintr.h"
 
 namespace oryn7px {
 
@@ -17,18 +20,22 @@ namespace {
 
 constexpr const char* kPreparedSuffix = ".pending";
 
-FileError ErrorOf(int error) {
+ErrorKind KindOf(int error) {
     switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return FileError::kNotFound;
+            return ErrorKind::kNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
-            return FileError::kAccessDenied;
+            return ErrorKind::kAccessDenied;
         default:
-            return FileError::kOther;
+            return ErrorKind::kIo;
     }
+}
+
+Error ErrorOf(int error, const std::filesystem::path& path) {
+    return {KindOf(error), path.string() + ": " + std::strerror(error)};
 }
 
 // Unique within the process and between processes.
@@ -47,8 +54,7 @@ std::filesystem::path PreparedNameFor(const std::filesystem::path& target) {
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = RetryOnEintr([&] { return ::write(fd, bytes.data() + done, bytes.size() - done); });
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -63,9 +69,12 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+Error ForeignLink(const std::filesystem::path& path) {
+    return {ErrorKind::kForeignLink, path.string() + " is a link to a file of another user"};
+}
+
 // Where the bytes go and who must keep owning them.
 struct Target {
-    FileError error = FileError::kNone;
     std::filesystem::path path;
     bool exists = false;
     struct stat existing {};
@@ -75,14 +84,14 @@ struct Target {
 
 // A link is followed only to a file (or, for a new file, a folder) of the running user, so a
 // privileged run never replaces another user's file through a link planted in the data folder.
-Target ResolveTarget(const std::filesystem::path& path) {
+Result<Target> ResolveTarget(const std::filesystem::path& path) {
     Target target;
     target.path = path;
     std::error_code ec;
     const bool link = std::filesystem::is_symlink(path, ec);
     if (link) {
         const auto resolved = std::filesystem::weakly_canonical(path, ec);
-        if (ec) return {FileError::kForeignLink};
+        if (ec) return ForeignLink(path);
         target.path = resolved;
     }
     target.exists = ::stat(target.path.c_str(), &target.existing) == 0;
@@ -90,9 +99,11 @@ Target ResolveTarget(const std::filesystem::path& path) {
     const bool folderKnown = ::stat(target.path.parent_path().empty() ? "." : target.path.parent_path().c_str(), &folder) == 0;
     if (link) {
         const uid_t owner = target.exists ? target.existing.st_uid : (folderKnown ? folder.st_uid : ~uid_t{0});
-        if (owner != ::geteuid()) return {FileError::kForeignLink};
+        if (owner != ::geteuid()) return ForeignLink(path);
     }
-    if (target.exists && !S_ISREG(target.existing.st_mode)) return {FileError::kNotRegular};
+    if (target.exists && !S_ISREG(target.existing.st_mode)) {
+        return Error{ErrorKind::kNotRegular, path.string() + " is not a regular file"};
+    }
     // Run as root in a user's folder, the files stay the user's.
     target.ownerUid = target.exists ? target.existing.st_uid : (folderKnown ? folder.st_uid : ::geteuid());
     target.ownerGid = target.exists ? target.existing.st_gid : (folderKnown ? folder.st_gid : ::getegid());
@@ -100,9 +111,9 @@ Target ResolveTarget(const std::filesystem::path& path) {
 }
 
 // Writes the whole content to `file` (created exclusively) and flushes it to the disk.
-FileError WriteFlushed(const Target& target, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+Status WriteFlushed(const Target& target, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) return ErrorOf(errno);
+    if (fd < 0) return ErrorOf(errno, file);
     if (target.exists) ::fchmod(fd, target.existing.st_mode & 07777);
     if (::geteuid() == 0) (void)::fchown(fd, target.ownerUid, target.ownerGid);
     bool ok = WriteAll(fd, bytes);
@@ -117,64 +128,64 @@ FileError WriteFlushed(const Target& target, const std::filesystem::path& file, 
     }
     if (!ok) {
         ::unlink(file.c_str());
-        return ErrorOf(error);
+        return ErrorOf(error, file);
     }
-    return FileError::kNone;
+    return {};
 }
 
 }  // namespace
 
-FileError LinuxFileWriter::ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    const Target target = ResolveTarget(path);
-    if (target.error != FileError::kNone) return target.error;
-    const std::filesystem::path temporary = TemporaryNameFor(target.path);
-    if (const FileError error = WriteFlushed(target, temporary, bytes); error != FileError::kNone) return error;
-    if (::rename(temporary.c_str(), target.path.c_str()) != 0) {
+Status LinuxFileWriter::ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    const Result<Target> target = ResolveTarget(path);
+    if (!target) return target.Failure();
+    const std::filesystem::path temporary = TemporaryNameFor(target->path);
+    if (Status written = WriteFlushed(*target, temporary, bytes); !written) return written;
+    if (::rename(temporary.c_str(), target->path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return ErrorOf(error);
+        return ErrorOf(error, path);
     }
-    SyncFolder(target.path.parent_path());
-    return FileError::kNone;
+    SyncFolder(target->path.parent_path());
+    return {};
 }
 
-FileError LinuxFileWriter::ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
-                                        std::filesystem::path* failed) {
+Status LinuxFileWriter::ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                                     std::filesystem::path* failed) {
     std::vector<std::filesystem::path> prepared;
     std::string journalText;
-    const auto giveUp = [&](FileError error, const std::filesystem::path& path) {
+    const auto giveUp = [&](const Error& error, const std::filesystem::path& path) {
         for (const auto& file : prepared) ::unlink(file.c_str());
         if (failed != nullptr) *failed = path;
         return error;
     };
     for (const FileReplacement& file : files) {
-        const Target target = ResolveTarget(file.path);
-        if (target.error != FileError::kNone) return giveUp(target.error, file.path);
-        const std::filesystem::path pending = PreparedNameFor(target.path);
+        const Result<Target> target = ResolveTarget(file.path);
+        if (!target) return giveUp(target.Failure(), file.path);
+        const std::filesystem::path pending = PreparedNameFor(target->path);
         ::unlink(pending.c_str());  // left by a run cut short before its journal was written
-        if (const FileError error = WriteFlushed(target, pending, file.bytes); error != FileError::kNone) {
-            return giveUp(error, file.path);
+        if (const Status written = WriteFlushed(*target, pending, file.bytes); !written) {
+            return giveUp(written.Failure(), file.path);
         }
         prepared.push_back(pending);
-        journalText += target.path.string();
+        journalText += target->path.string();
         journalText += '\0';
     }
     // From here on the new set is whole on the disk: the journal commits it.
     const auto* text = reinterpret_cast<const uint8_t*>(journalText.data());
-    if (const FileError error = ReplaceFile(journal, {text, journalText.size()}); error != FileError::kNone) {
-        return giveUp(error, journal);
+    if (const Status committed = ReplaceFile(journal, {text, journalText.size()}); !committed) {
+        return giveUp(committed.Failure(), journal);
     }
-    FileError result = FileError::kNone;
+    Status result;
     for (std::size_t i = 0; i < prepared.size(); ++i) {
         const std::filesystem::path target = prepared[i].parent_path() / prepared[i].stem();
-        if (::rename(prepared[i].c_str(), target.c_str()) != 0 && result == FileError::kNone) {
+        if (::rename(prepared[i].c_str(), target.c_str()) != 0 && result) {
             // The journal stays: the next start completes the set.
-            result = ErrorOf(errno);
+            result = ErrorOf(errno, files[i].path);
             if (failed != nullptr) *failed = files[i].path;
         }
         SyncFolder(target.parent_path());
     }
-    if (result == FileError::kNone) {
+    if (result) {
         ::unlink(journal.c_str());
         SyncFolder(journal.parent_path());
     }
@@ -194,7 +205,9 @@ void LinuxFileWriter::FinishReplacement(const std::filesystem::path& journal,
         }
     }
     for (const std::filesystem::path& candidate : targets) {
-        const std::filesystem::path target = ResolveTarget(candidate).path;
+        const Result<Target> resolved = ResolveTarget(candidate);
+        if (!resolved) continue;  // never renamed through a link it may not write through
+        const std::filesystem::path target = resolved->path;
         const std::filesystem::path pending = PreparedNameFor(target);
         if (::lstat(pending.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         // Only the files the caller names are ever renamed, whatever the journal says.

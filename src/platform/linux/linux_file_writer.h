@@ -6,9 +6,9 @@ namespace oryn7px {
 
 class LinuxFileWriter final : public FileWriter {
 public:
-    FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override;
-    FileError ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
-                           std::filesystem::path* failed) override;
+    Status ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override;
+    Status ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                        std::filesystem::path* failed) override;
     void FinishReplacement(const std::filesystem::path& journal,
                            std::span<const std::filesystem::path> targets) override;
 };

@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "core/i18n/locale_language.h"
-#include "core/settings/fresh_installation.h"
 #include "platform/linux/leftover_files.h"
 #include "platform/linux/linux_file_writer.h"
 
@@ -81,7 +80,7 @@ LinuxPaths::LinuxPaths(std::filesystem::path programFolder, std::filesystem::pat
     : programFolder_(std::move(programFolder)), dataFolder_(std::move(dataFolder)),
       tempFolder_(std::move(tempFolder)), localAppData_(std::move(localAppData)) {}
 
-LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
+LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment, const NewDataFolderFiller& fillNewFolder,
                                        std::optional<std::filesystem::path> dataFolder) {
     if (!dataFolder) {
         dataFolder = LinuxDataFolder(environment);
@@ -89,7 +88,7 @@ LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment,
         // A folder the program had to create is a new installation: fill it as an installer would.
         if (!dataFolder->empty() && std::filesystem::create_directories(*dataFolder, ec)) {
             LinuxFileWriter writer;
-            FillFreshDataFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
+            fillNewFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
         }
     }
     RemoveLeftoverTemporaryFiles(*dataFolder);

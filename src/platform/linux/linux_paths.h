@@ -1,10 +1,12 @@
 #pragma once
 // The program's folders on Linux.
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "core/platform/file_writer.h"
 #include "core/platform/paths.h"
 
 namespace oryn7px {
@@ -13,6 +15,11 @@ namespace oryn7px {
 using Environment = std::function<std::optional<std::string>(const char* name)>;
 
 std::optional<std::string> ProcessEnvironment(const char* name);
+
+// Fills a data folder the program had to create, as an installer would; `languageNumber` is the
+// language of the session's locale.
+using NewDataFolderFiller =
+    std::function<void(const std::filesystem::path& dataFolder, FileWriter& writer, int32_t languageNumber)>;
 
 // ORYN7PX_DATA_DIR, else $XDG_DATA_HOME/TAVIK/ORYN7PX, else ~/.local/share/TAVIK/ORYN7PX;
 // empty when not even the account's home folder is known.
@@ -37,10 +44,9 @@ public:
                std::filesystem::path tempFolder, std::filesystem::path localAppData);
 
     // The folders of this process by the rules above. A data folder that does not exist yet is
-    // created and filled with what a fresh installation holds, unless `dataFolder` names one
-    // explicitly, which is used as it is. Temporary files that killed writes left in the data
-    // folder are removed.
-    static LinuxPaths FromEnvironment(const Environment& environment,
+    // created and handed to `fillNewFolder`, unless `dataFolder` names one explicitly, which is
+    // used as it is. Temporary files that killed writes left in the data folder are removed.
+    static LinuxPaths FromEnvironment(const Environment& environment, const NewDataFolderFiller& fillNewFolder,
                                       std::optional<std::filesystem::path> dataFolder = std::nullopt);
 
     std::filesystem::path ProgramFolder() const override { return programFolder_; }

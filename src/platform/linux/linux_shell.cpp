@@ -11,6 +11,8 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/posix/retry_on_eintr.h"
+
 extern char** environ;
 
 namespace oryn7px {
@@ -49,11 +51,9 @@ pid_t Spawn(const std::vector<std::string>& argv, bool searchPath, const std::fi
 void ReapInBackground(pid_t pid, std::function<void()> onExit = {}) {
     std::thread([pid, onExit = std::move(onExit)] {
         siginfo_t info{};
-        while (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
-        }
+        RetryOnEintr([&] { return waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT); });
         if (onExit) onExit();
-        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        RetryOnEintr([&] { return waitpid(pid, nullptr, 0); });
     }).detach();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/linux/udev_device_presence.h"
 
 #include "platform/linux/hidraw_backend.h"
+#include "platform/posix/retry_on_eintr.h"
 
 #include <fcntl.h>
 #include <libudev.h>
@@ -77,7 +78,7 @@ void UdevDevicePresence::RememberPresentDevices() {
 
 void UdevDevicePresence::Run(DevicePresenceListener& listener) {
     pollfd fds[2] = {{udev_monitor_get_fd(monitor_), POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-    while (poll(fds, 2, -1) >= 0 || errno == EINTR) {
+    while (RetryOnEintr([&] { return poll(fds, 2, -1); }) >= 0) {
         if (fds[1].revents) return;
         if (!(fds[0].revents & POLLIN)) continue;
         udev_device* device = udev_monitor_receive_device(monitor_);

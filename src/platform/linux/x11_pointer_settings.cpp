@@ -97,8 +97,9 @@ bool X11PointerSettings::SetWheelLines(int32_t lines) {
     std::error_code error;
     std::filesystem::create_directories(wheelLinesFile_.parent_path(), error);
     const std::string content = std::string(kWheelKey) + std::to_string(lines) + "\n";
-    return LinuxFileWriter().ReplaceFile(wheelLinesFile_, std::span(reinterpret_cast<const uint8_t*>(content.data()),
-                                                                     content.size())) == FileError::kNone;
+    return LinuxFileWriter()
+        .ReplaceFile(wheelLinesFile_, std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size()))
+        .Ok();
 }
 
 std::optional<int32_t> X11PointerSettings::WheelLines() const {

@@ -23,7 +23,7 @@ bool XdgAutostart::SetEnabled(bool enabled) {
     std::filesystem::create_directories(entry_.parent_path(), ec);
     const std::string text = AutostartEntryText(program_.string());
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return writer_.ReplaceFile(entry_, {bytes, text.size()}) == FileError::kNone;
+    return writer_.ReplaceFile(entry_, {bytes, text.size()}).Ok();
 }
 
 std::filesystem::path DefaultAutostartEntry(const std::filesystem::path& configHome) {

@@ -12,6 +12,7 @@
 #include "core/firmware/update_description.h"
 #include "core/firmware/update_files.h"
 #include "core/i18n/string_table.h"
+#include "core/settings/fresh_installation.h"
 #include "platform/hid_backend_choice.h"
 #include "platform/linux/curl_downloader.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -40,15 +41,15 @@ constexpr const char* kUsage =
 // Everything both verbs share: where the files go and how the description is read.
 struct Update {
     explicit Update(const Context& context)
-        : paths(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
+        : paths(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder, context.options.dataDir)),
           files{ChooseUpdateFolder(paths.ProgramFolder(), paths.DataFolder())},
           url(UpdateAddress(std::getenv(kUpdateUrlVariable))),
           strings(converter) {}
 
     // Why the description could not be fetched; empty when it was.
     std::string FetchDescription(const DownloadLimits& limits) {
-        const DownloadOutcome fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
-        if (!fetched.ok) return "cannot download " + url + ": " + fetched.reason;
+        const Status fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
+        if (!fetched) return "cannot download " + url + ": " + fetched.Failure().message;
         description = ReadUpdateDescription(strings, files.Description());
         return {};
     }
@@ -118,10 +119,10 @@ int Download(Context& context, std::optional<uint32_t> timeoutSeconds) {
     Update update(context);
     std::string failure = update.FetchDescription(WithTimeout(kDescriptionLimits, timeoutSeconds));
     if (failure.empty()) {
-        failure = DownloadImage(update.downloader, update.writer, update.description.newfile,
-                                update.description.sha256, update.files.Image(), nullptr,
-                                WithTimeout(kImageLimits, timeoutSeconds))
-                      .reason;
+        const Status image = DownloadImage(update.downloader, update.writer, update.description.newfile,
+                                           update.description.sha256, update.files.Image(), nullptr,
+                                           WithTimeout(kImageLimits, timeoutSeconds));
+        if (!image) failure = image.Failure().message;
     }
     if (!failure.empty()) {
         context.err << Utf16ToUtf8(ImageDownloadFailedText()) << "\n" << "oryn7px-cli: " << failure << "\n";

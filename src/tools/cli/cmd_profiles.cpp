@@ -30,7 +30,8 @@ int Profiles(Context& context, const std::vector<std::string>& args) {
     if (const int refused = session.Open(Access::kRead)) return refused;
     // The flags as saved: loading marks the profile it falls back to as active in memory.
     ProfileIndex saved{};
-    ReadRecord(session.Store().IndexPath(), saved);
+    // An index that cannot be read lists no profile as active; loading it below says why.
+    static_cast<void>(ReadRecord(session.Store().IndexPath(), saved));
     session.Store().LoadProfileIndex();
     context.out << "profile  magic  active  start  path\n";
     for (int k = 0; k < kProfileCount; ++k) {

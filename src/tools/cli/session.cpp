@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/i18n/languages.h"
+#include "core/settings/fresh_installation.h"
 #include "text_escape.h"
 
 namespace oryn7px::cli {
@@ -15,7 +16,7 @@ void SayWaiting() { std::cerr << "oryn7px-cli: waiting for another oryn7px-cli c
 
 Session::Session(Context& context)
     : context_(context),
-      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, context.options.dataDir)),
+      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder, context.options.dataDir)),
       messages_(context.err, false),
       state_(std::make_unique<SettingsState>()),
       store_(*state_, paths_, writer_, messages_, texts_),
@@ -57,7 +58,7 @@ void Session::LoadAsAtStartUp() {
 }
 
 bool Session::SaveProfile(int entry) {
-    return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)) == FileError::kNone;
+    return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)).Ok();
 }
 
 }  // namespace oryn7px::cli

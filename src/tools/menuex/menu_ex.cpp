@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QPointer>
 
-#include "menu_ex_api.h"
+#include "abi/menu_ex_api.h"
 #include "menu_ex_list.h"
 
 namespace oryn7px::menuex {

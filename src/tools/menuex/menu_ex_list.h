@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "menu_ex_api.h"
+#include "abi/menu_ex_api.h"
 #include "ui/skin/wnd_popup.h"
 
 namespace oryn7px::menuex {

@@ -9,12 +9,14 @@
 #include "core/base/messages.h"
 #include "core/firmware/firmware_checker.h"
 #include "core/i18n/languages.h"
+#include "core/settings/fresh_installation.h"
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/polling_device_presence.h"
 #include "platform/emulator/virtual_mouse_presence.h"
 #include "core/base/utf16.h"
 #include "platform/linux/data_folder_lock.h"
 #include "platform/linux/desktop_notice_memory.h"
+#include "platform/linux/posix_termination_signals.h"
 #include "platform/linux/runtime_dir.h"
 #include "platform/linux/sysfs_bootloader_probe.h"
 #include "platform/linux/udev_device_presence.h"
@@ -31,7 +33,7 @@ namespace oryn7px {
 CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
     : strAppDir(ProgramFolder()),
       options_(options),
-      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment)),
+      paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder)),
       strings_(converter_),
       state_(std::make_unique<SettingsState>()),
       messages_([this] { return state_->bChinese == 1; }),
@@ -135,7 +137,8 @@ int CQ580ZDriverApp::InitInstance() {
     singleInstance_->SetShowHandler(
         [this] { PostMessageTo(dialog_.get(), {UM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK}); });
     // Logging out, shutting down or `kill` end the program the way its Exit does.
-    const SessionEndWatcher sessionEnd([this] { PostMessageTo(dialog_.get(), {WM_CLOSE, 0, 0}); },
+    PosixTerminationSignals termination;
+    const SessionEndWatcher sessionEnd(termination, [this] { PostMessageTo(dialog_.get(), {WM_CLOSE, 0, 0}); },
                                        [this] { SendMessageTo(dialog_.get(), {WM_QUERYENDSESSION, 0, 0}); });
     dialog_->OnInitDialog();
     if (!ended) modalLoop.exec();

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "tools/menuex/menu_ex_api.h"
+#include "abi/menu_ex_api.h"
 
 class QObject;
 

@@ -3,7 +3,7 @@
 // by the macro page for its category menu.
 #include <QString>
 
-#include "tools/menuex/menu_ex_api.h"
+#include "abi/menu_ex_api.h"
 
 namespace oryn7px {
 

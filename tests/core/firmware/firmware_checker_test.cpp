@@ -259,10 +259,11 @@ TEST_F(FirmwareFixture, TheThreadAnswersWhenSignalledAndStopsWhenTheProgramClose
 // A download that lasts until it is cancelled.
 class EndlessDownloader final : public Downloader {
 public:
-    DownloadResult Fetch(const std::string&, const DownloadLimits&, const std::atomic<bool>* cancel) override {
+    Result<std::vector<uint8_t>> Fetch(const std::string&, const DownloadLimits&,
+                                       const std::atomic<bool>* cancel) override {
         started.Set();
         while (cancel == nullptr || !*cancel) std::this_thread::sleep_for(1ms);
-        return {DownloadError::kCancelled, "cancelled", {}};
+        return Error{ErrorKind::kCancelled, "cancelled"};
     }
     ManualResetEvent started;
 };

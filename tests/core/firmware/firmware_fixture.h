@@ -37,26 +37,27 @@ inline std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(),
 class FakeDownloader final : public Downloader {
 public:
     struct Answer {
-        DownloadResult result;
+        Result<std::vector<uint8_t>> result;
         uint32_t takesMs = 100;
     };
 
     explicit FakeDownloader(VirtualClock& clock) : clock_(clock) {}
 
-    DownloadResult Fetch(const std::string& url, const DownloadLimits& limits, const std::atomic<bool>*) override {
+    Result<std::vector<uint8_t>> Fetch(const std::string& url, const DownloadLimits& limits,
+                                       const std::atomic<bool>*) override {
         {
             std::lock_guard lock(mutex_);
             requests.push_back({url, limits.maxBytes});
         }
         const auto it = answers.find(url);
-        const Answer answer = it != answers.end() ? it->second : Answer{{DownloadError::kHttpStatus, "HTTP 404", {}}};
+        const Answer answer = it != answers.end() ? it->second : Answer{Error{ErrorKind::kRefused, "HTTP 404"}};
         clock_.SleepMs(answer.takesMs);
         if (whileDownloading) whileDownloading();
         return answer.result;
     }
 
     void Serve(const std::string& url, std::string_view body, uint32_t takesMs = 100) {
-        answers[url] = {{DownloadError::kNone, {}, Bytes(body)}, takesMs};
+        answers.insert_or_assign(url, Answer{Bytes(body), takesMs});
     }
 
     struct Request {

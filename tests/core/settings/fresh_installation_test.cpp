@@ -73,7 +73,7 @@ TEST_F(FreshInstallationTest, DefaultButtonNamesFollowTheLanguage) {
 // A file that cannot be written is named; the others are still in place, and the start-up
 // reports the missing one as it would in any data folder.
 TEST_F(FreshInstallationTest, AFileThatCannotBeWrittenIsReportedAndTheRestIsWritten) {
-    writer.failures[folder / "Macro.cfg"] = FileError::kOther;
+    writer.failures[folder / "Macro.cfg"] = ErrorKind::kIo;
     EXPECT_EQ(FillFreshDataFolder(folder, writer, 2), std::vector<std::filesystem::path>{folder / "Macro.cfg"});
     EXPECT_FALSE(std::filesystem::exists(folder / "Macro.cfg"));
     EXPECT_TRUE(std::filesystem::exists(folder / "Sts.cfg"));

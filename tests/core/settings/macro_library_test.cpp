@@ -86,7 +86,7 @@ TEST_F(MacroLibraryTest, SaveOfAMissingFileSaysSoAndCreatesIt) {
 
     std::filesystem::remove(library.MacroPath());
     messages.shown.clear();
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     EXPECT_FALSE(library.SaveMacroLibrary());
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG2 " + U16(library.MacroPath())},
                                                          {Box::kInfoCaption, u"MSG4"}}));
@@ -285,7 +285,7 @@ TEST_F(MacroLibraryTest, RenameKeepsEveryEntryThatSharesTheId) {
 TEST_F(MacroLibraryTest, ChangesThatCannotBeSavedAreReportedAsFailures) {
     CreateMacroFile();
     state->MacroTable[0] = Macro(0x16000001, u"jump");
-    writer.failAll = FileError::kOther;
+    writer.failAll = ErrorKind::kIo;
     EXPECT_FALSE(library.StoreMacro(Macro(0x16000002, u"run")));
     EXPECT_FALSE(library.DeleteMacro(0x16000001));
     EXPECT_FALSE(library.RenameMacro(0x16000002, u"walk"));
@@ -293,14 +293,14 @@ TEST_F(MacroLibraryTest, ChangesThatCannotBeSavedAreReportedAsFailures) {
     const ShownMessage failed{Box::kInfoCaption, U16(library.MacroPath()) + u" could not be written."};
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed, failed}));
     messages.shown.clear();
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     EXPECT_FALSE(library.RenameMacro(0x16000002, u"run"));
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG4"}}));
 }
 
 TEST_F(MacroLibraryTest, ExportFailureIsReported) {
     state->MacroTable[0] = Macro(0x16000001, u"jump");
-    writer.failAll = FileError::kOther;
+    writer.failAll = ErrorKind::kIo;
     EXPECT_FALSE(library.ExportMacro(0x16000001, folder / "no.cfg"));
     EXPECT_EQ(messages.shown,
               (std::vector<ShownMessage>{{Box::kInfoCaption, U16(folder / "no.cfg") + u" export failed!"}}));

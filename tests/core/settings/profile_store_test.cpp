@@ -156,7 +156,7 @@ TEST_F(ProfileStoreTest, ProfileFolderCannotBeCreatedLeavesDefaultsInMemory) {
 }
 
 TEST_F(ProfileStoreTest, DeniedDefaultFileShowsMsg4InProgramBox) {
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     EXPECT_FALSE(store.CreateDefaultProfileFile(store.ProfilePath(0)));
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, u"MSG4"}}));
     EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
@@ -179,17 +179,17 @@ TEST_F(ProfileStoreTest, SaveWritesProfileAndIndexWithTheMacroIds) {
 TEST_F(ProfileStoreTest, SaveFailuresAreReportedByCause) {
     store.LoadProfileIndex();
     struct Case {
-        FileError profileError;
+        ErrorKind profileError;
         std::vector<ShownMessage> expected;
     };
     const Case cases[] = {
-        {FileError::kNotFound, {{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}}},
-        {FileError::kAccessDenied, {{Box::kInfoCaption, u"MSG5"}}},
-        {FileError::kOther, {{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}}},
+        {ErrorKind::kNotFound, {{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}}},
+        {ErrorKind::kAccessDenied, {{Box::kInfoCaption, u"MSG5"}}},
+        {ErrorKind::kIo, {{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
-        writer.failures = {{store.ProfilePath(0), c.profileError}, {store.IndexPath(), FileError::kAccessDenied}};
+        writer.failures = {{store.ProfilePath(0), c.profileError}, {store.IndexPath(), ErrorKind::kAccessDenied}};
         EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
         EXPECT_EQ(messages.shown, c.expected);
     }
@@ -200,7 +200,7 @@ TEST_F(ProfileStoreTest, ProfileAndIndexAreSavedTogetherOrNotAtAll) {
     const auto profileBefore = ReadAll(store.ProfilePath(0));
     state->profile.nPointerSpeed = 17;
     messages.shown.clear();
-    writer.failures = {{store.IndexPath(), FileError::kAccessDenied}};
+    writer.failures = {{store.IndexPath(), ErrorKind::kAccessDenied}};
     EXPECT_FALSE(store.SaveCurrentProfileAndIndex());
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG5"}}));
     EXPECT_EQ(ReadAll(store.ProfilePath(0)), profileBefore);
@@ -310,9 +310,9 @@ TEST_F(ProfileStoreTest, LanguageNumber) {
     EXPECT_EQ(store.ReadLanguageNumber(), 5);
 
     messages.shown.clear();
-    writer.failAll = FileError::kNotFound;
+    writer.failAll = ErrorKind::kNotFound;
     EXPECT_FALSE(store.SaveLanguageNumber(2));
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     EXPECT_FALSE(store.SaveLanguageNumber(2));
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG2 " + U16(store.LanguagePath())},
                                                          {Box::kInfoCaption, u"MSG5"}}));
@@ -425,7 +425,7 @@ TEST_F(ProfileStoreTest, ImportThatCannotBeSavedDoesNotClaimSuccess) {
     WriteAll(folder / "all.cfg", file);
     store.LoadProfileIndex();
     messages.shown.clear();
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     RestartSpy restart;
     EXPECT_EQ(store.Import(folder / "all.cfg", &restart), kProfileNotRead);
     EXPECT_EQ(restart.starts, 1);
@@ -443,7 +443,7 @@ TEST_F(ProfileStoreTest, ImportReplacesProfileIndexAndLibraryTogetherOrNotAtAll)
     state->MacroTable[0].dwMacroId = 0x42;
 
     // The library's disk is full (or a folder sits where Macro.cfg belongs): nothing is replaced.
-    for (FileError error : {FileError::kOther, FileError::kNotRegular}) {
+    for (ErrorKind error : {ErrorKind::kIo, ErrorKind::kNotRegular}) {
         writer.failures = {{folder / "Macro.cfg", error}};
         writer.writes.clear();
         EXPECT_EQ(store.Import(folder / "all.cfg", nullptr), kProfileNotRead);
@@ -470,7 +470,7 @@ TEST_F(ProfileStoreTest, ImportReplacesProfileIndexAndLibraryTogetherOrNotAtAll)
 }
 
 TEST_F(ProfileStoreTest, ExportFailureIsReported) {
-    writer.failAll = FileError::kAccessDenied;
+    writer.failAll = ErrorKind::kAccessDenied;
     EXPECT_FALSE(store.Export(folder / "x.cfg"));
     EXPECT_EQ(messages.shown,
               (std::vector<ShownMessage>{{Box::kInfoCaption, U16(folder / "x.cfg") + u" export failed!"}}));

@@ -65,7 +65,7 @@ TEST_F(StatisticsFileTest, UnreadableFileIsNeverSavedOver) {
 }
 
 TEST_F(StatisticsFileTest, SaveFailuresByCause) {
-    for (FileError error : {FileError::kNotFound, FileError::kAccessDenied, FileError::kOther}) {
+    for (ErrorKind error : {ErrorKind::kNotFound, ErrorKind::kAccessDenied, ErrorKind::kIo}) {
         writer.failAll = error;
         EXPECT_FALSE(file.SaveStatistics({}));
     }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <memory>
 #include <random>
 #include <string>
@@ -77,42 +78,43 @@ private:
 // A set is written only when none of its files would fail.
 class FaultyWriter final : public FileWriter {
 public:
-    FileError ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override {
+    Status ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override {
         writes.push_back(path);
-        if (const FileError error = FailureFor(path); error != FileError::kNone) return error;
+        if (const std::optional<ErrorKind> kind = FailureFor(path)) return Error{*kind, "refused by the test"};
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return out ? FileError::kNone : FileError::kOther;
+        if (!out) return Error{ErrorKind::kIo, "cannot write " + path.string()};
+        return {};
     }
-    FileError ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
-                           std::filesystem::path* failed) override {
+    Status ReplaceFiles(std::span<const FileReplacement> files, const std::filesystem::path& journal,
+                        std::filesystem::path* failed) override {
         journals.push_back(journal);
         for (const FileReplacement& file : files) {
-            if (const FileError error = FailureFor(file.path); error != FileError::kNone) {
+            if (const std::optional<ErrorKind> kind = FailureFor(file.path)) {
                 *failed = file.path;
-                return error;
+                return Error{*kind, "refused by the test"};
             }
         }
-        for (const FileReplacement& file : files) ReplaceFile(file.path, file.bytes);
-        return FileError::kNone;
+        for (const FileReplacement& file : files) static_cast<void>(ReplaceFile(file.path, file.bytes));
+        return {};
     }
     void FinishReplacement(const std::filesystem::path& journal, std::span<const std::filesystem::path>) override {
         finished.push_back(journal);
     }
 
-    std::map<std::filesystem::path, FileError> failures;
-    FileError failAll = FileError::kNone;
+    std::map<std::filesystem::path, ErrorKind> failures;
+    std::optional<ErrorKind> failAll;
     std::vector<std::filesystem::path> writes;
     std::vector<std::filesystem::path> journals;  // one per set written
     std::vector<std::filesystem::path> finished;  // one per FinishReplacement
 
 private:
-    FileError FailureFor(const std::filesystem::path& path) const {
+    std::optional<ErrorKind> FailureFor(const std::filesystem::path& path) const {
         if (auto it = failures.find(path); it != failures.end()) return it->second;
-        if (failAll != FileError::kNone) return failAll;
+        if (failAll) return failAll;
         std::error_code ec;
-        if (!std::filesystem::is_directory(path.parent_path(), ec)) return FileError::kNotFound;
-        return FileError::kNone;
+        if (!std::filesystem::is_directory(path.parent_path(), ec)) return ErrorKind::kNotFound;
+        return std::nullopt;
     }
 };
 

@@ -46,32 +46,33 @@ protected:
 };
 
 TEST_F(CurlDownloaderTest, FetchesAFile) {
-    const DownloadResult result = downloader.Fetch(Url("/update.xml"), DownloadLimits{});
-    ASSERT_TRUE(result.Ok()) << result.reason;
-    EXPECT_EQ(std::string(result.bytes.begin(), result.bytes.end()), ReadText(*root_ / "update.xml"));
+    const Result<std::vector<uint8_t>> result = downloader.Fetch(Url("/update.xml"), DownloadLimits{});
+    ASSERT_TRUE(result.Ok()) << result.Failure().message;
+    EXPECT_EQ(std::string(result->begin(), result->end()), ReadText(*root_ / "update.xml"));
 }
 
 TEST_F(CurlDownloaderTest, FailuresSayWhy) {
     struct Case {
         std::string url;
         DownloadLimits limits;
-        DownloadError error;
+        ErrorKind kind;
         std::string reason;
     };
     const std::vector<Case> cases = {
-        {Url("/missing.xml"), {}, DownloadError::kHttpStatus, "HTTP 404"},
-        {Url("/slow/3000/update.xml"), {10'000, 500, 64 * 1024}, DownloadError::kTimeout, "timed out"},
-        {Url("/big.bin"), {}, DownloadError::kTooLarge, "larger than 65536 bytes"},
-        {Url("/unsized/big.bin"), {}, DownloadError::kTooLarge, "larger than 65536 bytes"},
-        {"file://" + (*root_ / "update.xml").string(), {}, DownloadError::kRefusedAddress, "not an http"},
-        {"http://127.0.0.1:1/nothing-listens", {}, DownloadError::kNetwork, ""},
+        {Url("/missing.xml"), {}, ErrorKind::kRefused, "HTTP 404"},
+        {Url("/slow/3000/update.xml"), {10'000, 500, 64 * 1024}, ErrorKind::kTimedOut, "timed out"},
+        {Url("/big.bin"), {}, ErrorKind::kTooLarge, "larger than 65536 bytes"},
+        {Url("/unsized/big.bin"), {}, ErrorKind::kTooLarge, "larger than 65536 bytes"},
+        {"file://" + (*root_ / "update.xml").string(), {}, ErrorKind::kInvalidArgument, "not an http"},
+        {"http://127.0.0.1:1/nothing-listens", {}, ErrorKind::kIo, ""},
     };
     for (const Case& c : cases) {
-        const DownloadResult result = downloader.Fetch(c.url, c.limits);
-        EXPECT_EQ(result.error, c.error) << c.url << ": " << result.reason;
-        EXPECT_NE(result.reason.find(c.reason), std::string::npos) << c.url << ": " << result.reason;
-        EXPECT_FALSE(result.reason.empty()) << c.url;
-        EXPECT_TRUE(result.bytes.empty()) << c.url;
+        const Result<std::vector<uint8_t>> result = downloader.Fetch(c.url, c.limits);
+        ASSERT_FALSE(result.Ok()) << c.url;
+        const Error& failure = result.Failure();
+        EXPECT_EQ(failure.kind, c.kind) << c.url << ": " << failure.message;
+        EXPECT_NE(failure.message.find(c.reason), std::string::npos) << c.url << ": " << failure.message;
+        EXPECT_FALSE(failure.message.empty()) << c.url;
     }
 }
 
@@ -81,9 +82,11 @@ TEST_F(CurlDownloaderTest, ACancelledTransferEndsWithoutWaitingForTheServer) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         cancel = true;
     });
-    const DownloadResult result = downloader.Fetch(Url("/slow/20000/update.xml"), DownloadLimits{}, &cancel);
+    const Result<std::vector<uint8_t>> result =
+        downloader.Fetch(Url("/slow/20000/update.xml"), DownloadLimits{}, &cancel);
     canceller.join();
-    EXPECT_EQ(result.error, DownloadError::kCancelled) << result.reason;
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Failure().kind, ErrorKind::kCancelled) << result.Failure().message;
 }
 
 TEST_F(CurlDownloaderTest, TheImageIsWrittenWholeOnlyWhenItsDigestMatches) {
@@ -93,17 +96,18 @@ TEST_F(CurlDownloaderTest, TheImageIsWrittenWholeOnlyWhenItsDigestMatches) {
     LinuxFileWriter writer;
     const std::string good = Sha256Hex(std::span(reinterpret_cast<const uint8_t*>("firmware 104"), 12));
 
-    const DownloadOutcome wrong = DownloadImage(downloader, writer, Url("/image.bin"), std::string(64, '0'), image);
-    EXPECT_FALSE(wrong.ok);
-    EXPECT_NE(wrong.reason.find("SHA-256"), std::string::npos) << wrong.reason;
+    const Status wrong = DownloadImage(downloader, writer, Url("/image.bin"), std::string(64, '0'), image);
+    ASSERT_FALSE(wrong.Ok());
+    EXPECT_NE(wrong.Failure().message.find("SHA-256"), std::string::npos) << wrong.Failure().message;
     EXPECT_FALSE(fs::exists(image));
 
-    const DownloadOutcome missing = DownloadImage(downloader, writer, Url("/gone.bin"), good, image);
-    EXPECT_EQ(missing.reason, "HTTP 404");
+    const Status missing = DownloadImage(downloader, writer, Url("/gone.bin"), good, image);
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_EQ(missing.Failure().message, "HTTP 404");
     EXPECT_FALSE(fs::exists(image));
 
-    const DownloadOutcome right = DownloadImage(downloader, writer, Url("/image.bin"), good, image);
-    EXPECT_TRUE(right.ok) << right.reason;
+    const Status right = DownloadImage(downloader, writer, Url("/image.bin"), good, image);
+    EXPECT_TRUE(right.Ok());
     EXPECT_EQ(ReadText(image), "firmware 104");
     // Nothing but the image is left in its folder: no temporary pieces.
     EXPECT_EQ(std::distance(fs::directory_iterator(image.parent_path()), fs::directory_iterator()), 1);

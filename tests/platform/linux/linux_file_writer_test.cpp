@@ -4,12 +4,19 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <optional>
 #include <random>
 
 #include "platform/linux/linux_file_writer.h"
 
 namespace oryn7px {
 namespace {
+
+// What went wrong; none when the write succeeded.
+std::optional<ErrorKind> FailureOf(const Status& status) {
+    if (status) return std::nullopt;
+    return status.Failure().kind;
+}
 
 class LinuxFileWriterTest : public ::testing::Test {
 protected:
@@ -20,8 +27,8 @@ protected:
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    FileError Write(const std::filesystem::path& p, std::string_view text) {
-        return writer.ReplaceFile(p, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+    std::optional<ErrorKind> Write(const std::filesystem::path& p, std::string_view text) {
+        return FailureOf(writer.ReplaceFile(p, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}));
     }
     std::size_t FilesInFolder() {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
@@ -34,9 +41,9 @@ protected:
 
 TEST_F(LinuxFileWriterTest, CreatesAndReplacesKeepingTheMode) {
     const auto file = folder / "a.cfg";
-    ASSERT_EQ(Write(file, "first"), FileError::kNone);
+    ASSERT_EQ(Write(file, "first"), std::nullopt);
     ::chmod(file.c_str(), 0640);
-    ASSERT_EQ(Write(file, "second, longer"), FileError::kNone);
+    ASSERT_EQ(Write(file, "second, longer"), std::nullopt);
     EXPECT_EQ(Read(file), "second, longer");
     struct stat st {};
     ::stat(file.c_str(), &st);
@@ -46,20 +53,20 @@ TEST_F(LinuxFileWriterTest, CreatesAndReplacesKeepingTheMode) {
 
 TEST_F(LinuxFileWriterTest, FailuresLeaveTheOldFileWhole) {
     const auto file = folder / "keep.cfg";
-    ASSERT_EQ(Write(file, "old"), FileError::kNone);
-    EXPECT_EQ(Write(folder / "missing" / "x.cfg", "new"), FileError::kNotFound);
+    ASSERT_EQ(Write(file, "old"), std::nullopt);
+    EXPECT_EQ(Write(folder / "missing" / "x.cfg", "new"), ErrorKind::kNotFound);
     std::filesystem::create_directory(folder / "dir.cfg");
-    EXPECT_EQ(Write(folder / "dir.cfg", "new"), FileError::kNotRegular);
-    EXPECT_EQ(Write(file / "below-a-file", "new"), FileError::kNotFound);
+    EXPECT_EQ(Write(folder / "dir.cfg", "new"), ErrorKind::kNotRegular);
+    EXPECT_EQ(Write(file / "below-a-file", "new"), ErrorKind::kNotFound);
     EXPECT_EQ(Read(file), "old");
     EXPECT_EQ(FilesInFolder(), 2u);
 }
 
 TEST_F(LinuxFileWriterTest, FollowsASymbolicLink) {
     const auto target = folder / "real.cfg";
-    ASSERT_EQ(Write(target, "old"), FileError::kNone);
+    ASSERT_EQ(Write(target, "old"), std::nullopt);
     std::filesystem::create_symlink(target, folder / "link.cfg");
-    ASSERT_EQ(Write(folder / "link.cfg", "new"), FileError::kNone);
+    ASSERT_EQ(Write(folder / "link.cfg", "new"), std::nullopt);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.cfg"));
     EXPECT_EQ(Read(target), "new");
 }
@@ -67,10 +74,10 @@ TEST_F(LinuxFileWriterTest, FollowsASymbolicLink) {
 // A device node or a FIFO named as the target is refused, never replaced by a regular file.
 TEST_F(LinuxFileWriterTest, OnlyRegularFilesAreReplaced) {
     ASSERT_EQ(::mkfifo((folder / "fifo.cfg").c_str(), 0600), 0);
-    EXPECT_EQ(Write(folder / "fifo.cfg", "new"), FileError::kNotRegular);
+    EXPECT_EQ(Write(folder / "fifo.cfg", "new"), ErrorKind::kNotRegular);
     EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo.cfg"));
     std::filesystem::create_symlink("/dev/null", folder / "null.cfg");
-    EXPECT_NE(Write(folder / "null.cfg", "new"), FileError::kNone);
+    EXPECT_NE(Write(folder / "null.cfg", "new"), std::nullopt);
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_EQ(FilesInFolder(), 2u);
 }
@@ -81,12 +88,12 @@ TEST_F(LinuxFileWriterTest, NeverWritesThroughALinkToAnotherUsersFile) {
     std::filesystem::path foreign = "/etc/passwd";  // not ours when not root: never written
     if (::geteuid() == 0) {
         foreign = folder / "other-user.cfg";
-        ASSERT_EQ(Write(foreign, "theirs"), FileError::kNone);
+        ASSERT_EQ(Write(foreign, "theirs"), std::nullopt);
         ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
     }
     const std::string before = Read(foreign);
     std::filesystem::create_symlink(foreign, folder / "link.cfg");
-    EXPECT_EQ(Write(folder / "link.cfg", "mine"), FileError::kForeignLink);
+    EXPECT_EQ(Write(folder / "link.cfg", "mine"), ErrorKind::kForeignLink);
     EXPECT_EQ(Read(foreign), before);
     struct stat st {};
     ASSERT_EQ(::stat(foreign.c_str(), &st), 0);
@@ -96,9 +103,9 @@ TEST_F(LinuxFileWriterTest, NeverWritesThroughALinkToAnotherUsersFile) {
 TEST_F(LinuxFileWriterTest, RootKeepsTheOwnerOfAUsersFile) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root";
     const auto file = folder / "users.cfg";
-    ASSERT_EQ(Write(file, "old"), FileError::kNone);
+    ASSERT_EQ(Write(file, "old"), std::nullopt);
     ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
-    ASSERT_EQ(Write(file, "new"), FileError::kNone);
+    ASSERT_EQ(Write(file, "new"), std::nullopt);
     struct stat st {};
     ::stat(file.c_str(), &st);
     EXPECT_EQ(st.st_uid, 65534u);
@@ -113,47 +120,47 @@ protected:
 };
 
 TEST_F(FileSetTest, ReplacesAllOrNone) {
-    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), FileError::kNone);
+    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), std::nullopt);
     std::filesystem::create_directory(folder / "dir.cfg");
     const FileReplacement failing[] = {{targets[0], Bytes("new")}, {targets[1], Bytes("new")}, {folder / "dir.cfg", Bytes("new")}};
     std::filesystem::path failed;
-    EXPECT_EQ(writer.ReplaceFiles(failing, journal, &failed), FileError::kNotRegular);
+    EXPECT_EQ(FailureOf(writer.ReplaceFiles(failing, journal, &failed)), ErrorKind::kNotRegular);
     EXPECT_EQ(failed, folder / "dir.cfg");
     for (const auto& t : targets) EXPECT_EQ(Read(t), "old");
     EXPECT_EQ(FilesInFolder(), 4u);  // nothing prepared is left behind, no journal
 
     const FileReplacement whole[] = {{targets[0], Bytes("A")}, {targets[1], Bytes("B")}, {targets[2], Bytes("C")}};
-    EXPECT_EQ(writer.ReplaceFiles(whole, journal, &failed), FileError::kNone);
+    EXPECT_EQ(FailureOf(writer.ReplaceFiles(whole, journal, &failed)), std::nullopt);
     EXPECT_EQ(Read(targets[0]) + Read(targets[1]) + Read(targets[2]), "ABC");
     EXPECT_EQ(FilesInFolder(), 4u);
 }
 
 // What a writer killed at each moment leaves, and what the next start makes of it.
 TEST_F(FileSetTest, AnInterruptedSetIsCompletedOrForgotten) {
-    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), FileError::kNone);
+    for (const auto& t : targets) ASSERT_EQ(Write(t, "old"), std::nullopt);
     auto prepared = [](const std::filesystem::path& t) { return std::filesystem::path(t) += ".pending"; };
 
     // Killed while preparing: no journal, so the prepared files are removed and the old set stays.
-    ASSERT_EQ(Write(prepared(targets[0]), "new"), FileError::kNone);
+    ASSERT_EQ(Write(prepared(targets[0]), "new"), std::nullopt);
     writer.FinishReplacement(journal, targets);
     for (const auto& t : targets) EXPECT_EQ(Read(t), "old");
     EXPECT_EQ(FilesInFolder(), 3u);
 
     // Killed between the renames: the journal completes the set.
-    ASSERT_EQ(Write(targets[0], "new"), FileError::kNone);
-    for (std::size_t i = 1; i < targets.size(); ++i) ASSERT_EQ(Write(prepared(targets[i]), "new"), FileError::kNone);
+    ASSERT_EQ(Write(targets[0], "new"), std::nullopt);
+    for (std::size_t i = 1; i < targets.size(); ++i) ASSERT_EQ(Write(prepared(targets[i]), "new"), std::nullopt);
     std::string listed;
     for (const auto& t : targets) listed += t.string() + '\0';
-    ASSERT_EQ(writer.ReplaceFile(journal, Bytes(listed)), FileError::kNone);
+    ASSERT_EQ(FailureOf(writer.ReplaceFile(journal, Bytes(listed))), std::nullopt);
     writer.FinishReplacement(journal, targets);
     for (const auto& t : targets) EXPECT_EQ(Read(t), "new");
     EXPECT_EQ(FilesInFolder(), 3u);
 
     // A journal never renames a file the caller does not name.
     const auto stranger = folder / "stranger.cfg";
-    ASSERT_EQ(Write(stranger, "keep"), FileError::kNone);
-    ASSERT_EQ(Write(prepared(stranger), "evil"), FileError::kNone);
-    ASSERT_EQ(writer.ReplaceFile(journal, Bytes(stranger.string() + '\0')), FileError::kNone);
+    ASSERT_EQ(Write(stranger, "keep"), std::nullopt);
+    ASSERT_EQ(Write(prepared(stranger), "evil"), std::nullopt);
+    ASSERT_EQ(FailureOf(writer.ReplaceFile(journal, Bytes(stranger.string() + '\0'))), std::nullopt);
     writer.FinishReplacement(journal, targets);
     EXPECT_EQ(Read(stranger), "keep");
     EXPECT_FALSE(std::filesystem::exists(journal));

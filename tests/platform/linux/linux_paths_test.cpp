@@ -5,6 +5,7 @@
 #include <map>
 #include <random>
 
+#include "core/settings/fresh_installation.h"
 #include "platform/linux/linux_paths.h"
 
 namespace oryn7px {
@@ -54,7 +55,8 @@ std::vector<std::string> FilesBelow(const std::filesystem::path& folder) {
 
 TEST(LinuxPaths, ADataFolderItCreatesIsFilledAsAFreshInstallation) {
     const auto root = TestRoot();
-    const LinuxPaths paths = LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}, {"LANG", "de_DE.UTF-8"}}));
+    const LinuxPaths paths = LinuxPaths::FromEnvironment(
+        Env({{"XDG_DATA_HOME", root.string()}, {"LANG", "de_DE.UTF-8"}}), FillFreshDataFolder);
     const auto data = root / "TAVIK" / "ORYN7PX";
     EXPECT_EQ(paths.DataFolder(), data);
     EXPECT_TRUE(std::filesystem::exists(paths.ProgramFolder() / "platform_tests"));
@@ -73,10 +75,10 @@ TEST(LinuxPaths, ADataFolderItCreatesIsFilledAsAFreshInstallation) {
 TEST(LinuxPaths, AnExistingOrGivenDataFolderIsNotFilled) {
     const auto root = TestRoot();
     std::filesystem::create_directories(root / "TAVIK" / "ORYN7PX");
-    LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}));
+    LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}), FillFreshDataFolder);
     EXPECT_TRUE(std::filesystem::is_empty(root / "TAVIK" / "ORYN7PX"));
 
-    const LinuxPaths given = LinuxPaths::FromEnvironment(Env({}), root / "given");
+    const LinuxPaths given = LinuxPaths::FromEnvironment(Env({}), FillFreshDataFolder, root / "given");
     EXPECT_EQ(given.DataFolder(), root / "given");
     EXPECT_FALSE(std::filesystem::exists(root / "given"));
     std::filesystem::remove_all(root);
@@ -89,7 +91,7 @@ TEST(LinuxPaths, LeftoversOfKilledWritesAreRemovedAtStart) {
     for (const char* name : {"Macro.cfg.tmp-9999999-0", "Profile/ConfigInfo.cfg.tmp-9999999-1", "Macro.cfg"}) {
         std::ofstream(root / name) << "x";
     }
-    LinuxPaths::FromEnvironment(Env({}), root);
+    LinuxPaths::FromEnvironment(Env({}), FillFreshDataFolder, root);
     EXPECT_EQ(FilesBelow(root), std::vector<std::string>{"Macro.cfg"});
     std::filesystem::remove_all(root);
 }

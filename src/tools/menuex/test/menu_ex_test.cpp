@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "menu_ex_api.h"
+#include "abi/menu_ex_api.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 // The C interface of libMenuEx.so, the popup-menu library the program loads at run time (the
 // macro page's category menu). Plain C types only, so any build of the program can call it.
+// Kept apart from both sides, so the program's windows include no header of the library.
 #include <stdint.h>
 
 #ifdef __cplusplus
