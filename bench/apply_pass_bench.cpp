@@ -7,7 +7,7 @@
 
 #include "core/device/apply_worker.h"
 #include "core/device/usb_driver.h"
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 #include "platform/emulator/virtual_mouse.h"
 
 namespace oryn7px {

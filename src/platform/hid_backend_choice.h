@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/base/clock.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 
 namespace oryn7px::testing {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "core/platform/log_file.h"
+#include "core/interfaces/log_file.h"
 
 namespace oryn7px::testing {
 

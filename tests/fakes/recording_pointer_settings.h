@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px::testing {
 

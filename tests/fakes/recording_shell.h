@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/shell.h"
+#include "core/interfaces/shell.h"
 
 namespace oryn7px::testing {
 

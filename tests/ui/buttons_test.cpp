@@ -3,7 +3,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "core/app/layout/frame_layout.h"
+#include "core/layout/frame_layout.h"
 #include "core/base/messages.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/color_btn.h"

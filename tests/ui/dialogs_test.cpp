@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "core/base/messages.h"
-#include "core/platform/user_messages.h"
-#include "ui/app/info_dialog.h"
-#include "ui/app/progress_dialog.h"
+#include "core/interfaces/user_messages.h"
+#include "ui/frame/info_dialog.h"
+#include "ui/frame/progress_dialog.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"

@@ -9,7 +9,7 @@
 #include "core/settings/light_color.h"
 #include "core/settings/settings_state.h"
 #include "main_window_fixture.h"
-#include "ui/pages/dlg_led_set.h"
+#include "ui/pages/lighting_page_dlg.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/color_btn.h"
 #include "ui/skin/gdi_bitmap_btn.h"

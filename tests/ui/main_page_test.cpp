@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "core/app/layout/main_page_layout.h"
+#include "core/layout/main_page_layout.h"
 #include "core/base/utf16.h"
 #include "main_window_fixture.h"
-#include "ui/pages/dlg_main_set.h"
-#include "ui/pages/setting_dlg.h"
+#include "ui/pages/main_page_dlg.h"
+#include "ui/pages/setting_popup_dlg.h"
 #include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::test {

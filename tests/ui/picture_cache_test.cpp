@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "core/app/layout/frame_layout.h"
-#include "core/app/layout/skin_files.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/skin_files.h"
 #include "main_window_fixture.h"
 #include "ui/pages/page_dlg.h"
 #include "ui/skin/irr_button.h"

@@ -5,7 +5,7 @@
 #include <csignal>
 
 #include "platform/linux/posix_termination_signals.h"
-#include "ui/app/session_end.h"
+#include "ui/frame/session_end.h"
 
 namespace oryn7px {
 namespace {

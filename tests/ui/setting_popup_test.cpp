@@ -5,7 +5,7 @@
 #include "core/i18n/us_keyboard_layout.h"
 #include "core/pages/main_page/setting_popup_model.h"
 #include "main_window_fixture.h"
-#include "ui/pages/setting_dlg.h"
+#include "ui/pages/setting_popup_dlg.h"
 
 namespace oryn7px::test {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/device/hook_codes.h"
 #include "core/settings/statistics_file.h"
 #include "main_window_fixture.h"
-#include "ui/pages/dlg_sts.h"
+#include "ui/pages/statistics_page_dlg.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/qt_conversions.h"

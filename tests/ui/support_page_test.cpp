@@ -13,16 +13,16 @@
 
 #include <thread>
 
-#include "core/app/layout/support_page_layout.h"
+#include "core/layout/support_page_layout.h"
 #include "core/firmware/firmware_checker.h"
 #include "core/firmware/firmware_texts.h"
 #include "core/firmware/update_description.h"
 #include "core/firmware/firmware_fixture.h"
 #include "main_window_fixture.h"
-#include "ui/app/gui_user_messages.h"
-#include "ui/app/info_dialog.h"
-#include "ui/app/qt_answer_timer.h"
-#include "ui/pages/dlg_support.h"
+#include "ui/frame/gui_user_messages.h"
+#include "ui/frame/info_dialog.h"
+#include "ui/frame/qt_answer_timer.h"
+#include "ui/pages/support_page_dlg.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/qt_conversions.h"
 

@@ -13,8 +13,8 @@ plant() {  # file, the line to plant
 
 plant_clean_tree() {
     plant core/base/bytes.h '#include <cstdint>'
-    plant core/platform/file_writer.h '#include "core/base/bytes.h"'
-    plant core/app/log.h '#include "core/platform/file_writer.h"'
+    plant core/interfaces/file_writer.h '#include "core/base/bytes.h"'
+    plant core/app/log.h '#include "core/interfaces/file_writer.h"'
     plant core/firmware/check.h '#include "core/base/bytes.h"'
     plant abi/menu_ex_api.h '#include <stdint.h>'
     plant ui/skin/button.h '#include <QWidget>'
@@ -31,18 +31,18 @@ fi
 
 # file | planted include | what the message must name
 cases=(
-    'core/base/extra.h|#include "core/platform/file_writer.h"|src/core/base/extra.h:2: includes core/platform/file_writer.h'
+    'core/base/extra.h|#include "core/interfaces/file_writer.h"|src/core/base/extra.h:2: includes core/interfaces/file_writer.h'
     'core/base/extra.h|#include "core/app/log.h"|src/core/base/extra.h:2:'
     'core/app/extra.cpp|#include <QString>|src/core/app/extra.cpp:2: includes QString'
     'core/app/extra.cpp|#include <unistd.h>|src/core/app/extra.cpp:2: includes unistd.h'
     'core/app/extra.cpp|#include "platform/linux/hidraw.h"|src/core/app/extra.cpp:2:'
     'core/firmware/extra.cpp|#include "core/app/log.h"|src/core/firmware/extra.cpp:2:'
-    'ui/app/extra.cpp|#include <sys/socket.h>|src/ui/app/extra.cpp:2: includes sys/socket.h'
-    'ui/app/extra.cpp|#include <csignal>|src/ui/app/extra.cpp:2: includes csignal'
+    'ui/frame/extra.cpp|#include <sys/socket.h>|src/ui/frame/extra.cpp:2: includes sys/socket.h'
+    'ui/frame/extra.cpp|#include <csignal>|src/ui/frame/extra.cpp:2: includes csignal'
     'ui/pages/extra.h|#include "tools/menuex/list.h"|src/ui/pages/extra.h:2: includes tools/menuex/list.h'
     'ui/pages/extra.h|#include "platform/linux/hidraw.h"|src/ui/pages/extra.h:2:'
     'platform/linux/extra.cpp|#include "ui/skin/button.h"|src/platform/linux/extra.cpp:2:'
-    'platform/linux/extra.cpp|#include "core/settings/records.h"|src/platform/linux/extra.cpp:2:'
+    'platform/linux/extra.cpp|#include "core/settings/file_records.h"|src/platform/linux/extra.cpp:2:'
 )
 for entry in "${cases[@]}"; do
     IFS='|' read -r file include expected <<<"$entry"

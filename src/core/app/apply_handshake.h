@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/device/apply_worker.h"
-#include "core/platform/user_messages.h"
+#include "core/interfaces/user_messages.h"
 #include "core/settings/profile_store.h"
 
 namespace oryn7px {

@@ -2,7 +2,7 @@
 // Start-up's look for the mouse in its firmware-update mode.
 #include "core/base/clock.h"
 #include "core/firmware/update_files.h"  // FlasherArgument, for the hand-off when it is found
-#include "core/platform/bootloader_probe.h"
+#include "core/interfaces/bootloader_probe.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 // turned into the current one first, so the hint follows the UI language.
 #include <cstddef>
 
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

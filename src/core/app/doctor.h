@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/app/desktop_input.h"
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
 

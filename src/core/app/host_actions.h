@@ -9,8 +9,8 @@
 #include "core/app/log.h"
 #include "core/base/message.h"
 #include "core/device/input_hooks.h"
-#include "core/platform/shell.h"
-#include "core/settings/records.h"
+#include "core/interfaces/shell.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/device/log_stream.h"
-#include "core/platform/log_file.h"
+#include "core/interfaces/log_file.h"
 
 namespace oryn7px {
 

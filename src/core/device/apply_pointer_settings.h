@@ -1,7 +1,7 @@
 #pragma once
 // The profile's pointer settings handed to the system, as the apply worker does after a write.
-#include "core/platform/pointer_settings.h"
-#include "core/settings/records.h"
+#include "core/interfaces/pointer_settings.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/device/protocol/key_matrix_encoder.h"
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

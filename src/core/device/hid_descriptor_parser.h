@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

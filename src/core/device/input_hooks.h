@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/base/message.h"
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 
 namespace oryn7px {
 

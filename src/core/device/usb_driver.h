@@ -12,7 +12,7 @@
 #include "core/device/protocol/command_table.h"
 #include "core/device/protocol/device_identity.h"
 #include "core/device/protocol/macro_image.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

@@ -16,10 +16,10 @@
 #include "core/device/device_state.h"
 #include "core/firmware/update_description.h"
 #include "core/firmware/update_files.h"
-#include "core/platform/downloader.h"
-#include "core/platform/file_writer.h"
-#include "core/platform/shell.h"
-#include "core/platform/user_messages.h"
+#include "core/interfaces/downloader.h"
+#include "core/interfaces/file_writer.h"
+#include "core/interfaces/shell.h"
+#include "core/interfaces/user_messages.h"
 
 namespace oryn7px {
 

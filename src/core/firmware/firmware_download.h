@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/platform/downloader.h"
-#include "core/platform/file_writer.h"
+#include "core/interfaces/downloader.h"
+#include "core/interfaces/file_writer.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/platform/keyboard_layout.h"
+#include "core/interfaces/keyboard_layout.h"
 
 namespace oryn7px {
 

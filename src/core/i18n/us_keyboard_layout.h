@@ -1,6 +1,6 @@
 #pragma once
 // The US keyboard layout, for systems that cannot tell the user's one.
-#include "core/platform/keyboard_layout.h"
+#include "core/interfaces/keyboard_layout.h"
 
 namespace oryn7px {
 

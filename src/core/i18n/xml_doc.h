@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/i18n/xml_index.h"
-#include "core/platform/code_page_converter.h"
+#include "core/interfaces/code_page_converter.h"
 
 namespace oryn7px {
 

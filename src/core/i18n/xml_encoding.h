@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/platform/code_page_converter.h"
+#include "core/interfaces/code_page_converter.h"
 
 namespace oryn7px {
 

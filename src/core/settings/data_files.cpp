@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/base/result.h"
-#include "core/platform/user_messages.h"
+#include "core/interfaces/user_messages.h"
 #include "core/settings/settings_state.h"
 
 namespace oryn7px {

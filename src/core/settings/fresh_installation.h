@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/platform/file_writer.h"
+#include "core/interfaces/file_writer.h"
 
 namespace oryn7px {
 

@@ -2,7 +2,7 @@
 // A profile's lighting colour as the pages and the mouse read it: the record keeps the bytes
 // red, green, blue and a zero.
 #include "core/base/rgb_color.h"
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

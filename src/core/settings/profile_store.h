@@ -7,10 +7,10 @@
 #include <span>
 
 #include "core/i18n/text_source.h"
-#include "core/platform/file_writer.h"
-#include "core/platform/paths.h"
-#include "core/platform/program_restart.h"
-#include "core/platform/user_messages.h"
+#include "core/interfaces/file_writer.h"
+#include "core/interfaces/paths.h"
+#include "core/interfaces/program_restart.h"
+#include "core/interfaces/user_messages.h"
 #include "core/settings/settings_state.h"
 
 namespace oryn7px {

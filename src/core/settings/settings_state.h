@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

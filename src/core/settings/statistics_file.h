@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "core/i18n/text_source.h"
-#include "core/platform/file_writer.h"
-#include "core/platform/paths.h"
-#include "core/platform/user_messages.h"
-#include "core/settings/records.h"
+#include "core/interfaces/file_writer.h"
+#include "core/interfaces/paths.h"
+#include "core/interfaces/user_messages.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

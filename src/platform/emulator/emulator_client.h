@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/base/clock.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

@@ -2,8 +2,8 @@
 // A bootloader probe over a HID backend: the virtual mouse presents the bootloader's IDs when
 // it is started in firmware-update mode.
 #include "core/device/protocol/device_identity.h"
-#include "core/platform/bootloader_probe.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/bootloader_probe.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

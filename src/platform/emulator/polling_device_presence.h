@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "core/platform/device_presence.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/device_presence.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

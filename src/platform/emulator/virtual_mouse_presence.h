@@ -1,6 +1,6 @@
 #pragma once
 // Device presence of the in-process virtual mouse: its plug and unplug become the notices.
-#include "core/platform/device_presence.h"
+#include "core/interfaces/device_presence.h"
 #include "platform/emulator/virtual_mouse.h"
 
 namespace oryn7px {

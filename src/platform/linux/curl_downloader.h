@@ -2,7 +2,7 @@
 // Downloads through libcurl: http and https only, bounded in time and size. libcurl is opened
 // at the first download, not at start-up: with its TLS and authentication libraries it adds
 // about 8 MB to a run, and most runs never download.
-#include "core/platform/downloader.h"
+#include "core/interfaces/downloader.h"
 
 namespace oryn7px {
 

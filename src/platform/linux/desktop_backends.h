@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/app/desktop_input.h"
-#include "core/platform/cursor_position.h"
-#include "core/platform/input_hook_backend.h"
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/cursor_position.h"
+#include "core/interfaces/input_hook_backend.h"
+#include "core/interfaces/pointer_settings.h"
 #include "platform/linux/evdev_travel.h"
 #include "platform/linux/linux_paths.h"
 

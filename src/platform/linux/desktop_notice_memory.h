@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/platform/file_writer.h"
+#include "core/interfaces/file_writer.h"
 
 namespace oryn7px {
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 #include "platform/linux/evdev_devices.h"
 #include "platform/linux/evdev_travel.h"
 

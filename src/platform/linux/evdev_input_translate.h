@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 
 namespace oryn7px {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/platform/cursor_position.h"
+#include "core/interfaces/cursor_position.h"
 
 namespace oryn7px {
 

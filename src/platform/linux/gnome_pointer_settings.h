@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 struct _GVariant;
 

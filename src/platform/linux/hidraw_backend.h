@@ -2,7 +2,7 @@
 // HID on Linux: interfaces from sysfs, reports through /dev/hidraw*.
 #include <filesystem>
 
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px {
 

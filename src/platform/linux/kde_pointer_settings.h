@@ -3,7 +3,7 @@
 // session bus, set on the ORYN7PX's pointer devices only.
 #include <cstdint>
 
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
 

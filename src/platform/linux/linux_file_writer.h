@@ -1,6 +1,6 @@
 #pragma once
 // Atomic file replacement on Linux: a temporary file in the same folder, fsync, rename.
-#include "core/platform/file_writer.h"
+#include "core/interfaces/file_writer.h"
 
 namespace oryn7px {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/platform/file_writer.h"
-#include "core/platform/paths.h"
+#include "core/interfaces/file_writer.h"
+#include "core/interfaces/paths.h"
 
 namespace oryn7px {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/shell.h"
+#include "core/interfaces/shell.h"
 
 namespace oryn7px {
 

@@ -2,7 +2,7 @@
 // The pointer settings of a desktop the program cannot reach: every value is refused.
 #include <cstdint>
 
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/i18n/locale_language.h"
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
 

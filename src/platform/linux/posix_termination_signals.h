@@ -1,6 +1,6 @@
 #pragma once
 // SIGTERM, SIGHUP and SIGINT noted by a handler that only writes a byte to a socket pair.
-#include "core/platform/termination_signals.h"
+#include "core/interfaces/termination_signals.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 // and neither the folder nor the file may belong to someone else.
 #include <sys/types.h>
 
-#include "core/platform/log_file.h"
+#include "core/interfaces/log_file.h"
 
 namespace oryn7px {
 

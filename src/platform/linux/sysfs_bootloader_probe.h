@@ -1,7 +1,7 @@
 #pragma once
 #include <filesystem>
 
-#include "core/platform/bootloader_probe.h"
+#include "core/interfaces/bootloader_probe.h"
 
 namespace oryn7px {
 

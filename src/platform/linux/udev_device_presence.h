@@ -4,7 +4,7 @@
 #include <string>
 #include <thread>
 
-#include "core/platform/device_presence.h"
+#include "core/interfaces/device_presence.h"
 
 struct udev;
 struct udev_monitor;

@@ -3,7 +3,7 @@
 // shares a display connection with Qt or the input hooks).
 #include <optional>
 
-#include "core/platform/cursor_position.h"
+#include "core/interfaces/cursor_position.h"
 
 struct _XDisplay;
 

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 #include "platform/linux/x11_input_translate.h"
 
 struct _XDisplay;

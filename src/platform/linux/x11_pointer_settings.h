@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/platform/pointer_settings.h"
+#include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
 

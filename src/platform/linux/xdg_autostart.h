@@ -2,8 +2,8 @@
 // The program's entry in the user's XDG autostart folder.
 #include <filesystem>
 
-#include "core/platform/autostart.h"
-#include "core/platform/file_writer.h"
+#include "core/interfaces/autostart.h"
+#include "core/interfaces/file_writer.h"
 
 namespace oryn7px {
 

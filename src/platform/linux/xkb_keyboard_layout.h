@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/i18n/us_keyboard_layout.h"
-#include "core/platform/keyboard_layout.h"
+#include "core/interfaces/keyboard_layout.h"
 
 struct xkb_context;
 struct xkb_keymap;

@@ -3,7 +3,7 @@
 // box's title. Questions are declined, since nobody can answer them.
 #include <iosfwd>
 
-#include "core/platform/user_messages.h"
+#include "core/interfaces/user_messages.h"
 
 namespace oryn7px::cli {
 

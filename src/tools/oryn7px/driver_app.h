@@ -11,8 +11,8 @@
 #include "core/device/input_hooks.h"
 #include "core/device/usb_driver.h"
 #include "core/i18n/string_table.h"
-#include "core/platform/bootloader_probe.h"
-#include "core/platform/device_presence.h"
+#include "core/interfaces/bootloader_probe.h"
+#include "core/interfaces/device_presence.h"
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "core/settings/statistics_file.h"
@@ -27,7 +27,7 @@
 #include "platform/linux/xdg_autostart.h"
 #include "platform/linux/xkb_keyboard_layout.h"
 #include "window_key_feed.h"
-#include "ui/app/gui_user_messages.h"
+#include "ui/frame/gui_user_messages.h"
 
 namespace oryn7px {
 

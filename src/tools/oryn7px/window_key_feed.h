@@ -3,7 +3,7 @@
 // program's own windows feed the input hooks, so key capture and macro recording still work.
 #include <QObject>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 #include "platform/linux/x11_input_translate.h"
 
 namespace oryn7px {

@@ -2,7 +2,7 @@
 #include <QLinearGradient>
 
 #include "art.h"
-#include "core/app/layout/dialogs_layout.h"
+#include "core/layout/dialogs_layout.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 

@@ -5,8 +5,8 @@
 #include <QtMath>
 
 #include "art.h"
-#include "core/app/layout/frame_layout.h"
-#include "core/skin/skin_arithmetic.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/skin_arithmetic.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "art.h"
-#include "core/app/layout/lighting_page_layout.h"
+#include "core/layout/lighting_page_layout.h"
 #include "core/pages/lighting_page/light_presets.h"
 #include "theme.h"
 

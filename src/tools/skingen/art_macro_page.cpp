@@ -3,8 +3,8 @@
 #include <QPainterPath>
 
 #include "art.h"
-#include "core/app/layout/frame_layout.h"
-#include "core/app/layout/macro_page_layout.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/macro_page_layout.h"
 #include "theme.h"
 
 namespace oryn7px::skingen {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "art.h"
-#include "core/app/layout/main_page_layout.h"
+#include "core/layout/main_page_layout.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 

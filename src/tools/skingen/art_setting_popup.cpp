@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "art.h"
-#include "core/app/layout/setting_popup_layout.h"
+#include "core/layout/setting_popup_layout.h"
 #include "theme.h"
 
 namespace oryn7px::skingen {

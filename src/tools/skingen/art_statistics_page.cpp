@@ -5,8 +5,8 @@
 #include <QRadialGradient>
 
 #include "art.h"
-#include "core/app/layout/frame_layout.h"
-#include "core/app/layout/statistics_page_layout.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/statistics_page_layout.h"
 #include "theme.h"
 
 namespace oryn7px::skingen {

@@ -3,7 +3,7 @@
 #include <QPainterPath>
 
 #include "art.h"
-#include "core/app/layout/support_page_layout.h"
+#include "core/layout/support_page_layout.h"
 #include "theme.h"
 
 namespace oryn7px::skingen {

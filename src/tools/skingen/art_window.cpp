@@ -4,7 +4,7 @@
 #include <array>
 
 #include "art.h"
-#include "core/app/layout/frame_layout.h"
+#include "core/layout/frame_layout.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 

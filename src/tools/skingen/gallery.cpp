@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "art.h"
-#include "core/app/layout/dialogs_layout.h"
-#include "core/app/layout/frame_layout.h"
-#include "core/app/layout/statistics_page_layout.h"
+#include "core/layout/dialogs_layout.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/statistics_page_layout.h"
 #include "theme.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/color_btn.h"

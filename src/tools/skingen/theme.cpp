@@ -8,7 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/app/layout/frame_layout.h"
+#include "core/layout/frame_layout.h"
 
 namespace oryn7px::skingen {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/app/layout/layout_types.h"
+#include "core/layout/layout_types.h"
 #include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::skingen {

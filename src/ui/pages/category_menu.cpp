@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "core/app/layout/macro_page_layout.h"
+#include "core/layout/macro_page_layout.h"
 #include "core/base/utf16.h"
 #include "core/pages/macro_page/macro_categories.h"
 #include "ui/pages/menu_ex_entry_points.h"

@@ -8,9 +8,9 @@
 #include <span>
 
 #include "core/app/desktop_input.h"
-#include "core/platform/keyboard_layout.h"
-#include "core/platform/pointer_settings.h"
-#include "core/settings/records.h"
+#include "core/interfaces/keyboard_layout.h"
+#include "core/interfaces/pointer_settings.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/app/layout/frame_layout.h"
+#include "core/layout/frame_layout.h"
 #include "ui/skin/picture_cache.h"
 
 namespace oryn7px {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "core/app/layout/layout_types.h"
+#include "core/layout/layout_types.h"
 
 namespace oryn7px {
 

@@ -7,7 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "core/base/messages.h"
-#include "core/skin/skin_arithmetic.h"
+#include "core/layout/skin_arithmetic.h"
 #include "ui/skin/edit_keys.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"

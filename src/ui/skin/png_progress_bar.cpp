@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "core/base/messages.h"
-#include "core/skin/skin_arithmetic.h"
+#include "core/layout/skin_arithmetic.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {

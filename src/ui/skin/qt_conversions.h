@@ -5,7 +5,7 @@
 #include <QString>
 #include <string_view>
 
-#include "core/app/layout/layout_types.h"
+#include "core/layout/layout_types.h"
 #include "core/base/rgb_color.h"
 
 namespace oryn7px {

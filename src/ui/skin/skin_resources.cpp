@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "core/app/layout/skin_files.h"
+#include "core/layout/skin_files.h"
 #include "ui/skin/picture_cache.h"
 
 namespace oryn7px {

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "core/skin/skin_arithmetic.h"
+#include "core/layout/skin_arithmetic.h"
 
 namespace oryn7px {
 

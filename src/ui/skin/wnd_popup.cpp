@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/app/layout/frame_layout.h"
+#include "core/layout/frame_layout.h"
 #include "core/base/messages.h"
-#include "core/skin/skin_arithmetic.h"
+#include "core/layout/skin_arithmetic.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"

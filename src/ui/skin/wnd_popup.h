@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/app/layout/layout_types.h"
+#include "core/layout/layout_types.h"
 
 namespace oryn7px {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/base/clock.h"
-#include "core/platform/hid_backend.h"
+#include "core/interfaces/hid_backend.h"
 
 namespace oryn7px::testing {
 

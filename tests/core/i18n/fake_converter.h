@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/code_page_converter.h"
+#include "core/interfaces/code_page_converter.h"
 
 namespace oryn7px::testing {
 

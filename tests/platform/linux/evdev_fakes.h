@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/input_hook_backend.h"
+#include "core/interfaces/input_hook_backend.h"
 #include "platform/linux/evdev_devices.h"
 
 namespace oryn7px::testing {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/platform/device_presence.h"
+#include "core/interfaces/device_presence.h"
 #include "platform/linux/sysfs_bootloader_probe.h"
 #include "platform/linux/udev_device_presence.h"
 

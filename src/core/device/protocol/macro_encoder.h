@@ -7,7 +7,7 @@
 #include "core/base/result.h"
 #include "core/device/protocol/command_table.h"
 #include "core/device/protocol/macro_image.h"
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

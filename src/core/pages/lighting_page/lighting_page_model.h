@@ -5,11 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "core/app/layout/lighting_page_layout.h"
+#include "core/layout/lighting_page_layout.h"
 #include "core/base/rgb_color.h"
 #include "core/pages/lighting_page/light_presets.h"
 #include "core/pages/value_range.h"
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

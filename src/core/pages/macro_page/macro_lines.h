@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/settings/records.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px::macro_page {
 

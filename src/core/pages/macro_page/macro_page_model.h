@@ -15,7 +15,7 @@
 #include "core/pages/macro_page/macro_line_editor.h"
 #include "core/pages/macro_page/macro_lines.h"
 #include "core/pages/macro_page/macro_recorder.h"
-#include "core/platform/user_messages.h"
+#include "core/interfaces/user_messages.h"
 #include "core/settings/macro_library.h"
 
 namespace oryn7px {

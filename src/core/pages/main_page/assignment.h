@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/platform/keyboard_layout.h"
-#include "core/settings/records.h"
+#include "core/interfaces/keyboard_layout.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -7,7 +7,7 @@
 
 #include "core/base/manual_reset_event.h"
 #include "core/base/message.h"
-#include "core/platform/cursor_position.h"
+#include "core/interfaces/cursor_position.h"
 
 namespace oryn7px {
 

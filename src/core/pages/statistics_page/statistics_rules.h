@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/layout/statistics_page_layout.h"
-#include "core/platform/cursor_position.h"
-#include "core/settings/records.h"
+#include "core/layout/statistics_page_layout.h"
+#include "core/interfaces/cursor_position.h"
+#include "core/settings/file_records.h"
 
 namespace oryn7px {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/platform/user_messages.h"
+#include "core/interfaces/user_messages.h"
 
 namespace oryn7px {
 

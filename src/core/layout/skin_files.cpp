@@ -1,0 +1,60 @@
+#include "core/layout/skin_files.h"
+
+#include "core/layout/dialogs_layout.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/lighting_page_layout.h"
+#include "core/layout/macro_page_layout.h"
+#include "core/layout/main_page_layout.h"
+#include "core/layout/setting_popup_layout.h"
+#include "core/layout/statistics_page_layout.h"
+#include "core/layout/support_page_layout.h"
+
+namespace oryn7px {
+
+namespace {
+
+// Pictures of the shared skinned controls: slider thumb, scroll bar, progress bar, list rows
+// and popup menus.
+constexpr std::array kControlFiles{
+    "Slider.png",          "ScrollBar.png",       "ProgressBar/Progress_Normal.png", "ProgressBar/Progress_Over.png",
+    "up_normal.png",       "up_select.png",       "down_normal.png",                 "down_select.png",
+    "delay_normal.png",    "delay_select.png",    "CursorMove_normal.png",           "CursorMove_select.png",
+    "Menu/MenuNorL.BMP",   "Menu/MenuOverL.BMP",  "Menu/MenuDownL.BMP",              "Menu/MenuNorHaveSub.BMP",
+    "Menu/MenuOverHaveSub.BMP", "Menu/MenuDownHaveSub.BMP"};
+
+template <typename List>
+void Append(std::vector<std::string>& files, const List& list) {
+    for (const char* file : list) files.emplace_back(file);
+}
+
+}  // namespace
+
+std::string ResourceFile(int number) { return "res/" + std::to_string(number) + ".png"; }
+
+std::vector<std::string> AllSkinFiles() {
+    std::vector<std::string> files;
+    Append(files, std::array{main_window::kPictures.normal, main_window::kPictures.down, main_window::kPictures.over});
+    Append(files, kControlFiles);
+    Append(files, main_page::kSkinFiles);
+    Append(files, setting_popup::kSkinFiles);
+    Append(files, lighting_page::kSkinFiles);
+    Append(files, macro_page::kSkinFiles);
+    Append(files, statistics_page::kSkinFiles);
+    Append(files, support_page::kSkinFiles);
+    for (int number : {resources::kAppIcon, resources::kTrayExitIcon, resources::kTrayConfigIcon,
+                       language_menu::kBackgroundResource})
+        files.push_back(ResourceFile(number));
+    for (int i = 0; i < language_menu::kLanguageCount; ++i) {
+        files.push_back(ResourceFile(language_menu::kFirstIconResource + i));
+        files.push_back(ResourceFile(language_menu::kFirstFlagResource + i));
+    }
+    for (int number : main_window::kButtonPicturesChinese) files.push_back(ResourceFile(number));
+    for (int number : main_window::kButtonPicturesOther) files.push_back(ResourceFile(number));
+    for (int number : main_page::kTabPicturesChinese) files.push_back(ResourceFile(number));
+    for (int number : main_page::kTabPicturesOther) files.push_back(ResourceFile(number));
+    for (const auto& skins : {info_box::kAskSkins, info_box::kInfoSkins})
+        for (int number : skins) files.push_back(ResourceFile(number));
+    return files;
+}
+
+}  // namespace oryn7px
