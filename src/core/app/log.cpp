@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/base/product_identity.h"
+
 namespace oryn7px {
 
 namespace {
@@ -70,7 +72,7 @@ std::tm CLog::CurrentLocalTime() {
 }
 
 std::filesystem::path LogFilePath(const std::filesystem::path& tempFolder) {
-    return tempFolder / "TAVIK" / "ORYN7PX" / "LogFile.txt";
+    return tempFolder / ProductFolder() / "LogFile.txt";
 }
 
 void WriteLogEntry(CLog& log, const std::filesystem::path& path, std::string_view message, int level) {

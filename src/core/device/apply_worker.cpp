@@ -180,11 +180,11 @@ std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) 
 Result<uint32_t> ApplyWorker::WriteMacro(const std::optional<MacroEntry>& macro, uint32_t slot) {
     uint32_t code = 0;
     if (macro && IsMacroEntryUsed(*macro) && slot <= kMaxMacroSlot) {
-        const std::optional<EncodedMacro> encoded = EncodeMacro(*macro);
+        const Result<EncodedMacro> encoded = EncodeMacro(*macro);
         const Status uploaded = encoded ? links_.driver.UploadMacroImage(slot, encoded->image) : Status{};
         links_.clock.SleepMs(kPauseAfterStepMs);
         if (!uploaded) return uploaded.Failure();
-        if (encoded) code = MacroButtonCode(slot, encoded->Result());
+        if (encoded) code = MacroButtonCode(slot, encoded->LengthCode());
     }
     links_.clock.SleepMs(kPauseAfterBlockMs);
     return code;

@@ -5,6 +5,7 @@
 
 #include "core/app/ini_text.h"
 #include "core/base/file_read.h"
+#include "core/base/product_identity.h"
 
 namespace oryn7px {
 
@@ -49,7 +50,7 @@ bool DesktopNoticeMemory::IsNew(const std::string& situation) {
 
 std::filesystem::path DefaultDesktopNoticeFile(const std::filesystem::path& configHome) {
     if (configHome.empty()) return {};
-    return configHome / "TAVIK" / "ORYN7PX" / "desktop.ini";
+    return configHome / ProductFolder() / "desktop.ini";
 }
 
 }  // namespace oryn7px

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "core/base/product_identity.h"
 #include "core/i18n/locale_language.h"
 #include "platform/linux/leftover_files.h"
 #include "platform/linux/linux_file_writer.h"
@@ -62,7 +63,7 @@ std::filesystem::path LinuxConfigHome(const Environment& environment) {
 std::filesystem::path LinuxDataFolder(const Environment& environment) {
     if (auto overridden = NonEmpty(environment, "ORYN7PX_DATA_DIR")) return *overridden;
     const std::filesystem::path dataHome = LinuxDataHome(environment);
-    return dataHome.empty() ? dataHome : dataHome / "TAVIK" / "ORYN7PX";
+    return dataHome.empty() ? dataHome : dataHome / ProductFolder();
 }
 
 std::filesystem::path LinuxTempFolder(const Environment& environment) {

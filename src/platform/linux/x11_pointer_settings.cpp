@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/product_identity.h"
 #include "platform/linux/libinput_speed.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
@@ -155,7 +156,7 @@ bool X11PointerSettings::Apply() {
 
 std::filesystem::path DefaultWheelLinesFile() {
     const std::filesystem::path configHome = LinuxConfigHome(ProcessEnvironment);
-    return configHome.empty() ? configHome : configHome / "TAVIK" / "ORYN7PX" / "pointer.ini";
+    return configHome.empty() ? configHome : configHome / ProductFolder() / "pointer.ini";
 }
 
 }  // namespace oryn7px

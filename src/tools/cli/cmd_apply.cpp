@@ -10,6 +10,7 @@
 #include "cli.h"
 #include "core/app/apply_handshake.h"
 #include "core/base/messages.h"
+#include "core/base/product_identity.h"
 #include "core/base/utf16.h"
 #include "core/device/apply_worker.h"
 #include "core/device/usb_driver.h"
@@ -113,7 +114,7 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     CUSBDriver driver(*choice.backend, clock);
     if (!driver.InitLink() || !OpenDeviceRetrying(driver, clock, kOpenAttempts, kOpenPauseMs)) {
         char message[96];
-        std::snprintf(message, sizeof message, "The %s gaming mouse cannot be found.", "ORYN7PX");
+        std::snprintf(message, sizeof message, "The %s gaming mouse cannot be found.", kModelCode);
         context.err << message << "\n";
         return kExitFailed;
     }

@@ -4,6 +4,7 @@
 
 #include "cli.h"
 #include "core/base/clock.h"
+#include "core/base/product_identity.h"
 #include "core/device/usb_driver.h"
 #include "core/firmware/firmware_version_text.h"
 #include "platform/hid_backend_choice.h"
@@ -14,8 +15,6 @@ namespace {
 
 constexpr int kOpenAttempts = 10;
 constexpr uint32_t kOpenPauseMs = 500;
-constexpr const char* kModel = "ORYN7PX";
-
 int Info(Context& context, const std::vector<std::string>& args) {
     if (WantsHelp(args)) {
         context.out << "usage: oryn7px-cli [--virtual-mouse] info\n\n"
@@ -32,7 +31,7 @@ int Info(Context& context, const std::vector<std::string>& args) {
     CUSBDriver driver(*choice.backend, clock);
     if (!driver.InitLink() || !OpenDeviceRetrying(driver, clock, kOpenAttempts, kOpenPauseMs)) {
         char message[96];
-        std::snprintf(message, sizeof message, "The %s gaming mouse cannot be found.", kModel);
+        std::snprintf(message, sizeof message, "The %s gaming mouse cannot be found.", kModelCode);
         context.err << message << "\n";
         return kExitFailed;
     }

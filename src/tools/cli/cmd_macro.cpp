@@ -151,13 +151,12 @@ int Import(Context& context, Session& session, const std::string& file) {
 }
 
 int Encode(Context& context, const MacroEntry& entry) {
-    MacroEncodeError error;
-    const auto encoded = EncodeMacro(entry, &error);
+    const auto encoded = EncodeMacro(entry);
     if (!encoded) {
-        context.err << error.message << "\n";
+        context.err << encoded.Failure().message << "\n";
         return kExitFailed;
     }
-    context.out << "result: " << encoded->Result() << "\n";
+    context.out << "result: " << encoded->LengthCode() << "\n";
     char hex[4];
     for (std::size_t i = 0; i < encoded->image.bytes.size(); ++i) {
         std::snprintf(hex, sizeof hex, "%02X", encoded->image.bytes[i]);

@@ -119,7 +119,7 @@ std::size_t UnitsOf(Step step) {
 
 }  // namespace
 
-std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeError* error) {
+Result<EncodedMacro> EncodeMacro(const MacroEntry& macro) {
     EncodedMacro out;
     const uint32_t repeat = macro.dwRepeat & 0xFFFF;
     out.image.bytes[0] = High(repeat);
@@ -135,11 +135,8 @@ std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeErro
         uint8_t* previousKey = writer.PreviousKeyByte();
         const Step step = Classify(kind, value, i, afterMove, previousKey);
         if (!writer.Fits(UnitsOf(step))) {
-            if (error) {
-                error->message = "The macro is too long for the mouse: its events need more than " +
-                                 std::to_string(kMacroImageUnits - 1) + " units of macro memory.";
-            }
-            return std::nullopt;
+            return Error{ErrorKind::kTooLarge, "The macro is too long for the mouse: its events need more than " +
+                                                   std::to_string(kMacroImageUnits - 1) + " units of macro memory."};
         }
         switch (step) {
             case Step::Key:

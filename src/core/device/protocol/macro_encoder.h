@@ -14,16 +14,13 @@ namespace oryn7px {
 struct EncodedMacro {
     MacroImage image;
     uint32_t usedLength = 0;  // bytes written, header included
-    uint32_t Result() const { return image.paddedLength + 1; }
+    // The padded length + 1: the mouse needs it in the button code of the macro.
+    uint32_t LengthCode() const { return image.paddedLength + 1; }
 };
 
-struct MacroEncodeError {
-    std::string message;
-};
-
-// The image of a record, or why it cannot be played by the mouse (records beyond the image).
-// Counts above the record's 1000 events are never read.
-std::optional<EncodedMacro> EncodeMacro(const MacroEntry& macro, MacroEncodeError* error = nullptr);
+// The image of a record, or why it cannot be played by the mouse (kTooLarge: records beyond the
+// image). Counts above the record's 1000 events are never read.
+Result<EncodedMacro> EncodeMacro(const MacroEntry& macro);
 
 // The upload of an image into a macro slot of the mouse; an error for a slot beyond kMaxMacroSlot.
 Result<DeviceCommand> EncodeMacroUpload(uint32_t slot, const MacroImage& image);

@@ -188,9 +188,8 @@ StoreOutcome MacroPageModel::StoreEventList() {
     }
     const MacroEntry entry =
         BuildMacroEntry(lines, *id, macros_[static_cast<std::size_t>(selectedMacro_)].name, RepeatValue(repeat_, countText_));
-    MacroEncodeError error;
-    if (!EncodeMacro(entry, &error)) {
-        Refuse(Ascii(error.message) + u" The change stays in the list but is not stored.",
+    if (const auto encoded = EncodeMacro(entry); !encoded) {
+        Refuse(Ascii(encoded.Failure().message) + u" The change stays in the list but is not stored.",
                u"宏太长，超出鼠标的宏存储空间；修改只保留在列表中，未保存。");
         return StoreOutcome::kRefused;
     }

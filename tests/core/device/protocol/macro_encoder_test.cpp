@@ -66,7 +66,7 @@ TEST(MacroEncoder, EncodesRecordsAsTheMousePlaysThem) {
         std::copy(c.bytes.begin(), c.bytes.end(), expected.begin());
         EXPECT_EQ(std::vector<uint8_t>(encoded->image.bytes.begin(), encoded->image.bytes.end()), expected);
         EXPECT_EQ(encoded->usedLength, c.usedLength);
-        EXPECT_EQ(encoded->Result(), c.result);
+        EXPECT_EQ(encoded->LengthCode(), c.result);
     }
 }
 
@@ -79,7 +79,7 @@ TEST(MacroEncoder, PadsToTheNextMultipleOf32) {
         const auto encoded = EncodeMacro(*macro);
         ASSERT_TRUE(encoded);
         EXPECT_EQ(encoded->usedLength, p.used);
-        EXPECT_EQ(encoded->Result(), p.result);
+        EXPECT_EQ(encoded->LengthCode(), p.result);
     }
 }
 
@@ -88,9 +88,10 @@ TEST(MacroEncoder, RefusesRecordsBeyondTheImage) {
     EXPECT_TRUE(EncodeMacro(*fits));
 
     const auto tooMany = Macro(std::vector<uint32_t>(512, Down(0x41)));
-    MacroEncodeError error;
-    EXPECT_FALSE(EncodeMacro(*tooMany, &error));
-    EXPECT_NE(error.message.find("too long"), std::string::npos);
+    const auto refused = EncodeMacro(*tooMany);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Failure().kind, ErrorKind::kTooLarge);
+    EXPECT_NE(refused.Failure().message.find("too long"), std::string::npos);
 
     std::vector<uint32_t> moves(128, Move(1, 1));  // 128 × 4 units after the header
     const auto tooManyMoves = Macro(moves);
