@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Tray, HiddenStartTest, ::testing::Bool());
 TEST_F(MainWindowTest, StartWithTheDesktopTogglesTheEntryAndSaysWhenItCannot) {
     FakeAutostart autostart;
     services->autostart = &autostart;
+    UseLanguage(kLanguageEnglish);
     ASSERT_TRUE(dialog->OnInitDialog());
     Send(WM_COMMAND, kTrayCommandAutostart, 0);
     EXPECT_TRUE(autostart.enabled);

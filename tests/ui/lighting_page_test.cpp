@@ -117,7 +117,9 @@ TEST_P(LightingPageTest, EffectAndSwatchClicksEditTheProfileAndTheLooks) {
     EXPECT_EQ(page->Swatch(4)->CurrentLook(), ButtonLook::Disabled);
     Click(page->Swatch(4));
     EXPECT_EQ(Colour(4), kLightPresets[9]);
-    EXPECT_EQ(page->ValueBox(0)->text(), QStringLiteral("0"));
+    // Editing is off: the boxes keep showing the current colour's numbers (1, 193, 250), disabled.
+    EXPECT_EQ(page->ValueBox(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(page->ValueBox(1)->text(), QStringLiteral("193"));
 
     Click(page->TouchRadio(2));
     EXPECT_EQ(state->profile.nTouchMode, 2);

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "core/base/messages.h"
+#include "core/i18n/languages.h"
 #include "core/i18n/us_keyboard_layout.h"
 #include "core/interfaces/pointer_settings.h"
 #include "core/interfaces/user_messages.h"
@@ -114,6 +116,10 @@ protected:
                            QString::fromStdString(Program().string()),
                            {},         state->MacroTable, keyboardLayout,
                            *statistics, nullptr,       startUpChinese};
+    }
+    // The user's language as Language.cfg holds it; without it the file is missing (read as 1).
+    void UseLanguage(int32_t number) {
+        std::ofstream(Data() / "Language.cfg", std::ios::binary).write(reinterpret_cast<const char*>(&number), sizeof number);
     }
     fs::path Program() const { return fs::path(programDir.path().toStdString()); }
     fs::path Data() const { return fs::path(dataDir.path().toStdString()); }

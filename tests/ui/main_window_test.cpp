@@ -428,20 +428,39 @@ TEST_F(MainWindowTest, NothingCanBeSeenBeforeTheBootloaderCheckHasSaidNo) {
 class BootloaderTest : public MainWindowTest {
 protected:
     void SetUp() override { Build(true, VirtualMouseConfig{.bootloader = true}); }
+
+    void ExpectHandOverWith(const char* argument) {
+        EXPECT_FALSE(dialog->OnInitDialog());
+        ASSERT_EQ(started.size(), 1u);
+        EXPECT_EQ(started[0], QString::fromStdString((Program() / "FWUpdate" / "RoruziVI").string()) + argument);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(WaitUntilEnded());
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(mouse->State().log.empty());
+        EXPECT_EQ(FileCount(Data()), 1u);  // only the Language.cfg the test put there
+    }
 };
 
 TEST_F(BootloaderTest, HandsOverToTheFlashingToolAndCloses) {
+    UseLanguage(kLanguageEnglish);
+    ExpectHandOverWith(" 0");
+}
+
+TEST_F(BootloaderTest, WithoutTheInstallersFileAChineseUserGivesTheToolOne) {
+    UseLanguage(kLanguageSimplifiedChinese);
+    ExpectHandOverWith(" 1");
+}
+
+TEST_F(MainWindowTest, WithoutTheInstallersFileAChineseUserStartsInChinese) {
+    UseLanguage(kLanguageSimplifiedChinese);
+    mouse->Unplug();
     EXPECT_FALSE(dialog->OnInitDialog());
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0], QString::fromStdString((Program() / "FWUpdate" / "RoruziVI").string()) + " 0");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(WaitUntilEnded());
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(mouse->State().log.empty());
-    EXPECT_EQ(FileCount(Data()), 0u);
+    EXPECT_EQ(state->bChinese, 1);
+    EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"没有找到ORYN7PX游戏鼠标."}));
 }
 
 TEST_F(MainWindowTest, NoMouseShowsTheCountDownAndEnds) {
+    UseLanguage(kLanguageEnglish);
     mouse->Unplug();
     EXPECT_FALSE(dialog->OnInitDialog());
     EXPECT_EQ(messages.countDowns, (std::vector<std::u16string>{u"The ORYN7PX gaming mouse cannot be found."}));
@@ -452,3 +471,20 @@ TEST_F(MainWindowTest, NoMouseShowsTheCountDownAndEnds) {
 
 }  // namespace
 }  // namespace oryn7px
+
+namespace oryn7px::test {
+namespace {
+
+TEST_F(MainWindowTest, NoFieldTakesTheFocusWhenTheWindowComesUp) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    const auto* mainPage = qobject_cast<CDlgMainSet*>(dialog->Page(1));
+    ASSERT_NE(mainPage, nullptr);
+    // The wheel-lines box would show its caret as if the user had clicked into it.
+    EXPECT_FALSE(mainPage->LinesBox()->hasFocus());
+    QTest::mouseClick(mainPage->LinesBox(), Qt::LeftButton);
+    EXPECT_TRUE(mainPage->LinesBox()->hasFocus());
+}
+
+}  // namespace
+}  // namespace oryn7px::test

@@ -210,6 +210,11 @@ int32_t ProfileStore::ReadLanguageNumber(int32_t whenUnreadable) {
     return read ? number : whenUnreadable;
 }
 
+int32_t ProfileStore::PeekLanguageNumber(int32_t whenUnreadable) const {
+    int32_t number = 0;
+    return ReadRecord(LanguagePath(), number) ? number : whenUnreadable;
+}
+
 bool ProfileStore::SaveLanguageNumber(int32_t number) {
     if (RefuseUnreadable(state_, messages_, {LanguagePath()})) return false;
     const Status saved = writer_.ReplaceFile(LanguagePath(), RecordBytes(number));

@@ -54,6 +54,8 @@ public:
 
     // The number in Language.cfg, unchecked; `whenUnreadable` when the file cannot be read.
     int32_t ReadLanguageNumber(int32_t whenUnreadable = 1);
+    // The same number without a word to the user: for choices made before the described read.
+    int32_t PeekLanguageNumber(int32_t whenUnreadable = 1) const;
     bool SaveLanguageNumber(int32_t number);
 
     // The current profile, the index (with the current macro ids) and the macro table in one file.

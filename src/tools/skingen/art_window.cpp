@@ -39,12 +39,15 @@ void PaintLanguageButton(QPainter& painter, Look look) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(glyph, 1.2));
     painter.setBrush(Qt::NoBrush);
-    const QRectF globe(box.left() + 4, box.top() + 3, 12, 12);
+    const QRectF globe(box.left() + 3, box.top() + 3, 11, 11);
     painter.drawEllipse(globe);
     painter.drawEllipse(globe.adjusted(3.5, 0, -3.5, 0));
     painter.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
     painter.restore();
-    PaintCaption(painter, box.adjusted(17, 0, -1, 0), QStringLiteral("LANG"), glyph, 8, false, 700);
+    // The button is 42 px wide: "LANG" does without the captions' letter spacing to clear the globe.
+    painter.setFont(ArtFont(8, 700, false));
+    painter.setPen(glyph);
+    painter.drawText(box.adjusted(15, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("LANG"));
 }
 
 QImage FramePicture(Look look) {

@@ -5,11 +5,13 @@
 #include <QPixmap>
 #include <QSaveFile>
 #include <future>
+#include <optional>
 
 #include "core/app/app_texts.h"
 #include "core/app/apply_handshake.h"
 #include "core/app/bootloader_check.h"
 #include "core/app/ini_text.h"
+#include "core/app/start_up_layout.h"
 #include "core/layout/frame_layout.h"
 #include "core/base/messages.h"
 #include "core/firmware/firmware_checker.h"
@@ -62,9 +64,10 @@ QStringList StartUpPictures(bool chinese) {
     return pictures;
 }
 
-int ReadLanguageType(const QString& programFolder) {
+// The installer's word on the layout; nothing when the program folder has no such file.
+std::optional<int> ReadLanguageType(const QString& programFolder) {
     QFile file(QDir(programFolder).filePath(QStringLiteral("skins/languagetype.ini")));
-    if (!file.open(QIODevice::ReadOnly)) return 0;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return ReadIniInt(file.readAll().toStdString(), "languagetype", "value", 0);
 }
 
@@ -73,8 +76,9 @@ int ReadLanguageType(const QString& programFolder) {
 bool CQ580ZDriverDlg::OnInitDialog() {
     setWindowIcon(QIcon(QPixmap::fromImage(LoadResource(resources::kAppIcon))));
 
-    // The language the skins were made for, before Language.cfg's choice arrives.
-    const bool chinese = ReadLanguageType(services_.programFolder) == 1;
+    // The layout of the run, before Language.cfg's choice arrives.
+    const bool chinese =
+        StartsInChineseLayout(ReadLanguageType(services_.programFolder), services_.store.PeekLanguageNumber());
     services_.state.bChinese = chinese ? 1 : 0;
     bStartUpChinese_ = chinese;
     const int firstLanguage = chinese ? kLanguageSimplifiedChinese : kLanguageEnglish;
@@ -134,6 +138,9 @@ bool CQ580ZDriverDlg::OnInitDialog() {
 }
 
 void CQ580ZDriverDlg::ShowAtStartUp() {
+    // The window holds the focus itself: the first field in the tab order (the wheel-lines box)
+    // would otherwise take it and show its caret before anyone clicked into it.
+    setFocus(Qt::OtherFocusReason);
     if (services_.startHidden) {
         // Started with the desktop: into the tray, or the taskbar where there is no tray.
         if (!TrayAvailable()) showMinimized();

@@ -73,7 +73,8 @@ void LightingPageModel::EditOff() {
     view_.editedIndex = kNoEditedColour;
     view_.swatchChecked = {};
     view_.swatchesEnabled = false;
-    view_.rgb = {};
+    // The disabled numbers and sliders show the current colour, not a black the page does not hold.
+    view_.rgb = ToRgbColor(profile_.LightColor[kSingleColourIndex]);
     view_.colourSlidersEnabled = false;
 }
 

@@ -69,7 +69,7 @@ TEST_F(LightingModelTest, RefreshFollowsTheEffectTable) {
         EXPECT_EQ(View().swatchesEnabled, r.wheel);
         EXPECT_EQ(View().colourSlidersEnabled, r.wheel);
         EXPECT_EQ(View().ownColoursChecked, r.option == 1);
-        EXPECT_EQ(View().rgb, r.index < 5 ? Colour(r.index) : RgbColor{});
+        EXPECT_EQ(View().rgb, Colour(r.index < 5 ? r.index : kSingleColourIndex));
     }
 }
 
@@ -163,7 +163,7 @@ TEST_F(LightingModelTest, OwnColoursBoxSwitchesColourCycleBetweenSpeedAndColours
     model.SetOwnColours(false);
     EXPECT_EQ(profile.nLightOption, 0);
     EXPECT_EQ(View().editedIndex, 5);
-    EXPECT_EQ(View().rgb, RgbColor{});
+    EXPECT_EQ(View().rgb, Colour(kSingleColourIndex));
 }
 
 TEST_F(LightingModelTest, SwatchTwelveForColourTwoIsStoredAndShownChecked) {
