@@ -469,12 +469,6 @@ TEST_F(MainWindowTest, NoMouseShowsTheCountDownAndEnds) {
     EXPECT_FALSE(fs::exists(Data() / "Profile" / "ConfigInfo.cfg"));
 }
 
-}  // namespace
-}  // namespace oryn7px
-
-namespace oryn7px::test {
-namespace {
-
 TEST_F(MainWindowTest, NoFieldTakesTheFocusWhenTheWindowComesUp) {
     ASSERT_TRUE(dialog->OnInitDialog());
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -487,4 +481,4 @@ TEST_F(MainWindowTest, NoFieldTakesTheFocusWhenTheWindowComesUp) {
 }
 
 }  // namespace
-}  // namespace oryn7px::test
+}  // namespace oryn7px

@@ -6,14 +6,15 @@
 #include <span>
 #include <string>
 
+#include "core/device/protocol/dpi_encoder.h"
 #include "core/pages/main_page/assignment.h"
 #include "core/pages/value_range.h"
 
 namespace oryn7px {
 
-// A DPI level's value is stored in steps of 50 DPI; the slider shows steps 1..144.
+// A DPI level's value is stored in steps of 50 DPI, the codes the mouse takes; the slider shows them.
 inline constexpr int kDpiStep = 50;
-inline constexpr ValueRange kDpiStepRange{1, 144};
+inline constexpr ValueRange kDpiStepRange{kMinDpiCode, kMaxDpiCode};
 inline constexpr ValueRange kPointerSpeedRange{1, 20};
 inline constexpr ValueRange kSensorHeightRange{1, 30};
 inline constexpr ValueRange kWheelLinesRange{1, 30};
