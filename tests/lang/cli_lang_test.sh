@@ -33,11 +33,13 @@ expect 2 "" lang get "$fixtures/complete.xml"
 expect 0 "" lang check "$fixtures/complete.xml" "$fixtures/complete_utf16le.xml"
 expect 1 "$fixtures/missing_key.xml: str_main is missing or empty
 $fixtures/missing_key.xml: str_ok is missing or empty
-$fixtures/missing_key.xml: str_msg2 must hold exactly one \"%s\", it holds 2" lang check "$fixtures/missing_key.xml"
+$fixtures/missing_key.xml: str_msg2 must hold exactly one \"%s\", it holds 2
+$fixtures/missing_key.xml: caption cap_apply is missing or empty; \"APPLY\" shows
+$fixtures/missing_key.xml: caption cap_lang is missing or empty; \"LANG\" shows" lang check "$fixtures/missing_key.xml"
 expect 1 "$fixtures/nothing.xml: cannot be read" lang check "$fixtures/nothing.xml"
 expect 2 "" lang check
 
-expect 0 "load: UTF-16LE BOM + length 5336 to 5336 wide chars
+expect 0 "load: UTF-16LE BOM + length 9583 to 9583 wide chars
 error: none" lang info "$fixtures/complete_utf16le.xml"
 expect 1 "load: UTF-8 length 71 to 71 wide chars
 error: End tag 'config' at offset 51 does not match start tag 'str_main' at offset 37" \

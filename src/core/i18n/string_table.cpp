@@ -15,6 +15,10 @@ void StringTable::LoadLanguageFile(const std::filesystem::path& path) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
         strings_[i] = doc_.GetSectionText(kLanguageSection, keys[i].name);
     }
+    for (const CaptionKey& caption : CaptionKeys()) {
+        const std::u16string text = doc_.GetSectionText(kLanguageSection, caption.name);
+        captions_[static_cast<std::size_t>(caption.id)] = text.empty() ? std::u16string(caption.english) : text;
+    }
 }
 
 std::u16string StringTable::GetLanguageText(std::string_view key) {
@@ -27,6 +31,12 @@ std::u16string StringTable::Text(std::string_view key) const {
     if (!index) return {};
     std::lock_guard lock(mutex_);
     return strings_[*index];
+}
+
+std::u16string StringTable::Caption(CaptionId id) const {
+    std::lock_guard lock(mutex_);
+    const std::u16string& text = captions_[static_cast<std::size_t>(id)];
+    return text.empty() ? std::u16string(CaptionKeyOf(id).english) : text;
 }
 
 std::vector<std::u16string> StringTable::ReadFileSection(const std::filesystem::path& path, std::string_view section,

@@ -1,5 +1,5 @@
 #pragma once
-// The 115 translated texts of the UI, filled from one language file at a time.
+// The 115 translated texts of the UI and the captions, filled from one language file at a time.
 #include <array>
 #include <filesystem>
 #include <mutex>
@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/i18n/caption_keys.h"
 #include "core/i18n/language_keys.h"
 #include "core/i18n/text_source.h"
 #include "core/i18n/xml_doc.h"
@@ -22,12 +23,15 @@ public:
     explicit StringTable(const CodePageConverter& converter) : doc_(converter) {}
 
     // Replaces every text, in table order, with the file's text for its key. Reports nothing:
-    // a key the file lacks, or a file that cannot be read, gives empty texts.
+    // a key the file lacks, or a file that cannot be read, gives empty texts, and English
+    // captions.
     void LoadLanguageFile(const std::filesystem::path& path);
     // The text of a key in the loaded file (the "config" section), or empty.
     std::u16string GetLanguageText(std::string_view key);
     // The text of a key as last loaded, or empty for a key not in the table.
     std::u16string Text(std::string_view key) const override;
+    // A caption as last loaded; its English text where the file has none.
+    std::u16string Caption(CaptionId id) const;
     // Loads another file (the update description) into the same document under the same lock,
     // so it never runs while a language loads, and returns the texts of `keys` in `section`.
     // The translated texts stay as they are.
@@ -38,6 +42,7 @@ private:
     mutable std::mutex mutex_;
     CXmlDoc doc_;
     std::array<std::u16string, kLanguageKeyCount> strings_;
+    std::array<std::u16string, kCaptionCount> captions_;
 };
 
 }  // namespace oryn7px

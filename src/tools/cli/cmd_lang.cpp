@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "core/base/utf16.h"
+#include "core/i18n/caption_keys.h"
 #include "core/i18n/language_keys.h"
 #include "core/i18n/xml_doc.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -20,7 +21,8 @@ void PrintLangUsage(std::ostream& out) {
            "       oryn7px-cli lang check FILE...\n"
            "       oryn7px-cli lang info FILE\n\n"
            "  get     print the text of KEY in section S (default \"config\") as UTF-8\n"
-           "  check   list keys that are missing or empty and a str_msg2 without exactly one %s\n"
+           "  check   list keys that are missing or empty (captions included: the program shows\n"
+           "          their English text) and a str_msg2 without exactly one %s\n"
            "  info    print how the file was decoded and its first parse error\n";
 }
 
@@ -85,6 +87,12 @@ int Check(Context& context, const std::vector<std::string>& files) {
                             << CountFormatMarks(text) << "\n";
                 anythingListed = true;
             }
+        }
+        for (const CaptionKey& caption : CaptionKeys()) {
+            if (!doc.GetSectionText(kLanguageSection, caption.name).empty()) continue;
+            context.out << EscapeForText(file) << ": caption " << caption.name << " is missing or empty; \""
+                        << Utf16ToUtf8(caption.english) << "\" shows\n";
+            anythingListed = true;
         }
     }
     return anythingListed ? kExitFailed : kExitOk;

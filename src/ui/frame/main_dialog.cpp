@@ -15,6 +15,7 @@
 #include "core/i18n/hint_ids.h"
 #include "core/i18n/languages.h"
 #include "ui/frame/progress_dialog.h"
+#include "ui/skin/caption_painter.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/picture_cache.h"
@@ -147,6 +148,7 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
         services_.state.bChinese = ChineseFlagFor(number);
     }
     services_.store.SaveLanguageNumber(number);
+    UseCaptionFontsFor(number);
     SetTooltips();
     for (CPageDlg* page : BuiltPages()) page->Relabel();
     update();

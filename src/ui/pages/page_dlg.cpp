@@ -20,6 +20,7 @@ void CPageDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (picture_.isNull()) painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
     else painter.drawImage(0, 0, picture_);
+    captions_.Paint(painter);
 }
 
 void CPageDlg::mousePressEvent(QMouseEvent* event) {

@@ -5,12 +5,15 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <span>
 
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
+#include "ui/skin/caption_board.h"
 
 namespace oryn7px {
 
-class CPageDlg : public QWidget {
+class CPageDlg : public QWidget, public CaptionOwner {
     Q_OBJECT
 public:
     // The page takes the size of its normal picture (or the page area when it is missing).
@@ -38,16 +41,22 @@ public:
     virtual bool AllowsApply() const { return true; }
 
     const QImage& Picture() const { return picture_; }
+    const CaptionBoard& Captions() const override { return captions_; }
 
 signals:
     void Refreshed();
 
 protected:
+    // Draws `places` in the loaded language, on the controls that hold them or on the page.
+    void ShowCaptions(std::span<const CaptionPlace> places, const StringTable& strings) {
+        captions_.Show(*this, places, strings);
+    }
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;
+    CaptionBoard captions_;
 };
 
 }  // namespace oryn7px

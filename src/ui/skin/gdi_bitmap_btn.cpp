@@ -13,6 +13,11 @@ namespace {
 
 const QColor kDisabledText{0x26, 0x2A, 0x27};
 
+static_assert(static_cast<int>(ButtonLook::Hover) == static_cast<int>(CaptionState::Hover) &&
+                  static_cast<int>(ButtonLook::Pressed) == static_cast<int>(CaptionState::Pressed) &&
+                  static_cast<int>(ButtonLook::Disabled) == static_cast<int>(CaptionState::Disabled),
+              "a look draws its caption in the same state");
+
 }  // namespace
 
 ButtonLook ChooseButtonLook(bool checkDisplay, bool checked, bool beingPressed, bool hover, bool enabled) {
@@ -73,6 +78,11 @@ void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, co
 
 void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
 
+void CGDIBitmapBtn::SetCaption(const ShownCaption& caption) {
+    caption_ = caption;
+    update();
+}
+
 ButtonLook CGDIBitmapBtn::CurrentLook() const {
     return ChooseButtonLook(bCheckDisplay_, bChecked_, isDown(), bHover_, isEnabled());
 }
@@ -82,6 +92,7 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage& picture = pictures_[static_cast<int>(look)];
     if (!picture.isNull()) painter.drawImage(0, 0, picture);
+    caption_.Paint(painter, static_cast<CaptionState>(look));
     if (strText_.isEmpty()) return;
     switch (look) {
         case ButtonLook::Pressed: painter.setPen(pressedText_); break;

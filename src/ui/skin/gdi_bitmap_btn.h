@@ -6,6 +6,8 @@
 #include <QImage>
 #include <array>
 
+#include "ui/skin/caption_board.h"
+
 namespace oryn7px {
 
 enum class ButtonLook { Normal, Hover, Pressed, Disabled };
@@ -13,7 +15,7 @@ enum class ButtonLook { Normal, Hover, Pressed, Disabled };
 // The first rule that applies: pressed look, hover, disabled, normal.
 ButtonLook ChooseButtonLook(bool checkDisplay, bool checked, bool beingPressed, bool hover, bool enabled);
 
-class CGDIBitmapBtn : public QAbstractButton {
+class CGDIBitmapBtn : public QAbstractButton, public CaptionHolder {
     Q_OBJECT
 public:
     explicit CGDIBitmapBtn(QWidget* parent = nullptr);
@@ -34,6 +36,8 @@ public:
     void SetTextColours(const QColor& normal, const QColor& hover, const QColor& pressed);
     void SetPressNotify(bool on) { bPressNotify_ = on; }
     void SetTooltip(const QString& text, bool active);
+    void SetCaption(const ShownCaption& caption) override;
+    const ShownCaption& Caption() const override { return caption_; }
 
     bool IsHover() const { return bHover_; }
     ButtonLook CurrentLook() const;
@@ -58,6 +62,7 @@ private:
     bool bPressNotify_ = false;
     uint32_t dwValue_ = 0;
     QString strText_;
+    ShownCaption caption_;
     std::array<QImage, 4> pictures_;  // indexed by ButtonLook
     QColor normalText_{0xBD, 0xBD, 0xC8};
     QColor hoverText_{Qt::white};

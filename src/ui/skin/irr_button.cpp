@@ -82,6 +82,15 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRegion(QRegion(outline_));
     painter.drawImage(QPoint(0, 0), picture);
+    // In picture order: normal, pressed, hover, disabled.
+    constexpr std::array<CaptionState, 4> kStates{CaptionState::Normal, CaptionState::Pressed, CaptionState::Hover,
+                                                  CaptionState::Disabled};
+    caption_.Paint(painter, kStates[static_cast<std::size_t>(CurrentPicture())]);
+}
+
+void CIrrButton::SetCaption(const ShownCaption& caption) {
+    caption_ = caption;
+    update();
 }
 
 void CIrrButton::mousePressEvent(QMouseEvent* event) {

@@ -7,10 +7,11 @@
 #include <array>
 
 #include "core/layout/layout_types.h"
+#include "ui/skin/caption_board.h"
 
 namespace oryn7px {
 
-class CIrrButton : public QAbstractButton {
+class CIrrButton : public QAbstractButton, public CaptionHolder {
     Q_OBJECT
 public:
     explicit CIrrButton(QWidget* parent = nullptr);
@@ -28,6 +29,8 @@ public:
     bool IsHighlighted() const { return bHighlighted_; }
     bool IsHover() const { return bHover_; }
     void SetTooltip(const QString& text, bool active);
+    void SetCaption(const ShownCaption& caption) override;
+    const ShownCaption& Caption() const override { return caption_; }
 
     // Index into the pictures (0 normal, 1 pressed, 2 hover, 3 disabled) the button shows now.
     int CurrentPicture() const;
@@ -52,6 +55,7 @@ private:
     bool bHighlightMode_ = false;
     bool bHighlighted_ = false;
     bool bHover_ = false;
+    ShownCaption caption_;
 };
 
 }  // namespace oryn7px

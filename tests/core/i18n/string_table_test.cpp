@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/base/utf16.h"
 #include "fake_converter.h"
 #include "temp_dir.h"
@@ -68,6 +70,29 @@ TEST_F(StringTableTest, IsTheTextSourceOfMessages) {
     table.LoadLanguageFile(dir.Write("x.xml", "<l><config><str_msg5>Access denied</str_msg5></config></l>"));
     const TextSource& source = table;
     EXPECT_EQ(source.Text("str_msg5"), u"Access denied");
+}
+
+TEST_F(StringTableTest, CaptionsComeFromTheFileAndFallBackToEnglish) {
+    EXPECT_EQ(table.Caption(CaptionId::Apply), u"APPLY") << "before any load";
+    table.LoadLanguageFile(dir.Write("fr.xml",
+                                     "<l><config><cap_apply>APPLIQUER</cap_apply><cap_lang></cap_lang>"
+                                     "<cap_tab_main>PRINCIPAL</cap_tab_main></config></l>"));
+    EXPECT_EQ(table.Caption(CaptionId::Apply), u"APPLIQUER");
+    EXPECT_EQ(table.Caption(CaptionId::TabMain), u"PRINCIPAL");
+    EXPECT_EQ(table.Caption(CaptionId::Lang), u"LANG") << "an empty caption shows the English one";
+    EXPECT_EQ(table.Caption(CaptionId::DpiLevels), u"DPI LEVELS") << "a missing caption shows the English one";
+    table.LoadLanguageFile(dir.path() / "missing.xml");
+    EXPECT_EQ(table.Caption(CaptionId::Apply), u"APPLY") << "an unreadable file leaves no caption empty";
+}
+
+TEST(CaptionKeys, NamesAreUniqueCaptionKeysWithEnglishTexts) {
+    std::set<std::string_view> names;
+    for (const CaptionKey& caption : CaptionKeys()) {
+        EXPECT_TRUE(caption.name.starts_with("cap_")) << caption.name;
+        EXPECT_FALSE(caption.english.empty()) << caption.name;
+        EXPECT_TRUE(names.insert(caption.name).second) << caption.name << " twice";
+        EXPECT_FALSE(LanguageKeyIndex(caption.name)) << caption.name << " is a translated text's key";
+    }
 }
 
 }  // namespace
