@@ -1,0 +1,87 @@
+// Every caption of every page, the frame and the boxes, in every UI language, drawn with the
+// program's fonts: each fits its box within its style's sizes, and no two boxes of a window meet.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/base/utf16.h"
+#include "core/i18n/languages.h"
+#include "core/i18n/string_table.h"
+#include "platform/linux/iconv_code_page_converter.h"
+#include "ui/skin/caption_painter.h"
+#include "ui/skin/qt_conversions.h"
+
+namespace oryn7px {
+namespace {
+
+struct CaptionTable {
+    std::string name;
+    std::span<const CaptionPlace> places;
+};
+
+std::vector<CaptionTable> AllCaptionTables() {
+    return {
+    };
+}
+
+std::string Describe(const CaptionTable& table, const CaptionPlace& place, const QString& text) {
+    const QRect box = ToQRect(place.box);
+    return table.name + " " + std::string(CaptionKeyOf(place.id).name) + " \"" + text.toStdString() + "\" in " +
+           std::to_string(box.width()) + "x" + std::to_string(box.height()) + " needs " +
+           std::to_string(QFontMetrics(CaptionFont(place.style, text, 1)).horizontalAdvance(text)) + " px at 1 px";
+}
+
+class CaptionFitTest : public ::testing::TestWithParam<int> {
+protected:
+    IconvCodePageConverter converter;
+    StringTable strings{converter};
+};
+
+TEST_P(CaptionFitTest, EveryCaptionFitsItsBox) {
+    const int number = GetParam();
+    const auto file = LanguageFilePath(ORYN7PX_TEST_PROGRAM_DIR, number);
+    strings.LoadLanguageFile(file);
+    UseCaptionFontsFor(number);
+    for (const CaptionTable& table : AllCaptionTables()) {
+        for (const CaptionPlace& place : table.places) {
+            const QString text = CaptionText(strings, place);
+            EXPECT_TRUE(FittingCaptionSize(text, ToQRect(place.box).size(), place.style))
+                << file.filename() << ": " << Describe(table, place, text);
+        }
+    }
+    UseCaptionFontsFor(kLanguageEnglish);
+}
+
+std::string LanguageName(const ::testing::TestParamInfo<int>& info) {
+    const std::string_view file = FindLanguage(info.param)->fileName;
+    return std::string(file.substr(0, file.find('.')));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::Range(1, kLanguageCount + 1), LanguageName);
+
+TEST(CaptionTables, EveryCaptionIsDrawnSomewhere) {
+    std::vector<bool> placed(kCaptionCount, false);
+    for (const CaptionTable& table : AllCaptionTables())
+        for (const CaptionPlace& place : table.places) placed[static_cast<std::size_t>(place.id)] = true;
+    for (const CaptionKey& caption : CaptionKeys())
+        EXPECT_TRUE(placed[static_cast<std::size_t>(caption.id)]) << caption.name << " is in no caption table";
+}
+
+TEST(CaptionBoxes, NoTwoBoxesOfAWindowMeet) {
+    for (const CaptionTable& table : AllCaptionTables()) {
+        for (std::size_t a = 0; a < table.places.size(); ++a) {
+            for (std::size_t b = a + 1; b < table.places.size(); ++b) {
+                const QRect first = ToQRect(table.places[a].box), second = ToQRect(table.places[b].box);
+                EXPECT_FALSE(first.intersects(second))
+                    << table.name << ": " << CaptionKeyOf(table.places[a].id).name << " meets "
+                    << CaptionKeyOf(table.places[b].id).name;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace oryn7px
