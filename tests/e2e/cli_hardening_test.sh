@@ -56,6 +56,19 @@ if root || [[ $(id -u) -ne 0 ]]; then
   check "show --profile 3 of an unreadable file fails" [ $? -eq 1 ]
   check "and says why" grep -q "Profile3.cfg cannot be read" "$work/err"
   chmod 644 "$d/Profile/Profile3.cfg"
+  # Every writing command refuses a target it could not read, and leaves it as it is.
+  printf 'earlier counts' >"$d/Sts.cfg"
+  for case in "Profile/Profile1.cfg|lighting --effect 2" "Profile/Profile1.cfg|dpi 1 800" "Sts.cfg|stats reset --yes"; do
+    file=${case%%|*} command=${case#*|}
+    chmod 000 "$d/$file"
+    before=$(sum "$d/$file")
+    # shellcheck disable=SC2086
+    as_user "$cli" --data-dir "$d" $command >/dev/null 2>"$work/err"
+    check "$command with an unreadable $file is refused" [ $? -eq 1 ]
+    check "$command says the change was refused" grep -q "$file cannot be read; the change was refused" "$work/err"
+    check "$command leaves $file as it was" [ "$(sum "$d/$file")" = "$before" ]
+    chmod 644 "$d/$file"
+  done
 fi
 
 # 2. Records shorter than their size are refused, and every rejected profile is kept.

@@ -33,8 +33,16 @@ bool StatisticsFile::SaveStatistics(const StsData& data) {
         messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(path_)));
     } else if (saved.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
+    } else if (!saved) {
+        ShowFileProblem(messages_, chinese_, saved.Failure().kind, path_);
     }
     return saved.Ok();
+}
+
+bool StatisticsFile::ResetStatistics() {
+    StsData earlier{};
+    if (ExistsButUnreadable(ReadRecord(path_, earlier))) unreadable_ = true;
+    return SaveStatistics({});
 }
 
 }  // namespace oryn7px

@@ -204,10 +204,10 @@ void LinuxFileWriter::FinishReplacement(const std::filesystem::path& journal,
             listed.emplace_back(text.substr(start, end - start));
         }
     }
-    for (const std::filesystem::path& candidate : targets) {
-        const Result<Target> resolved = ResolveTarget(candidate);
-        if (!resolved) continue;  // never renamed through a link it may not write through
-        const std::filesystem::path target = resolved->path;
+    for (const std::filesystem::path& target : targets) {
+        // Only the named files' own companions beside them: a link's file, and whatever lies
+        // beside it, is somewhere else and none of this clean-up's business.
+        if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) continue;
         const std::filesystem::path pending = PreparedNameFor(target);
         if (::lstat(pending.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         // Only the files the caller names are ever renamed, whatever the journal says.

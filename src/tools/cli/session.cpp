@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/i18n/languages.h"
+#include "core/settings/file_problems.h"
 #include "core/settings/fresh_installation.h"
 #include "text_escape.h"
 
@@ -58,6 +59,8 @@ void Session::LoadAsAtStartUp() {
 }
 
 bool Session::SaveProfile(int entry) {
+    // A profile that could not be read keeps the user's settings: never replace it with defaults.
+    if (RefuseUnreadable(*state_, messages_, {store_.ProfilePath(entry)})) return false;
     return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)).Ok();
 }
 

@@ -166,5 +166,31 @@ TEST_F(FileSetTest, AnInterruptedSetIsCompletedOrForgotten) {
     EXPECT_FALSE(std::filesystem::exists(journal));
 }
 
+// Whatever a data file links to, the clean-up touches nothing but the companions beside the names
+// it is given: not the linked file's companion, not a ".pending" in the linked or current folder.
+TEST_F(FileSetTest, AnInterruptedSetNeverReachesThroughALink) {
+    const auto outside = folder / "outside";
+    std::filesystem::create_directory(outside);
+    ASSERT_EQ(Write(outside / "real.cfg", "mine"), std::nullopt);
+    const std::filesystem::path bystanders[] = {outside / "real.cfg.pending", outside / ".pending",
+                                                std::filesystem::current_path() / ".pending"};
+    const bool cwdHadOne = std::filesystem::exists(bystanders[2]);
+    for (const auto& file : bystanders) {
+        if (!std::filesystem::exists(file)) ASSERT_EQ(Write(file, "bystander"), std::nullopt);
+    }
+    const std::filesystem::path linkTargets[] = {outside / "real.cfg", "outside/real.cfg", outside, outside / "missing.cfg",
+                                                 "."};
+    for (const auto& linkTarget : linkTargets) {
+        std::filesystem::remove(targets[0]);
+        std::filesystem::create_symlink(linkTarget, targets[0]);
+        const std::string listed = (outside / "real.cfg").string() + '\0' + outside.string() + '\0';
+        ASSERT_EQ(FailureOf(writer.ReplaceFile(journal, Bytes(listed))), std::nullopt);
+        writer.FinishReplacement(journal, targets);
+        for (const auto& file : bystanders) EXPECT_TRUE(std::filesystem::exists(file)) << file << " via " << linkTarget;
+        EXPECT_EQ(Read(outside / "real.cfg"), "mine") << "via " << linkTarget;
+    }
+    if (!cwdHadOne) std::filesystem::remove(bystanders[2]);
+}
+
 }  // namespace
 }  // namespace oryn7px
