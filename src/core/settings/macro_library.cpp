@@ -8,6 +8,7 @@
 #include "core/base/path_text.h"
 #include "core/base/utf16.h"
 #include "core/settings/data_files.h"
+#include "core/settings/stored_text_limits.h"
 #include "core/settings/file_messages.h"
 #include "core/settings/file_problems.h"
 
@@ -127,10 +128,11 @@ bool MacroLibrary::DeleteMacro(uint32_t id) {
     return SaveMacroLibrary();
 }
 
-bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
-    MacroEntry renamed;
-    SetFixedText(renamed.szName, name);
-    const std::u16string_view newName = FixedText(renamed.szName);
+bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view newName) {
+    if (const auto problem = MacroNameProblem(newName, state_.bChinese == 1)) {
+        messages_.ShowInfoBox(*problem, false);
+        return false;
+    }
     // Renamed in place: entries that share the id (an import can make such) each keep their events.
     bool found = false;
     bool changed = false;

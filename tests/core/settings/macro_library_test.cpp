@@ -167,8 +167,16 @@ TEST_F(MacroLibraryTest, ListAndRename) {
     EXPECT_EQ(list[0].name, u"mine");
     EXPECT_EQ(list[1].id, 0x16000003u);
 
-    EXPECT_TRUE(library.RenameMacro(0x16000001, u"a name much longer than forty code units allows"));
-    EXPECT_EQ(FixedText(state->MacroTable[0].szName), u"a name much longer than forty code unit");
+    // A name the record cannot hold whole is refused, never cut or emptied.
+    for (const std::u16string& name : {std::u16string(), std::u16string(40, u'x'), std::u16string(500, u'x')}) {
+        messages.shown.clear();
+        EXPECT_FALSE(library.RenameMacro(0x16000001, name)) << name.size();
+        EXPECT_EQ(FixedText(state->MacroTable[0].szName), u"mine");
+        EXPECT_EQ(messages.shown,
+                  (std::vector<ShownMessage>{{Box::kProgram, u"A macro name has 1 to 39 characters; nothing was changed."}}));
+    }
+    EXPECT_TRUE(library.RenameMacro(0x16000001, std::u16string(39, u'x')));
+    EXPECT_EQ(FixedText(state->MacroTable[0].szName), std::u16string(39, u'x'));
     EXPECT_FALSE(library.RenameMacro(0x16000099, u"nobody"));
 }
 
