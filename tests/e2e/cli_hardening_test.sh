@@ -208,5 +208,22 @@ open(p, "wb").write(data)
 PY
 check "a garbage DPI is shown without overflow" sh -c "'$cli' --data-dir '$d' show 2>/dev/null | grep -q ' 107374182350 DPI'"
 
+# 11. An export never overwrites the program's own data files, whatever name reaches them.
+d=$work/own
+mkdir -p "$d"
+"$cli" --data-dir "$d" macro import "$work/m1.cfg" >/dev/null 2>&1
+printf 'counts' >"$d/Sts.cfg"
+ln -s "$d/Macro.cfg" "$work/library-link.cfg"
+before=$(sum "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg")
+for target in "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg" "$d/Profile/../Macro.cfg" "$work/library-link.cfg"; do
+  "$cli" --data-dir "$d" export "$target" >/dev/null 2>"$work/err"
+  check "export to $target is refused" [ $? -eq 1 ]
+  check "and says it is a data file" grep -q "one of the program's own data files" "$work/err"
+  "$cli" --data-dir "$d" macro export $((0x16000101)) "$target" >/dev/null 2>&1
+  check "macro export to $target is refused" [ $? -eq 1 ]
+done
+check "the data files are as they were" [ "$(sum "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg")" = "$before" ]
+check "an export elsewhere still works" [ "$(status_of "$cli" --data-dir "$d" export "$work/whole.cfg")" -eq 0 ]
+
 [[ $failures -eq 0 ]] && echo "all checks passed"
 exit $((failures > 0))

@@ -12,8 +12,13 @@ std::filesystem::path ProfilePathOf(const std::filesystem::path& dataFolder, int
 std::filesystem::path IndexPathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path MacroPathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder);
+std::filesystem::path StatisticsPathOf(const std::filesystem::path& dataFolder);
 // Present only while a set of files (an import, a profile with its index) is being replaced.
 std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder);
+
+// Whether `file` is (by identity, whatever its name, or by place) one of the data folder's own
+// files, which an export must never overwrite.
+bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file);
 
 // Completes a replacement of several settings files that a crash cut short (or removes what it
 // had only prepared), so the files read next are one whole set, old or new.

@@ -25,6 +25,11 @@ void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::file
          u"%s cannot be read; the change was refused and the file left as it is.", path);
 }
 
+void ShowOwnDataFileRefused(UserMessages& messages, bool chinese, const std::filesystem::path& path) {
+    Show(messages, chinese, u"%s 是本程序自己的数据文件，未导出任何内容。",
+         u"%s is one of the program's own data files; nothing was exported.", path);
+}
+
 void MarkUnreadable(SettingsState& state, UserMessages& messages, const std::filesystem::path& path) {
     auto& files = state.unreadableFiles;
     if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);

@@ -10,6 +10,8 @@ namespace oryn7px {
 
 // "cannot be read" when a file is found unreadable, and when a change to it is refused.
 void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
+// An export named one of the program's own data files: nothing was written.
+void ShowOwnDataFileRefused(UserMessages& messages, bool chinese, const std::filesystem::path& path);
 void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
 
 // A file that exists but could not be read: recorded, so no later save writes over it, and shown.

@@ -161,6 +161,10 @@ const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const { return FindMacroE
 bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const MacroEntry* entry = FindMacro(id);
     if (entry == nullptr) return false;
+    if (IsOwnDataFile(dataFolder_, file)) {
+        ShowOwnDataFileRefused(messages_, state_.bChinese == 1, file);
+        return false;
+    }
     const Status written = writer_.ReplaceFile(file, RecordBytes(*entry));
     // The export's own failure message covers any other failure to write.
     if (!written && !written.FailedWith(ErrorKind::kIo)) {

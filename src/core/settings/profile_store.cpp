@@ -228,6 +228,10 @@ bool ProfileStore::Export(const std::filesystem::path& file) {
         ShowInInfoBox(kMsgExportFailed, file);
         return false;
     }
+    if (IsOwnDataFile(dataFolder_, file)) {
+        ShowOwnDataFileRefused(messages_, state_.bChinese == 1, file);
+        return false;
+    }
     std::copy_n(state_.ButtonMacroId, kButtonCount, state_.CurrentEntry().nButtonMacroId);
     std::vector<uint8_t> bytes;
     bytes.reserve(kExportFileSize);
