@@ -25,6 +25,12 @@ void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::file
          u"%s cannot be read; the change was refused and the file left as it is.", path);
 }
 
+void ShowSkippedMacros(UserMessages& messages, bool chinese, std::size_t count) {
+    const std::u16string number = Utf8ToUtf16(std::to_string(count));
+    messages.ShowInfoCaptionBox(chinese ? u"已跳过 " + number + u" 个宏：其编号重复或不是宏编号。"
+                                        : number + u" macros were skipped: their ids were repeated or no macro ids.");
+}
+
 void ShowOwnDataFileRefused(UserMessages& messages, bool chinese, const std::filesystem::path& path) {
     Show(messages, chinese, u"%s 是本程序自己的数据文件，未导出任何内容。",
          u"%s is one of the program's own data files; nothing was exported.", path);

@@ -10,6 +10,8 @@ namespace oryn7px {
 
 // "cannot be read" when a file is found unreadable, and when a change to it is refused.
 void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
+// An import left out macros whose ids repeated or were no macro ids.
+void ShowSkippedMacros(UserMessages& messages, bool chinese, std::size_t count);
 // An export named one of the program's own data files: nothing was written.
 void ShowOwnDataFileRefused(UserMessages& messages, bool chinese, const std::filesystem::path& path);
 void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);

@@ -40,6 +40,22 @@ void CutEventCounts(MacroTableData& table) {
     }
 }
 
+std::size_t KeepFirstOfEachMacroId(MacroTableData& table) {
+    std::size_t freed = 0;
+    for (auto entry = table.begin(); entry != table.end(); ++entry) {
+        if (!IsMacroEntryUsed(*entry)) continue;
+        const uint32_t id = entry->dwMacroId;
+        const bool repeated = std::any_of(table.begin(), entry, [id](const MacroEntry& earlier) {
+            return IsMacroEntryUsed(earlier) && earlier.dwMacroId == id;
+        });
+        if (!IsValidMacroId(id) || repeated) {
+            *entry = MacroEntry{};
+            ++freed;
+        }
+    }
+    return freed;
+}
+
 MacroLibrary::MacroLibrary(SettingsState& state, const Paths& paths, FileWriter& writer, UserMessages& messages,
                            const TextSource& texts, Clock& clock)
     : state_(state), dataFolder_(paths.DataFolder()), writer_(writer), messages_(messages), texts_(texts),
@@ -179,7 +195,7 @@ MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     const Result<std::size_t> read = ReadRecord(file, entry);
     // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
     // or more events than an entry holds: refused like an unreadable file.
-    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || entry.dwMacroId == 0) {
+    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
         if (read.FailedWith(ErrorKind::kNotRegular)) {
             ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
         }

@@ -283,6 +283,7 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
     if (!CanSaveCurrentProfileAndIndex() || RefuseUnreadable(state_, messages_, {macroPath})) return kProfileNotRead;
 
     CutEventCounts(imported->table);
+    const std::size_t skippedMacros = KeepFirstOfEachMacroId(imported->table);
     auto index = state_.index;
     ConfigInfoEntry& current = index[static_cast<std::size_t>(state_.currentEntry)];
     for (const ConfigInfoEntry& e : imported->index) {
@@ -304,6 +305,7 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
     state_.MacroTable = imported->table;
     std::copy_n(current.nButtonMacroId, kButtonCount, state_.ButtonMacroId);
     ShowInInfoBox(kMsgImportSuccess, file);
+    if (skippedMacros > 0) ShowSkippedMacros(messages_, state_.bChinese == 1, skippedMacros);
     return kProfileRead;
 }
 

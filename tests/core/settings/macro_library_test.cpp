@@ -258,6 +258,8 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         {"1001 events", bytesOf(tooMany), MacroImportResult::kInvalid},
         {"size 0", bytesOf(sizeless), MacroImportResult::kInvalid},
         {"id 0", bytesOf(noId), MacroImportResult::kInvalid},
+        {"id 0xFFFFFFFF", bytesOf(Macro(0xFFFFFFFF, u"no category")), MacroImportResult::kInvalid},
+        {"category 23", bytesOf(Macro(0x17000001, u"no category")), MacroImportResult::kInvalid},
         {"name without terminator", bytesOf(unterminated), MacroImportResult::kImported},
     };
     for (const Case& c : cases) {

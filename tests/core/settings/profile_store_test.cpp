@@ -4,6 +4,7 @@
 
 #include "core/base/bytes.h"
 #include "core/base/utf16.h"
+#include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "core/support/settings_fixture.h"
 
@@ -417,6 +418,38 @@ TEST_F(ProfileStoreTest, ImportedEventCountsAreCut) {
     store.LoadProfileIndex();
     EXPECT_EQ(store.Import(folder / "huge-count.cfg", nullptr), kProfileRead);
     EXPECT_EQ(state->MacroTable[0].dwEventCount, 1000u);
+}
+
+TEST_F(ProfileStoreTest, ImportKeepsEachMacroIdOnceAndNoInvalidIds) {
+    struct Whole {
+        ProfileData profile;
+        ProfileIndex index;
+        MacroTableData table;
+    };
+    auto whole = std::make_unique<Whole>();
+    whole->profile.dwMagic = kProfileMagic;
+    const auto macro = [](uint32_t id, std::u16string_view name) {
+        MacroEntry entry{};
+        entry.dwSize = 4104;
+        entry.dwMagic = kMacroMagicHigh << 16;
+        entry.dwMacroId = id;
+        SetFixedText(entry.szName, name);
+        return entry;
+    };
+    for (std::size_t i = 0; i < 4; ++i) whole->table[i] = macro(0x16000001, i == 0 ? u"first" : u"copy");
+    whole->table[4] = macro(0xFFFFFFFF, u"no id");
+    whole->table[5] = macro(0x17000001, u"category 23");
+    whole->table[6] = macro(0x01000002, u"other");
+    WriteAll(folder / "repeats.cfg", whole.get(), sizeof(Whole));
+    store.LoadProfileIndex();
+    messages.shown.clear();
+    EXPECT_EQ(store.Import(folder / "repeats.cfg", nullptr), kProfileRead);
+    std::vector<std::pair<uint32_t, std::u16string>> kept;
+    for (const MacroEntry& entry : state->MacroTable)
+        if (IsMacroEntryUsed(entry)) kept.emplace_back(entry.dwMacroId, std::u16string(FixedText(entry.szName)));
+    EXPECT_EQ(kept, (std::vector<std::pair<uint32_t, std::u16string>>{{0x16000001, u"first"}, {0x01000002, u"other"}}));
+    EXPECT_EQ(messages.shown.back(),
+              (ShownMessage{Box::kInfoCaption, u"5 macros were skipped: their ids were repeated or no macro ids."}));
 }
 
 TEST_F(ProfileStoreTest, ImportThatCannotBeSavedDoesNotClaimSuccess) {
