@@ -26,6 +26,18 @@ std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder) 
     return dataFolder / "Replace.journal";
 }
 
+std::optional<std::filesystem::path> RejectedFileName(const std::filesystem::path& path) {
+    constexpr int kMaxKeptCopies = 1000;
+    for (int n = 1; n <= kMaxKeptCopies; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+        std::error_code ec;
+        // Anything at the name, a dangling link included, takes it.
+        if (std::filesystem::symlink_status(kept, ec).type() == std::filesystem::file_type::not_found) return kept;
+    }
+    return std::nullopt;
+}
+
 bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file) {
     std::vector<std::filesystem::path> own{IndexPathOf(dataFolder), MacroPathOf(dataFolder), LanguagePathOf(dataFolder),
                                            StatisticsPathOf(dataFolder), ReplaceJournalOf(dataFolder)};

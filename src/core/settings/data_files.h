@@ -1,6 +1,7 @@
 #pragma once
 // Where each file of the data folder lives, and what the settings files share about them.
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/interfaces/file_writer.h"
@@ -15,6 +16,10 @@ std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path StatisticsPathOf(const std::filesystem::path& dataFolder);
 // Present only while a set of files (an import, a profile with its index) is being replaced.
 std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder);
+
+// Where a rejected file is kept: <name>.invalid, or <name>.invalid.2, .3, ... when earlier
+// rejected files took the name; none when a thousand did.
+std::optional<std::filesystem::path> RejectedFileName(const std::filesystem::path& path);
 
 // Whether `file` is (by identity, whatever its name, or by place) one of the data folder's own
 // files, which an export must never overwrite.

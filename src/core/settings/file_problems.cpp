@@ -25,6 +25,13 @@ void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::file
          u"%s cannot be read; the change was refused and the file left as it is.", path);
 }
 
+void ShowShortFileKept(UserMessages& messages, bool chinese, const std::filesystem::path& path,
+                       const std::filesystem::path& kept) {
+    messages.ShowInfoCaptionBox(chinese ? PathText(path) + u" 不完整，已按可读部分读取；原文件已另存为 " + PathText(kept) + u"。"
+                                        : PathText(path) + u" is shorter than it should be and was read as far as it "
+                                                           u"goes; the original was kept as " + PathText(kept) + u".");
+}
+
 void ShowSkippedMacros(UserMessages& messages, bool chinese, std::size_t count) {
     const std::u16string number = Utf8ToUtf16(std::to_string(count));
     messages.ShowInfoCaptionBox(chinese ? u"已跳过 " + number + u" 个宏：其编号重复或不是宏编号。"

@@ -25,6 +25,26 @@ bool IsCompleteMacro(const MacroEntry& entry) {
     return entry.dwSize >= kMinimumMacroSize && IsMacro(entry) && entry.dwEventCount <= kMaxMacroEvents;
 }
 
+std::vector<uint8_t> ShortFileBytes(const std::filesystem::path& path) {
+    std::vector<uint8_t> bytes(sizeof(MacroTableData));
+    const Result<std::size_t> read = ReadFileUpTo(path, bytes.data(), bytes.size());
+    bytes.resize(read ? *read : 0);
+    return bytes;
+}
+
+// Whether an earlier run already kept these bytes aside: a short library stays short until the
+// next save, and every command that reads it meanwhile would keep another copy.
+bool AlreadyKept(const std::filesystem::path& path) {
+    const std::vector<uint8_t> bytes = ShortFileBytes(path);
+    for (int n = 1;; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+        std::error_code ec;
+        if (!std::filesystem::exists(kept, ec)) return false;
+        if (ShortFileBytes(kept) == bytes) return true;
+    }
+}
+
 }  // namespace
 
 bool IsMacroEntryUsed(const MacroEntry& entry) { return entry.dwSize >= kMinimumMacroSize || IsMacro(entry); }
@@ -71,8 +91,23 @@ bool MacroLibrary::LoadMacroLibrary() {
     }
     if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, MacroPath());
     if (!read) return false;
+    // An empty file holds nothing to keep.
+    if (*read > 0 && *read < sizeof(MacroTableData)) KeepCopyOfShortLibrary();
     CutEventCounts(state_.MacroTable);
     return true;
+}
+
+// A cut-off library is read as far as it goes and saved whole next time: the original bytes are
+// kept beside it first, as a rejected profile's are.
+void MacroLibrary::KeepCopyOfShortLibrary() {
+    if (AlreadyKept(MacroPath())) return;
+    const auto kept = RejectedFileName(MacroPath());
+    std::error_code ec;
+    if (!kept || !std::filesystem::copy_file(MacroPath(), *kept, ec)) {
+        ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kIo, kept.value_or(MacroPath()));
+        return;
+    }
+    ShowShortFileKept(messages_, state_.bChinese == 1, MacroPath(), *kept);
 }
 
 void MacroLibrary::ReportSaveFailure(const Status& saved) {

@@ -75,6 +75,7 @@ public:
     std::filesystem::path MacroPath() const;
 
 private:
+    void KeepCopyOfShortLibrary();
     void ReportSaveFailure(const Status& saved);
 
     SettingsState& state_;

@@ -93,17 +93,11 @@ bool Present(const std::filesystem::path& path) {
     return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
 }
 
-// <name>.invalid, or <name>.invalid.2, .3, ... when earlier rejected files already took the name.
 void KeepRejectedFile(const std::filesystem::path& path) {
-    constexpr int kMaxKeptCopies = 1000;
-    for (int n = 1; n <= kMaxKeptCopies; ++n) {
-        std::filesystem::path kept = path;
-        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
-        if (Present(kept)) continue;
-        std::error_code ec;
-        std::filesystem::rename(path, kept, ec);
-        return;
-    }
+    const auto kept = RejectedFileName(path);
+    if (!kept) return;
+    std::error_code ec;
+    std::filesystem::rename(path, *kept, ec);
 }
 
 }  // namespace

@@ -69,6 +69,32 @@ TEST_F(MacroLibraryTest, FilesOfAnySizeLoadWithBoundedCounts) {
     }
 }
 
+TEST_F(MacroLibraryTest, AShortLibraryIsKeptAsideOnceBeforeItIsSavedWhole) {
+    const auto invalid = [this](const char* suffix) { return std::filesystem::path(library.MacroPath()) += suffix; };
+    for (const std::size_t size : {std::size_t{1000}, std::size_t{100000}}) {
+        SCOPED_TRACE(size);
+        const std::vector<uint8_t> bytes = testing::RandomBytes(size, static_cast<uint32_t>(size));
+        WriteAll(library.MacroPath(), bytes);
+        messages.shown.clear();
+        EXPECT_TRUE(library.LoadMacroLibrary());
+        EXPECT_TRUE(library.LoadMacroLibrary()) << "a second read keeps no second copy";
+        const auto kept = size == 1000 ? invalid(".invalid") : invalid(".invalid.2");
+        EXPECT_EQ(ReadAll(kept), bytes);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption,
+                                                              U16(library.MacroPath()) +
+                                                                  u" is shorter than it should be and was read as far as "
+                                                                  u"it goes; the original was kept as " + U16(kept) + u"."}}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(invalid(".invalid.3")));
+    for (const std::size_t size : {sizeof(MacroTableData), std::size_t{0}}) {
+        WriteAll(library.MacroPath(), std::vector<uint8_t>(size, 0));
+        messages.shown.clear();
+        EXPECT_TRUE(library.LoadMacroLibrary());
+        EXPECT_TRUE(messages.shown.empty()) << "a whole or an empty library is nothing to keep: " << size;
+    }
+    EXPECT_FALSE(std::filesystem::exists(invalid(".invalid.3")));
+}
+
 TEST_F(MacroLibraryTest, SaveOfAnExistingFilePausesEitherSide) {
     CreateMacroFile();
     state->MacroTable[3] = Macro(0x16000003, u"x");
