@@ -10,6 +10,8 @@
 #include "core/base/utf16.h"
 #include "core/i18n/languages.h"
 #include "core/i18n/string_table.h"
+#include "core/layout/lighting_page_layout.h"
+#include "core/layout/macro_page_layout.h"
 #include "platform/linux/iconv_code_page_converter.h"
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/qt_conversions.h"
@@ -24,6 +26,10 @@ struct CaptionTable {
 
 std::vector<CaptionTable> AllCaptionTables() {
     return {
+        {"lighting page (other layout)", lighting_page::CaptionsFor(false)},
+        {"lighting page (Chinese layout)", lighting_page::CaptionsFor(true)},
+        {"macro page (other layout)", macro_page::CaptionsFor(false)},
+        {"macro page (Chinese layout)", macro_page::CaptionsFor(true)},
     };
 }
 

@@ -1,5 +1,6 @@
 // The lighting page in both layouts, on the generated pictures: controls at their rectangles,
-// clicks on effects, swatches, colour buttons and the wheel, slider moves, hints and tooltips.
+// clicks on effects, swatches, colour buttons and the wheel, slider moves, hints, tooltips and
+// captions.
 #include <QMouseEvent>
 #include <QTest>
 #include <QValidator>
@@ -8,6 +9,7 @@
 #include "core/i18n/languages.h"
 #include "core/settings/light_color.h"
 #include "core/settings/settings_state.h"
+#include "caption_checks.h"
 #include "main_window_fixture.h"
 #include "ui/pages/lighting_page_dlg.h"
 #include "ui/skin/bitmap_edit.h"
@@ -31,7 +33,8 @@ protected:
         BuildDefaultProfile(state->profile, false);
         chinese = GetParam() ? 1 : 0;
         mainWindow.show();
-        page = std::make_unique<CDlgLEDSet>(PageContextFor(&mainWindow, chinese));
+        // Built at start-up, as in the program: the language and the layout agree.
+        page = std::make_unique<CDlgLEDSet>(PageContextFor(&mainWindow, chinese, GetParam()));
         page->show();
         Flush();
     }
@@ -244,6 +247,40 @@ TEST_P(LightingPageTest, TooltipsComeFromTheLanguage) {
     page->Relabel();
     EXPECT_EQ(page->EffectRadio(1)->toolTip(), Text("str_led_brealways"));
     EXPECT_NE(page->EffectRadio(1)->toolTip(), QStringLiteral("Steady light"));
+}
+
+TEST_P(LightingPageTest, CaptionsFollowTheLanguageInEitherLayout) {
+    const auto places = lp::CaptionsFor(GetParam());
+    strings.LoadLanguageFile(LanguageFilePath(Program(), kLanguageEnglish));
+    page->Relabel();
+    QStringList english = test::CaptionTexts(places, strings);
+    QStringList drawn = DrawnCaptions(*page);
+    english.sort();
+    drawn.sort();
+    EXPECT_EQ(drawn, english);
+    EXPECT_TRUE(drawn.contains(QStringLiteral("Steady light")));
+
+    strings.LoadLanguageFile(LanguageFilePath(Program(), test::LanguageNumberOf("ger.xml")));
+    page->Relabel();
+    QStringList german = test::CaptionTexts(places, strings);
+    drawn = DrawnCaptions(*page);
+    german.sort();
+    drawn.sort();
+    EXPECT_EQ(drawn, german);
+    EXPECT_TRUE(drawn.contains(QStringLiteral("Dauerleuchten")));
+    for (const QString& text : english) {
+        if (!german.contains(text)) EXPECT_FALSE(drawn.contains(text)) << text.toStdString();
+    }
+}
+
+TEST_P(LightingPageTest, CaptionsAreDrawnByTheirControlsOrClearOfThem) {
+    EXPECT_EQ(test::CoveredCaptions(*page, lp::CaptionsFor(GetParam()), strings), std::vector<std::string>{});
+    // The choices draw their own captions, in their own state.
+    EXPECT_EQ(page->EffectRadio(1)->Caption().text, QStringLiteral("Steady light"));
+    EXPECT_EQ(page->TouchRadio(2)->Caption().text, QStringLiteral("Touch lighting on, mode 2"));
+    EXPECT_EQ(page->OwnColoursBox()->Caption().text, QStringLiteral("Own colours"));
+    // The page paints its headings and labels itself.
+    EXPECT_EQ(page->Captions().OnOwner().size(), 9u);
 }
 
 TEST_P(LightingPageTest, RefreshShowsALoadedProfile) {

@@ -1,6 +1,6 @@
 // The macro page under the offscreen platform: controls at their rectangles, editors by edit
 // mode, recording from posted hook messages and pads, rename in place, the category choice,
-// hints, import and export, and the main window's calls.
+// hints, import and export, captions, and the main window's calls.
 #include "core/i18n/us_keyboard_layout.h"
 #include "ui/pages/macro_page_dlg.h"
 
@@ -20,6 +20,7 @@
 #include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "core/settings/statistics_file.h"
+#include "caption_checks.h"
 #include "main_window_fixture.h"
 #include "ui/frame/key_prefilter.h"
 #include "ui/skin/bitmap_edit.h"
@@ -81,12 +82,13 @@ protected:
         SetProgramFolder(QString());
     }
 
+    // Built as at start-up: the layout follows the language of that moment.
     TestableDlgMacro& Page() {
         if (!page) {
             const PageContext context{&mainWindow, state->profile, std::span<uint32_t, kButtonCount>(state->ButtonMacroId),
                                       state->bChinese, library, store, strings, messages, &hooks,
                                       QString::fromStdString(Program().string()), {}, state->MacroTable,
-                                      keyboardLayout, statistics, nullptr, false};
+                                      keyboardLayout, statistics, nullptr, state->bChinese == 1};
             page = std::make_unique<TestableDlgMacro>(context);
         }
         return *page;
@@ -111,6 +113,10 @@ protected:
 
     std::filesystem::path Program() const { return programDir.path().toStdString(); }
     std::filesystem::path Data() const { return dataDir.path().toStdString(); }
+    // The program's language files; the page's program folder holds only the skins.
+    void LoadLanguage(std::string_view fileName) {
+        strings.LoadLanguageFile(LanguageFilePath(ORYN7PX_TEST_PROGRAM_DIR, test::LanguageNumberOf(fileName)));
+    }
 
     QTemporaryDir programDir;
     QTemporaryDir dataDir;
@@ -407,6 +413,49 @@ TEST_F(DlgMacroTest, HintsByPlace) {
     Flush();
     ASSERT_FALSE(mainWindow.Received(UM_SHOW_HINT).empty());
     EXPECT_EQ(mainWindow.Received(UM_SHOW_HINT).back().lParam, 87);
+}
+
+TEST_F(DlgMacroTest, CaptionsFollowTheLanguageOnHiddenControlsToo) {
+    LoadLanguage("en.xml");
+    Page().Relabel();
+    QStringList english = CaptionTexts(CaptionsFor(false), strings);
+    QStringList drawn = DrawnCaptions(Page());
+    english.sort();
+    drawn.sort();
+    EXPECT_EQ(drawn, english);
+    EXPECT_TRUE(drawn.contains(QStringLiteral("Repeat while held")));
+
+    LoadLanguage("ger.xml");
+    Page().Relabel();
+    QStringList german = CaptionTexts(CaptionsFor(false), strings);
+    drawn = DrawnCaptions(Page());
+    german.sort();
+    drawn.sort();
+    EXPECT_EQ(drawn, german);
+    EXPECT_TRUE(drawn.contains(QStringLiteral("Importieren")));
+    for (const QString& text : english) {
+        if (!german.contains(text)) EXPECT_FALSE(drawn.contains(text)) << text.toStdString();
+    }
+    // The line editors are hidden while no line is edited; they show in the language of now.
+    ASSERT_TRUE(Page().Button(CDlgMacro::kKeyChoice)->isHidden());
+    EXPECT_EQ(Page().Button(CDlgMacro::kKeyChoice)->Caption().text, QStringLiteral("Taste"));
+    Click(CDlgMacro::kInsertLine);
+    EXPECT_FALSE(Page().Button(CDlgMacro::kKeyChoice)->isHidden());
+    EXPECT_EQ(Page().Button(CDlgMacro::kKeyChoice)->Caption().text, QStringLiteral("Taste"));
+}
+
+TEST_F(DlgMacroTest, CaptionsAreDrawnByTheirControlsOrClearOfThemInBothLayouts) {
+    LoadLanguage("en.xml");
+    for (int chinese : {0, 1}) {
+        SCOPED_TRACE(chinese);
+        state->bChinese = chinese;
+        page.reset();
+        EXPECT_EQ(CoveredCaptions(Page(), CaptionsFor(chinese == 1), strings), std::vector<std::string>{});
+        EXPECT_EQ(Page().Button(CDlgMacro::kRepeatFFFE)->Caption().text, QStringLiteral("Repeat while held"));
+        EXPECT_EQ(Page().Button(CDlgMacro::kMoveConfirm)->Caption().text, QStringLiteral("OK"));
+        // The headings and the labels over the list, the pads and the editors are the page's own.
+        EXPECT_EQ(Page().Captions().OnOwner().size(), 6u);
+    }
 }
 
 TEST_F(DlgMacroTest, LeavingThePageEndsARecordingAndStoresIt) {

@@ -1,12 +1,15 @@
 #pragma once
-// The lighting page: geometry of its controls and the pictures they are cut from, in the
-// Chinese layout and the other layout. The widgets hit-test with these rectangles and skingen
-// draws the artwork from them.
+// The lighting page: geometry of its controls and captions and the pictures the controls are cut
+// from, in the Chinese layout and the other layout. The widgets hit-test with these rectangles and
+// skingen draws the artwork from them.
+#include <span>
+
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::lighting_page {
 
-// The two layouts place captions differently, so each has its own picture set.
+// The two layouts place their controls differently, so each has its own picture set.
 inline constexpr StatePictures kPictures{"Light/LedSet_normal.bmp", "Light/LedSet_down.bmp", "Light/LedSet_over.bmp"};
 inline constexpr StatePictures kPicturesChinese{"Light/zh/LedSet_normal.bmp", "Light/zh/LedSet_down.bmp",
                                                 "Light/zh/LedSet_over.bmp"};
@@ -47,23 +50,30 @@ struct Layout {
     LayoutRect currentColour;
     std::array<LayoutRect, kChannelCount> colourSliders;  // red, green, blue
     std::array<LayoutRect, kChannelCount> valueBoxes;
-    std::array<LayoutRect, kTitleCount> titles;
+    std::array<LayoutRect, kTitleCount> titles;  // the headings and labels' hint areas
     LayoutRect wheel;  // the colour wheel is the ellipse inside this rectangle
     int swatchLeft;    // swatch 0's left and top edges, its width and height
     int swatchTop;
     int swatchWidth;
     int swatchHeight;
+    // The captions no control holds: the headings and labels, in the titles' order, and the
+    // breathing speed, brightness and cycle speed sliders' labels, right-aligned.
+    std::array<LayoutRect, kTitleCount> titleCaptions;
+    std::array<LayoutRect, 3> sliderLabels;
 };
 
+// Drawn for Chinese captions first; the radios reach as far as their neighbours allow, and the
+// own colours, colour buttons and cycle speed sit far enough right for the longer captions of
+// the other languages.
 inline constexpr Layout kChineseLayout{
-    {{{197, 89, 278, 106}, {197, 63, 277, 78}, {368, 36, 481, 52}, {197, 36, 309, 52}, {197, 118, 278, 135},
-      {557, 36, 638, 52}}},
+    {{{197, 89, 378, 106}, {197, 63, 300, 78}, {368, 36, 551, 52}, {197, 36, 362, 52}, {197, 118, 331, 135},
+      {557, 36, 905, 52}}},
     {458, 67, 603, 75},
     {458, 92, 602, 101},
-    {326, 114, 405, 138},
-    {{{417, 115, 441, 139}, {449, 115, 474, 139}, {482, 115, 507, 139}, {515, 115, 539, 139}}},
-    {673, 123, 816, 131},
-    {{{554, 145, 610, 164}, {191, 144, 297, 165}, {364, 142, 483, 167}}},
+    {336, 114, 451, 138},
+    {{{457, 115, 481, 139}, {489, 115, 514, 139}, {522, 115, 547, 139}, {555, 115, 579, 139}}},
+    {713, 123, 856, 131},
+    {{{722, 145, 905, 164}, {191, 144, 440, 165}, {446, 142, 716, 167}}},
     {171, 206, 196, 232},
     {{{564, 272, 692, 287}, {564, 319, 692, 334}, {564, 354, 692, 379}}},
     {{{713, 275, 738, 290}, {713, 323, 738, 338}, {713, 367, 738, 383}}},
@@ -74,17 +84,20 @@ inline constexpr Layout kChineseLayout{
     256,
     31,
     33,
+    {{{30, 25, 192, 50}, {30, 138, 186, 166}, {34, 166, 404, 195}, {28, 207, 166, 229}, {30, 247, 136, 265},
+      {482, 239, 760, 260}}},
+    {{{306, 62, 450, 80}, {384, 87, 450, 105}, {587, 118, 705, 136}}},
 };
 
 inline constexpr Layout kOtherLayout{
-    {{{196, 86, 301, 104}, {196, 56, 286, 76}, {450, 26, 665, 46}, {197, 28, 407, 47}, {196, 117, 331, 131},
-      {710, 28, 828, 46}}},
+    {{{196, 86, 407, 104}, {196, 56, 407, 76}, {450, 26, 665, 46}, {197, 28, 407, 47}, {196, 117, 331, 131},
+      {710, 28, 910, 46}}},
     {570, 61, 714, 70},
     {570, 91, 713, 99},
     {341, 114, 489, 138},
     {{{517, 113, 541, 137}, {550, 113, 574, 137}, {582, 113, 606, 137}, {615, 113, 639, 137}}},
     {431, 145, 572, 155},
-    {{{748, 162, 825, 183}, {232, 162, 459, 181}, {491, 165, 716, 184}}},
+    {{{748, 162, 910, 183}, {232, 162, 486, 181}, {491, 165, 742, 184}}},
     {170, 207, 195, 232},
     {{{571, 279, 698, 287}, {571, 326, 698, 336}, {571, 370, 698, 379}}},
     {{{713, 275, 738, 290}, {713, 323, 738, 338}, {713, 367, 738, 383}}},
@@ -95,10 +108,49 @@ inline constexpr Layout kOtherLayout{
     258,
     31,
     32,
+    {{{30, 25, 192, 50}, {26, 159, 228, 183}, {26, 184, 516, 206}, {28, 207, 165, 229}, {30, 247, 172, 265},
+      {482, 239, 760, 260}}},
+    {{{412, 56, 562, 74}, {412, 86, 562, 104}, {200, 141, 423, 159}}},
 };
 
 constexpr const Layout& LayoutFor(bool chinese) { return chinese ? kChineseLayout : kOtherLayout; }
 constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kPicturesChinese : kPictures; }
+
+// A radio's or check box's caption lies right of its mark, inside the control, which draws it in
+// its own state.
+constexpr LayoutRect ChoiceCaptionBox(const LayoutRect& control) {
+    return {control.left + 23, control.top, control.right - 2, control.bottom};
+}
+
+inline constexpr int kCaptionPlaceCount = kEffectCount + kTouchChoiceCount + 1 + kTitleCount + 3;
+
+constexpr std::array<CaptionPlace, kCaptionPlaceCount> CaptionTable(const Layout& l) {
+    using enum CaptionId;
+    using enum CaptionStyle;
+    const auto choice = [](CaptionId id, const LayoutRect& control) {
+        return CaptionPlace{id, ChoiceCaptionBox(control), Choice};
+    };
+    const auto& t = l.titleCaptions;
+    const auto& s = l.sliderLabels;
+    return {{
+        choice(EffectSteady, l.effects[0]), choice(EffectBreathing, l.effects[1]), choice(EffectApm, l.effects[2]),
+        choice(EffectSpecial, l.effects[3]), choice(EffectCycle, l.effects[4]), choice(EffectOff, l.effects[5]),
+        choice(TouchOff, l.touch[0]), choice(TouchOn, l.touch[1]), choice(TouchMode2, l.touch[2]),
+        choice(OwnColours, l.ownColours),
+        {LightingEffect, t[0], SectionHeading}, {TouchLighting, t[1], SectionHeading},
+        {ColourSetting, t[2], SectionHeading}, {CurrentColour, t[3], Label}, {Presets, t[4], Label},
+        {CustomColour, t[5], Label},
+        {BreathingSpeed, s[0], DimLabel, CaptionAlign::Right}, {Brightness, s[1], DimLabel, CaptionAlign::Right},
+        {CycleSpeed, s[2], DimLabel, CaptionAlign::Right},
+    }};
+}
+
+inline constexpr std::array kCaptions = CaptionTable(kOtherLayout);
+inline constexpr std::array kCaptionsChinese = CaptionTable(kChineseLayout);
+
+inline std::span<const CaptionPlace> CaptionsFor(bool chinese) {
+    return chinese ? std::span<const CaptionPlace>(kCaptionsChinese) : std::span<const CaptionPlace>(kCaptions);
+}
 
 // Swatch k sits in row k / 7 and column k mod 7, 40 pixels apart on both axes; from column 5 on
 // the swatches move one pixel left.

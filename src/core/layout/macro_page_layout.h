@@ -1,6 +1,9 @@
 #pragma once
-// The macro page: geometry of its controls in its two layouts (Chinese, and every other
-// language), the hint areas, and the pictures the controls are cut from.
+// The macro page: geometry of its controls and captions in its two layouts (Chinese, and every
+// other language), the hint areas, and the pictures the controls are cut from.
+#include <span>
+
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::macro_page {
@@ -73,20 +76,20 @@ struct MacroPageLayout {
 inline constexpr MacroPageLayout kChineseLayout{
     .category = {25, 48, 327, 71},
     .macroList = {27, 89, 325, 406},
-    .newMacro = {26, 412, 67, 441},
-    .deleteMacro = {77, 412, 118, 441},
-    .importMacro = {127, 412, 169, 441},
-    .exportMacro = {179, 412, 220, 441},
+    .newMacro = {26, 412, 74, 441},
+    .deleteMacro = {80, 412, 156, 441},
+    .importMacro = {162, 412, 240, 441},
+    .exportMacro = {246, 412, 325, 441},
     .eventList = {345, 51, 626, 406},
     .insertLine = {361, 412, 391, 441},
     .deleteLine = {394, 412, 424, 441},
     .modifyLine = {427, 412, 457, 441},
     .record = {783, 22, 899, 53},
-    .skipDelays = {646, 58, 834, 76},
-    .repeatCount = {643, 86, 760, 105},
+    .skipDelays = {646, 58, 905, 76},
+    .repeatCount = {643, 86, 845, 105},
     .countField = {852, 87, 892, 102},
-    .repeatFFFE = {643, 112, 895, 128},
-    .repeatFFFF = {643, 131, 787, 152},
+    .repeatFFFE = {643, 112, 905, 128},
+    .repeatFFFF = {643, 131, 905, 152},
     .leftPad = {718, 213, 745, 257},
     .middlePad = {754, 205, 782, 256},
     .rightPad = {791, 213, 823, 257},
@@ -96,7 +99,7 @@ inline constexpr MacroPageLayout kChineseLayout{
     .delayChoice = {644, 368, 768, 385},
     .delayField = {770, 370, 857, 383},
     .delayConfirm = {865, 368, 905, 386},
-    .moveChoice = {644, 395, 773, 412},
+    .moveChoice = {644, 395, 913, 412},
     .xField = {684, 417, 725, 435},
     .xUp = {727, 416, 742, 425},
     .xDown = {727, 426, 742, 437},
@@ -109,20 +112,20 @@ inline constexpr MacroPageLayout kChineseLayout{
 inline constexpr MacroPageLayout kOtherLayout{
     .category = {25, 48, 327, 71},
     .macroList = {27, 89, 325, 406},
-    .newMacro = {26, 412, 67, 441},
-    .deleteMacro = {77, 412, 138, 441},
-    .importMacro = {149, 412, 210, 441},
-    .exportMacro = {222, 412, 283, 441},
+    .newMacro = {26, 412, 74, 441},
+    .deleteMacro = {80, 412, 156, 441},
+    .importMacro = {162, 412, 240, 441},
+    .exportMacro = {246, 412, 325, 441},
     .eventList = {345, 51, 626, 406},
     .insertLine = {360, 412, 390, 439},
     .deleteLine = {393, 412, 423, 440},
     .modifyLine = {426, 411, 456, 440},
     .record = {783, 22, 899, 53},
-    .skipDelays = {646, 58, 834, 76},
-    .repeatCount = {643, 88, 727, 102},
+    .skipDelays = {646, 58, 905, 76},
+    .repeatCount = {643, 88, 845, 102},
     .countField = {852, 87, 892, 102},
-    .repeatFFFE = {643, 111, 791, 125},
-    .repeatFFFF = {643, 142, 736, 158},
+    .repeatFFFE = {643, 111, 905, 125},
+    .repeatFFFF = {643, 142, 905, 158},
     .leftPad = {715, 210, 743, 237},
     .middlePad = {754, 200, 782, 226},
     .rightPad = {792, 211, 821, 238},
@@ -144,6 +147,55 @@ inline constexpr MacroPageLayout kOtherLayout{
 
 inline constexpr const MacroPageLayout& LayoutFor(bool chinese) { return chinese ? kChineseLayout : kOtherLayout; }
 inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kPicturesChinese : kPictures; }
+
+// A check box's or radio's caption lies right of its mark, inside the control, which draws it in
+// its own state; a push button's fills the button.
+constexpr LayoutRect ChoiceCaptionBox(const LayoutRect& control) {
+    return {control.left + 19, control.top, control.right - 2, control.bottom};
+}
+constexpr LayoutRect ButtonCaptionBox(const LayoutRect& control) {
+    return {control.left + 3, control.top, control.right - 3, control.bottom};
+}
+
+// The captions the page draws itself: the panels' headings, beside their accent tabs, and the
+// labels over the macro list, the mouse pads and the line editors.
+inline constexpr LayoutRect kGamesCaption{32, 19, 328, 40};
+inline constexpr LayoutRect kKeyListCaption{354, 19, 626, 40};
+inline constexpr LayoutRect kRecorderCaption{652, 19, 778, 40};
+inline constexpr LayoutRect kMacrosCaption{30, 72, 325, 88};
+inline constexpr LayoutRect kMouseButtonsCaption{648, 168, 905, 184};
+inline constexpr LayoutRect kEditLineCaption{648, 318, 905, 334};
+
+inline constexpr int kCaptionPlaceCount = 20;
+
+constexpr std::array<CaptionPlace, kCaptionPlaceCount> CaptionTable(const MacroPageLayout& l) {
+    using enum CaptionId;
+    using enum CaptionStyle;
+    const auto choice = [](CaptionId id, const LayoutRect& control) {
+        return CaptionPlace{id, ChoiceCaptionBox(control), Choice};
+    };
+    const auto button = [](CaptionId id, const LayoutRect& control) {
+        return CaptionPlace{id, ButtonCaptionBox(control), PushButton, CaptionAlign::Centre};
+    };
+    return {{
+        {Games, kGamesCaption, PanelHeading}, {KeyList, kKeyListCaption, PanelHeading},
+        {Recorder, kRecorderCaption, PanelHeading}, {Macros, kMacrosCaption, DimLabel},
+        {MouseButtons, kMouseButtonsCaption, DimLabel}, {EditLine, kEditLineCaption, DimLabel},
+        button(New, l.newMacro), button(Delete, l.deleteMacro), button(Import, l.importMacro),
+        button(Export, l.exportMacro),
+        choice(SkipDelays, l.skipDelays), choice(PlayCount, l.repeatCount), choice(RepeatHeld, l.repeatFFFE),
+        choice(ToggleRepeat, l.repeatFFFF), choice(Key, l.keyChoice), choice(DelayMs, l.delayChoice),
+        choice(MouseMove, l.moveChoice),
+        button(Ok, l.keyConfirm), button(Ok, l.delayConfirm), button(Ok, l.moveConfirm),
+    }};
+}
+
+inline constexpr std::array kCaptions = CaptionTable(kOtherLayout);
+inline constexpr std::array kCaptionsChinese = CaptionTable(kChineseLayout);
+
+inline std::span<const CaptionPlace> CaptionsFor(bool chinese) {
+    return chinese ? std::span<const CaptionPlace>(kCaptionsChinese) : std::span<const CaptionPlace>(kCaptions);
+}
 
 // Areas of the page picture that post a hint of their own.
 inline constexpr LayoutRect kCategoryHintArea{24, 19, 120, 40};

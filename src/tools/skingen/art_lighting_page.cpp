@@ -1,5 +1,6 @@
 // The lighting page's pictures, one set per layout: effect and touch radios, the own-colours box,
-// slider grooves, the preset swatches in their exact colours, the colour wheel and the captions.
+// slider grooves, the preset swatches in their exact colours and the colour wheel. The captions
+// are drawn by the page in the UI language.
 #include <QtMath>
 #include <algorithm>
 #include <array>
@@ -16,47 +17,12 @@ namespace {
 
 namespace lp = lighting_page;
 
-struct Captions {
-    bool chinese;
-    std::array<QString, lp::kEffectCount> effects;  // effect 1..6
-    std::array<QString, lp::kTouchChoiceCount> touch;  // value 0, 1, 2
-    QString ownColours;
-    std::array<QString, lp::kTitleCount> titles;
-    QString breathing, brightness, cycleSpeed;
-};
-
-const Captions kEnglish{false,
-                        {QStringLiteral("Steady light"), QStringLiteral("Breathing"), QStringLiteral("APM breathing"),
-                         QStringLiteral("Special effect"), QStringLiteral("Colour cycle"),
-                         QStringLiteral("Lighting off")},
-                        {QStringLiteral("Off"), QStringLiteral("Touch lighting on"),
-                         QStringLiteral("Touch lighting on, mode 2")},
-                        QStringLiteral("Own colours"),
-                        {QStringLiteral("LIGHTING EFFECT"), QStringLiteral("TOUCH LIGHTING"),
-                         QStringLiteral("COLOUR SETTING"), QStringLiteral("Current colour"), QStringLiteral("Presets"),
-                         QStringLiteral("Custom colour")},
-                        QStringLiteral("Breathing speed"),
-                        QStringLiteral("Brightness"),
-                        QStringLiteral("Cycle speed")};
-
-const Captions kChinese{true,
-                        {QStringLiteral("常亮"), QStringLiteral("呼吸"), QStringLiteral("APM 呼吸"),
-                         QStringLiteral("特效灯光"), QStringLiteral("幻彩"), QStringLiteral("关闭灯光")},
-                        {QStringLiteral("关闭"), QStringLiteral("感应开启"), QStringLiteral("感应开启 2")},
-                        QStringLiteral("自定义"),
-                        {QStringLiteral("灯光效果"), QStringLiteral("感应灯光"), QStringLiteral("颜色设置"),
-                         QStringLiteral("当前颜色"), QStringLiteral("预设颜色"), QStringLiteral("自定义颜色")},
-                        QStringLiteral("呼吸速度"),
-                        QStringLiteral("亮度"),
-                        QStringLiteral("幻彩速度")};
-
-void PaintText(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
-               int weight, Qt::Alignment align = Qt::AlignLeft) {
+// The channel letters are the same in every language, so the picture carries them.
+void PaintChannelLetter(QPainter& painter, const QRect& box, const QString& letter, QColor colour) {
     painter.save();
-    QFont font = ArtFont(pixelSize, weight, chinese);
-    painter.setFont(font);
+    painter.setFont(ArtFont(13, 800));
     painter.setPen(colour);
-    painter.drawText(box, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, letter);
     painter.restore();
 }
 
@@ -72,21 +38,14 @@ void PaintPanel(QPainter& painter, const QRect& panel) {
     painter.restore();
 }
 
-// A section heading: an accent tab and the caption in the accent colour.
-void PaintHeading(QPainter& painter, const LayoutRect& rect, const QString& text, bool chinese) {
+// A section heading's accent tab; the page draws the heading beside it.
+void PaintHeadingTab(QPainter& painter, const LayoutRect& rect) {
     const QRect box = ToQRect(rect);
     painter.fillRect(QRect(box.left(), box.center().y() - 7, 3, 14), theme::kAccent);
-    PaintText(painter, box.adjusted(9, 0, 0, 0), text, theme::kAccentLight, chinese ? 15 : 13, chinese, 700);
 }
 
-// A small label that belongs to the control on its right.
-void PaintLabel(QPainter& painter, const QRect& box, const QString& text, bool chinese) {
-    PaintText(painter, box, text, theme::kTextDim, chinese ? 13 : 11, chinese, 500, Qt::AlignRight);
-}
-
-// Radio button: a ring with the caption; the pressed look fills the ring and lights the caption.
-void PaintRadio(QPainter& painter, const LayoutRect& rect, const QString& caption, Look look, bool chinese,
-                bool square = false) {
+// Radio button: a ring that the pressed look fills; the control draws its caption.
+void PaintRadio(QPainter& painter, const LayoutRect& rect, Look look, bool square = false) {
     const QRect box = ToQRect(rect);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -114,9 +73,6 @@ void PaintRadio(QPainter& painter, const LayoutRect& rect, const QString& captio
         }
     }
     painter.restore();
-    const QColor text = look == Look::Normal ? theme::kText : (look == Look::Pressed ? Qt::white : theme::kAccentLight);
-    PaintText(painter, box.adjusted(23, 0, -2, 0), caption, text, chinese ? 13 : 12, chinese,
-              look == Look::Pressed ? 700 : 500);
 }
 
 // The groove a slider's bar shows; colour sliders fill it with their channel's ramp.
@@ -188,8 +144,7 @@ void PaintWheel(QImage& image, const lp::Layout& layout) {
     }
 }
 
-QImage LightingPicture(const lp::Layout& layout, const Captions& text, Look look) {
-    const bool zh = text.chinese;
+QImage LightingPicture(const lp::Layout& layout, Look look) {
     QImage image = NewImage(lp::kWidth, lp::kHeight, theme::kPanel);
     QPainter painter(&image);
     PaintBackdrop(painter, image.rect());
@@ -199,30 +154,12 @@ QImage LightingPicture(const lp::Layout& layout, const Captions& text, Look look
     for (const LayoutRect& touch : layout.touch) split = std::max(split, touch.bottom);
     painter.fillRect(QRect(9, split, lp::kWidth - 18, 1), theme::kEdge);
 
-    PaintHeading(painter, layout.titles[0], text.titles[0], zh);
-    PaintHeading(painter, layout.titles[1], text.titles[1], zh);
-    PaintHeading(painter, layout.titles[2], text.titles[2], zh);
-    for (int t : {3, 4, 5})
-        PaintText(painter, ToQRect(layout.titles[static_cast<std::size_t>(t)]), text.titles[static_cast<std::size_t>(t)],
-                  theme::kText, zh ? 13 : 12, zh, 600);
-
-    for (int e = 0; e < lp::kEffectCount; ++e)
-        PaintRadio(painter, layout.effects[static_cast<std::size_t>(e)], text.effects[static_cast<std::size_t>(e)],
-                   look, zh);
-    for (int t = 0; t < lp::kTouchChoiceCount; ++t)
-        PaintRadio(painter, layout.touch[static_cast<std::size_t>(t)], text.touch[static_cast<std::size_t>(t)], look,
-                   zh);
-    PaintRadio(painter, layout.ownColours, text.ownColours, look, zh, true);
-
-    const std::pair<const LayoutRect*, const QString*> effectSliders[] = {
-        {&layout.breathingSlider, &text.breathing},
-        {&layout.brightnessSlider, &text.brightness},
-        {&layout.cycleSpeedSlider, &text.cycleSpeed}};
-    for (const auto& [rect, caption] : effectSliders) {
-        PaintGroove(painter, *rect, QColor(), 0);
-        const QRect box = ToQRect(*rect);
-        PaintLabel(painter, QRect(box.left() - 118, box.center().y() - 9, 110, 18), *caption, zh);
-    }
+    for (int t : {0, 1, 2}) PaintHeadingTab(painter, layout.titles[static_cast<std::size_t>(t)]);
+    for (const LayoutRect& effect : layout.effects) PaintRadio(painter, effect, look);
+    for (const LayoutRect& touch : layout.touch) PaintRadio(painter, touch, look);
+    PaintRadio(painter, layout.ownColours, look, true);
+    for (const LayoutRect* slider : {&layout.breathingSlider, &layout.brightnessSlider, &layout.cycleSpeedSlider})
+        PaintGroove(painter, *slider, QColor(), 0);
 
     for (const LayoutRect& rect : layout.colourButtons) PaintColourWell(painter, rect);
     PaintColourWell(painter, layout.currentColour);
@@ -237,8 +174,8 @@ QImage LightingPicture(const lp::Layout& layout, const Captions& text, Look look
         const LayoutRect& rect = layout.colourSliders[static_cast<std::size_t>(c)];
         PaintGroove(painter, rect, ramps[static_cast<std::size_t>(c)], lp::kColourTrackShortening);
         const QRect box = ToQRect(rect);
-        PaintText(painter, QRect(box.left() - 24, box.center().y() - 9, 16, 18), channelNames[static_cast<std::size_t>(c)],
-                  ramps[static_cast<std::size_t>(c)], 13, false, 800, Qt::AlignRight);
+        PaintChannelLetter(painter, QRect(box.left() - 24, box.center().y() - 9, 16, 18),
+                           channelNames[static_cast<std::size_t>(c)], ramps[static_cast<std::size_t>(c)]);
         PaintInputField(painter, QRectF(ToQRect(layout.valueBoxes[static_cast<std::size_t>(c)])).adjusted(-3, -2, 3, 2));
     }
     painter.end();
@@ -246,17 +183,17 @@ QImage LightingPicture(const lp::Layout& layout, const Captions& text, Look look
     return image;
 }
 
-void DrawLayout(const QString& root, const lp::Layout& layout, const StatePictures& files, const Captions& text) {
-    Save(root, QString::fromLatin1(files.normal), LightingPicture(layout, text, Look::Normal));
-    Save(root, QString::fromLatin1(files.down), LightingPicture(layout, text, Look::Pressed));
-    Save(root, QString::fromLatin1(files.over), LightingPicture(layout, text, Look::Hover));
+void DrawLayout(const QString& root, const lp::Layout& layout, const StatePictures& files) {
+    Save(root, QString::fromLatin1(files.normal), LightingPicture(layout, Look::Normal));
+    Save(root, QString::fromLatin1(files.down), LightingPicture(layout, Look::Pressed));
+    Save(root, QString::fromLatin1(files.over), LightingPicture(layout, Look::Hover));
 }
 
 }  // namespace
 
 void DrawLightingPage(const QString& root) {
-    DrawLayout(root, lp::kOtherLayout, lp::kPictures, kEnglish);
-    DrawLayout(root, lp::kChineseLayout, lp::kPicturesChinese, kChinese);
+    DrawLayout(root, lp::kOtherLayout, lp::kPictures);
+    DrawLayout(root, lp::kChineseLayout, lp::kPicturesChinese);
 }
 
 }  // namespace oryn7px::skingen

@@ -1,5 +1,6 @@
 // The macro page's pictures, in both layouts: the macro list and event list panels, the recorder
-// with its record button, repeat choices and mouse pads, and the line editors.
+// with its record button, repeat choices and mouse pads, and the line editors. The captions are
+// drawn by the page in the UI language; only the axis letters are in the pictures.
 #include <QPainterPath>
 
 #include "art.h"
@@ -12,22 +13,6 @@ namespace oryn7px::skingen {
 namespace {
 
 using macro_page::MacroPageLayout;
-
-struct Texts {
-    QString games, macros, keyList, recorder, newMacro, deleteMacro, importMacro, exportMacro, skipDelays, playCount,
-        repeatHeld, repeatToggle, mouseButtons, editLine, key, delay, move, ok;
-};
-
-Texts TextsFor(bool chinese) {
-    if (chinese) {
-        return {"游戏分类", "宏列表", "按键列表", "宏录制", "新建", "删除", "导入", "导出", "忽略延时",
-                "循环次数", "按住按键时循环播放", "再按一次停止循环", "鼠标按键", "编辑行", "按键",
-                "延时(毫秒)", "鼠标移动", "确定"};
-    }
-    return {"GAMES", "Macros", "KEY LIST", "RECORDER", "New", "Delete", "Import", "Export", "Skip delays",
-            "Play count", "Repeat while held", "Toggle repeat", "Mouse buttons", "Edit line", "Key",
-            "Delay (ms)", "Mouse move", "OK"};
-}
 
 QRectF Box(const LayoutRect& r) { return QRectF(ToQRect(r)); }
 
@@ -42,15 +27,6 @@ void PaintPanel(QPainter& painter, const LayoutRect& panel, QColor fill) {
     painter.restore();
 }
 
-void PaintLeftText(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
-                   int weight = 500) {
-    painter.save();
-    painter.setFont(ArtFont(pixelSize, weight, chinese));
-    painter.setPen(colour);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    painter.restore();
-}
-
 void PaintListFrame(QPainter& painter, const LayoutRect& list) {
     painter.save();
     painter.setPen(QPen(theme::kEdge, 1));
@@ -59,7 +35,7 @@ void PaintListFrame(QPainter& painter, const LayoutRect& list) {
     painter.restore();
 }
 
-// A push button: raised face, then a caption or a glyph drawn by `glyph`.
+// A push button with a glyph drawn by `glyph`.
 template <typename Glyph>
 void PaintButton(QPainter& painter, const LayoutRect& r, Look look, Glyph glyph) {
     PaintFace(painter, Box(r).adjusted(1, 1, -1, -1), look, 3);
@@ -71,14 +47,14 @@ void PaintButton(QPainter& painter, const LayoutRect& r, Look look, Glyph glyph)
     painter.restore();
 }
 
-void PaintTextButton(QPainter& painter, const LayoutRect& r, Look look, const QString& text, bool chinese) {
+// A push button whose caption the control draws.
+void PaintTextButton(QPainter& painter, const LayoutRect& r, Look look) {
     PaintFace(painter, Box(r).adjusted(1, 1, -1, -1), look, 3);
-    PaintCaption(painter, ToQRect(r), text, look == Look::Pressed ? QColor(0x10, 0x14, 0x1A) : look == Look::Hover ? Qt::white : theme::kText,
-                 chinese ? 12 : 11, chinese, 600);
 }
 
-// A check box or radio choice: the mark at the left, the label after it. Pressed = chosen.
-void PaintChoice(QPainter& painter, const LayoutRect& r, Look look, const QString& label, bool round, bool chinese) {
+// A check box or radio choice: the mark at the left; the control draws its caption after it.
+// Pressed = chosen.
+void PaintChoice(QPainter& painter, const LayoutRect& r, Look look, bool round) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF mark(r.left + 2, r.top + (r.Height() - 12) / 2.0, 12, 12);
@@ -96,8 +72,6 @@ void PaintChoice(QPainter& painter, const LayoutRect& r, Look look, const QStrin
         }
     }
     painter.restore();
-    const QColor text = look == Look::Normal ? theme::kText : Qt::white;
-    PaintLeftText(painter, QRect(r.left + 19, r.top - 2, r.Width() - 19, r.Height() + 4), label, text, chinese ? 12 : 11, chinese);
 }
 
 void PaintRecordButton(QPainter& painter, const LayoutRect& r, Look look) {
@@ -120,9 +94,8 @@ void PaintRecordButton(QPainter& painter, const LayoutRect& r, Look look) {
     painter.restore();
 }
 
-void PaintMouse(QPainter& painter, const MacroPageLayout& l, Look look, const Texts& texts, bool chinese) {
+void PaintMouse(QPainter& painter, const MacroPageLayout& l, Look look) {
     const QRectF body(macro_page::kPadMouse.left, macro_page::kPadMouse.top, macro_page::kPadMouse.Width(), macro_page::kPadMouse.Height());
-    PaintLeftText(painter, QRect(648, 168, 200, 16), texts.mouseButtons, theme::kTextDim, chinese ? 12 : 11, chinese);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath shell;
@@ -150,16 +123,15 @@ void PaintArrow(QPainter& painter, const LayoutRect& r, Look look, bool up) {
     painter.restore();
 }
 
-void PaintEditors(QPainter& painter, const MacroPageLayout& l, Look look, const Texts& texts, bool chinese) {
-    PaintLeftText(painter, QRect(648, 318, 200, 16), texts.editLine, theme::kTextDim, chinese ? 12 : 11, chinese);
-    PaintChoice(painter, l.keyChoice, look, texts.key, true, chinese);
-    PaintChoice(painter, l.delayChoice, look, texts.delay, true, chinese);
-    PaintChoice(painter, l.moveChoice, look, texts.move, true, chinese);
+void PaintEditors(QPainter& painter, const MacroPageLayout& l, Look look) {
+    PaintChoice(painter, l.keyChoice, look, true);
+    PaintChoice(painter, l.delayChoice, look, true);
+    PaintChoice(painter, l.moveChoice, look, true);
     for (const LayoutRect& field : {l.keyField, l.delayField, l.xField, l.yField}) {
         PaintInputField(painter, Box(field).adjusted(-2, -2, 2, 2));
     }
     for (const LayoutRect& confirm : {l.keyConfirm, l.delayConfirm, l.moveConfirm}) {
-        PaintTextButton(painter, confirm, look, texts.ok, chinese);
+        PaintTextButton(painter, confirm, look);
     }
     PaintCaption(painter, QRect(664, l.xField.top, 18, l.xField.Height()), "X", theme::kText, 12, false);
     PaintCaption(painter, QRect(760, l.yField.top, 18, l.yField.Height()), "Y", theme::kText, 12, false);
@@ -171,19 +143,12 @@ void PaintEditors(QPainter& painter, const MacroPageLayout& l, Look look, const 
 
 QImage MacroPage(bool chinese, Look look) {
     const MacroPageLayout& l = macro_page::LayoutFor(chinese);
-    const Texts texts = TextsFor(chinese);
     const LayoutRect& area = main_window::kPageArea;
     QImage image = NewImage(area.Width(), area.Height(), theme::kPanel);
     QPainter painter(&image);
     PaintPanel(painter, macro_page::kMacroPanel, theme::kPanelRaised);
     PaintPanel(painter, macro_page::kEventPanel, theme::kPanelRaised);
     PaintPanel(painter, macro_page::kRecorderPanel, QColor(macro_page::kRecorderPanelColour));
-
-    const int heading = chinese ? 14 : 12;
-    // Headings start clear of their panel's accent tab.
-    PaintLeftText(painter, ToQRect(macro_page::kCategoryHintArea).adjusted(8, 0, 0, 0), texts.games, Qt::white, heading, chinese, 700);
-    PaintLeftText(painter, ToQRect(macro_page::kEventListTitleHintArea).adjusted(14, 0, 0, 0), texts.keyList, Qt::white, heading, chinese, 700);
-    PaintLeftText(painter, QRect(652, 19, 120, 21), texts.recorder, Qt::white, heading, chinese, 700);
 
     // Category button with its drop-down mark.
     PaintFace(painter, Box(l.category).adjusted(0, 0, 0, 0), look, 3);
@@ -193,15 +158,12 @@ QImage MacroPage(bool chinese, Look look) {
     const QPointF chevron(l.category.right - 16, (l.category.top + l.category.bottom) / 2.0);
     painter.drawPolyline(QPolygonF{chevron + QPointF(-5, -2), chevron + QPointF(0, 3), chevron + QPointF(5, -2)});
     painter.restore();
-    PaintLeftText(painter, QRect(30, 72, 200, 16), texts.macros, theme::kTextDim, chinese ? 12 : 11, chinese);
 
     PaintListFrame(painter, l.macroList);
     PaintListFrame(painter, l.eventList);
 
-    PaintTextButton(painter, l.newMacro, look, texts.newMacro, chinese);
-    PaintTextButton(painter, l.deleteMacro, look, texts.deleteMacro, chinese);
-    PaintTextButton(painter, l.importMacro, look, texts.importMacro, chinese);
-    PaintTextButton(painter, l.exportMacro, look, texts.exportMacro, chinese);
+    for (const LayoutRect& button : {l.newMacro, l.deleteMacro, l.importMacro, l.exportMacro})
+        PaintTextButton(painter, button, look);
 
     PaintButton(painter, l.insertLine, look, [&](QPointF c) {
         painter.drawLine(c + QPointF(-6, 0), c + QPointF(6, 0));
@@ -216,14 +178,14 @@ QImage MacroPage(bool chinese, Look look) {
     });
 
     PaintRecordButton(painter, l.record, look);
-    PaintChoice(painter, l.skipDelays, look, texts.skipDelays, false, chinese);
-    PaintChoice(painter, l.repeatCount, look, texts.playCount, true, chinese);
+    PaintChoice(painter, l.skipDelays, look, false);
+    PaintChoice(painter, l.repeatCount, look, true);
     PaintInputField(painter, Box(l.countField).adjusted(-2, -2, 2, 2));
-    PaintChoice(painter, l.repeatFFFE, look, texts.repeatHeld, true, chinese);
-    PaintChoice(painter, l.repeatFFFF, look, texts.repeatToggle, true, chinese);
+    PaintChoice(painter, l.repeatFFFE, look, true);
+    PaintChoice(painter, l.repeatFFFF, look, true);
 
-    PaintMouse(painter, l, look, texts, chinese);
-    PaintEditors(painter, l, look, texts, chinese);
+    PaintMouse(painter, l, look);
+    PaintEditors(painter, l, look);
     return image;
 }
 

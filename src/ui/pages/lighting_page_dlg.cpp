@@ -34,10 +34,11 @@ QImage Dimmed(const QImage& picture) {
 }  // namespace
 
 CDlgLEDSet::CDlgLEDSet(const PageContext& context)
-    : CPageDlg(context.mainWindow, lp::PicturesFor(context.bChinese == 1)),
+    : CPageDlg(context.mainWindow, lp::PicturesFor(context.startUpChinese)),
       mainWindow_(context.mainWindow),
       strings_(context.strings),
-      layout_(lp::LayoutFor(context.bChinese == 1)),
+      chineseLayout_(context.startUpChinese),
+      layout_(lp::LayoutFor(chineseLayout_)),
       model_(context.profile) {
     setMouseTracking(true);
     // The disabled look is cut from this copy; it goes when the controls have their pieces.
@@ -68,7 +69,7 @@ CPngHSliderBar* CDlgLEDSet::SliderBar(const LayoutRect& rect, int controlId, Val
 }
 
 void CDlgLEDSet::CreateControls(const QImage& disabled) {
-    const StatePictures& files = lp::PicturesFor(&layout_ == &lp::kChineseLayout);
+    const StatePictures& files = lp::PicturesFor(chineseLayout_);
     const QImage down = SkinPicture(QString::fromLatin1(files.down));
     const QImage over = SkinPicture(QString::fromLatin1(files.over));
 
@@ -214,6 +215,7 @@ void CDlgLEDSet::Relabel() {
         colourButtons_[n]->SetTooltip(text(lp::kColourButtonTooltips[n]), true);
     currentColour_->SetTooltip(text(lp::kCurrentColourTooltip), true);
     for (std::size_t t = 0; t < touch_.size(); ++t) touch_[t]->SetTooltip(text(lp::kTouchTooltips[t]), true);
+    ShowCaptions(lp::CaptionsFor(chineseLayout_), strings_);
 }
 
 bool CDlgLEDSet::event(QEvent* event) { return Messages().Dispatch(*this, event) || CPageDlg::event(event); }

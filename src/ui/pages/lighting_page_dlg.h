@@ -65,6 +65,7 @@ private:
 
     QWidget* mainWindow_;
     StringTable& strings_;
+    const bool chineseLayout_;  // the start-up layout, fixed for the run
     const lighting_page::Layout& layout_;
     LightingPageModel model_;
 

@@ -29,12 +29,12 @@ QRect HintRect(const QRect& rect) { return rect.adjusted(-1, -1, 1, 1); }
 }  // namespace
 
 CDlgMacro::CDlgMacro(const PageContext& context)
-    : CPageDlg(context.mainWindow, PicturesFor(context.bChinese == 1)),
+    : CPageDlg(context.mainWindow, PicturesFor(context.startUpChinese)),
       mainWindow_(context.mainWindow),
       library_(context.library),
       strings_(context.strings),
       bChinese_(context.bChinese),
-      bChineseLayout_(context.bChinese == 1),
+      bChineseLayout_(context.startUpChinese),
       layout_(LayoutFor(bChineseLayout_)),
       model_(context.library, context.hooks, &selfTarget_, clock_, context.messages, context.bChinese),
       categoryMenu_(context.programFolder) {
@@ -162,6 +162,7 @@ void CDlgMacro::Relabel() {
     for (const ControlTooltip& tip : kControlTooltips) {
         buttons_[tip.control]->SetTooltip(tip.key ? Q(strings_.Text(tip.key)) : QString::fromUtf16(tip.fixed), true);
     }
+    ShowCaptions(CaptionsFor(bChineseLayout_), strings_);
     Sync();
 }
 

@@ -101,7 +101,7 @@ private:
     MacroLibrary& library_;
     StringTable& strings_;
     const int32_t& bChinese_;
-    const bool bChineseLayout_;
+    const bool bChineseLayout_;  // the start-up layout, fixed for the run
     const macro_page::MacroPageLayout& layout_;
     QtMessageTarget selfTarget_{this};
     RealClock clock_;
