@@ -20,7 +20,8 @@ void PrintLangUsage(std::ostream& out) {
     out << "usage: oryn7px-cli lang get FILE KEY [--section S]\n"
            "       oryn7px-cli lang check FILE...\n"
            "       oryn7px-cli lang info FILE\n\n"
-           "  get     print the text of KEY in section S (default \"config\") as UTF-8\n"
+           "  get     print the text of KEY in section S (default \"config\") as UTF-8, raw: control\n"
+           "          characters in the file reach the terminal as they are (check and info escape them)\n"
            "  check   list keys that are missing or empty (captions included: the program shows\n"
            "          their English text) and a str_msg2 without exactly one %s\n"
            "  info    print how the file was decoded and its first parse error\n";
@@ -110,7 +111,7 @@ int Info(Context& context, const std::vector<std::string>& args) {
         context.out << EscapeForText(args[0]) << ": cannot be read\n";
         return kExitFailed;
     }
-    context.out << "load: " << doc.LoadDescription() << "\n"
+    context.out << "load: " << EscapeForText(doc.LoadDescription()) << "\n"
                 << "error: " << (wellFormed ? "none" : EscapeForText(doc.ParseError())) << "\n";
     return wellFormed ? kExitOk : kExitFailed;
 }
