@@ -36,7 +36,7 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder)),
       strings_(converter_),
       state_(std::make_unique<SettingsState>()),
-      messages_([this] { return state_->bChinese == 1; }),
+      messages_(strings_),
       store_(*state_, paths_, writer_, messages_, strings_),
       library_(*state_, paths_, writer_, messages_, strings_, clock_),
       statistics_(paths_, writer_, messages_, strings_),
@@ -112,7 +112,7 @@ int CQ580ZDriverApp::InitInstance() {
 
     // Every text has its Simplified Chinese value before any window exists.
     strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));
-    progress_ = std::make_unique<CDlgProgress>();
+    progress_ = std::make_unique<CDlgProgress>(strings_);
     CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
         *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,
