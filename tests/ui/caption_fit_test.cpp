@@ -10,6 +10,8 @@
 #include "core/base/utf16.h"
 #include "core/i18n/languages.h"
 #include "core/i18n/string_table.h"
+#include "core/layout/frame_layout.h"
+#include "core/layout/main_page_layout.h"
 #include "platform/linux/iconv_code_page_converter.h"
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/qt_conversions.h"
@@ -24,6 +26,9 @@ struct CaptionTable {
 
 std::vector<CaptionTable> AllCaptionTables() {
     return {
+        {"frame", main_window::kCaptions},
+        {"main page (other layout)", main_page::CaptionsFor(false)},
+        {"main page (Chinese layout)", main_page::CaptionsFor(true)},
     };
 }
 
