@@ -12,8 +12,10 @@
 #include "core/i18n/languages.h"
 #include "core/i18n/string_table.h"
 #include "core/layout/dialogs_layout.h"
+#include "core/layout/frame_layout.h"
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
+#include "core/layout/main_page_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "core/layout/support_page_layout.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -39,6 +41,9 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"information box", info_box::kAskCaptions},
         {"information box without Cancel", info_box::kInfoCaptions},
         {"progress window", progress_window::kCaptions},
+        {"frame", main_window::kCaptions},
+        {"main page (other layout)", main_page::CaptionsFor(false)},
+        {"main page (Chinese layout)", main_page::CaptionsFor(true)},
     };
 }
 

@@ -36,4 +36,12 @@ struct CaptionPlace {
     int number = 0;  // replaces the caption's %1 (the profile buttons)
 };
 
+// The room for a caption on a slanted control (outline from top-left, clockwise): between its
+// left and right edges at mid-height, `inset` further in, so the caption's ends clear the slants.
+constexpr LayoutRect CaptionBoxIn(const LayoutQuad& outline, int inset) {
+    const LayoutRect bounds = BoundingBox(outline);
+    return {(outline[0].x + outline[3].x) / 2 + inset, bounds.top, (outline[1].x + outline[2].x) / 2 - inset,
+            bounds.bottom};
+}
+
 }  // namespace oryn7px

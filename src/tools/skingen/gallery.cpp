@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "art.h"
+#include "core/i18n/string_table.h"
 #include "core/layout/dialogs_layout.h"
 #include "core/layout/frame_layout.h"
 #include "core/layout/statistics_page_layout.h"
@@ -29,6 +30,13 @@ namespace oryn7px::skingen {
 namespace {
 
 namespace mw = main_window;
+
+// The gallery reads no language file: its captions are the English ones.
+class NoCodePages final : public CodePageConverter {
+public:
+    std::optional<std::u16string> ToUtf16(uint32_t, std::string_view) const override { return std::nullopt; }
+    uint32_t AnsiCodePage() const override { return 0; }
+};
 
 // A canvas that paints a background picture and optional texts, like the real windows do.
 class Canvas : public QWidget {
@@ -156,6 +164,8 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     Hover(profiles[2], {45, 14});
     CIrrButton* apply = irregular(mw::kApplyButton);
     (void)apply;
+    const NoCodePages noCodePages;
+    CaptionBoard().Show(*window, mw::kCaptions, StringTable(noCodePages));
 
     // The page area shows each control family in its states.
     const QRect page = ToQRect(mw::kPageArea);

@@ -58,14 +58,15 @@ private:
     MessageTarget& page_;
 };
 
+// The layout is the skins' of the run; the captions on it follow the language.
 CDlgMainSet::CDlgMainSet(const PageContext& context)
-    : CPageDlg(context.mainWindow, mp::PicturesFor(context.bChinese == 1)),
+    : CPageDlg(context.mainWindow, mp::PicturesFor(context.startUpChinese)),
       context_(context),
       model_({context.profile, context.buttonMacroIds}, context.macroTable, context.keyboardLayout, context.bChinese),
-      geometry_(mp::LayoutFor(context.bChinese == 1)),
+      geometry_(mp::LayoutFor(context.startUpChinese)),
       forwarding_(std::make_unique<HookForwarding>(context.hooks, selfTarget_)) {
     setMouseTracking(true);
-    const StatePictures& pictures = mp::PicturesFor(context.bChinese == 1);
+    const StatePictures& pictures = mp::PicturesFor(context.startUpChinese);
     CreateControls(SkinPicture(QString::fromLatin1(pictures.down)), SkinPicture(QString::fromLatin1(pictures.over)));
     Relabel();
     // The macro page's category menu comes from this library; without it the page closes.
@@ -91,7 +92,7 @@ CGDIBitmapBtn* CDlgMainSet::AddButton(const LayoutRect& rect, const QImage& down
 
 void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     const QImage thumb = LoadSkinImage(QString::fromLatin1(mp::kSliderThumb));
-    const std::array<int, 4>& tabPictures = context_.bChinese == 1 ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
+    const std::array<int, 4>& tabPictures = context_.startUpChinese ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
     // The slider tracks are cut from the pressed picture of the tab set.
     const QImage trackPicture = LoadResource(tabPictures[1]);
     const auto slider = [&](const LayoutRect& rect, int id, ValueRange range, std::function<void(int)> moved) {
@@ -176,6 +177,7 @@ void CDlgMainSet::Relabel() {
     for (CGDIBitmapBtn* rate : rates_) rate->SetTooltip(text(mp::kReportRateTooltip), true);
     linesRadio_->SetTooltip(text(mp::kLinesTooltip), true);
     screenRadio_->SetTooltip(text(mp::kScreenTooltip), true);
+    ShowCaptions(mp::CaptionsFor(context_.startUpChinese), context_.strings);
 }
 
 void CDlgMainSet::RefreshFromProfile() {
