@@ -44,6 +44,11 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"frame", main_window::kCaptions},
         {"main page (other layout)", main_page::CaptionsFor(false)},
         {"main page (Chinese layout)", main_page::CaptionsFor(true)},
+        {"main page notes (other layout)", main_page::NoteCaptionsFor(false)},
+        {"main page notes (Chinese layout)", main_page::NoteCaptionsFor(true)},
+        {"macro page editor hint", macro_page::kEditorHintCaption},
+        {"record button, stopped", macro_page::kStartRecordCaption},
+        {"record button, recording", macro_page::kStopRecordCaption},
     };
 }
 

@@ -96,6 +96,10 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::BoxOk, "cap_box_ok", u"OK"},
     {CaptionId::BoxCancel, "cap_box_cancel", u"Cancel"},
     {CaptionId::Updating, "cap_updating", u"Updating is in progress, please wait…"},
+    {CaptionId::StartRecord, "cap_start_record", u"Start Record"},
+    {CaptionId::StopRecord, "cap_stop_record", u"Stop Record"},
+    {CaptionId::SelectLineHint, "cap_select_line_hint", u"Select a line, then insert or modify it"},
+    {CaptionId::NotAppliedHere, "cap_not_applied_here", u"Not applied on this desktop"},
 }};
 
 constexpr bool InIdOrder() {

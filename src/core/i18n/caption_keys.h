@@ -101,9 +101,13 @@ enum class CaptionId : std::uint8_t {
     BoxOk,
     BoxCancel,
     Updating,
+    StartRecord,
+    StopRecord,
+    SelectLineHint,
+    NotAppliedHere,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::Updating) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::NotAppliedHere) + 1;
 
 struct CaptionKey {
     CaptionId id;

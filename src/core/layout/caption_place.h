@@ -24,6 +24,8 @@ enum class CaptionStyle : std::uint8_t {
     BoxText,         // the progress window's text
     AccentLabel,     // a label in the accent colour (the support page's version labels)
     TrophyPlate,     // the level on the large trophy's plate; dim while no level is earned
+    Hint,            // a quiet line where a panel has nothing to show
+    Note,            // a setting that does not take effect on this desktop
 };
 
 enum class CaptionAlign : std::uint8_t { Left, Centre, Right };

@@ -221,6 +221,17 @@ inline constexpr const std::array<CaptionPlace, 22>& CaptionsFor(bool chinese) {
     return chinese ? kCaptionsChinese : kCaptionsOther;
 }
 
+// Where the page says that the desktop does not take the pointer settings, then the wheel setting.
+constexpr std::array<CaptionPlace, 2> MakeNoteCaptions(const Layout& layout) {
+    return {{{CaptionId::NotAppliedHere, layout.pointerNote, CaptionStyle::Note},
+             {CaptionId::NotAppliedHere, layout.linesNote, CaptionStyle::Note}}};
+}
+inline constexpr auto kNoteCaptionsChinese = MakeNoteCaptions(kChineseLayout);
+inline constexpr auto kNoteCaptionsOther = MakeNoteCaptions(kOtherLayout);
+inline constexpr const std::array<CaptionPlace, 2>& NoteCaptionsFor(bool chinese) {
+    return chinese ? kNoteCaptionsChinese : kNoteCaptionsOther;
+}
+
 // Every skin file the page loads, for the check that the build generated them all.
 inline constexpr std::array kSkinFiles{kPictures.normal,        kPictures.down,        kPictures.over,
                                        kPicturesChinese.normal, kPicturesChinese.down, kPicturesChinese.over};

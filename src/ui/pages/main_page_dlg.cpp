@@ -25,7 +25,6 @@ namespace mp = main_page;
 namespace {
 
 const QColor kLevelNumberColour{0xC1, 0xD2, 0xEE};
-const QColor kNotAppliedColour{0xE8, 0xA8, 0x50};
 constexpr int kEditFontPixels = 13;
 
 static_assert(std::tuple_size_v<decltype(mp::Layout::dpiBoxes)> == kDpiLevelCount);
@@ -348,11 +347,11 @@ void CDlgMainSet::PaintNotAppliedNotes(QPainter& painter) {
     // The settings stay editable (the profile carries them to other desktops), but the page does
     // not pretend they take effect here.
     const PointerSupport& support = context_.pointerSupport;
-    const QString note = QString::fromStdU16String(PointerNotAppliedText(context_.bChinese == 1));
-    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 9, 400));
-    painter.setPen(kNotAppliedColour);
-    if (!support.precision || !support.speed) painter.drawText(R(geometry_.pointerNote), Qt::AlignLeft | Qt::AlignVCenter, note);
-    if (!support.wheelLines) painter.drawText(R(geometry_.linesNote), Qt::AlignLeft | Qt::AlignVCenter, note);
+    const auto notes = mp::NoteCaptionsFor(context_.startUpChinese);
+    const bool shown[] = {!support.precision || !support.speed, !support.wheelLines};
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (shown[i]) PaintCaption(painter, R(notes[i].box), CaptionText(context_.strings, notes[i]), notes[i].style, notes[i].align);
+    }
 }
 
 }  // namespace oryn7px
