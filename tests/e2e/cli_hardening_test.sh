@@ -163,6 +163,14 @@ if root; then
     check "the library stays" [ "$(sum "$full/Profile/Profile1.cfg" "$full/Macro.cfg")" = "$before" ]
     umount "$full" && mounted=""
   fi
+  # A first start whose new data folder does not fit says why and fails.
+  if mount -t tmpfs -o size=64k tmpfs "$full"; then
+    mounted=$full
+    env -u XDG_DATA_HOME -u ORYN7PX_DATA_DIR HOME="$full" "$cli" profiles >/dev/null 2>"$work/err"
+    check "a first start on a full disk fails" [ $? -eq 1 ]
+    check "and names the cause" grep -q "could not be filled: .*No space left on device" "$work/err"
+    umount "$full" && mounted=""
+  fi
 fi
 
 # 7. Macro ids stay unique.

@@ -110,10 +110,11 @@ Result<Target> ResolveTarget(const std::filesystem::path& path) {
     return target;
 }
 
-// Writes the whole content to `file` (created exclusively) and flushes it to the disk.
+// Writes the whole content to `file` (created exclusively) and flushes it to the disk. Errors
+// name the target: the temporary name means nothing to the user.
 Status WriteFlushed(const Target& target, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) return ErrorOf(errno, file);
+    if (fd < 0) return ErrorOf(errno, target.path);
     if (target.exists) ::fchmod(fd, target.existing.st_mode & 07777);
     if (::geteuid() == 0) (void)::fchown(fd, target.ownerUid, target.ownerGid);
     bool ok = WriteAll(fd, bytes);
@@ -128,7 +129,7 @@ Status WriteFlushed(const Target& target, const std::filesystem::path& file, std
     }
     if (!ok) {
         ::unlink(file.c_str());
-        return ErrorOf(error, file);
+        return ErrorOf(error, target.path);
     }
     return {};
 }

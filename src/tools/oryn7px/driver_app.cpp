@@ -112,6 +112,9 @@ int CQ580ZDriverApp::InitInstance() {
 
     // Every text has its Simplified Chinese value before any window exists.
     strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));
+    // A full disk at the first start: the files' own boxes would only call them missing.
+    for (const Error& error : paths_.NewFolderErrors())
+        messages_.ShowInfoCaptionBox(Utf8ToUtf16("The new data folder could not be filled: " + error.message));
     progress_ = std::make_unique<CDlgProgress>();
     CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
