@@ -221,6 +221,22 @@ TEST_F(ProfileStoreTest, RejectedProfilesAreEachKept) {
     EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
 }
 
+// On a full disk the defaults cannot replace a rejected profile: its bytes stay under its own name
+// (never no file at all) and the user hears why.
+TEST_F(ProfileStoreTest, ARejectedProfileThatCannotBeReplacedStaysWhereItWas) {
+    const std::vector<uint8_t> rejected(25412, 1);
+    WriteIndex(0, 0);
+    WriteAll(store.ProfilePath(0), rejected);
+    writer.failures[store.ProfilePath(0)] = ErrorKind::kIo;
+    messages.shown.clear();
+    store.LoadProfileIndex();
+    EXPECT_EQ(ReadAll(store.ProfilePath(0)), rejected);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(store.ProfilePath(0)) += ".invalid"));
+    EXPECT_EQ(messages.shown.back(),
+              (ShownMessage{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}));
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic) << "the defaults live in memory";
+}
+
 // A file that is there but cannot be read (here a folder in its place, which root cannot read
 // either) is named, never written over, and nothing built from it is exported or applied.
 TEST_F(ProfileStoreTest, UnreadableFilesAreNeverWrittenOver) {
