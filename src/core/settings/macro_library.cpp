@@ -230,10 +230,11 @@ MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     const Result<std::size_t> read = ReadRecord(file, entry);
     // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
     // or more events than an entry holds: refused like an unreadable file.
-    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
-        if (read.FailedWith(ErrorKind::kNotRegular)) {
-            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
-        }
+    if (!read) {
+        ShowUnreadableImport(messages_, state_.bChinese == 1, read.Failure(), file);
+        return {};
+    }
+    if (*read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }

@@ -273,10 +273,13 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
         imported = std::make_unique<Whole>();
         read = ReadRecord(file, *imported);
     }
-    if (!longEnough || !read || *read < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
-        if (readable.FailedWith(ErrorKind::kNotRegular) || read.FailedWith(ErrorKind::kNotRegular)) {
-            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
-        }
+    // A file that could not be read is reported for what kept it out; only one that was read can
+    // be an invalid profile.
+    if (!readable || !read) {
+        ShowUnreadableImport(messages_, state_.bChinese == 1, !readable ? readable.Failure() : read.Failure(), file);
+        return kProfileInvalid;
+    }
+    if (!longEnough || *read < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
         ShowInInfoBox(kMsgInvalidProfile, file);
         return kProfileInvalid;
     }

@@ -418,7 +418,10 @@ TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
         RestartSpy restart;
         EXPECT_EQ(store.Import(file, &restart), kProfileInvalid);
         EXPECT_EQ(restart.starts, 1);
-        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, Invalid(file)}}));
+        const std::u16string why = std::string_view(c.name) == "missing"
+                                       ? U16(file) + u" does not exist; nothing was imported."
+                                       : Invalid(file);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, why}}));
         EXPECT_EQ(state->profile.nDpiValue[0], 123);
         EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);
         EXPECT_TRUE(writer.writes.empty());
