@@ -81,8 +81,8 @@ bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const
             Show(messages, chinese, u"%s 不是普通文件，未做任何处理。", u"%s is not a regular file; it was left alone.", path);
             return true;
         case ErrorKind::kForeignLink:
-            Show(messages, chinese, u"%s 是指向其他用户文件的链接，未通过它写入。",
-                 u"%s is a link to a file of another user; nothing was written through it.", path);
+            Show(messages, chinese, u"%s 是指向其他用户文件或由其他用户放置的链接，未通过它写入。",
+                 u"%s is a link to another user's file, or one another user put there; nothing was written through it.", path);
             return true;
         case ErrorKind::kIo:
             Show(messages, chinese, u"无法写入 %s。", u"%s could not be written.", path);

@@ -73,6 +73,32 @@ Error ForeignLink(const std::filesystem::path& path) {
     return {ErrorKind::kForeignLink, path.string() + " is a link to a file of another user"};
 }
 
+// Links are followed only where the running user or root put them: a link in another user's
+// folder points wherever that user chose, and a privileged run must never write there. Checked
+// for every link along the path, folders included.
+Status CheckLinksAlongPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) return {};
+    std::filesystem::path walked = absolute.root_path();
+    for (const std::filesystem::path& part : absolute.relative_path()) {
+        const std::filesystem::path next = walked / part;
+        struct stat entry {};
+        if (::lstat(next.c_str(), &entry) != 0) return {};  // what follows does not exist yet
+        if (!S_ISLNK(entry.st_mode)) {
+            walked = next;
+            continue;
+        }
+        struct stat folder {};
+        if (::stat(walked.c_str(), &folder) != 0 || (folder.st_uid != ::geteuid() && folder.st_uid != 0)) {
+            return Error{ErrorKind::kForeignLink, next.string() + " is a link in a folder of another user"};
+        }
+        walked = std::filesystem::weakly_canonical(next, ec);
+        if (ec) return {};
+    }
+    return {};
+}
+
 // Where the bytes go and who must keep owning them.
 struct Target {
     std::filesystem::path path;
@@ -85,6 +111,7 @@ struct Target {
 // A link is followed only to a file (or, for a new file, a folder) of the running user, so a
 // privileged run never replaces another user's file through a link planted in the data folder.
 Result<Target> ResolveTarget(const std::filesystem::path& path) {
+    if (Status links = CheckLinksAlongPath(path); !links) return links.Failure();
     Target target;
     target.path = path;
     std::error_code ec;
