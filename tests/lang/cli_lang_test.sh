@@ -39,7 +39,7 @@ $fixtures/missing_key.xml: caption cap_lang is missing or empty; \"LANG\" shows"
 expect 1 "$fixtures/nothing.xml: cannot be read" lang check "$fixtures/nothing.xml"
 expect 2 "" lang check
 
-expect 0 "load: UTF-16LE BOM + length 9583 to 9583 wide chars
+expect 0 "load: UTF-16LE BOM + length 9833 to 9833 wide chars
 error: none" lang info "$fixtures/complete_utf16le.xml"
 expect 1 "load: UTF-8 length 71 to 71 wide chars
 error: End tag 'config' at offset 51 does not match start tag 'str_main' at offset 37" \

@@ -22,6 +22,8 @@ enum class CaptionStyle : std::uint8_t {
     PushButton,      // small buttons with a caption (New, Delete, OK, RESET...)
     BoxButton,       // the message boxes' buttons
     BoxText,         // the progress window's text
+    AccentLabel,     // a label in the accent colour (the support page's version labels)
+    TrophyPlate,     // the level on the large trophy's plate; dim while no level is earned
 };
 
 enum class CaptionAlign : std::uint8_t { Left, Centre, Right };

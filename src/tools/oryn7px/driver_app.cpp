@@ -36,7 +36,7 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder)),
       strings_(converter_),
       state_(std::make_unique<SettingsState>()),
-      messages_([this] { return state_->bChinese == 1; }),
+      messages_(strings_),
       store_(*state_, paths_, writer_, messages_, strings_),
       library_(*state_, paths_, writer_, messages_, strings_, clock_),
       statistics_(paths_, writer_, messages_, strings_),
@@ -115,7 +115,7 @@ int CQ580ZDriverApp::InitInstance() {
     // A full disk at the first start: the files' own boxes would only call them missing.
     for (const Error& error : paths_.NewFolderErrors())
         messages_.ShowInfoCaptionBox(Utf8ToUtf16("The new data folder could not be filled: " + error.message));
-    progress_ = std::make_unique<CDlgProgress>();
+    progress_ = std::make_unique<CDlgProgress>(strings_);
     CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
         *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <functional>
 
 #include "ui/frame/info_dialog.h"
 
@@ -23,14 +24,12 @@ int OnUiThread(const std::function<int()>& show) {
 
 int GuiUserMessages::ShowInfoBox(std::u16string_view text, bool ask) {
     const QString shown = QString::fromStdU16String(std::u16string(text));
-    const bool chinese = chinese_();
-    return OnUiThread([&] { return oryn7px::ShowInfoBox(shown, ask, chinese); });
+    return OnUiThread([&] { return oryn7px::ShowInfoBox(shown, ask, strings_); });
 }
 
 int GuiUserMessages::ShowCountDownBox(std::u16string_view text) {
     const QString shown = QString::fromStdU16String(std::u16string(text));
-    const bool chinese = chinese_();
-    return OnUiThread([&] { return oryn7px::ShowCountDownBox(shown, chinese); });
+    return OnUiThread([&] { return oryn7px::ShowCountDownBox(shown, strings_); });
 }
 
 void GuiUserMessages::ShowInfoCaptionBox(std::u16string_view text) {

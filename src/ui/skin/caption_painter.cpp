@@ -25,7 +25,7 @@ struct CaptionLook {
 };
 
 const CaptionLook& LookOf(CaptionStyle style) {
-    static const std::array<CaptionLook, 13> kLooks{{
+    static const std::array<CaptionLook, 15> kLooks{{
         {13, 15, 9, 700, true, {kText, kAccentLight.lighter(130), Qt::white, kDisabledText}},           // PageTab
         {11, 12, 8, 700, true, {kText, kAccentLight.lighter(130), Qt::white, kDisabledText}},           // ProfileButton
         {15, 16, 10, 800, true, {kAccentLight, Qt::white, Qt::white, kDisabledText}},                   // ApplyButton
@@ -39,6 +39,8 @@ const CaptionLook& LookOf(CaptionStyle style) {
         {12, 13, 8, 600, false, {kText, Qt::white, Qt::white, kDisabledText}},                          // PushButton
         {14, 14, 9, 400, false, {kText, Qt::white, Qt::white, kDisabledText}},                          // BoxButton
         {14, 15, 9, 400, false, {kText, kText, kText, kText}},                                          // BoxText
+        {14, 15, 9, 400, false, {kAccentLight, kAccentLight, kAccentLight, kDisabledText}},             // AccentLabel
+        {18, 18, 10, 800, true, {kText, kText, kText, kTextDim}},                                       // TrophyPlate
     }};
     return kLooks[static_cast<std::size_t>(style)];
 }
