@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "core/app/single_instance.h"
 #include "core/base/messages.h"
@@ -130,6 +131,12 @@ int CQ580ZDriverApp::InitInstance() {
     services_->autostart = &autostart_;
     services_->startHidden = options_.startHidden;
     services_->announceDesktop = ReportDesktop();
+    services_->beginUnattended = [this] {
+        messages_.BeginUnattended([this](std::string_view text) {
+            std::cerr << "oryn7px: " << text << "\n";
+            log_.Write(text, CLog::kError);
+        });
+    };
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;
