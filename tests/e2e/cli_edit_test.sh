@@ -68,6 +68,19 @@ refused "SNIPE on wheel down" "This key can not use the sniper function!" button
 refused "a host action on the DPI button" "cannot run an action" button dpi host file "$work/ding.wav"
 refused "a host action with a missing file" "does not exist" button back host program "$work/none"
 refused "a folder that is a file" "does not exist" button back host folder "$work/ding.wav"
+long_path=$work/$(printf 'p%.0s' $(seq 1 $((266 - ${#work} - 1))))
+printf '#!/bin/sh\n' >"$long_path" && chmod +x "$long_path"
+refused "a host path longer than the record holds" "longer than 259 characters" button back host program "$long_path"
+# Names and delays the records or the mouse cannot hold whole are refused, never cut or dropped.
+library_before=$(md5sum "$data/Macro.cfg")
+for name in "" "$(printf 'n%.0s' $(seq 40))" "$(printf 'n%.0s' $(seq 500))"; do
+  check "macro rename to ${#name} characters exits 1" [ "$(status_of run macro rename 0x16001234 "$name")" -eq 1 ]
+done
+check "the refused renames left the library" [ "$library_before" = "$(md5sum "$data/Macro.cfg")" ]
+run macro create long down:a delay:16777215 up:a >/dev/null 2>"$work/err"
+check "macro create with a delay over the limit is refused" [ $? -eq 2 ]
+check "and says which delays fit" grep -q "bad event delay:16777215 (.*MS up to 327670" "$work/err"
+check "and the library stays" [ "$library_before" = "$(md5sum "$data/Macro.cfg")" ]
 refused "an unknown macro" "No macro has the ID" button back macro 0x16009999
 refused "modifiers without a key" "chooses no key" button back key ctrl+shift
 run button back macro 0x16001234 >/dev/null 2>&1

@@ -56,6 +56,19 @@ if root || [[ $(id -u) -ne 0 ]]; then
   check "show --profile 3 of an unreadable file fails" [ $? -eq 1 ]
   check "and says why" grep -q "Profile3.cfg cannot be read" "$work/err"
   chmod 644 "$d/Profile/Profile3.cfg"
+  # Every writing command refuses a target it could not read, and leaves it as it is.
+  printf 'earlier counts' >"$d/Sts.cfg"
+  for case in "Profile/Profile1.cfg|lighting --effect 2" "Profile/Profile1.cfg|dpi 1 800" "Sts.cfg|stats reset --yes"; do
+    file=${case%%|*} command=${case#*|}
+    chmod 000 "$d/$file"
+    before=$(sum "$d/$file")
+    # shellcheck disable=SC2086
+    as_user "$cli" --data-dir "$d" $command >/dev/null 2>"$work/err"
+    check "$command with an unreadable $file is refused" [ $? -eq 1 ]
+    check "$command says the change was refused" grep -q "$file cannot be read; the change was refused" "$work/err"
+    check "$command leaves $file as it was" [ "$(sum "$d/$file")" = "$before" ]
+    chmod 644 "$d/$file"
+  done
 fi
 
 # 2. Records shorter than their size are refused, and every rejected profile is kept.
@@ -103,9 +116,23 @@ if root; then
   ln -s "$work/theirs.cfg" "$d/Macro.cfg"
   "$cli" --data-dir "$d" macro import "$work/m4.cfg" >/dev/null 2>"$work/err"
   check "import through a link to another user's file fails" [ $? -eq 1 ]
-  check "and says so" grep -q "link to a file of another user" "$work/err"
+  check "and says so" grep -q "is a link to another user's file, or one another user put there" "$work/err"
   check "their file keeps its owner" [ "$(stat -c %u "$work/theirs.cfg")" -eq 65534 ]
   check "and its content" cmp -s "$work/theirs.cfg" <(head -c 2052000 /dev/zero)
+  # Links that another user planted in their own data folder are never followed by root.
+  d=$work/planted
+  mkdir -p "$d" "$work/roots"
+  "$cli" --data-dir "$d" show >/dev/null 2>&1
+  printf 'root only' >"$work/roots/secret" && chmod 600 "$work/roots/secret"
+  ln -s "$work/roots/secret" "$d/Sts.cfg"
+  rm -rf "$d/Profile" && ln -s "$work/roots" "$d/Profile"
+  chown -h 65534:65534 "$d" "$d/Sts.cfg" "$d/Profile"
+  "$cli" --data-dir "$d" stats reset --yes >/dev/null 2>"$work/err"
+  check "root's stats reset through a planted link fails" [ $? -eq 1 ]
+  check "and says why" grep -q "Sts.cfg is a link to another user's file, or one another user put there" "$work/err"
+  check "root's file is untouched" [ "$(cat "$work/roots/secret")" = "root only" ]
+  "$cli" --data-dir "$d" dpi 1 800 >/dev/null 2>&1
+  check "no profile of root's lands behind a planted folder link" [ ! -e "$work/roots/Profile1.cfg" ]
 fi
 
 # 5. One writer at a time, and none beside the running program.
@@ -148,6 +175,14 @@ if root; then
     check "a macro import onto a full disk fails" [ $? -eq 1 ]
     check "and says so" grep -q "could not be written" "$work/err"
     check "the library stays" [ "$(sum "$full/Profile/Profile1.cfg" "$full/Macro.cfg")" = "$before" ]
+    umount "$full" && mounted=""
+  fi
+  # A first start whose new data folder does not fit says why and fails.
+  if mount -t tmpfs -o size=64k tmpfs "$full"; then
+    mounted=$full
+    env -u XDG_DATA_HOME -u ORYN7PX_DATA_DIR HOME="$full" "$cli" profiles >/dev/null 2>"$work/err"
+    check "a first start on a full disk fails" [ $? -eq 1 ]
+    check "and names the cause" grep -q "could not be filled: .*No space left on device" "$work/err"
     umount "$full" && mounted=""
   fi
 fi
@@ -194,6 +229,23 @@ data[25188:25192] = struct.pack("<i", 0x7FFFFFFF)
 open(p, "wb").write(data)
 PY
 check "a garbage DPI is shown without overflow" sh -c "'$cli' --data-dir '$d' show 2>/dev/null | grep -q ' 107374182350 DPI'"
+
+# 11. An export never overwrites the program's own data files, whatever name reaches them.
+d=$work/own
+mkdir -p "$d"
+"$cli" --data-dir "$d" macro import "$work/m1.cfg" >/dev/null 2>&1
+printf 'counts' >"$d/Sts.cfg"
+ln -s "$d/Macro.cfg" "$work/library-link.cfg"
+before=$(sum "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg")
+for target in "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg" "$d/Profile/../Macro.cfg" "$work/library-link.cfg"; do
+  "$cli" --data-dir "$d" export "$target" >/dev/null 2>"$work/err"
+  check "export to $target is refused" [ $? -eq 1 ]
+  check "and says it is a data file" grep -q "one of the program's own data files" "$work/err"
+  "$cli" --data-dir "$d" macro export $((0x16000101)) "$target" >/dev/null 2>&1
+  check "macro export to $target is refused" [ $? -eq 1 ]
+done
+check "the data files are as they were" [ "$(sum "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg")" = "$before" ]
+check "an export elsewhere still works" [ "$(status_of "$cli" --data-dir "$d" export "$work/whole.cfg")" -eq 0 ]
 
 [[ $failures -eq 0 ]] && echo "all checks passed"
 exit $((failures > 0))

@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/app/app_texts.h"
 #include "core/base/messages.h"
 #include "core/i18n/languages.h"
@@ -143,6 +146,30 @@ TEST_F(DialogsTest, BoxesDrawTheCaptionsOfTheUiLanguage) {
     // The German file's own words, not the English of a missing key.
     EXPECT_EQ(Caption(CaptionId::BoxTips), QStringLiteral("Hinweis"));
     EXPECT_EQ(Caption(CaptionId::BoxCancel), QStringLiteral("Abbrechen"));
+}
+
+// The close sequence and the session's end never wait for a click: what would have been a box is
+// reported, and a question is answered Cancel.
+TEST_F(DialogsTest, UnattendedMessagesAreReportedNotShown) {
+    GuiUserMessages messages(strings);
+    std::vector<std::string> reported;
+    messages.BeginUnattended([&](std::string_view text) { reported.emplace_back(text); });
+    int boxesOpened = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            ++boxesOpened;
+            box->close();
+        }
+    });
+    watcher.start(10);
+    EXPECT_EQ(messages.ShowInfoBox(u"Sts.cfg cannot be read; the change was refused.", false), kBoxOk);
+    EXPECT_EQ(messages.ShowInfoBox(u"Delete?", true), kBoxCancel);
+    EXPECT_EQ(messages.ShowCountDownBox(u"Found."), kBoxOk);
+    messages.ShowInfoCaptionBox(u"Ünreadable");
+    EXPECT_EQ(boxesOpened, 0);
+    EXPECT_EQ(reported, (std::vector<std::string>{"Sts.cfg cannot be read; the change was refused.", "Delete?", "Found.",
+                                                  "Ünreadable"}));
 }
 
 TEST_F(DialogsTest, AnswersOneOnlyForOk) {

@@ -20,8 +20,36 @@ std::filesystem::path MacroPathOf(const std::filesystem::path& dataFolder) { ret
 
 std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder) { return dataFolder / "Language.cfg"; }
 
+std::filesystem::path StatisticsPathOf(const std::filesystem::path& dataFolder) { return dataFolder / "Sts.cfg"; }
+
 std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder) {
     return dataFolder / "Replace.journal";
+}
+
+std::optional<std::filesystem::path> RejectedFileName(const std::filesystem::path& path) {
+    constexpr int kMaxKeptCopies = 1000;
+    for (int n = 1; n <= kMaxKeptCopies; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+        std::error_code ec;
+        // Anything at the name, a dangling link included, takes it.
+        if (std::filesystem::symlink_status(kept, ec).type() == std::filesystem::file_type::not_found) return kept;
+    }
+    return std::nullopt;
+}
+
+bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file) {
+    std::vector<std::filesystem::path> own{IndexPathOf(dataFolder), MacroPathOf(dataFolder), LanguagePathOf(dataFolder),
+                                           StatisticsPathOf(dataFolder), ReplaceJournalOf(dataFolder)};
+    for (int k = 0; k < kProfileCount; ++k) own.push_back(ProfilePathOf(dataFolder, k));
+    std::error_code ec;
+    const std::filesystem::path place = std::filesystem::weakly_canonical(file, ec);
+    for (const std::filesystem::path& ownFile : own) {
+        if (std::filesystem::equivalent(file, ownFile, ec)) return true;
+        // A data file not made yet still has its place.
+        if (!place.empty() && place == std::filesystem::weakly_canonical(ownFile, ec)) return true;
+    }
+    return false;
 }
 
 void FinishInterruptedReplacement(FileWriter& writer, const std::filesystem::path& dataFolder) {

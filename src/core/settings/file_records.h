@@ -119,6 +119,11 @@ inline constexpr uint32_t EventKind(uint32_t word) { return word >> 24; }
 inline constexpr uint32_t EventValue(uint32_t word) { return word & 0xFFFFFF; }
 inline constexpr uint32_t MakeEvent(uint32_t kind, uint32_t value) { return (kind << 24) | (value & 0xFFFFFF); }
 inline constexpr uint32_t MacroCategory(uint32_t macroId) { return macroId >> 24; }
+// A macro id names its game category (1..22) in its high byte.
+inline constexpr uint32_t kMacroCategoryCount = 22;
+inline constexpr bool IsValidMacroId(uint32_t macroId) {
+    return MacroCategory(macroId) >= 1 && MacroCategory(macroId) <= kMacroCategoryCount;
+}
 
 static_assert(sizeof(ButtonSetting) == 3148);
 static_assert(offsetof(ButtonSetting, nFunction) == 0);

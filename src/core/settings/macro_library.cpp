@@ -8,6 +8,7 @@
 #include "core/base/path_text.h"
 #include "core/base/utf16.h"
 #include "core/settings/data_files.h"
+#include "core/settings/stored_text_limits.h"
 #include "core/settings/file_messages.h"
 #include "core/settings/file_problems.h"
 
@@ -22,6 +23,26 @@ bool IsMacro(const MacroEntry& entry) { return (entry.dwMagic >> 16) == kMacroMa
 // What the library accepts from the page or from a file: a whole macro record.
 bool IsCompleteMacro(const MacroEntry& entry) {
     return entry.dwSize >= kMinimumMacroSize && IsMacro(entry) && entry.dwEventCount <= kMaxMacroEvents;
+}
+
+std::vector<uint8_t> ShortFileBytes(const std::filesystem::path& path) {
+    std::vector<uint8_t> bytes(sizeof(MacroTableData));
+    const Result<std::size_t> read = ReadFileUpTo(path, bytes.data(), bytes.size());
+    bytes.resize(read ? *read : 0);
+    return bytes;
+}
+
+// Whether an earlier run already kept these bytes aside: a short library stays short until the
+// next save, and every command that reads it meanwhile would keep another copy.
+bool AlreadyKept(const std::filesystem::path& path) {
+    const std::vector<uint8_t> bytes = ShortFileBytes(path);
+    for (int n = 1;; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+        std::error_code ec;
+        if (!std::filesystem::exists(kept, ec)) return false;
+        if (ShortFileBytes(kept) == bytes) return true;
+    }
 }
 
 }  // namespace
@@ -39,6 +60,22 @@ void CutEventCounts(MacroTableData& table) {
     }
 }
 
+std::size_t KeepFirstOfEachMacroId(MacroTableData& table) {
+    std::size_t freed = 0;
+    for (auto entry = table.begin(); entry != table.end(); ++entry) {
+        if (!IsMacroEntryUsed(*entry)) continue;
+        const uint32_t id = entry->dwMacroId;
+        const bool repeated = std::any_of(table.begin(), entry, [id](const MacroEntry& earlier) {
+            return IsMacroEntryUsed(earlier) && earlier.dwMacroId == id;
+        });
+        if (!IsValidMacroId(id) || repeated) {
+            *entry = MacroEntry{};
+            ++freed;
+        }
+    }
+    return freed;
+}
+
 MacroLibrary::MacroLibrary(SettingsState& state, const Paths& paths, FileWriter& writer, UserMessages& messages,
                            const TextSource& texts, Clock& clock)
     : state_(state), dataFolder_(paths.DataFolder()), writer_(writer), messages_(messages), texts_(texts),
@@ -54,8 +91,23 @@ bool MacroLibrary::LoadMacroLibrary() {
     }
     if (ExistsButUnreadable(read)) MarkUnreadable(state_, messages_, MacroPath());
     if (!read) return false;
+    // An empty file holds nothing to keep.
+    if (*read > 0 && *read < sizeof(MacroTableData)) KeepCopyOfShortLibrary();
     CutEventCounts(state_.MacroTable);
     return true;
+}
+
+// A cut-off library is read as far as it goes and saved whole next time: the original bytes are
+// kept beside it first, as a rejected profile's are.
+void MacroLibrary::KeepCopyOfShortLibrary() {
+    if (AlreadyKept(MacroPath())) return;
+    const auto kept = RejectedFileName(MacroPath());
+    std::error_code ec;
+    if (!kept || !std::filesystem::copy_file(MacroPath(), *kept, ec)) {
+        ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kIo, kept.value_or(MacroPath()));
+        return;
+    }
+    ShowShortFileKept(messages_, state_.bChinese == 1, MacroPath(), *kept);
 }
 
 void MacroLibrary::ReportSaveFailure(const Status& saved) {
@@ -127,10 +179,11 @@ bool MacroLibrary::DeleteMacro(uint32_t id) {
     return SaveMacroLibrary();
 }
 
-bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view name) {
-    MacroEntry renamed;
-    SetFixedText(renamed.szName, name);
-    const std::u16string_view newName = FixedText(renamed.szName);
+bool MacroLibrary::RenameMacro(uint32_t id, std::u16string_view newName) {
+    if (const auto problem = MacroNameProblem(newName, state_.bChinese == 1)) {
+        messages_.ShowInfoBox(*problem, false);
+        return false;
+    }
     // Renamed in place: entries that share the id (an import can make such) each keep their events.
     bool found = false;
     bool changed = false;
@@ -159,6 +212,10 @@ const MacroEntry* MacroLibrary::FindMacro(uint32_t id) const { return FindMacroE
 bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const MacroEntry* entry = FindMacro(id);
     if (entry == nullptr) return false;
+    if (IsOwnDataFile(dataFolder_, file)) {
+        ShowOwnDataFileRefused(messages_, state_.bChinese == 1, file);
+        return false;
+    }
     const Status written = writer_.ReplaceFile(file, RecordBytes(*entry));
     // The export's own failure message covers any other failure to write.
     if (!written && !written.FailedWith(ErrorKind::kIo)) {
@@ -173,10 +230,11 @@ MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     const Result<std::size_t> read = ReadRecord(file, entry);
     // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
     // or more events than an entry holds: refused like an unreadable file.
-    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || entry.dwMacroId == 0) {
-        if (read.FailedWith(ErrorKind::kNotRegular)) {
-            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
-        }
+    if (!read) {
+        ShowUnreadableImport(messages_, state_.bChinese == 1, read.Failure(), file);
+        return {};
+    }
+    if (*read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }

@@ -39,6 +39,9 @@ const MacroEntry* FindMacroEntry(const MacroTableData& table, uint32_t id);
 
 // A count read from a file may claim more events than an entry holds: cut it to 1000.
 void CutEventCounts(MacroTableData& table);
+// Frees every macro entry whose id is not a macro id or repeats an earlier entry's, so a table
+// from a file holds each macro once; returns how many were freed.
+std::size_t KeepFirstOfEachMacroId(MacroTableData& table);
 
 class MacroLibrary {
 public:
@@ -72,6 +75,7 @@ public:
     std::filesystem::path MacroPath() const;
 
 private:
+    void KeepCopyOfShortLibrary();
     void ReportSaveFailure(const Status& saved);
 
     SettingsState& state_;

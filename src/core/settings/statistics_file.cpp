@@ -3,6 +3,7 @@
 #include "core/base/file_read.h"
 #include "core/base/path_text.h"
 #include "core/base/utf16.h"
+#include "core/settings/data_files.h"
 #include "core/settings/file_messages.h"
 #include "core/settings/file_problems.h"
 
@@ -10,7 +11,7 @@ namespace oryn7px {
 
 StatisticsFile::StatisticsFile(const Paths& paths, FileWriter& writer, UserMessages& messages,
                                const TextSource& texts, bool chinese)
-    : path_(paths.DataFolder() / "Sts.cfg"), writer_(writer), messages_(messages), texts_(texts), chinese_(chinese) {}
+    : path_(StatisticsPathOf(paths.DataFolder())), writer_(writer), messages_(messages), texts_(texts), chinese_(chinese) {}
 
 bool StatisticsFile::LoadStatistics(StsData& data) {
     const Result<std::size_t> read = ReadRecord(path_, data);
@@ -33,8 +34,16 @@ bool StatisticsFile::SaveStatistics(const StsData& data) {
         messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(path_)));
     } else if (saved.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
+    } else if (!saved) {
+        ShowFileProblem(messages_, chinese_, saved.Failure().kind, path_);
     }
     return saved.Ok();
+}
+
+bool StatisticsFile::ResetStatistics() {
+    StsData earlier{};
+    if (ExistsButUnreadable(ReadRecord(path_, earlier))) unreadable_ = true;
+    return SaveStatistics({});
 }
 
 }  // namespace oryn7px

@@ -20,6 +20,8 @@ public:
     // exists but cannot be read is reported and never saved over).
     bool LoadStatistics(StsData& data);
     bool SaveStatistics(const StsData& data);
+    // Sets every count to 0, unless the file exists but cannot be read: its counts are kept.
+    bool ResetStatistics();
 
     std::filesystem::path StatisticsPath() const { return path_; }
 

@@ -65,6 +65,9 @@ bool SpawnDetached(const std::vector<std::string>& argv, bool searchPath,
     return true;
 }
 
+// Players and openers take a leading '-' as an option: such a path is given as ./-name.
+std::string AsOperand(const std::string& path) { return !path.empty() && path.front() == '-' ? "./" + path : path; }
+
 }  // namespace
 
 // The player of the sound that plays now, shared with the reaper threads that outlive a call.
@@ -86,7 +89,7 @@ bool LinuxShell::PlaySoundAsync(const std::filesystem::path& file) {
     if (sound_->player > 0) kill(sound_->player, SIGTERM);
     sound_->player = -1;
     for (const std::string& player : programs_.soundPlayers) {
-        const pid_t pid = Spawn({player, file.string()}, true);
+        const pid_t pid = Spawn({player, AsOperand(file.string())}, true);
         if (pid < 0) continue;
         sound_->player = pid;
         ReapInBackground(pid, [state = sound_, pid] {
@@ -115,9 +118,7 @@ bool LinuxShell::RunProgramIn(const std::filesystem::path& program, const std::v
 
 bool LinuxShell::Open(const std::string& target) {
     if (target.empty()) return false;
-    // The opener takes a leading '-' as an option.
-    const std::string argument = target.front() == '-' ? "./" + target : target;
-    return SpawnDetached({programs_.opener, argument}, true);
+    return SpawnDetached({programs_.opener, AsOperand(target)}, true);
 }
 
 }  // namespace oryn7px

@@ -122,7 +122,8 @@ Choice Choose(SettingPopupModel& popup, const std::vector<std::string>& function
         std::error_code ec;
         const std::filesystem::path path = std::filesystem::absolute(function[2], ec);
         popup.SelectTab(PopupTab::kHost);
-        popup.SetHostPath(row, Utf8ToUtf16(ec ? function[2] : path.lexically_normal().string()));
+        if (auto refused = popup.SetHostPath(row, Utf8ToUtf16(ec ? function[2] : path.lexically_normal().string())))
+            return {refused, {}};
         return {popup.ClickOk(), {}};
     }
     return {std::nullopt, "unknown or incomplete FUNCTION"};

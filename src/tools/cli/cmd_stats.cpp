@@ -68,7 +68,7 @@ int Reset(Context& context, bool confirmed) {
         context.err << "oryn7px-cli stats reset: nothing changed\n";
         return kExitFailed;
     }
-    if (!session.Statistics().SaveStatistics({})) return kExitFailed;
+    if (!session.Statistics().ResetStatistics()) return kExitFailed;
     context.out << "Statistics reset.\n";
     return kExitOk;
 }

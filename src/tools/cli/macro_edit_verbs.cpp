@@ -16,6 +16,7 @@
 #include "core/device/input_hooks.h"
 #include "core/pages/macro_page/macro_categories.h"
 #include "core/pages/macro_page/macro_page_model.h"
+#include "core/settings/stored_text_limits.h"
 #include "message_queue.h"
 #include "platform/linux/x11_input_backend.h"
 #include "session.h"
@@ -27,7 +28,6 @@ namespace {
 using namespace macro_page;
 
 constexpr uint32_t kDefaultSeconds = 10;
-constexpr std::size_t kMaxNameUnits = kMacroNameChars - 1;
 
 std::atomic<bool> gInterrupted{false};
 
@@ -82,7 +82,7 @@ std::optional<NewMacroOptions> ParseOptions(Context& context, const char* verb, 
     if (positional.empty()) return fail("a NAME is needed");
     if (!IsValidUtf8(positional[0])) return fail("the name is not UTF-8 text");
     options.name = Utf8ToUtf16(positional[0]);
-    if (options.name.empty() || options.name.size() > kMaxNameUnits) return fail("the name takes 1 to 39 characters");
+    if (options.name.empty() || options.name.size() > kMaxMacroNameLength) return fail("the name takes 1 to 39 characters");
     options.events.assign(positional.begin() + 1, positional.end());
     if (recording && !options.events.empty()) return fail("unexpected " + options.events.front());
     if (!recording && options.events.empty()) return fail("at least one EVENT is needed");
@@ -108,7 +108,7 @@ std::optional<EventLine> ParseEvent(std::string_view text) {
     }
     if (kind == "delay") {
         const auto ms = ParseNumber(std::string(value));
-        if (!ms || *ms > 0xFFFFFF) return std::nullopt;
+        if (!ms || *ms > kMaxDelayMs) return std::nullopt;
         return EventLine{kLineDelay, *ms};
     }
     if (kind == "move") {
@@ -154,7 +154,8 @@ int CreateMacro(Context& context, const std::vector<std::string>& args) {
         const auto line = ParseEvent(text);
         if (!line) {
             context.err << "oryn7px-cli macro create: bad event " << text
-                        << " (down:KEY, up:KEY, delay:MS or move:X,Y with X and Y from -127 to 127)\n";
+                        << " (down:KEY, up:KEY, delay:MS with MS up to " << kMaxDelayMs
+                        << ", or move:X,Y with X and Y from -127 to 127)\n";
             return kExitUsage;
         }
         lines.push_back(*line);

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/i18n/languages.h"
+#include "core/settings/file_problems.h"
 #include "core/settings/fresh_installation.h"
 #include "text_escape.h"
 
@@ -29,6 +30,11 @@ int Session::Open(Access access) {
         context_.err << "oryn7px-cli: HOME is not set, so there is no data folder; set HOME or ORYN7PX_DATA_DIR, "
                         "or give --data-dir\n";
         return kExitUsage;
+    }
+    if (!paths_.NewFolderErrors().empty()) {
+        for (const Error& error : paths_.NewFolderErrors())
+            context_.err << "oryn7px-cli: the new data folder could not be filled: " << EscapeForText(error.message) << "\n";
+        return kExitFailed;
     }
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
@@ -58,6 +64,8 @@ void Session::LoadAsAtStartUp() {
 }
 
 bool Session::SaveProfile(int entry) {
+    // A profile that could not be read keeps the user's settings: never replace it with defaults.
+    if (RefuseUnreadable(*state_, messages_, {store_.ProfilePath(entry)})) return false;
     return writer_.ReplaceFile(store_.ProfilePath(entry), RecordBytes(state_->profile)).Ok();
 }
 

@@ -122,7 +122,7 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     keyTab_ = new CSetting_SingleComboDlg(this, model_, services_.layout);
     macroTab_ = new CSetting_MacroDlg(this, model_, chinese);
     basicTab_ = new CSetting_BaseDlg(this, model_, services_.texts);
-    hostTab_ = new CSetting_AdvanceDlg(this, model_, services_.texts, services_.browser);
+    hostTab_ = new CSetting_AdvanceDlg(this, model_, services_.texts, services_.messages, services_.browser);
     model_.Open();
     ShowTabs();
     qApp->installEventFilter(this);

@@ -172,8 +172,8 @@ bool CSetting_BaseDlg::event(QEvent* event) {
 }
 
 CSetting_AdvanceDlg::CSetting_AdvanceDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts,
-                                         Browser browser)
-    : CSettingTab(popup, model, sp::kHostPictures), texts_(texts), browser_(std::move(browser)) {
+                                         UserMessages& messages, Browser browser)
+    : CSettingTab(popup, model, sp::kHostPictures), texts_(texts), messages_(messages), browser_(std::move(browser)) {
     for (int row = 0; row < kHostKindCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         radios_[r] = AddButton(sp::kHostRadios[r], true);
@@ -206,7 +206,7 @@ void CSetting_AdvanceDlg::Browse(int row) {
     ShowRows();
     const QString path = browser_(row, this);
     if (path.isEmpty()) return;
-    model_.SetHostPath(row, path.left(kPathChars).toStdU16String());
+    if (const auto refused = model_.SetHostPath(row, path.toStdU16String())) messages_.ShowInfoBox(*refused, false);
     ShowRows();
 }
 

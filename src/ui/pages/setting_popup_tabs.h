@@ -10,6 +10,7 @@
 #include "core/layout/setting_popup_layout.h"
 #include "core/pages/main_page/setting_popup_model.h"
 #include "core/interfaces/keyboard_layout.h"
+#include "core/interfaces/user_messages.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/list_box_ex.h"
 
@@ -89,7 +90,8 @@ public:
     // Asks the user for a path of row `row`; empty when the dialog was cancelled.
     using Browser = std::function<QString(int row, QWidget* parent)>;
 
-    CSetting_AdvanceDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts, Browser browser);
+    CSetting_AdvanceDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts, UserMessages& messages,
+                        Browser browser);
     CGDIBitmapBtn* Radio(int row) const { return radios_[static_cast<std::size_t>(row)]; }
     CGDIBitmapBtn* BrowseButton(int row) const { return browse_[static_cast<std::size_t>(row)]; }
     QString PathText(int row) const;
@@ -104,6 +106,7 @@ private:
     void ShowRows();
 
     const TextSource& texts_;
+    UserMessages& messages_;
     Browser browser_;
     std::array<CGDIBitmapBtn*, 4> radios_{};
     std::array<CGDIBitmapBtn*, 4> paths_{};

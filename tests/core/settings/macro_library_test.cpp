@@ -69,6 +69,32 @@ TEST_F(MacroLibraryTest, FilesOfAnySizeLoadWithBoundedCounts) {
     }
 }
 
+TEST_F(MacroLibraryTest, AShortLibraryIsKeptAsideOnceBeforeItIsSavedWhole) {
+    const auto invalid = [this](const char* suffix) { return std::filesystem::path(library.MacroPath()) += suffix; };
+    for (const std::size_t size : {std::size_t{1000}, std::size_t{100000}}) {
+        SCOPED_TRACE(size);
+        const std::vector<uint8_t> bytes = testing::RandomBytes(size, static_cast<uint32_t>(size));
+        WriteAll(library.MacroPath(), bytes);
+        messages.shown.clear();
+        EXPECT_TRUE(library.LoadMacroLibrary());
+        EXPECT_TRUE(library.LoadMacroLibrary()) << "a second read keeps no second copy";
+        const auto kept = size == 1000 ? invalid(".invalid") : invalid(".invalid.2");
+        EXPECT_EQ(ReadAll(kept), bytes);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption,
+                                                              U16(library.MacroPath()) +
+                                                                  u" is shorter than it should be and was read as far as "
+                                                                  u"it goes; the original was kept as " + U16(kept) + u"."}}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(invalid(".invalid.3")));
+    for (const std::size_t size : {sizeof(MacroTableData), std::size_t{0}}) {
+        WriteAll(library.MacroPath(), std::vector<uint8_t>(size, 0));
+        messages.shown.clear();
+        EXPECT_TRUE(library.LoadMacroLibrary());
+        EXPECT_TRUE(messages.shown.empty()) << "a whole or an empty library is nothing to keep: " << size;
+    }
+    EXPECT_FALSE(std::filesystem::exists(invalid(".invalid.3")));
+}
+
 TEST_F(MacroLibraryTest, SaveOfAnExistingFilePausesEitherSide) {
     CreateMacroFile();
     state->MacroTable[3] = Macro(0x16000003, u"x");
@@ -167,8 +193,16 @@ TEST_F(MacroLibraryTest, ListAndRename) {
     EXPECT_EQ(list[0].name, u"mine");
     EXPECT_EQ(list[1].id, 0x16000003u);
 
-    EXPECT_TRUE(library.RenameMacro(0x16000001, u"a name much longer than forty code units allows"));
-    EXPECT_EQ(FixedText(state->MacroTable[0].szName), u"a name much longer than forty code unit");
+    // A name the record cannot hold whole is refused, never cut or emptied.
+    for (const std::u16string& name : {std::u16string(), std::u16string(40, u'x'), std::u16string(500, u'x')}) {
+        messages.shown.clear();
+        EXPECT_FALSE(library.RenameMacro(0x16000001, name)) << name.size();
+        EXPECT_EQ(FixedText(state->MacroTable[0].szName), u"mine");
+        EXPECT_EQ(messages.shown,
+                  (std::vector<ShownMessage>{{Box::kProgram, u"A macro name has 1 to 39 characters; nothing was changed."}}));
+    }
+    EXPECT_TRUE(library.RenameMacro(0x16000001, std::u16string(39, u'x')));
+    EXPECT_EQ(FixedText(state->MacroTable[0].szName), std::u16string(39, u'x'));
     EXPECT_FALSE(library.RenameMacro(0x16000099, u"nobody"));
 }
 
@@ -250,6 +284,8 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         {"1001 events", bytesOf(tooMany), MacroImportResult::kInvalid},
         {"size 0", bytesOf(sizeless), MacroImportResult::kInvalid},
         {"id 0", bytesOf(noId), MacroImportResult::kInvalid},
+        {"id 0xFFFFFFFF", bytesOf(Macro(0xFFFFFFFF, u"no category")), MacroImportResult::kInvalid},
+        {"category 23", bytesOf(Macro(0x17000001, u"no category")), MacroImportResult::kInvalid},
         {"name without terminator", bytesOf(unterminated), MacroImportResult::kImported},
     };
     for (const Case& c : cases) {
@@ -261,8 +297,11 @@ TEST_F(MacroLibraryTest, BadImportFilesAreRefused) {
         const MacroImport imported = library.ImportMacro(file);
         EXPECT_EQ(imported.result, c.result);
         if (c.result == MacroImportResult::kInvalid) {
-            ASSERT_FALSE(messages.shown.empty());
-            EXPECT_EQ(messages.shown.back(), (ShownMessage{Box::kInfoCaption, U16(file) + u" is an invaild Profile!"}));
+            // A file that could not be read says why; only one that was read is an invalid macro.
+            const std::u16string why = std::string_view(c.name) == "missing" ? u" does not exist; nothing was imported."
+                                       : std::string_view(c.name) == "a folder" ? u" is not a regular file; it was left alone."
+                                                                                : u" is an invaild Profile!";
+            EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, U16(file) + why}}));
         } else {
             EXPECT_EQ(imported.name, std::u16string(40, u'Z'));
         }

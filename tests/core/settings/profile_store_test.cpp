@@ -4,6 +4,7 @@
 
 #include "core/base/bytes.h"
 #include "core/base/utf16.h"
+#include "core/settings/macro_library.h"
 #include "core/settings/profile_store.h"
 #include "core/support/settings_fixture.h"
 
@@ -220,6 +221,22 @@ TEST_F(ProfileStoreTest, RejectedProfilesAreEachKept) {
     EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
 }
 
+// On a full disk the defaults cannot replace a rejected profile: its bytes stay under its own name
+// (never no file at all) and the user hears why.
+TEST_F(ProfileStoreTest, ARejectedProfileThatCannotBeReplacedStaysWhereItWas) {
+    const std::vector<uint8_t> rejected(25412, 1);
+    WriteIndex(0, 0);
+    WriteAll(store.ProfilePath(0), rejected);
+    writer.failures[store.ProfilePath(0)] = ErrorKind::kIo;
+    messages.shown.clear();
+    store.LoadProfileIndex();
+    EXPECT_EQ(ReadAll(store.ProfilePath(0)), rejected);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(store.ProfilePath(0)) += ".invalid"));
+    EXPECT_EQ(messages.shown.back(),
+              (ShownMessage{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}));
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic) << "the defaults live in memory";
+}
+
 // A file that is there but cannot be read (here a folder in its place, which root cannot read
 // either) is named, never written over, and nothing built from it is exported or applied.
 TEST_F(ProfileStoreTest, UnreadableFilesAreNeverWrittenOver) {
@@ -401,7 +418,10 @@ TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
         RestartSpy restart;
         EXPECT_EQ(store.Import(file, &restart), kProfileInvalid);
         EXPECT_EQ(restart.starts, 1);
-        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, Invalid(file)}}));
+        const std::u16string why = std::string_view(c.name) == "missing"
+                                       ? U16(file) + u" does not exist; nothing was imported."
+                                       : Invalid(file);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, why}}));
         EXPECT_EQ(state->profile.nDpiValue[0], 123);
         EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);
         EXPECT_TRUE(writer.writes.empty());
@@ -417,6 +437,38 @@ TEST_F(ProfileStoreTest, ImportedEventCountsAreCut) {
     store.LoadProfileIndex();
     EXPECT_EQ(store.Import(folder / "huge-count.cfg", nullptr), kProfileRead);
     EXPECT_EQ(state->MacroTable[0].dwEventCount, 1000u);
+}
+
+TEST_F(ProfileStoreTest, ImportKeepsEachMacroIdOnceAndNoInvalidIds) {
+    struct Whole {
+        ProfileData profile;
+        ProfileIndex index;
+        MacroTableData table;
+    };
+    auto whole = std::make_unique<Whole>();
+    whole->profile.dwMagic = kProfileMagic;
+    const auto macro = [](uint32_t id, std::u16string_view name) {
+        MacroEntry entry{};
+        entry.dwSize = 4104;
+        entry.dwMagic = kMacroMagicHigh << 16;
+        entry.dwMacroId = id;
+        SetFixedText(entry.szName, name);
+        return entry;
+    };
+    for (std::size_t i = 0; i < 4; ++i) whole->table[i] = macro(0x16000001, i == 0 ? u"first" : u"copy");
+    whole->table[4] = macro(0xFFFFFFFF, u"no id");
+    whole->table[5] = macro(0x17000001, u"category 23");
+    whole->table[6] = macro(0x01000002, u"other");
+    WriteAll(folder / "repeats.cfg", whole.get(), sizeof(Whole));
+    store.LoadProfileIndex();
+    messages.shown.clear();
+    EXPECT_EQ(store.Import(folder / "repeats.cfg", nullptr), kProfileRead);
+    std::vector<std::pair<uint32_t, std::u16string>> kept;
+    for (const MacroEntry& entry : state->MacroTable)
+        if (IsMacroEntryUsed(entry)) kept.emplace_back(entry.dwMacroId, std::u16string(FixedText(entry.szName)));
+    EXPECT_EQ(kept, (std::vector<std::pair<uint32_t, std::u16string>>{{0x16000001, u"first"}, {0x01000002, u"other"}}));
+    EXPECT_EQ(messages.shown.back(),
+              (ShownMessage{Box::kInfoCaption, u"5 macros were skipped: their ids were repeated or no macro ids."}));
 }
 
 TEST_F(ProfileStoreTest, ImportThatCannotBeSavedDoesNotClaimSuccess) {

@@ -65,12 +65,19 @@ TEST_F(StatisticsFileTest, UnreadableFileIsNeverSavedOver) {
 }
 
 TEST_F(StatisticsFileTest, SaveFailuresByCause) {
-    for (ErrorKind error : {ErrorKind::kNotFound, ErrorKind::kAccessDenied, ErrorKind::kIo}) {
+    for (ErrorKind error : {ErrorKind::kNotFound, ErrorKind::kAccessDenied, ErrorKind::kIo, ErrorKind::kNotRegular,
+                            ErrorKind::kForeignLink}) {
         writer.failAll = error;
         EXPECT_FALSE(file.SaveStatistics({}));
     }
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, u"MSG2 " + U16(file.StatisticsPath())},
-                                                         {Box::kInfoCaption, u"MSG5"}}));
+    const std::u16string path = U16(file.StatisticsPath());
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{
+                  {Box::kInfoCaption, u"MSG2 " + path},
+                  {Box::kInfoCaption, u"MSG5"},
+                  {Box::kInfoCaption, path + u" could not be written."},
+                  {Box::kInfoCaption, path + u" is not a regular file; it was left alone."},
+                  {Box::kInfoCaption, path + u" is a link to another user's file, or one another user put there; nothing was written through it."}}));
 }
 
 }  // namespace

@@ -105,6 +105,14 @@ TEST_F(LinuxShellTest, ANewSoundStopsTheOneStillPlaying) {
     kill(second, SIGTERM);
 }
 
+TEST_F(LinuxShellTest, ASoundPathIsNeverThePlayersOption) {
+    LinuxShell shell(LinuxShell::Programs{{recorder.string()}, "xdg-open"});
+    ASSERT_TRUE(shell.PlaySoundAsync("--help"));
+    EXPECT_EQ(WaitForLines(dir / "args", 1), "./--help\n");
+    ASSERT_TRUE(shell.PlaySoundAsync("/sounds/-ding.wav"));
+    EXPECT_EQ(WaitForLines(dir / "args", 2), "./--help\n/sounds/-ding.wav\n");
+}
+
 TEST_F(LinuxShellTest, NoPlayerMeansNoSound) {
     LinuxShell shell(LinuxShell::Programs{{(dir / "missing player").string()}, "xdg-open"});
     EXPECT_FALSE(shell.PlaySoundAsync(dir / "a.wav"));

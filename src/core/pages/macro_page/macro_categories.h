@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/settings/file_records.h"
+
 namespace oryn7px::macro_page {
 
 inline constexpr uint32_t kFirstCategory = 1;
-inline constexpr uint32_t kCategoryCount = 22;
+inline constexpr uint32_t kCategoryCount = kMacroCategoryCount;
 // The user's own category, shown when the page opens.
 inline constexpr uint32_t kOwnCategory = 22;
 // Macros of this category are listed by name only; their events are never shown.

@@ -5,6 +5,7 @@
 #include "core/base/utf16.h"
 #include "core/device/protocol/macro_encoder.h"
 #include "core/pages/macro_page/macro_categories.h"
+#include "core/settings/stored_text_limits.h"
 
 namespace oryn7px::macro_page {
 
@@ -103,14 +104,15 @@ bool MacroPageModel::DeleteMacro() {
     return true;
 }
 
-void MacroPageModel::RenameMacro(int index, std::u16string_view name) {
-    if (index < 0 || index >= static_cast<int>(macros_.size())) return;
+bool MacroPageModel::RenameMacro(int index, std::u16string_view name) {
+    if (index < 0 || index >= static_cast<int>(macros_.size())) return false;
+    if (const auto problem = MacroNameProblem(name, Chinese())) {
+        messages_.ShowInfoBox(*problem, false);
+        return false;
+    }
     MacroListItem& item = macros_[static_cast<std::size_t>(index)];
-    // The list keeps what the library can hold.
-    MacroEntry holder{};
-    SetFixedText(holder.szName, name);
-    item.name = std::u16string(FixedText(holder.szName));
-    library_.RenameMacro(item.id, item.name);
+    item.name = std::u16string(name);
+    return library_.RenameMacro(item.id, item.name);
 }
 
 MacroImportResult MacroPageModel::ImportMacro(const std::filesystem::path& file) {

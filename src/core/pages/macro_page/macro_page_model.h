@@ -47,7 +47,8 @@ public:
     std::u16string NewMacroName() const;
     bool DeleteMacro();
     // The macro line's text was edited in place.
-    void RenameMacro(int index, std::u16string_view name);
+    // Refuses (and says why) an empty name or one longer than the library holds.
+    bool RenameMacro(int index, std::u16string_view name);
     MacroImportResult ImportMacro(const std::filesystem::path& file);
     bool ExportMacro(const std::filesystem::path& file);
 

@@ -1,5 +1,7 @@
 #include "core/pages/main_page/setting_popup_model.h"
 
+#include "core/settings/stored_text_limits.h"
+
 #include <algorithm>
 
 #include "core/i18n/key_names.h"
@@ -195,9 +197,11 @@ void SettingPopupModel::ClickHostRadio(int row) {
     for (int r = 0; r < kHostKindCount; ++r) hostChecked_[static_cast<std::size_t>(r)] = r == row;
 }
 
-void SettingPopupModel::SetHostPath(int row, std::u16string path) {
+std::optional<std::u16string> SettingPopupModel::SetHostPath(int row, std::u16string path) {
     ClickHostRadio(row);
+    if (auto problem = StoredPathProblem(path, bChinese_)) return problem;
     hostPaths_[static_cast<std::size_t>(row)] = std::move(path);
+    return std::nullopt;
 }
 
 }  // namespace oryn7px

@@ -90,7 +90,8 @@ public:
     void ClickHostRadio(int row);
     bool HostChecked(int row) const { return hostChecked_[static_cast<std::size_t>(row)]; }
     // A confirmed file or folder dialog of row `row`.
-    void SetHostPath(int row, std::u16string path);
+    // Refuses (and says why) a path longer than the record holds; the row keeps its path.
+    std::optional<std::u16string> SetHostPath(int row, std::u16string path);
     const std::u16string& HostPath(int row) const { return hostPaths_[static_cast<std::size_t>(row)]; }
 
 private:

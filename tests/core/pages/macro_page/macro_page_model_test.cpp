@@ -371,10 +371,16 @@ TEST_F(MacroPageModelTest, DeleteMacro) {
     EXPECT_TRUE(model.Macros().empty());
 }
 
-TEST_F(MacroPageModelTest, RenameKeepsAtMost39Characters) {
+TEST_F(MacroPageModelTest, RenameRefusesANameTheRecordCannotHoldWhole) {
     ShowStored({0xC0000041});
-    model.RenameMacro(0, std::u16string(50, u'x'));
-    EXPECT_EQ(model.Macros()[0].name.size(), 39u);
+    const std::u16string before = model.Macros()[0].name;
+    for (const std::u16string& name : {std::u16string(), std::u16string(40, u'x'), std::u16string(500, u'x')}) {
+        EXPECT_FALSE(model.RenameMacro(0, name)) << name.size();
+        EXPECT_EQ(model.Macros()[0].name, before);
+        EXPECT_EQ(FixedText(Stored()->szName), before);
+    }
+    EXPECT_TRUE(model.RenameMacro(0, std::u16string(39, u'x')));
+    EXPECT_EQ(model.Macros()[0].name, std::u16string(39, u'x'));
     EXPECT_EQ(FixedText(Stored()->szName), std::u16string(39, u'x'));
 }
 

@@ -212,6 +212,16 @@ TEST_F(HostTabTest, ProgramRowOnButtonTwo) {
     EXPECT_EQ(model->Result().szAssignText, Utf8ToUtf16(program.string()));
 }
 
+TEST_F(HostTabTest, APathLongerThanTheRecordHoldsIsRefusedNotCut) {
+    auto model = Make(2, 2);
+    model->SelectTab(PopupTab::kHost);
+    ASSERT_EQ(model->SetHostPath(1, Utf8ToUtf16(program.string())), std::nullopt);
+    const std::u16string tooLong = u"/" + std::u16string(259, u'p');
+    EXPECT_EQ(model->SetHostPath(1, tooLong), u"The path is longer than 259 characters and cannot be stored.");
+    EXPECT_EQ(model->SetHostPath(1, tooLong.substr(0, 259)), std::nullopt) << "259 characters fit";
+    EXPECT_EQ(model->SetHostPath(2, tooLong + u"xyz"), u"The path is longer than 259 characters and cannot be stored.");
+}
+
 TEST_F(HostTabTest, CheckedRowWithoutPathOrNoRowIsACancel) {
     auto empty = Make();
     empty->SelectTab(PopupTab::kHost);
