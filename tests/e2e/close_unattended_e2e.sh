@@ -2,24 +2,12 @@
 # The close sequence never waits for a click: with a Sts.cfg that cannot be read (a folder in
 # its place), the statistics cannot be saved at the end; SIGTERM and SIGHUP still end the program,
 # and the refusal goes to the program's output instead of a box.
-# Usage: close_unattended_e2e.sh ORYN7PX ORYN7PX-CLI PROGRAM_DIR
+# Usage: close_unattended_e2e.sh ORYN7PX ORYN7PX-EMU ORYN7PX-CLI PROGRAM_DIR
 set -euo pipefail
-. "$(dirname "$0")/x_display_common.sh"
-gui=$1 cli=$2 built=$3
-
-program=$work/program
-mkdir -p "$program"
-cp "$gui" "$program/oryn7px"
-ln -s "$built/skins" "$program/skins"
-ln -s "$built/Language" "$program/Language"
-ln -s "$built/libMenuEx.so" "$program/libMenuEx.so"
-export XDG_RUNTIME_DIR=$work/run ORYN7PX_DATA_DIR=$work/data
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$ORYN7PX_DATA_DIR/Sts.cfg"
-printf '\x02\x00\x00\x00' >"$ORYN7PX_DATA_DIR/Language.cfg"
-truncate -s 2052000 "$ORYN7PX_DATA_DIR/Macro.cfg"
-"$cli" show >/dev/null 2>&1
-title="Tavik ORYN7PX Gaming Mouse Driver"
+. "$(dirname "$0")/gui_common.sh"
+make_program_folder
+seed_data_folder
+rm -f "$ORYN7PX_DATA_DIR/Sts.cfg" && mkdir "$ORYN7PX_DATA_DIR/Sts.cfg"
 
 for signal in TERM HUP; do
   echo "== SIG$signal with a statistics file that cannot be saved"
