@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/utf16.h"
+#include "core/i18n/xml_doctype.h"
 #include "core/i18n/xml_references.h"
 
 namespace oryn7px {
@@ -180,21 +181,8 @@ private:
     std::size_t ScanDoctype(std::size_t lt) {
         if (rootSeen_ || doctypeSeen_) return Fail("Document type declaration out of place", lt);
         doctypeSeen_ = true;
-        int depth = 0;
-        for (std::size_t i = lt + 9; i < text_.size(); ++i) {
-            const char16_t c = text_[i];
-            if (c == u'"' || c == u'\'') {
-                i = text_.find(c, i + 1);
-                if (i == kNone) break;
-            } else if (c == u'[') {
-                ++depth;
-            } else if (c == u']') {
-                --depth;
-            } else if (c == u'>' && depth <= 0) {
-                return i + 1;
-            }
-        }
-        return Fail("Document type declaration not ended", lt);
+        const std::size_t end = DoctypeEnd(text_, lt);
+        return end == kNone ? Fail("Document type declaration not ended", lt) : end;
     }
 
     std::size_t ScanProcessingInstruction(std::size_t lt) {
