@@ -1,4 +1,5 @@
-// Load + 115 lookups with CXmlDoc and with pugixml, side by side; prints the time ratios.
+// Load + 115 lookups with CXmlDoc and with pugixml, side by side; prints the time ratios. Also the
+// strict well-formedness pass of `lang check` on the generated and hostile files.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -15,6 +16,7 @@
 
 #include "core/i18n/language_keys.h"
 #include "core/i18n/xml_doc.h"
+#include "core/i18n/xml_strict_check.h"
 #include "platform/linux/iconv_code_page_converter.h"
 
 namespace {
@@ -31,6 +33,12 @@ void OursLoadAndLookUp(benchmark::State& state, const fs::path& file) {
         for (const auto& key : LanguageKeys()) characters += doc.GetSectionText("config", key.name).size();
         benchmark::DoNotOptimize(characters);
     }
+}
+
+void StrictCheck(benchmark::State& state, const fs::path& file) {
+    const oryn7px::IconvCodePageConverter converter;
+    const std::string bytes = oryn7px::ReadXmlFile(file).value_or("");
+    for (auto _ : state) benchmark::DoNotOptimize(oryn7px::StrictXmlProblems(bytes, converter));
 }
 
 void PugixmlLoadAndLookUp(benchmark::State& state, const fs::path& file) {
@@ -74,6 +82,16 @@ fs::path GenerateNestWithStrayEndTags(const fs::path& folder, std::size_t bytes)
     for (std::size_t i = 0; i < depth; ++i) out << "<a>";
     for (std::size_t i = 0; i < depth; ++i) out << "</b>";
     out << "</r>";
+    return file;
+}
+
+// Well-formed all the way down: the strict pass cannot stop early.
+fs::path GenerateDeepNest(const fs::path& folder, std::size_t bytes) {
+    const fs::path file = folder / ("deep-nest-" + std::to_string(bytes >> 20) + "MB.xml");
+    std::ofstream out(file, std::ios::binary);
+    const std::size_t depth = bytes / 17;
+    for (std::size_t i = 0; i < depth; ++i) out << "<a x='1' y='2'>";
+    for (std::size_t i = 0; i < depth; ++i) out << "</a>";
     return file;
 }
 
@@ -145,12 +163,18 @@ public:
             std::cout << "growth of ours on the stray-end-tag nest from 560 KB to 1400 KB: "
                       << large->second / small->second << " (linear is 2.5)\n";
         }
-        for (const std::string reader : {"ours", "pugixml"}) {
+        for (const std::string reader : {"ours", "pugixml", "strict"}) {
             const auto oneMb = times_.find(reader + "/generated-1MB.xml");
             const auto fiveMb = times_.find(reader + "/generated-5MB.xml");
             if (oneMb == times_.end() || fiveMb == times_.end()) continue;
             std::cout << "growth of " << reader << " from 1 MB to 5 MB: " << fiveMb->second / oneMb->second
                       << " (linear is 5)\n";
+        }
+        const auto shallow = times_.find("strict/deep-nest-1MB.xml");
+        const auto deep = times_.find("strict/deep-nest-4MB.xml");
+        if (shallow != times_.end() && deep != times_.end()) {
+            std::cout << "growth of strict on the deep nest from 1 MB to 4 MB: " << deep->second / shallow->second
+                      << " (linear is 4)\n";
         }
     }
 
@@ -164,12 +188,17 @@ int main(int argc, char** argv) {
     const fs::path folder = fs::temp_directory_path() / "oryn7px-xml-bench";
     fs::create_directories(folder);
     std::vector<fs::path> files = LanguageFiles();
-    files.push_back(GenerateFile(folder, std::size_t{1} << 20));
-    files.push_back(GenerateFile(folder, std::size_t{5} << 20));
+    const std::vector<fs::path> generated = {GenerateFile(folder, std::size_t{1} << 20),
+                                             GenerateFile(folder, std::size_t{5} << 20)};
     const std::vector<fs::path> hostile = {GenerateNestWithStrayEndTags(folder, 560u << 10),
                                            GenerateNestWithStrayEndTags(folder, 1400u << 10),
                                            GenerateEmptyElements(folder, std::size_t{8} << 20)};
+    files.insert(files.end(), generated.begin(), generated.end());
     files.insert(files.end(), hostile.begin(), hostile.end());
+    std::vector<fs::path> strictFiles = {GenerateDeepNest(folder, std::size_t{1} << 20),
+                                         GenerateDeepNest(folder, std::size_t{4} << 20)};
+    strictFiles.insert(strictFiles.end(), generated.begin(), generated.end());
+    strictFiles.insert(strictFiles.end(), hostile.begin(), hostile.end());
 
     std::vector<std::string> names;
     for (const fs::path& file : files) {
@@ -177,6 +206,10 @@ int main(int argc, char** argv) {
         names.push_back(name);
         benchmark::RegisterBenchmark(("ours/" + name).c_str(), OursLoadAndLookUp, file)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("pugixml/" + name).c_str(), PugixmlLoadAndLookUp, file)->Unit(benchmark::kMicrosecond);
+    }
+    for (const fs::path& file : strictFiles) {
+        const std::string name = "strict/" + file.filename().string();
+        benchmark::RegisterBenchmark(name.c_str(), StrictCheck, file)->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

@@ -116,9 +116,23 @@ if root; then
   ln -s "$work/theirs.cfg" "$d/Macro.cfg"
   "$cli" --data-dir "$d" macro import "$work/m4.cfg" >/dev/null 2>"$work/err"
   check "import through a link to another user's file fails" [ $? -eq 1 ]
-  check "and says so" grep -q "link to a file of another user" "$work/err"
+  check "and says so" grep -q "is a link to another user's file, or one another user put there" "$work/err"
   check "their file keeps its owner" [ "$(stat -c %u "$work/theirs.cfg")" -eq 65534 ]
   check "and its content" cmp -s "$work/theirs.cfg" <(head -c 2052000 /dev/zero)
+  # Links that another user planted in their own data folder are never followed by root.
+  d=$work/planted
+  mkdir -p "$d" "$work/roots"
+  "$cli" --data-dir "$d" show >/dev/null 2>&1
+  printf 'root only' >"$work/roots/secret" && chmod 600 "$work/roots/secret"
+  ln -s "$work/roots/secret" "$d/Sts.cfg"
+  rm -rf "$d/Profile" && ln -s "$work/roots" "$d/Profile"
+  chown -h 65534:65534 "$d" "$d/Sts.cfg" "$d/Profile"
+  "$cli" --data-dir "$d" stats reset --yes >/dev/null 2>"$work/err"
+  check "root's stats reset through a planted link fails" [ $? -eq 1 ]
+  check "and says why" grep -q "Sts.cfg is a link to another user's file, or one another user put there" "$work/err"
+  check "root's file is untouched" [ "$(cat "$work/roots/secret")" = "root only" ]
+  "$cli" --data-dir "$d" dpi 1 800 >/dev/null 2>&1
+  check "no profile of root's lands behind a planted folder link" [ ! -e "$work/roots/Profile1.cfg" ]
 fi
 
 # 5. One writer at a time, and none beside the running program.
@@ -161,6 +175,14 @@ if root; then
     check "a macro import onto a full disk fails" [ $? -eq 1 ]
     check "and says so" grep -q "could not be written" "$work/err"
     check "the library stays" [ "$(sum "$full/Profile/Profile1.cfg" "$full/Macro.cfg")" = "$before" ]
+    umount "$full" && mounted=""
+  fi
+  # A first start whose new data folder does not fit says why and fails.
+  if mount -t tmpfs -o size=64k tmpfs "$full"; then
+    mounted=$full
+    env -u XDG_DATA_HOME -u ORYN7PX_DATA_DIR HOME="$full" "$cli" profiles >/dev/null 2>"$work/err"
+    check "a first start on a full disk fails" [ $? -eq 1 ]
+    check "and names the cause" grep -q "could not be filled: .*No space left on device" "$work/err"
     umount "$full" && mounted=""
   fi
 fi

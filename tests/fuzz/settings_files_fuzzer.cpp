@@ -61,12 +61,14 @@ private:
 // Every file name the readers use links to the one input file, so each run writes it once.
 struct RunFolder {
     RunFolder() { std::filesystem::create_directories(path / "Profile"); }
-    // A rejected profile file is moved aside by the store (as .invalid, .invalid.2, ...): drop
-    // what was moved and put its link back.
+    // A rejected profile file is moved aside by the store (as .invalid, .invalid.2, ...), a short
+    // library copied aside: drop what was kept and put the links back.
     void Link() const {
         std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(path / "Profile", ec)) {
-            if (entry.path().string().find(".invalid") != std::string::npos) std::filesystem::remove(entry.path(), ec);
+        for (const auto& folder : {path, path / "Profile"}) {
+            for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+                if (entry.path().string().find(".invalid") != std::string::npos) std::filesystem::remove(entry.path(), ec);
+            }
         }
         for (const char* name : {"Profile/ConfigInfo.cfg", "Profile/Profile1.cfg", "Profile/Profile2.cfg",
                                  "Language.cfg", "Macro.cfg", "Sts.cfg", "import.cfg"}) {

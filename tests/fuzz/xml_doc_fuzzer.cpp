@@ -1,9 +1,11 @@
-// Any bytes as a language file or update description: decoding, indexing and every lookup.
+// Any bytes as a language file or update description: decoding, indexing, every lookup and the
+// strict check of `lang check`.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "core/i18n/xml_doc.h"
+#include "core/i18n/xml_strict_check.h"
 
 namespace {
 
@@ -24,7 +26,9 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static const ByteConverter converter;
     oryn7px::CXmlDoc doc(converter);
-    doc.LoadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    oryn7px::StrictXmlProblems(bytes, converter);
+    doc.LoadBytes(bytes);
     doc.GetSectionText("config", "str_main");
     doc.GetSectionText("config", "k");
     doc.GetSectionText("firmware", "version");

@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
@@ -9,6 +10,7 @@
 #include "ui/skin/color_btn.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
+#include "ui/skin/skin_resources.h"
 #include "ui_test_support.h"
 
 namespace oryn7px {
@@ -37,6 +39,19 @@ struct LookCase {
     bool checkDisplay, checked, pressed, hover, enabled;
     ButtonLook expected;
 };
+
+// Button and popup texts from the language files shrink to fit, never end in an ellipsis.
+TEST(FittingSkinFont, ShrinksWithinItsSizesUntilTheTextFits) {
+    const QString face = QStringLiteral("MS Shell Dlg");
+    const QString text = QStringLiteral("Übernehmen");
+    const int roomy = QFontMetrics(SkinFont(face, 14, 300)).horizontalAdvance(text);
+    EXPECT_EQ(FittingSkinFont(face, 14, 8, 300, text, roomy).pixelSize(), 14);
+    const QFont tight = FittingSkinFont(face, 14, 8, 300, text, roomy * 3 / 4);
+    EXPECT_LT(tight.pixelSize(), 14);
+    EXPECT_GE(tight.pixelSize(), 8);
+    EXPECT_LE(QFontMetrics(tight).horizontalAdvance(text), roomy * 3 / 4);
+    EXPECT_EQ(FittingSkinFont(face, 14, 8, 300, text, 5).pixelSize(), 8) << "never below the smallest size";
+}
 
 TEST(ButtonLookRule, FirstMatchingRuleWins) {
     const LookCase cases[] = {

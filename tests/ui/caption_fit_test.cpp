@@ -7,11 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "core/app/app_texts.h"
 #include "core/base/utf16.h"
 #include "core/i18n/languages.h"
 #include "core/i18n/string_table.h"
+#include "core/layout/dialogs_layout.h"
+#include "core/layout/frame_layout.h"
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
+#include "core/layout/main_page_layout.h"
+#include "core/layout/statistics_page_layout.h"
+#include "core/layout/support_page_layout.h"
 #include "platform/linux/iconv_code_page_converter.h"
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/qt_conversions.h"
@@ -30,6 +36,19 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"lighting page (Chinese layout)", lighting_page::CaptionsFor(true)},
         {"macro page (other layout)", macro_page::CaptionsFor(false)},
         {"macro page (Chinese layout)", macro_page::CaptionsFor(true)},
+        {"statistics page", statistics_page::kCaptions},
+        {"support page", support_page::kCaptions},
+        {"information box", info_box::kAskCaptions},
+        {"information box without Cancel", info_box::kInfoCaptions},
+        {"progress window", progress_window::kCaptions},
+        {"frame", main_window::kCaptions},
+        {"main page (other layout)", main_page::CaptionsFor(false)},
+        {"main page (Chinese layout)", main_page::CaptionsFor(true)},
+        {"main page notes (other layout)", main_page::NoteCaptionsFor(false)},
+        {"main page notes (Chinese layout)", main_page::NoteCaptionsFor(true)},
+        {"macro page editor hint", macro_page::kEditorHintCaption},
+        {"record button, stopped", macro_page::kStartRecordCaption},
+        {"record button, recording", macro_page::kStopRecordCaption},
     };
 }
 
@@ -64,6 +83,17 @@ TEST_P(CaptionFitTest, EveryCaptionFitsItsBox) {
 std::string LanguageName(const ::testing::TestParamInfo<int>& info) {
     const std::string_view file = FindLanguage(info.param)->fileName;
     return std::string(file.substr(0, file.find('.')));
+}
+
+// The count-down form of the box shows the seconds after OK, in OK's box.
+TEST_P(CaptionFitTest, CountDownOkFitsItsButton) {
+    const int number = GetParam();
+    strings.LoadLanguageFile(LanguageFilePath(ORYN7PX_TEST_PROGRAM_DIR, number));
+    UseCaptionFontsFor(number);
+    const CaptionPlace& ok = info_box::kInfoOkCaption;
+    const QString text = QString::fromStdU16String(CountDownOkText(strings.Caption(ok.id), 5));
+    EXPECT_TRUE(FittingCaptionSize(text, ToQRect(ok.box).size(), ok.style)) << text.toStdString();
+    UseCaptionFontsFor(kLanguageEnglish);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::Range(1, kLanguageCount + 1), LanguageName);

@@ -177,7 +177,7 @@ TEST_F(DlgMacroTest, EveryControlSitsAtItsRectangleInBothLayouts) {
         }
         EXPECT_EQ(Page().MacroList()->mapTo(&Page(), QPoint(0, 0)), ToQRect(layout.macroList).topLeft());
         EXPECT_EQ(Page().EventList()->mapTo(&Page(), QPoint(0, 0)), ToQRect(layout.eventList).topLeft());
-        EXPECT_EQ(Page().Button(B::kRecord)->GetText(), chinese ? QStringLiteral("开始录制") : QStringLiteral("Start Record"));
+        EXPECT_EQ(Page().Button(B::kRecord)->Caption().text, QString::fromStdU16String(strings.Caption(CaptionId::StartRecord)));
     }
 }
 
@@ -279,7 +279,7 @@ TEST_F(DlgMacroTest, RecordingTakesPostedHookMessagesAndPads) {
     using B = CDlgMacro;
     Click(B::kSkipDelays);
     Click(B::kRecord);
-    EXPECT_EQ(Page().Button(B::kRecord)->GetText(), QStringLiteral("Stop Record"));
+    EXPECT_EQ(Page().Button(B::kRecord)->Caption().text, QStringLiteral("Stop Record"));
     EXPECT_TRUE(Page().Button(B::kRecord)->GetChecked());
     for (B::Control c : {B::kNewMacro, B::kDeleteMacro, B::kInsertLine, B::kDeleteLine, B::kModifyLine}) {
         EXPECT_FALSE(Page().Button(c)->isEnabled()) << c;
@@ -299,7 +299,7 @@ TEST_F(DlgMacroTest, RecordingTakesPostedHookMessagesAndPads) {
     EXPECT_EQ(Rows(Page().EventList()), (std::vector<QString>{"A", "A", "Left Button", "Left Button"}));
 
     Click(B::kRecord);
-    EXPECT_EQ(Page().Button(B::kRecord)->GetText(), QStringLiteral("Start Record"));
+    EXPECT_EQ(Page().Button(B::kRecord)->Caption().text, QStringLiteral("Start Record"));
     EXPECT_TRUE(Page().Button(B::kNewMacro)->isEnabled());
     EXPECT_EQ(StoredEvents(0x16000002), (std::vector<uint32_t>{0xC0000041, 0xE0000041, 0xC0000001, 0xE0000001}));
     // Off again: keys no longer reach the page.
@@ -416,9 +416,13 @@ TEST_F(DlgMacroTest, HintsByPlace) {
 }
 
 TEST_F(DlgMacroTest, CaptionsFollowTheLanguageOnHiddenControlsToo) {
+    // The page's captions and the record button's, which says what a click does.
+    const auto pageCaptions = [this] {
+        return CaptionTexts(CaptionsFor(false), strings) << CaptionTexts(kStartRecordCaption, strings);
+    };
     LoadLanguage("en.xml");
     Page().Relabel();
-    QStringList english = CaptionTexts(CaptionsFor(false), strings);
+    QStringList english = pageCaptions();
     QStringList drawn = DrawnCaptions(Page());
     english.sort();
     drawn.sort();
@@ -427,7 +431,7 @@ TEST_F(DlgMacroTest, CaptionsFollowTheLanguageOnHiddenControlsToo) {
 
     LoadLanguage("ger.xml");
     Page().Relabel();
-    QStringList german = CaptionTexts(CaptionsFor(false), strings);
+    QStringList german = pageCaptions();
     drawn = DrawnCaptions(Page());
     german.sort();
     drawn.sort();

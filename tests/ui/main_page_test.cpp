@@ -34,7 +34,7 @@ protected:
         const PageContext context{&owner,          state->profile, state->ButtonMacroId, state->bChinese, *library,
                                   *store,          strings,        messages,             nullptr,         programFolder,
                                   {},              state->MacroTable,    keyboardLayout,  *statistics,
-                                  nullptr,         false};
+                                  nullptr,         GetParam()};
         return std::make_unique<CDlgMainSet>(context);
     }
     const mp::Layout& Geometry() const { return mp::LayoutFor(GetParam()); }
@@ -149,6 +149,25 @@ TEST_P(MainPageTest, HoveringShowsHints) {
     const auto hints = owner.Received(UM_SHOW_HINT);
     ASSERT_FALSE(hints.empty());
     EXPECT_EQ(hints.back().lParam, mp::kHintPrecision);
+}
+
+TEST_P(MainPageTest, CaptionsSitOnTheControlsTheyName) {
+    const auto captionOn = [this](const LayoutRect& control) {
+        const auto* holder = dynamic_cast<const CaptionHolder*>(page->childAt(Centre(control)));
+        return holder ? holder->Caption().text : QStringLiteral("(no caption holder)");
+    };
+    const auto text = [this](CaptionId id) { return QString::fromStdU16String(strings.Caption(id)); };
+    EXPECT_EQ(page->ButtonTab(0)->Caption().text, text(CaptionId::ButtonLeft));
+    EXPECT_EQ(page->ButtonTab(7)->Caption().text, text(CaptionId::ButtonDpi));
+    EXPECT_EQ(captionOn(Geometry().linesRadio), text(CaptionId::ScrollLines));
+    EXPECT_EQ(captionOn(Geometry().screenRadio), text(CaptionId::ScrollScreen));
+    // The Chinese layout's check box is wide enough to hold its caption; the other's is beside it.
+    QStringList onPage;
+    for (const ShownCaption& caption : page->Captions().OnOwner()) onPage << caption.text;
+    EXPECT_EQ(captionOn(Geometry().precisionBox), GetParam() ? text(CaptionId::EnhancePrecision) : QString());
+    EXPECT_EQ(onPage.contains(text(CaptionId::EnhancePrecision)), !GetParam());
+    for (CaptionId id : {CaptionId::DpiLevels, CaptionId::Buttons, CaptionId::Slow, CaptionId::High, CaptionId::Lines})
+        EXPECT_TRUE(onPage.contains(text(id))) << CaptionKeyOf(id).name;
 }
 
 TEST_P(MainPageTest, PopupResultIsCheckedAndStored) {

@@ -147,7 +147,7 @@ protected:
     std::unique_ptr<CUSBDriver> driver;
     ApplyShared shared;
     NoPointer pointer;
-    CDlgProgress progress;
+    CDlgProgress progress{strings};
     std::unique_ptr<AppServices> services;
     std::unique_ptr<CQ580ZDriverDlg> dialog;
     std::vector<QString> started;

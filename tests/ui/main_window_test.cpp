@@ -15,7 +15,6 @@
 #include <future>
 
 #include "core/base/messages.h"
-#include "core/pages/support_page/support_page_model.h"
 #include "core/interfaces/pointer_settings.h"
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/virtual_mouse.h"
@@ -301,7 +300,7 @@ TEST_F(MainWindowTest, APageBuiltLateShowsTheStateOfThatMoment) {
     ASSERT_NE(support, nullptr);
     EXPECT_EQ(support->FirmwareVersionText(), QStringLiteral("V 1.0.4"));
     // English since the switch, not the Chinese of start-up.
-    EXPECT_EQ(support->ExportButton()->GetText(), QString::fromStdU16String(SupportPageCaptions(false)[3]));
+    EXPECT_EQ(support->ExportButton()->Caption().text, QStringLiteral("Export"));
     EXPECT_FALSE(support->isVisible());
     Press(dialog->Tab(5));
     EXPECT_TRUE(support->isVisible());

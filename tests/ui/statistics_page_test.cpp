@@ -1,8 +1,10 @@
-// The statistics page offscreen: numbers, trophies, progress bar, reset, hints, saving; and the
-// main window feeding it desktop presses and asking it to keep its counts.
+// The statistics page offscreen: numbers, trophies, progress bar, reset, hints, saving, captions;
+// and the main window feeding it desktop presses and asking it to keep its counts.
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +14,7 @@
 #include "core/settings/statistics_file.h"
 #include "main_window_fixture.h"
 #include "ui/pages/statistics_page_dlg.h"
+#include "ui/skin/caption_board.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/qt_conversions.h"
@@ -22,6 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace sp = statistics_page;
+
+constexpr int kGerman = 5;
 
 class StatisticsPageTest : public test::MainWindowTest {
 protected:
@@ -81,10 +86,16 @@ TEST_F(StatisticsPageTest, LoadsTheFileAndShowsTheLevelItEarned) {
         EXPECT_EQ(LitTrophies(*page), c.level + 1);
         EXPECT_TRUE(page->SmallTrophy(c.level)->GetChecked());
         EXPECT_EQ(page->ProgressBar()->geometry(), QRect(631, 62, c.barWidth, 15));
-        const QImage trophy = SkinPicture(QString::fromLatin1(sp::kTrophyPictures[c.level])).copy(ToQRect(sp::kLargeTrophy));
-        EXPECT_EQ(page->LargeTrophy()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+        // The trophy below its panel's heading, which is a caption drawn over it.
+        const QRect belowHeading(0, 48, sp::kLargeTrophy.Width(), sp::kLargeTrophy.Height() - 48);
+        const QImage trophy = SkinPicture(QString::fromLatin1(sp::kTrophyPictures[c.level]))
+                                  .copy(ToQRect(sp::kLargeTrophy))
+                                  .copy(belowHeading);
+        EXPECT_EQ(page->LargeTrophy()->grab(belowHeading).toImage().convertToFormat(QImage::Format_RGB32),
                   trophy.convertToFormat(QImage::Format_RGB32))
             << c.level;
+        EXPECT_EQ(page->LevelPlate()->Caption().text, QStringLiteral("LEVEL %1").arg(c.level));
+        EXPECT_EQ(page->LevelPlate()->isEnabled(), c.level > 0) << "dim until a level is earned";
     }
 }
 
@@ -242,6 +253,85 @@ TEST_F(StatisticsPageTest, MainWindowForwardsEveryPressAndSavesAtSessionEndAndCl
     Send(WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntilEnded());
     EXPECT_EQ(ReadCounts().nMiddleClicks, 1u);
+}
+
+QStringList Sorted(QStringList texts) {
+    texts.sort();
+    return texts;
+}
+
+// Every caption of the page as the loaded language has it, the level filled in.
+QStringList PageCaptions(const StringTable& strings, int level) {
+    QStringList texts;
+    for (const CaptionPlace& place : sp::kCaptions) {
+        const QString text = CaptionText(strings, place);
+        texts << (place.id == CaptionId::Level ? text.arg(level) : text);
+    }
+    return Sorted(texts);
+}
+
+TEST_F(StatisticsPageTest, CaptionsFollowTheUiLanguage) {
+    WriteCounts({3'000'000, 0, 0, 0, 0, 0});
+    ASSERT_TRUE(dialog->OnInitDialog());
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, kLanguageEnglish);
+    auto* page = qobject_cast<CDlgSts*>(dialog->Page(4));
+    ASSERT_NE(page, nullptr);
+    const QStringList english = Sorted(DrawnCaptions(*page));
+    EXPECT_EQ(english, PageCaptions(strings, 7));
+    EXPECT_TRUE(english.contains(QStringLiteral("LEVEL 7")));
+
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, kGerman);
+    const QStringList german = Sorted(DrawnCaptions(*page));
+    EXPECT_EQ(german, PageCaptions(strings, 7));
+    for (const char* word : {"STATISTIK", "AKTUELLE TROPHÄE", "ZURÜCKSETZEN", "STUFE 7", "Linksklicks"})
+        EXPECT_TRUE(german.contains(QString::fromUtf8(word))) << word;
+    for (const QString& text : english) {
+        if (!PageCaptions(strings, 7).contains(text)) EXPECT_FALSE(german.contains(text)) << text.toStdString();
+    }
+}
+
+bool HasCjk(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
+}
+bool HasLatin(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Latin; });
+}
+
+// The pictures once carried each panel's heading in Chinese and English side by side. Now they
+// carry none, and the page draws each heading in the UI language alone.
+TEST_F(StatisticsPageTest, HeadingsShowTheUiLanguageOnly) {
+    const std::array headings{sp::kCaptions[0], sp::kCaptions[1], sp::kCaptions[2]};
+    std::vector<QString> pictures{sp::kPictures.normal, sp::kPictures.down, sp::kPictures.over};
+    for (const char* trophy : sp::kTrophyPictures) pictures.push_back(QString::fromLatin1(trophy));
+    for (const QString& name : pictures) {
+        const QImage picture = SkinPicture(name);
+        for (const CaptionPlace& heading : headings) {
+            EXPECT_LT(test::BrightestGrey(picture, ToQRect(heading.box)), test::kNoInkGrey)
+                << name.toStdString() << " has ink under " << CaptionKeyOf(heading.id).name;
+        }
+    }
+
+    ASSERT_TRUE(dialog->OnInitDialog());
+    auto* page = qobject_cast<CDlgSts*>(dialog->Page(4));
+    ASSERT_NE(page, nullptr);
+    for (int language : {kLanguageEnglish, kLanguageSimplifiedChinese}) {
+        Send(UM_SET_LANGUAGE, kLanguageAtStartUp, language);
+        const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const CaptionPlace& heading : headings) {
+            const QString text = CaptionText(strings, heading);
+            EXPECT_FALSE(language == kLanguageEnglish ? HasCjk(text) : HasLatin(text)) << text.toStdString();
+            // Exactly that caption over the picture beneath it, and nothing else.
+            const QRect box = ToQRect(heading.box);
+            const QString beneath = QString::fromLatin1(heading.id == CaptionId::CurrentTrophy ? sp::kTrophyPictures[0]
+                                                                                                : sp::kPictures.normal);
+            QImage expected = SkinPicture(beneath).copy(box).convertToFormat(QImage::Format_RGB32);
+            QPainter painter(&expected);
+            PaintCaption(painter, QRect(QPoint(0, 0), box.size()), text, heading.style, heading.align);
+            painter.end();
+            EXPECT_EQ(shown.copy(box), expected) << language << " " << text.toStdString();
+        }
+    }
+    Send(UM_SET_LANGUAGE, kLanguageAtStartUp, kLanguageEnglish);
 }
 
 }  // namespace

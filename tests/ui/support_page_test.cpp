@@ -1,5 +1,6 @@
-// The support page offscreen: versions, hints and tooltips, the update question from the local
-// check and from the firmware-check thread, restore defaults, export and import dialogs, web link.
+// The support page offscreen: versions, captions, hints and tooltips, the update question from the
+// local check and from the firmware-check thread, restore defaults, export and import dialogs, web
+// link.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -23,7 +24,9 @@
 #include "ui/frame/info_dialog.h"
 #include "ui/frame/qt_answer_timer.h"
 #include "ui/pages/support_page_dlg.h"
+#include "ui/skin/caption_board.h"
 #include "ui/skin/gdi_bitmap_btn.h"
+#include "ui/skin/picture_cache.h"
 #include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::test {
@@ -92,7 +95,7 @@ protected:
 
     RecordingWidget parent;
     QtMessageTarget mainTarget{&parent};
-    GuiUserMessages gui{[this] { return state->bChinese == 1; }};
+    GuiUserMessages gui{strings};
     FakeDownloader downloader{clock};
     RecordingShell shell;
     DeviceState deviceState;
@@ -132,10 +135,10 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectanglesWithTooltipsAndHints) {
         EXPECT_EQ(buttons[i].first->geometry(), ToQRect(support_page::kControls[i].rect));
         EXPECT_EQ(buttons[i].first->toolTip(), buttons[i].second);
     }
-    EXPECT_EQ(page->UpdateButton()->GetText(), "Update");
-    state->bChinese = 1;
+    EXPECT_EQ(page->UpdateButton()->Caption().text, "Update");
+    strings.LoadLanguageFile(Program() / "Language" / "sc.xml");
     page->Relabel();
-    EXPECT_EQ(page->UpdateButton()->GetText(), QStringLiteral("固件更新"));
+    EXPECT_EQ(page->UpdateButton()->Caption().text, QStringLiteral("固件更新"));
     for (const support_page::Control& control : support_page::kControls) {
         parent.messages.clear();
         QWidget* at = page->childAt(ToQRect(control.rect).center());
@@ -150,6 +153,42 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectanglesWithTooltipsAndHints) {
         ASSERT_FALSE(hints.empty()) << control.hintId;
         for (const Message& hint : hints) EXPECT_EQ(hint, (Message{UM_SHOW_HINT, 0, control.hintId}));
     }
+}
+
+QStringList Sorted(QStringList texts) {
+    texts.sort();
+    return texts;
+}
+
+// The headings, buttons and labels in the loaded language: English, then German from its file;
+// the pictures beneath the headings carry no text of their own.
+TEST_F(SupportPageTest, CaptionsFollowTheUiLanguage) {
+    for (const char* name : support_page::kSkinFiles) {
+        const QImage picture = SkinPicture(QString::fromLatin1(name));
+        for (const CaptionPlace& heading : {support_page::kCaptions[0], support_page::kCaptions[1]}) {
+            EXPECT_LT(BrightestGrey(picture, ToQRect(heading.box)), kNoInkGrey)
+                << name << " has ink under " << CaptionKeyOf(heading.id).name;
+        }
+    }
+    const auto pageCaptions = [this] {
+        QStringList texts;
+        for (const CaptionPlace& place : support_page::kCaptions) texts << CaptionText(strings, place);
+        return Sorted(texts);
+    };
+    const QStringList english = Sorted(DrawnCaptions(*page));
+    EXPECT_EQ(english, pageCaptions());
+    EXPECT_TRUE(english.contains(QStringLiteral("VERSIONS")));
+
+    strings.LoadLanguageFile(Program() / "Language" / "ger.xml");
+    page->Relabel();
+    const QStringList german = Sorted(DrawnCaptions(*page));
+    EXPECT_EQ(german, pageCaptions());
+    for (const char* word : {"VERSIONEN", "KONFIGURATION", "Aktualisieren", "Importieren", "Treiberversion"})
+        EXPECT_TRUE(german.contains(QString::fromUtf8(word))) << word;
+    for (const QString& text : english) {
+        if (!pageCaptions().contains(text)) EXPECT_FALSE(german.contains(text)) << text.toStdString();
+    }
+    EXPECT_EQ(page->DefaultsButton()->Caption().text, QStringLiteral("Standard"));
 }
 
 TEST_F(SupportPageTest, TheLocalCheckAsksAndHandsOverOnOk) {

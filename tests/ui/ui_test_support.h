@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "ui/skin/message_event.h"
@@ -41,5 +42,15 @@ inline QImage Solid(QColor colour, QSize size = {957, 636}) {
 inline void Flush() { QCoreApplication::processEvents(); }
 
 inline QColor PixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixelColor(at); }
+
+// The grey of the brightest pixel in `box`: text is drawn brighter than kNoInkGrey, the panels
+// and their shading darker.
+inline constexpr int kNoInkGrey = 0x60;
+inline int BrightestGrey(const QImage& image, const QRect& box) {
+    int brightest = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) brightest = std::max(brightest, qGray(image.pixel(x, y)));
+    return brightest;
+}
 
 }  // namespace oryn7px::test

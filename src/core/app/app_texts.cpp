@@ -30,17 +30,9 @@ std::u16string AutostartFailedText(bool chinese) {
     return chinese ? u"无法更改随桌面启动的设置。" : u"The program could not change whether it starts with the desktop.";
 }
 
-std::u16string InfoBoxTitle(bool chinese) { return chinese ? u"提示" : u"Tips"; }
-std::u16string OkText(bool chinese) { return chinese ? u"确定" : u"OK"; }
-std::u16string CancelText(bool chinese) { return chinese ? u"取消" : u"Cancel"; }
-
-std::u16string CountDownOkText(bool chinese, int seconds) {
+std::u16string CountDownOkText(std::u16string_view ok, int seconds) {
     const std::string number = std::to_string(seconds);
-    return (chinese ? u"确定 (" : u"OK (") + std::u16string(number.begin(), number.end()) + u"s)";
-}
-
-std::u16string ProgressText(bool chinese) {
-    return chinese ? u"更新进行中，请稍候..." : u"Updating is in progress, please wait…";
+    return std::u16string(ok) + u" (" + std::u16string(number.begin(), number.end()) + u"s)";
 }
 
 }  // namespace oryn7px

@@ -1,7 +1,9 @@
 #pragma once
 // The program's built-in texts that are not in the language files: Simplified Chinese and
-// English pairs, chosen by bChinese at the moment they are shown.
+// English pairs, chosen by bChinese at the moment they are shown. The boxes' own captions are
+// in the language files.
 #include <string>
+#include <string_view>
 
 namespace oryn7px {
 
@@ -13,12 +15,8 @@ std::u16string ProgressWindowTitle();     // "TavikORYN7PXProcessDlg"
 std::u16string MouseNotFoundText(bool chinese);
 std::u16string MouseFoundText(bool chinese);
 
-std::u16string InfoBoxTitle(bool chinese);
-std::u16string OkText(bool chinese);
-std::u16string CancelText(bool chinese);
-// "OK (5s)" / "确定 (5s)".
-std::u16string CountDownOkText(bool chinese, int seconds);
-std::u16string ProgressText(bool chinese);
+// The OK button's caption with the seconds left: "OK (5s)", "确定 (5s)".
+std::u16string CountDownOkText(std::u16string_view ok, int seconds);
 std::u16string AutostartFailedText(bool chinese);
 
 }  // namespace oryn7px

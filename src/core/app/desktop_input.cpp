@@ -143,10 +143,6 @@ std::u16string DesktopInputSummary(const DesktopInput& input, bool chinese) {
     return summary;
 }
 
-std::u16string PointerNotAppliedText(bool chinese) {
-    return chinese ? u"此桌面不接受此设置" : u"Not applied on this desktop";
-}
-
 std::u16string DesktopNoticeText(const DesktopInput& input, bool pointerSettingsApplied, bool chinese) {
     // The hint bar holds one short line; the support page has the reason and the fix.
     if (input.problem != InputProblem::kNone) return chinese ? u"桌面输入受限：见支持页" : u"Input limited: see Support";

@@ -74,9 +74,6 @@ std::u16string DesktopInputAdvice(const DesktopInput& input, bool chinese);
 // The mode and, where something is missing, the advice: "none. The mouse's input nodes ...".
 std::u16string DesktopInputSummary(const DesktopInput& input, bool chinese);
 
-// The main page's note beside a pointer setting the desktop does not take.
-std::u16string PointerNotAppliedText(bool chinese);
-
 // What the hint bar says once on a desktop where something does not work: that the input is
 // limited, else that the pointer settings are not applied; empty when everything works.
 std::u16string DesktopNoticeText(const DesktopInput& input, bool pointerSettingsApplied, bool chinese);

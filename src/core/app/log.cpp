@@ -14,6 +14,27 @@ std::string_view Tag(int level) {
     return {};
 }
 
+// One entry is one line: control characters from paths and names (a line break, ESC) are
+// written as \xNN, so nobody can forge a line or drive the terminal that shows the log.
+std::string WithoutControls(std::string_view message) {
+    std::string shown;
+    shown.reserve(message.size());
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < message.size() && static_cast<unsigned char>(message[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(message[i + 1]) <= 0x9F;
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F || c1) {
+            const unsigned value = c1 ? static_cast<unsigned char>(message[++i]) : byte;
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", value);
+            shown += escaped;
+        } else {
+            shown += message[i];
+        }
+    }
+    return shown;
+}
+
 }  // namespace
 
 CLog::CLog(LogFileOpener& opener, std::function<std::tm()> localTime)
@@ -33,7 +54,7 @@ void CLog::Write(std::string_view message, int level) {
     std::lock_guard lock(mutex_);
     if (!stream_ || levelThreshold_ < level) return;
     std::string entry(tagMessages_ ? Tag(level) : std::string_view{});
-    entry += message;
+    entry += WithoutControls(message);
     if (kSizeLimit != 0 && SizeLocked() > kSizeLimit) {
         stream_.reset();
         stream_ = opener_.Open(fileName_, true);

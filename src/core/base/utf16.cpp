@@ -76,12 +76,15 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     return out;
 }
 
-bool IsValidUtf8(std::string_view utf8) {
+bool IsValidUtf8(std::string_view utf8) { return !FirstInvalidUtf8(utf8); }
+
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
-        if (!DecodeUtf8(utf8, i)) return false;
+        const std::size_t start = i;
+        if (!DecodeUtf8(utf8, i)) return start;
     }
-    return true;
+    return std::nullopt;
 }
 
 void AppendUtf16(std::u16string& out, char32_t codePoint) {

@@ -11,6 +11,8 @@ namespace oryn7px {
 std::u16string Utf8ToUtf16(std::string_view utf8);
 // Well-formed UTF-8: no bad sequence, overlong form, surrogate or code point past U+10FFFF.
 bool IsValidUtf8(std::string_view utf8);
+// The offset of the first byte that starts no well-formed sequence; nothing when all are well-formed.
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8);
 // One or two units, as the code point needs.
 void AppendUtf16(std::u16string& out, char32_t codePoint);
 std::string Utf16ToUtf8(std::u16string_view utf16);

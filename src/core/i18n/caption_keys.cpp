@@ -87,10 +87,19 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::CountDistance, "cap_count_distance", u"Distance"},
     {CaptionId::Versions, "cap_versions", u"VERSIONS"},
     {CaptionId::Configuration, "cap_configuration", u"CONFIGURATION"},
+    {CaptionId::Update, "cap_update", u"Update"},
+    {CaptionId::Website, "cap_website", u"Website"},
+    {CaptionId::Defaults, "cap_defaults", u"Defaults"},
+    {CaptionId::DriverVersion, "cap_driver_version", u"Driver version"},
+    {CaptionId::FirmwareVersion, "cap_firmware_version", u"Firmware version"},
     {CaptionId::BoxTips, "cap_box_tips", u"Tips"},
     {CaptionId::BoxOk, "cap_box_ok", u"OK"},
     {CaptionId::BoxCancel, "cap_box_cancel", u"Cancel"},
     {CaptionId::Updating, "cap_updating", u"Updating is in progress, please wait…"},
+    {CaptionId::StartRecord, "cap_start_record", u"Start Record"},
+    {CaptionId::StopRecord, "cap_stop_record", u"Stop Record"},
+    {CaptionId::SelectLineHint, "cap_select_line_hint", u"Select a line, then insert or modify it"},
+    {CaptionId::NotAppliedHere, "cap_not_applied_here", u"Not applied on this desktop"},
 }};
 
 constexpr bool InIdOrder() {

@@ -92,13 +92,22 @@ enum class CaptionId : std::uint8_t {
     CountDistance,
     Versions,
     Configuration,
+    Update,
+    Website,
+    Defaults,
+    DriverVersion,
+    FirmwareVersion,
     BoxTips,
     BoxOk,
     BoxCancel,
     Updating,
+    StartRecord,
+    StopRecord,
+    SelectLineHint,
+    NotAppliedHere,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::Updating) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::NotAppliedHere) + 1;
 
 struct CaptionKey {
     CaptionId id;

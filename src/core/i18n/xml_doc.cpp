@@ -66,19 +66,24 @@ void CXmlDoc::Clear() {
     ResetPos();
 }
 
-bool CXmlDoc::LoadFile(const std::filesystem::path& path) {
-    Clear();
+std::optional<std::string> ReadXmlFile(const std::filesystem::path& path) {
     // A FIFO or device would block the open or never end.
-    if (!CheckReadable(path)) return false;
+    if (!CheckReadable(path)) return std::nullopt;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
     const long size = std::ftell(file.get());
     if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFileBytes || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-        return false;
+        return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    return LoadBytes(bytes);
+    return bytes;
+}
+
+bool CXmlDoc::LoadFile(const std::filesystem::path& path) {
+    Clear();
+    const std::optional<std::string> bytes = ReadXmlFile(path);
+    return bytes && LoadBytes(*bytes);
 }
 
 bool CXmlDoc::LoadBytes(std::string_view bytes) {

@@ -3,6 +3,7 @@
 // Not thread-safe: every lookup moves the position, so each thread uses its own document.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "core/interfaces/code_page_converter.h"
 
 namespace oryn7px {
+
+// The bytes of a file as CXmlDoc loads it: a regular file of at most 16 MiB; nothing otherwise.
+std::optional<std::string> ReadXmlFile(const std::filesystem::path& path);
 
 class CXmlDoc {
 public:

@@ -181,6 +181,7 @@ DecodedXml DecodeXmlBytes(std::string_view bytes, const CodePageConverter& conve
             codePage = kCodePageUtf8;
         }
         if (codePage == 0) codePage = converter.AnsiCodePage();
+        result.codePage = codePage;
         result.text = ConvertEightBit(eightBit, codePage, converter);
     }
     if (zerosRemoved > 0) description += "(" + std::to_string(zerosRemoved) + " nulls removed) ";

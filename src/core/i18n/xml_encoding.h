@@ -1,6 +1,7 @@
 #pragma once
 // Turning the bytes of an XML or HTML file into UTF-16 text: byte-order marks, declared
 // encodings, the UTF-8 test and the removal of zero bytes.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@ struct DecodedXml {
     bool byteOrderMark = false;
     bool utf16 = false;
     bool bigEndian = false;
+    uint32_t codePage = 0;  // the one 8-bit text was read in (before any fallback); 0 for UTF-16
 };
 
 DecodedXml DecodeXmlBytes(std::string_view bytes, const CodePageConverter& converter);

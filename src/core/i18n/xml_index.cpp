@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/base/utf16.h"
+#include "core/i18n/xml_doctype.h"
 
 namespace oryn7px {
 
@@ -97,21 +98,8 @@ private:
 
     // The internal subset may hold quoted strings and declarations with their own ">".
     std::size_t ScanDoctype(std::size_t lt) {
-        int depth = 0;
-        for (std::size_t i = lt + 9; i < text_.size(); ++i) {
-            const char16_t c = text_[i];
-            if (c == u'"' || c == u'\'') {
-                i = text_.find(c, i + 1);
-                if (i == kNone) break;
-            } else if (c == u'[') {
-                ++depth;
-            } else if (c == u']') {
-                --depth;
-            } else if (c == u'>' && depth <= 0) {
-                return i + 1;
-            }
-        }
-        return Unterminated("Doctype", lt);
+        const std::size_t end = DoctypeEnd(text_, lt);
+        return end == kNone ? Unterminated("Doctype", lt) : end;
     }
 
     std::size_t ScanEndTag(std::size_t lt) {

@@ -22,6 +22,10 @@ enum class CaptionStyle : std::uint8_t {
     PushButton,      // small buttons with a caption (New, Delete, OK, RESET...)
     BoxButton,       // the message boxes' buttons
     BoxText,         // the progress window's text
+    AccentLabel,     // a label in the accent colour (the support page's version labels)
+    TrophyPlate,     // the level on the large trophy's plate; dim while no level is earned
+    Hint,            // a quiet line where a panel has nothing to show
+    Note,            // a setting that does not take effect on this desktop
 };
 
 enum class CaptionAlign : std::uint8_t { Left, Centre, Right };
@@ -33,5 +37,13 @@ struct CaptionPlace {
     CaptionAlign align = CaptionAlign::Left;
     int number = 0;  // replaces the caption's %1 (the profile buttons)
 };
+
+// The room for a caption on a slanted control (outline from top-left, clockwise): between its
+// left and right edges at mid-height, `inset` further in, so the caption's ends clear the slants.
+constexpr LayoutRect CaptionBoxIn(const LayoutQuad& outline, int inset) {
+    const LayoutRect bounds = BoundingBox(outline);
+    return {(outline[0].x + outline[3].x) / 2 + inset, bounds.top, (outline[1].x + outline[2].x) / 2 - inset,
+            bounds.bottom};
+}
 
 }  // namespace oryn7px

@@ -1,5 +1,6 @@
 #pragma once
 // The main window's frame: its buttons, tabs, page area and the resources it shows.
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px {
@@ -16,7 +17,9 @@ inline constexpr LayoutRect kHideButton{922, 2, 956, 33};
 inline constexpr LayoutRect kModelName{444, 31, 519, 52};
 inline constexpr LayoutRect kPageArea{15, 128, 940, 580};
 inline constexpr LayoutRect kFlagPicture{19, 592, 55, 615};
-inline constexpr LayoutRect kLanguageButton{15, 617, 57, 635};
+// A globe at its left, then its caption: wider than the flag above it for the longer words.
+inline constexpr LayoutRect kLanguageButton{11, 617, 61, 635};
+inline constexpr int kLanguageGlobeWidth = 16;  // with the room before and after it
 inline constexpr LayoutRect kHintBar{67, 598, 300, 628};
 
 inline constexpr std::array<LayoutQuad, 5> kPageTabs{{
@@ -36,6 +39,25 @@ inline constexpr std::array<LayoutQuad, 5> kProfileButtons{{
 }};
 
 inline constexpr LayoutQuad kApplyButton{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
+
+// The captions, each on its button: the pictures carry none.
+inline constexpr std::array<CaptionPlace, 12> kCaptions{{
+    {CaptionId::TabMain, CaptionBoxIn(kPageTabs[0], 8), CaptionStyle::PageTab, CaptionAlign::Centre},
+    {CaptionId::TabLighting, CaptionBoxIn(kPageTabs[1], 8), CaptionStyle::PageTab, CaptionAlign::Centre},
+    {CaptionId::TabMacros, CaptionBoxIn(kPageTabs[2], 8), CaptionStyle::PageTab, CaptionAlign::Centre},
+    {CaptionId::TabStatistics, CaptionBoxIn(kPageTabs[3], 8), CaptionStyle::PageTab, CaptionAlign::Centre},
+    {CaptionId::TabSupport, CaptionBoxIn(kPageTabs[4], 8), CaptionStyle::PageTab, CaptionAlign::Centre},
+    {CaptionId::Profile, CaptionBoxIn(kProfileButtons[0], 6), CaptionStyle::ProfileButton, CaptionAlign::Centre, 1},
+    {CaptionId::Profile, CaptionBoxIn(kProfileButtons[1], 6), CaptionStyle::ProfileButton, CaptionAlign::Centre, 2},
+    {CaptionId::Profile, CaptionBoxIn(kProfileButtons[2], 6), CaptionStyle::ProfileButton, CaptionAlign::Centre, 3},
+    {CaptionId::Profile, CaptionBoxIn(kProfileButtons[3], 6), CaptionStyle::ProfileButton, CaptionAlign::Centre, 4},
+    {CaptionId::Profile, CaptionBoxIn(kProfileButtons[4], 6), CaptionStyle::ProfileButton, CaptionAlign::Centre, 5},
+    {CaptionId::Apply, CaptionBoxIn(kApplyButton, 8), CaptionStyle::ApplyButton, CaptionAlign::Centre},
+    {CaptionId::Lang,
+     {kLanguageButton.left + kLanguageGlobeWidth, kLanguageButton.top, kLanguageButton.right - 2,
+      kLanguageButton.bottom},
+     CaptionStyle::LanguageButton, CaptionAlign::Centre},
+}};
 
 // Tooltips of the profile buttons and the apply button; a tab takes its page's title.
 inline constexpr std::array<const char*, 5> kProfileTooltipKeys{"str_profile1", "str_profile2", "str_profile3",

@@ -263,6 +263,15 @@ inline constexpr LayoutRect kRecorderPanel{636, 10, 918, 448};
 // The recorder panel's fill (0xRRGGBB): the page covers the editors with it while none is open.
 inline constexpr unsigned kRecorderPanelColour = 0x222A34;
 inline constexpr LayoutRect kEditorArea{640, 335, 915, 440};
+// The quiet line in the editor area while no editor is open.
+inline constexpr std::array<CaptionPlace, 1> kEditorHintCaption{
+    {{CaptionId::SelectLineHint, {648, 335, 907, 440}, CaptionStyle::Hint, CaptionAlign::Centre}}};
+// The record button says what a click does; its caption clears the dot at its left.
+inline constexpr LayoutRect kRecordCaptionBox{797, 22, 897, 53};
+inline constexpr std::array<CaptionPlace, 1> kStartRecordCaption{
+    {{CaptionId::StartRecord, kRecordCaptionBox, CaptionStyle::PushButton, CaptionAlign::Centre}}};
+inline constexpr std::array<CaptionPlace, 1> kStopRecordCaption{
+    {{CaptionId::StopRecord, kRecordCaptionBox, CaptionStyle::PushButton, CaptionAlign::Centre}}};
 // Colours (0xRRGGBB) of the lists and the texts drawn on the page.
 inline constexpr unsigned kListBackgroundColour = 0x12161C;
 inline constexpr unsigned kListSelectedColour = 0x006E9E;

@@ -1,12 +1,13 @@
 #pragma once
-// The main settings page: geometry of its controls in the Chinese and the other layout, and the
-// pictures they are cut from.
+// The main settings page: geometry of its controls and captions in the Chinese and the other
+// layout, and the pictures they are cut from.
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::main_page {
 
 inline constexpr StatePictures kPictures{"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"};
-// The Chinese layout puts its controls elsewhere and carries Chinese captions: its own set.
+// The Chinese layout puts its controls elsewhere: its own set.
 inline constexpr StatePictures kPicturesChinese{"zh/Main_Normal.bmp", "zh/Main_Down.bmp", "zh/Main_Over.bmp"};
 inline constexpr const StatePictures& PicturesFor(bool chinese) { return chinese ? kPicturesChinese : kPictures; }
 inline constexpr int kWidth = 925;
@@ -20,6 +21,7 @@ struct Layout {
     std::array<LayoutRect, 7> levelNumbers;
     LayoutRect pointerSlider;
     LayoutRect precisionBox;
+    LayoutRect precisionCaption;  // beside the box, or inside the control where it is that wide
     LayoutRect sensorSlider;
     std::array<LayoutRect, 4> reportRates;  // 125, 250, 500, 1000 Hz
     LayoutRect linesRadio;
@@ -46,17 +48,18 @@ inline constexpr Layout kChineseLayout{
     {{{60, 57, 72, 71}, {60, 96, 72, 110}, {60, 135, 72, 149}, {60, 175, 72, 189},
       {406, 57, 419, 71}, {406, 95, 419, 109}, {406, 136, 419, 150}}},
     {104, 243, 293, 253},
-    {68, 271, 178, 291},
+    {68, 271, 348, 291},
+    {87, 271, 348, 291},
     {422, 245, 624, 255},
     {{{67, 348, 120, 363}, {134, 348, 190, 363}, {201, 348, 261, 363}, {271, 348, 331, 363}}},
-    {406, 345, 558, 366},
+    {406, 345, 570, 366},
     {574, 350, 590, 372},
     {594, 347, 607, 356},
     {594, 358, 607, 368},
-    {406, 379, 527, 394},
+    {406, 379, 690, 394},
     {{{761, 137, 787, 162}, {795, 150, 820, 172}, {829, 139, 853, 162}, kMarkersFrom3[0], kMarkersFrom3[1],
       kMarkersFrom3[2], kMarkersFrom3[3], kMarkersFrom3[4]}},
-    {190, 275, 340, 291},
+    {104, 256, 293, 270},
     {406, 310, 700, 326},
 };
 
@@ -71,6 +74,7 @@ inline constexpr Layout kOtherLayout{
       {406, 42, 419, 56}, {406, 80, 419, 94}, {406, 121, 419, 135}}},
     {104, 229, 293, 239},
     {66, 257, 82, 274},
+    {89, 257, 348, 274},
     {422, 230, 624, 240},
     {{{64, 342, 122, 359}, {132, 342, 192, 359}, {198, 342, 260, 359}, {266, 342, 333, 359}}},
     {406, 331, 669, 347},
@@ -94,6 +98,22 @@ inline constexpr std::array<LayoutRect, 6> kTitleAreas{{{40, 14, 176, 37},
                                                          {374, 283, 562, 307},
                                                          {29, 372, 205, 395}}};
 
+// The inner edges of the page's left and right column of panels: captions reach no further.
+inline constexpr int kLeftColumnLeft = 26;
+inline constexpr int kLeftColumnRight = 348;
+inline constexpr int kRightColumnLeft = 372;
+inline constexpr int kRightColumnRight = 690;
+
+// The section headings, beside each title area's accent bar and out to its panel's edge; the
+// same in both layouts.
+inline constexpr std::array<LayoutRect, 6> kHeadingCaptions{{{49, 16, kRightColumnRight, 35},
+                                                             {44, 209, kLeftColumnRight, 228},
+                                                             {386, 212, kRightColumnRight, 229},
+                                                             {39, 312, kLeftColumnRight, 331},
+                                                             {383, 285, kRightColumnRight, 305},
+                                                             {38, 374, kLeftColumnRight, 393}}};
+static_assert(kHeadingCaptions.size() == kTitleAreas.size(), "one heading per title area");
+
 // The eight button tabs, the same in both layouts.
 inline constexpr std::array<LayoutQuad, 8> kButtonTabs{{
     {{{19, 408}, {104, 408}, {78, 441}, {19, 441}}},
@@ -116,7 +136,7 @@ inline constexpr int kFirstDpiSliderId = 2564;
 inline constexpr int kFirstDpiValueBoxId = 1013;
 
 // The tabs' three page-sized pictures as numbered resources (normal, pressed, hover, disabled),
-// one set per layout, with the tab captions in that layout's language.
+// one set per layout.
 inline constexpr std::array<int, 4> kTabPicturesChinese{154, 155, 156, 154};
 inline constexpr std::array<int, 4> kTabPicturesOther{157, 158, 159, 157};
 
@@ -142,6 +162,75 @@ inline constexpr int kMarkerTimerMs = 200;
 inline constexpr int kWheelLinesTimerMs = 4000;
 // A tab's hover area for its marker: its box, 17 pixels in from either side.
 inline constexpr int kMarkerTabInset = 17;
+
+// A check box's or radio button's mark and the gap after it, before its caption.
+inline constexpr int kChoiceCaptionIndent = 19;
+
+// A layout's captions: headings, button tabs, the check box, the radios, the slider ends and
+// the wheel's unit.
+constexpr std::array<CaptionPlace, 22> MakeCaptions(const Layout& layout) {
+    // The unit on the number box's middle line.
+    const auto afterBox = [](const LayoutRect& box, int left, int right) {
+        const int middle = (box.top + box.bottom) / 2;
+        return LayoutRect{left, middle - 7, right, middle + 7};
+    };
+    // A slider's ends a pixel below its middle line: in the other layout the heading is close above.
+    const auto besideSlider = [](const LayoutRect& slider, int left, int right) {
+        const int middle = (slider.top + slider.bottom) / 2;
+        return LayoutRect{left, middle - 5, right, middle + 7};
+    };
+    const auto inside = [](const LayoutRect& choice) {
+        return LayoutRect{choice.left + kChoiceCaptionIndent, choice.top, choice.right, choice.bottom};
+    };
+    const LayoutRect& pointer = layout.pointerSlider;
+    const LayoutRect& sensor = layout.sensorSlider;
+    constexpr auto kHeading = CaptionStyle::SectionHeading;
+    constexpr auto kTab = CaptionStyle::ButtonTab;
+    constexpr auto kDim = CaptionStyle::DimLabel;
+    constexpr auto kCentre = CaptionAlign::Centre;
+    constexpr auto kRight = CaptionAlign::Right;
+    return {{
+        {CaptionId::DpiLevels, kHeadingCaptions[0], kHeading},
+        {CaptionId::PointerSpeed, kHeadingCaptions[1], kHeading},
+        {CaptionId::SensorHeight, kHeadingCaptions[2], kHeading},
+        {CaptionId::ReportRate, kHeadingCaptions[3], kHeading},
+        {CaptionId::WheelScrolling, kHeadingCaptions[4], kHeading},
+        {CaptionId::Buttons, kHeadingCaptions[5], kHeading},
+        {CaptionId::ButtonLeft, CaptionBoxIn(kButtonTabs[0], 3), kTab, kCentre},
+        {CaptionId::ButtonMiddle, CaptionBoxIn(kButtonTabs[1], 3), kTab, kCentre},
+        {CaptionId::ButtonRight, CaptionBoxIn(kButtonTabs[2], 3), kTab, kCentre},
+        {CaptionId::ButtonForward, CaptionBoxIn(kButtonTabs[3], 3), kTab, kCentre},
+        {CaptionId::ButtonBack, CaptionBoxIn(kButtonTabs[4], 3), kTab, kCentre},
+        {CaptionId::ButtonWheelUp, CaptionBoxIn(kButtonTabs[5], 3), kTab, kCentre},
+        {CaptionId::ButtonWheelDown, CaptionBoxIn(kButtonTabs[6], 3), kTab, kCentre},
+        {CaptionId::ButtonDpi, CaptionBoxIn(kButtonTabs[7], 3), kTab, kCentre},
+        {CaptionId::EnhancePrecision, layout.precisionCaption, CaptionStyle::Choice},
+        {CaptionId::ScrollLines, inside(layout.linesRadio), CaptionStyle::Choice},
+        {CaptionId::ScrollScreen, inside(layout.screenRadio), CaptionStyle::Choice},
+        {CaptionId::Lines, afterBox(layout.linesBox, layout.linesUp.right + 5, kRightColumnRight), kDim},
+        {CaptionId::Slow, besideSlider(pointer, kLeftColumnLeft, pointer.left - 4), kDim, kRight},
+        {CaptionId::Fast, besideSlider(pointer, pointer.right + 5, kLeftColumnRight), kDim},
+        {CaptionId::Low, besideSlider(sensor, kRightColumnLeft, sensor.left - 4), kDim, kRight},
+        {CaptionId::High, besideSlider(sensor, sensor.right + 5, kRightColumnRight), kDim},
+    }};
+}
+
+inline constexpr auto kCaptionsChinese = MakeCaptions(kChineseLayout);
+inline constexpr auto kCaptionsOther = MakeCaptions(kOtherLayout);
+inline constexpr const std::array<CaptionPlace, 22>& CaptionsFor(bool chinese) {
+    return chinese ? kCaptionsChinese : kCaptionsOther;
+}
+
+// Where the page says that the desktop does not take the pointer settings, then the wheel setting.
+constexpr std::array<CaptionPlace, 2> MakeNoteCaptions(const Layout& layout) {
+    return {{{CaptionId::NotAppliedHere, layout.pointerNote, CaptionStyle::Note},
+             {CaptionId::NotAppliedHere, layout.linesNote, CaptionStyle::Note}}};
+}
+inline constexpr auto kNoteCaptionsChinese = MakeNoteCaptions(kChineseLayout);
+inline constexpr auto kNoteCaptionsOther = MakeNoteCaptions(kOtherLayout);
+inline constexpr const std::array<CaptionPlace, 2>& NoteCaptionsFor(bool chinese) {
+    return chinese ? kNoteCaptionsChinese : kNoteCaptionsOther;
+}
 
 // Every skin file the page loads, for the check that the build generated them all.
 inline constexpr std::array kSkinFiles{kPictures.normal,        kPictures.down,        kPictures.over,

@@ -1,5 +1,7 @@
 #pragma once
-// The statistics page: geometry of its controls and texts, and the pictures they are cut from.
+// The statistics page: geometry of its controls, texts and captions, and the pictures they are cut
+// from.
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::statistics_page {
@@ -61,19 +63,40 @@ inline constexpr ColumnSpan kCountColumnChinese{167, 242};
 inline constexpr ColumnSpan kDistanceColumnEnglish{152, 227};
 inline constexpr ColumnSpan kDistanceColumnChinese{187, 262};
 
-// Label texts drawn into the background beside the numbers (Chinese skins first).
-struct RowLabel {
-    const char16_t* chinese;
-    const char* english;
+// The plate under the large trophy that shows its level; a control of its own, so that the level
+// caption sits on it while the trophy holds its panel's heading.
+inline constexpr LayoutRect kLevelPlate{368, 326, 548, 366};
+
+// Each row's label, right-aligned before the numbers of either column.
+inline constexpr std::array<CaptionId, kRowCount> kRowCaptions{
+    CaptionId::CountLeft,    CaptionId::CountMiddle,    CaptionId::CountRight, CaptionId::CountClicks,
+    CaptionId::CountWheelUp, CaptionId::CountWheelDown, CaptionId::CountWheel, CaptionId::CountDistance};
+constexpr CaptionPlace RowLabelCaption(int row) {
+    const RowSpan span = kRows[static_cast<std::size_t>(row)];
+    const bool total = row == kRowClicks || row == kRowWheel;
+    return {kRowCaptions[static_cast<std::size_t>(row)], {34, span.top, 144, span.bottom},
+            total ? CaptionStyle::SectionHeading : CaptionStyle::Label, CaptionAlign::Right};
+}
+
+// Its %1 is the trophy level, filled in by the page.
+inline constexpr CaptionPlace kLevelCaption{CaptionId::Level, {372, 328, 544, 364}, CaptionStyle::TrophyPlate,
+                                            CaptionAlign::Centre};
+
+inline constexpr std::array kCaptions{
+    CaptionPlace{CaptionId::Statistics, {42, 24, 272, 48}, CaptionStyle::PanelHeading},
+    CaptionPlace{CaptionId::CurrentTrophy, {318, 24, 604, 48}, CaptionStyle::PanelHeading},
+    CaptionPlace{CaptionId::TrophyLevel, {642, 24, 902, 48}, CaptionStyle::PanelHeading},
+    CaptionPlace{CaptionId::Reset, {707, 381, 828, 408}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    kLevelCaption,
+    RowLabelCaption(kRowLeft),
+    RowLabelCaption(kRowMiddle),
+    RowLabelCaption(kRowRight),
+    RowLabelCaption(kRowClicks),
+    RowLabelCaption(kRowWheelUp),
+    RowLabelCaption(kRowWheelDown),
+    RowLabelCaption(kRowWheel),
+    RowLabelCaption(kRowDistance),
 };
-inline constexpr std::array<RowLabel, kRowCount> kRowLabels{{{u"左键", "Left"},
-                                                             {u"中键", "Middle"},
-                                                             {u"右键", "Right"},
-                                                             {u"点击总数", "Total clicks"},
-                                                             {u"滚轮上", "Wheel up"},
-                                                             {u"滚轮下", "Wheel down"},
-                                                             {u"滚轮总数", "Total wheel"},
-                                                             {u"移动距离", "Distance"}}};
 
 inline constexpr int kTextHeight = 14;
 inline constexpr int kTextWeight = 300;

@@ -1,5 +1,6 @@
 #pragma once
-// The support page: geometry of its controls and the pictures they are cut from.
+// The support page: geometry of its controls and captions, and the pictures they are cut from.
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::support_page {
@@ -27,6 +28,20 @@ inline constexpr Control kFirmwareVersionLabel{{380, 113, 559, 140}, nullptr, 90
 // In the order the page creates them.
 inline constexpr std::array kControls{kUpdateButton,  kWebButton,          kImportButton,        kExportButton,
                                       kDefaultsButton, kDriverVersionLabel, kFirmwareVersionLabel};
+
+// The panels' headings, and each control's caption inside its face (the labels' right of their
+// icons).
+inline constexpr std::array kCaptions{
+    CaptionPlace{CaptionId::Versions, {42, 24, 897, 48}, CaptionStyle::PanelHeading},
+    CaptionPlace{CaptionId::Configuration, {42, 344, 897, 368}, CaptionStyle::PanelHeading},
+    CaptionPlace{CaptionId::Update, {409, 266, 516, 291}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::Website, {715, 266, 822, 291}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::Import, {138, 391, 220, 418}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::Export, {238, 391, 320, 418}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::Defaults, {789, 390, 869, 415}, CaptionStyle::PushButton, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::DriverVersion, {101, 112, 270, 139}, CaptionStyle::AccentLabel, CaptionAlign::Centre},
+    CaptionPlace{CaptionId::FirmwareVersion, {404, 114, 555, 139}, CaptionStyle::AccentLabel, CaptionAlign::Centre},
+};
 
 // Where the two versions are painted: x, y, width, height of each text's layout box.
 inline constexpr LayoutRect kDriverVersionText{127, 169, 127 + 247, 169 + 192};

@@ -26,16 +26,37 @@ std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder) 
     return dataFolder / "Replace.journal";
 }
 
+namespace {
+
+constexpr int kMaxKeptCopies = 1000;
+
+std::filesystem::path RejectedName(const std::filesystem::path& path, int n) {
+    std::filesystem::path kept = path;
+    return kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
+}
+
+// The first n whose name is free; anything at a name, a dangling link included, takes it.
+int FirstFreeRejectedNumber(const std::filesystem::path& path) {
+    int n = 1;
+    std::error_code ec;
+    while (n <= kMaxKeptCopies &&
+           std::filesystem::symlink_status(RejectedName(path, n), ec).type() != std::filesystem::file_type::not_found)
+        ++n;
+    return n;
+}
+
+}  // namespace
+
 std::optional<std::filesystem::path> RejectedFileName(const std::filesystem::path& path) {
-    constexpr int kMaxKeptCopies = 1000;
-    for (int n = 1; n <= kMaxKeptCopies; ++n) {
-        std::filesystem::path kept = path;
-        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
-        std::error_code ec;
-        // Anything at the name, a dangling link included, takes it.
-        if (std::filesystem::symlink_status(kept, ec).type() == std::filesystem::file_type::not_found) return kept;
-    }
-    return std::nullopt;
+    const int free = FirstFreeRejectedNumber(path);
+    if (free > kMaxKeptCopies) return std::nullopt;
+    return RejectedName(path, free);
+}
+
+std::optional<std::filesystem::path> NewestRejectedFile(const std::filesystem::path& path) {
+    const int free = FirstFreeRejectedNumber(path);
+    if (free == 1) return std::nullopt;
+    return RejectedName(path, free - 1);
 }
 
 bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file) {

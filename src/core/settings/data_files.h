@@ -20,6 +20,8 @@ std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder);
 // Where a rejected file is kept: <name>.invalid, or <name>.invalid.2, .3, ... when earlier
 // rejected files took the name; none when a thousand did.
 std::optional<std::filesystem::path> RejectedFileName(const std::filesystem::path& path);
+// The last rejected file kept for `path`: the one before the first free name; none when none is.
+std::optional<std::filesystem::path> NewestRejectedFile(const std::filesystem::path& path);
 
 // Whether `file` is (by identity, whatever its name, or by place) one of the data folder's own
 // files, which an export must never overwrite.

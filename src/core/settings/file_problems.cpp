@@ -25,6 +25,20 @@ void ShowRefusedUnreadable(UserMessages& messages, bool chinese, const std::file
          u"%s cannot be read; the change was refused and the file left as it is.", path);
 }
 
+void ShowUnreadableImport(UserMessages& messages, bool chinese, const Error& error, const std::filesystem::path& path) {
+    switch (error.kind) {
+        case ErrorKind::kNotFound:
+            Show(messages, chinese, u"%s 不存在，未导入任何内容。", u"%s does not exist; nothing was imported.", path);
+            return;
+        case ErrorKind::kNotRegular:
+            ShowFileProblem(messages, chinese, error.kind, path);
+            return;
+        default:
+            Show(messages, chinese, u"无法读取 %s，未导入任何内容。", u"%s cannot be read; nothing was imported.", path);
+            return;
+    }
+}
+
 void ShowShortFileKept(UserMessages& messages, bool chinese, const std::filesystem::path& path,
                        const std::filesystem::path& kept) {
     messages.ShowInfoCaptionBox(chinese ? PathText(path) + u" 不完整，已按可读部分读取；原文件已另存为 " + PathText(kept) + u"。"
@@ -67,8 +81,8 @@ bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const
             Show(messages, chinese, u"%s 不是普通文件，未做任何处理。", u"%s is not a regular file; it was left alone.", path);
             return true;
         case ErrorKind::kForeignLink:
-            Show(messages, chinese, u"%s 是指向其他用户文件的链接，未通过它写入。",
-                 u"%s is a link to a file of another user; nothing was written through it.", path);
+            Show(messages, chinese, u"%s 是指向其他用户文件或由其他用户放置的链接，未通过它写入。",
+                 u"%s is a link to another user's file, or one another user put there; nothing was written through it.", path);
             return true;
         case ErrorKind::kIo:
             Show(messages, chinese, u"无法写入 %s。", u"%s could not be written.", path);

@@ -10,6 +10,8 @@ namespace oryn7px {
 
 // "cannot be read" when a file is found unreadable, and when a change to it is refused.
 void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path);
+// Why a file offered for import could not be read: missing, unreadable, not a regular file.
+void ShowUnreadableImport(UserMessages& messages, bool chinese, const Error& error, const std::filesystem::path& path);
 // A file shorter than its record was read as far as it goes; its bytes were copied to `kept`.
 void ShowShortFileKept(UserMessages& messages, bool chinese, const std::filesystem::path& path,
                        const std::filesystem::path& kept);

@@ -11,11 +11,11 @@
 
 namespace oryn7px {
 
-std::vector<std::filesystem::path> FillFreshDataFolder(const std::filesystem::path& dataFolder, FileWriter& writer,
-                                                       int32_t languageNumber) {
-    std::vector<std::filesystem::path> failed;
+std::vector<Error> FillFreshDataFolder(const std::filesystem::path& dataFolder, FileWriter& writer,
+                                       int32_t languageNumber) {
+    std::vector<Error> failed;
     auto write = [&](const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-        if (!writer.ReplaceFile(path, bytes)) failed.push_back(path);
+        if (const Status written = writer.ReplaceFile(path, bytes); !written) failed.push_back(written.Failure());
     };
     const std::filesystem::path profileFolder = dataFolder / "Profile";
     std::error_code ec;

@@ -12,9 +12,8 @@ namespace oryn7px {
 // Writes, each atomically: Profile/ConfigInfo.cfg (five valid entries, the first one active),
 // Profile/Profile1.cfg .. Profile5.cfg (the default profile, button names in Simplified Chinese
 // when `languageNumber` is 1), an empty Macro.cfg, Language.cfg holding `languageNumber` and a
-// zeroed Sts.cfg. Returns the files that could not be written; the start-up then reports them as
-// missing, as it does for any data folder.
-std::vector<std::filesystem::path> FillFreshDataFolder(const std::filesystem::path& dataFolder, FileWriter& writer,
+// zeroed Sts.cfg. Returns why each file that could not be written was not (its path and cause).
+std::vector<Error> FillFreshDataFolder(const std::filesystem::path& dataFolder, FileWriter& writer,
                                                        int32_t languageNumber);
 
 }  // namespace oryn7px

@@ -32,17 +32,11 @@ std::vector<uint8_t> ShortFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-// Whether an earlier run already kept these bytes aside: a short library stays short until the
+// Whether the newest copy kept aside holds these bytes: a short library stays short until the
 // next save, and every command that reads it meanwhile would keep another copy.
 bool AlreadyKept(const std::filesystem::path& path) {
-    const std::vector<uint8_t> bytes = ShortFileBytes(path);
-    for (int n = 1;; ++n) {
-        std::filesystem::path kept = path;
-        kept += n == 1 ? std::string(".invalid") : ".invalid." + std::to_string(n);
-        std::error_code ec;
-        if (!std::filesystem::exists(kept, ec)) return false;
-        if (ShortFileBytes(kept) == bytes) return true;
-    }
+    const auto newest = NewestRejectedFile(path);
+    return newest && ShortFileBytes(*newest) == ShortFileBytes(path);
 }
 
 }  // namespace
@@ -230,10 +224,11 @@ MacroImport MacroLibrary::ImportMacro(const std::filesystem::path& file) {
     const Result<std::size_t> read = ReadRecord(file, entry);
     // Not a whole macro (a cut-off file, or a free-looking entry the next new macro would take),
     // or more events than an entry holds: refused like an unreadable file.
-    if (!read || *read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
-        if (read.FailedWith(ErrorKind::kNotRegular)) {
-            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
-        }
+    if (!read) {
+        ShowUnreadableImport(messages_, state_.bChinese == 1, read.Failure(), file);
+        return {};
+    }
+    if (*read < sizeof entry || !IsCompleteMacro(entry) || !IsValidMacroId(entry.dwMacroId)) {
         messages_.ShowInfoCaptionBox(FormatS(kMsgInvalidProfile, PathText(file)));
         return {};
     }

@@ -93,25 +93,30 @@ bool Present(const std::filesystem::path& path) {
     return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
 }
 
-void KeepRejectedFile(const std::filesystem::path& path) {
+// Where the rejected bytes went; none when they could not be moved.
+std::optional<std::filesystem::path> KeepRejectedFile(const std::filesystem::path& path) {
     const auto kept = RejectedFileName(path);
-    if (!kept) return;
+    if (!kept) return std::nullopt;
     std::error_code ec;
     std::filesystem::rename(path, *kept, ec);
+    return ec ? std::nullopt : kept;
 }
 
 }  // namespace
 
 // A file with the wrong magic, or shorter than a profile, is kept beside as <name>.invalid before
 // the defaults replace it. Bytes that cannot be moved aside (or a file that exists but cannot be
-// read) are never written over: the defaults then live in memory only.
+// read) are never written over: the defaults then live in memory only. When the defaults cannot be
+// written (a full disk), the rejected bytes go back to their name rather than leave no file.
 void ProfileStore::ReplaceRejectedProfile(int readResult, const std::filesystem::path& path) {
-    if (readResult == kProfileInvalid) KeepRejectedFile(path);
+    const auto kept = readResult == kProfileInvalid ? KeepRejectedFile(path) : std::nullopt;
     if (Present(path)) {
         BuildDefaultProfile(state_.profile, state_.bChinese == 1);
         return;
     }
-    CreateDefaultProfileFile(path);
+    if (CreateDefaultProfileFile(path) || !kept) return;
+    std::error_code ec;
+    std::filesystem::rename(*kept, path, ec);
 }
 
 int ProfileStore::ReadProfileFile(const std::filesystem::path& path, bool createIfMissing) {
@@ -140,6 +145,8 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
     const Status written = writer_.ReplaceFile(path, RecordBytes(state_.profile));
     if (written.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoBox(texts_.Text(kKeyAccessDeniedMacroOrProfile), false);
+    } else if (!written) {
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, path);
     }
     return written.Ok();
 }
@@ -266,10 +273,13 @@ int ProfileStore::ImportFile(const std::filesystem::path& file) {
         imported = std::make_unique<Whole>();
         read = ReadRecord(file, *imported);
     }
-    if (!longEnough || !read || *read < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
-        if (readable.FailedWith(ErrorKind::kNotRegular) || read.FailedWith(ErrorKind::kNotRegular)) {
-            ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kNotRegular, file);
-        }
+    // A file that could not be read is reported for what kept it out; only one that was read can
+    // be an invalid profile.
+    if (!readable || !read) {
+        ShowUnreadableImport(messages_, state_.bChinese == 1, !readable ? readable.Failure() : read.Failure(), file);
+        return kProfileInvalid;
+    }
+    if (!longEnough || *read < sizeof(Whole) || imported->profile.dwMagic != kProfileMagic) {
         ShowInInfoBox(kMsgInvalidProfile, file);
         return kProfileInvalid;
     }

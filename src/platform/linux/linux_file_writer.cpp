@@ -73,6 +73,32 @@ Error ForeignLink(const std::filesystem::path& path) {
     return {ErrorKind::kForeignLink, path.string() + " is a link to a file of another user"};
 }
 
+// Links are followed only where the running user or root put them: a link in another user's
+// folder points wherever that user chose, and a privileged run must never write there. Checked
+// for every link along the path, folders included.
+Status CheckLinksAlongPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) return {};
+    std::filesystem::path walked = absolute.root_path();
+    for (const std::filesystem::path& part : absolute.relative_path()) {
+        const std::filesystem::path next = walked / part;
+        struct stat entry {};
+        if (::lstat(next.c_str(), &entry) != 0) return {};  // what follows does not exist yet
+        if (!S_ISLNK(entry.st_mode)) {
+            walked = next;
+            continue;
+        }
+        struct stat folder {};
+        if (::stat(walked.c_str(), &folder) != 0 || (folder.st_uid != ::geteuid() && folder.st_uid != 0)) {
+            return Error{ErrorKind::kForeignLink, next.string() + " is a link in a folder of another user"};
+        }
+        walked = std::filesystem::weakly_canonical(next, ec);
+        if (ec) return {};
+    }
+    return {};
+}
+
 // Where the bytes go and who must keep owning them.
 struct Target {
     std::filesystem::path path;
@@ -85,6 +111,7 @@ struct Target {
 // A link is followed only to a file (or, for a new file, a folder) of the running user, so a
 // privileged run never replaces another user's file through a link planted in the data folder.
 Result<Target> ResolveTarget(const std::filesystem::path& path) {
+    if (Status links = CheckLinksAlongPath(path); !links) return links.Failure();
     Target target;
     target.path = path;
     std::error_code ec;
@@ -110,10 +137,11 @@ Result<Target> ResolveTarget(const std::filesystem::path& path) {
     return target;
 }
 
-// Writes the whole content to `file` (created exclusively) and flushes it to the disk.
+// Writes the whole content to `file` (created exclusively) and flushes it to the disk. Errors
+// name the target: the temporary name means nothing to the user.
 Status WriteFlushed(const Target& target, const std::filesystem::path& file, std::span<const uint8_t> bytes) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) return ErrorOf(errno, file);
+    if (fd < 0) return ErrorOf(errno, target.path);
     if (target.exists) ::fchmod(fd, target.existing.st_mode & 07777);
     if (::geteuid() == 0) (void)::fchown(fd, target.ownerUid, target.ownerGid);
     bool ok = WriteAll(fd, bytes);
@@ -128,7 +156,7 @@ Status WriteFlushed(const Target& target, const std::filesystem::path& file, std
     }
     if (!ok) {
         ::unlink(file.c_str());
-        return ErrorOf(error, file);
+        return ErrorOf(error, target.path);
     }
     return {};
 }

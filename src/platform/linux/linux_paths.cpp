@@ -83,20 +83,24 @@ LinuxPaths::LinuxPaths(std::filesystem::path programFolder, std::filesystem::pat
 
 LinuxPaths LinuxPaths::FromEnvironment(const Environment& environment, const NewDataFolderFiller& fillNewFolder,
                                        std::optional<std::filesystem::path> dataFolder) {
+    std::vector<Error> newFolderErrors;
     if (!dataFolder) {
         dataFolder = LinuxDataFolder(environment);
         std::error_code ec;
         // A folder the program had to create is a new installation: fill it as an installer would.
         if (!dataFolder->empty() && std::filesystem::create_directories(*dataFolder, ec)) {
             LinuxFileWriter writer;
-            fillNewFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
+            newFolderErrors = fillNewFolder(*dataFolder, writer, LanguageForLocale(MessagesLocale(environment)));
         }
     }
     RemoveLeftoverTemporaryFiles(*dataFolder);
     RemoveLeftoverTemporaryFiles(*dataFolder / "Profile");
     std::error_code ec;
     const std::filesystem::path absolute = dataFolder->empty() ? *dataFolder : std::filesystem::absolute(*dataFolder, ec);
-    return LinuxPaths(ExecutableFolder(), ec ? *dataFolder : absolute, LinuxTempFolder(environment), LinuxDataHome(environment));
+    LinuxPaths paths(ExecutableFolder(), ec ? *dataFolder : absolute, LinuxTempFolder(environment),
+                     LinuxDataHome(environment));
+    paths.newFolderErrors_ = std::move(newFolderErrors);
+    return paths;
 }
 
 }  // namespace oryn7px

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/interfaces/file_writer.h"
 #include "core/interfaces/paths.h"
@@ -18,8 +19,9 @@ std::optional<std::string> ProcessEnvironment(const char* name);
 
 // Fills a data folder the program had to create, as an installer would; `languageNumber` is the
 // language of the session's locale.
+// Returns why each file it could not write was not.
 using NewDataFolderFiller =
-    std::function<void(const std::filesystem::path& dataFolder, FileWriter& writer, int32_t languageNumber)>;
+    std::function<std::vector<Error>(const std::filesystem::path& dataFolder, FileWriter& writer, int32_t languageNumber)>;
 
 // ORYN7PX_DATA_DIR, else $XDG_DATA_HOME/TAVIK/ORYN7PX, else ~/.local/share/TAVIK/ORYN7PX;
 // empty when not even the account's home folder is known.
@@ -54,12 +56,16 @@ public:
     std::filesystem::path TempFolder() const override { return tempFolder_; }
     std::filesystem::path LocalAppData() const override { return localAppData_; }
     std::filesystem::path SystemDirectory() const override { return {}; }
+    // Why files of a new data folder could not be written (a full disk): the start must say so,
+    // not later report them as missing.
+    const std::vector<Error>& NewFolderErrors() const { return newFolderErrors_; }
 
 private:
     std::filesystem::path programFolder_;
     std::filesystem::path dataFolder_;
     std::filesystem::path tempFolder_;
     std::filesystem::path localAppData_;
+    std::vector<Error> newFolderErrors_;
 };
 
 }  // namespace oryn7px

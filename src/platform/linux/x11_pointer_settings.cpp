@@ -91,16 +91,20 @@ bool X11PointerSettings::SetPointerSpeed(int32_t speed) {
 }
 
 bool X11PointerSettings::SetWheelLines(int32_t lines) {
-    if (!wheelNoticeGiven_ && notice_) {
-        notice_("X11 has no system wheel-lines setting; the value is kept in " + wheelLinesFile_.string());
-    }
-    wheelNoticeGiven_ = true;
     std::error_code error;
     std::filesystem::create_directories(wheelLinesFile_.parent_path(), error);
     const std::string content = std::string(kWheelKey) + std::to_string(lines) + "\n";
-    return LinuxFileWriter()
-        .ReplaceFile(wheelLinesFile_, std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size()))
-        .Ok();
+    // auto: X11 defines Status as a macro.
+    const auto written = LinuxFileWriter().ReplaceFile(
+        wheelLinesFile_, std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size()));
+    // Said once when the value is kept; every time it is not.
+    if (notice_ && !written) {
+        notice_("X11 has no system wheel-lines setting, and the value could not be kept: " + written.Failure().message);
+    } else if (notice_ && !wheelNoticeGiven_) {
+        notice_("X11 has no system wheel-lines setting; the value is kept in " + wheelLinesFile_.string());
+        wheelNoticeGiven_ = true;
+    }
+    return written.Ok();
 }
 
 std::optional<int32_t> X11PointerSettings::WheelLines() const {

@@ -1,4 +1,5 @@
 // lang get / check / info: tools for translators and support.
+#include <optional>
 #include <ostream>
 
 #include "cli.h"
@@ -6,6 +7,7 @@
 #include "core/i18n/caption_keys.h"
 #include "core/i18n/language_keys.h"
 #include "core/i18n/xml_doc.h"
+#include "core/i18n/xml_strict_check.h"
 #include "platform/linux/iconv_code_page_converter.h"
 #include "text_escape.h"
 
@@ -22,8 +24,9 @@ void PrintLangUsage(std::ostream& out) {
            "       oryn7px-cli lang info FILE\n\n"
            "  get     print the text of KEY in section S (default \"config\") as UTF-8, raw: control\n"
            "          characters in the file reach the terminal as they are (check and info escape them)\n"
-           "  check   list keys that are missing or empty (captions included: the program shows\n"
-           "          their English text) and a str_msg2 without exactly one %s\n"
+           "  check   list where a file is not well-formed XML (at byte N of the file or offset N\n"
+           "          of its text), keys that are missing or empty (captions included: the program\n"
+           "          shows their English text) and a str_msg2 without exactly one %s\n"
            "  info    print how the file was decoded and its first parse error\n";
 }
 
@@ -66,16 +69,20 @@ int Check(Context& context, const std::vector<std::string>& files) {
     const IconvCodePageConverter converter;
     bool anythingListed = false;
     for (const std::string& file : files) {
-        CXmlDoc doc(converter);
-        const bool wellFormed = doc.LoadFile(file);
-        if (!wellFormed && doc.LoadDescription().empty()) {
+        const std::optional<std::string> bytes = ReadXmlFile(file);
+        if (!bytes) {
             context.out << EscapeForText(file) << ": cannot be read\n";
             anythingListed = true;
             continue;
         }
-        // The program reads what it can of a malformed file, but a translator must hear of it.
-        if (!wellFormed) {
-            context.out << EscapeForText(file) << ": not well-formed: " << EscapeForText(doc.ParseError()) << "\n";
+        CXmlDoc doc(converter);
+        doc.LoadBytes(*bytes);
+        // The program reads what it can of a malformed file, but a translator must hear of it:
+        // the strict pass finds all the reader finds, and more, except the reader's size bound.
+        std::vector<std::string> problems = StrictXmlProblems(*bytes, converter);
+        if (problems.empty() && !doc.ParseError().empty()) problems.push_back(doc.ParseError());
+        for (const std::string& problem : problems) {
+            context.out << EscapeForText(file) << ": not well-formed: " << EscapeForText(problem) << "\n";
             anythingListed = true;
         }
         for (const LanguageKey& key : LanguageKeys()) {

@@ -7,6 +7,7 @@
 
 #include "cli.h"
 #include "core/base/utf16.h"
+#include "core/layout/statistics_page_layout.h"
 #include "core/pages/statistics_page/statistics_rules.h"
 #include "session.h"
 #include "text_escape.h"
@@ -43,8 +44,10 @@ nlohmann::json StatsJson(const StsData& data) {
 
 void PrintStats(std::ostream& out, const StsData& data) {
     const auto texts = StatisticsTexts(data, false);
-    for (int row = 0; row < sp::kRowCount; ++row)
-        out << std::left << std::setw(14) << sp::kRowLabels[row].english << texts[row].text << "\n";
+    for (int row = 0; row < sp::kRowCount; ++row) {
+        const std::string label = Utf16ToUtf8(CaptionKeyOf(sp::kRowCaptions[row]).english);
+        out << std::left << std::setw(14) << label << texts[row].text << "\n";
+    }
     out << std::left << std::setw(14) << "Trophy level" << EarnedTrophyLevel(data) << "\n";
 }
 

@@ -31,6 +31,11 @@ int Session::Open(Access access) {
                         "or give --data-dir\n";
         return kExitUsage;
     }
+    if (!paths_.NewFolderErrors().empty()) {
+        for (const Error& error : paths_.NewFolderErrors())
+            context_.err << "oryn7px-cli: the new data folder could not be filled: " << EscapeForText(error.message) << "\n";
+        return kExitFailed;
+    }
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
         context_.err << "oryn7px-cli: the data folder " << EscapeForText(folder.string()) << " does not exist\n";

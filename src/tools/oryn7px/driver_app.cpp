@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "core/app/single_instance.h"
 #include "core/base/messages.h"
@@ -36,7 +37,7 @@ CQ580ZDriverApp::CQ580ZDriverApp(AppOptions options)
       paths_(LinuxPaths::FromEnvironment(ProcessEnvironment, FillFreshDataFolder)),
       strings_(converter_),
       state_(std::make_unique<SettingsState>()),
-      messages_([this] { return state_->bChinese == 1; }),
+      messages_(strings_),
       store_(*state_, paths_, writer_, messages_, strings_),
       library_(*state_, paths_, writer_, messages_, strings_, clock_),
       statistics_(paths_, writer_, messages_, strings_),
@@ -112,7 +113,10 @@ int CQ580ZDriverApp::InitInstance() {
 
     // Every text has its Simplified Chinese value before any window exists.
     strings_.LoadLanguageFile(LanguageFilePath(strAppDir.toStdString(), kLanguageSimplifiedChinese));
-    progress_ = std::make_unique<CDlgProgress>();
+    // A full disk at the first start: the files' own boxes would only call them missing.
+    for (const Error& error : paths_.NewFolderErrors())
+        messages_.ShowInfoCaptionBox(Utf8ToUtf16("The new data folder could not be filled: " + error.message));
+    progress_ = std::make_unique<CDlgProgress>(strings_);
     CreateFirmwareChecker();
     services_ = std::make_unique<AppServices>(AppServices{
         *state_, store_, library_, messages_, strings_, driver_, clock_, *bootloader_, presence_.get(), shared_,
@@ -127,6 +131,12 @@ int CQ580ZDriverApp::InitInstance() {
     services_->autostart = &autostart_;
     services_->startHidden = options_.startHidden;
     services_->announceDesktop = ReportDesktop();
+    services_->beginUnattended = [this] {
+        messages_.BeginUnattended([this](std::string_view text) {
+            std::cerr << "oryn7px: " << text << "\n";
+            log_.Write(text, CLog::kError);
+        });
+    };
     dialog_ = std::make_unique<CQ580ZDriverDlg>(*services_);
     QEventLoop modalLoop;
     bool ended = false;

@@ -1,5 +1,6 @@
-// The main settings page: its three state pictures per layout (section captions, every control
-// in its look, the mouse drawing with its hot spots) and the button-tab pictures 154–159.
+// The main settings page: its three state pictures per layout (panels, every control in its look,
+// the mouse drawing with its hot spots) and the button-tab pictures 154–159. The captions are
+// drawn at run time in the UI language; only the report rates' numbers are in the pictures.
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <algorithm>
@@ -15,37 +16,16 @@ namespace {
 
 namespace mp = main_page;
 
-struct PageTexts {
-    bool chinese;
-    std::array<QString, 6> captions;
-    std::array<QString, 8> tabs;
-    QString precision, lines, screen, linesUnit, slow, fast, low, high;
-};
-
-const PageTexts kEnglish{false,
-                         {"DPI LEVELS", "POINTER SPEED", "SENSOR HEIGHT", "REPORT RATE", "WHEEL SCROLLING", "BUTTONS"},
-                         {"LEFT", "MIDDLE", "RIGHT", "FORWARD", "BACK", "WHEEL UP", "WHEEL DN", "DPI"},
-                         "Enhance pointer precision", "Scroll several lines per notch", "Scroll one screen per notch",
-                         "lines", "Slow", "Fast", "Low", "High"};
-const PageTexts kChinese{true,
-                         {QStringLiteral("DPI 设置"), QStringLiteral("指针速度"), QStringLiteral("感应高度"),
-                          QStringLiteral("回报率"), QStringLiteral("滚轮设置"), QStringLiteral("按键设置")},
-                         {QStringLiteral("左键"), QStringLiteral("中键"), QStringLiteral("右键"), QStringLiteral("前进"),
-                          QStringLiteral("后退"), QStringLiteral("滚轮上"), QStringLiteral("滚轮下"), QStringLiteral("DPI")},
-                         QStringLiteral("提高指针精确度"), QStringLiteral("每次滚动行数"), QStringLiteral("每次滚动一屏"),
-                         QStringLiteral("行"), QStringLiteral("慢"), QStringLiteral("快"), QStringLiteral("低"),
-                         QStringLiteral("高")};
-
+// Numbers with a unit, the same in every language.
 const std::array<const char*, 4> kRateLabels{"125Hz", "250Hz", "500Hz", "1000Hz"};
 
 QRect R(const LayoutRect& r) { return ToQRect(r); }
 
-void Text(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
-          int flags = Qt::AlignLeft | Qt::AlignVCenter, int weight = 400) {
+void Text(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize) {
     painter.save();
-    painter.setFont(ArtFont(pixelSize, weight, chinese));
+    painter.setFont(ArtFont(pixelSize, 400));
     painter.setPen(colour);
-    painter.drawText(box, flags | Qt::TextSingleLine, text);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     painter.restore();
 }
 
@@ -58,15 +38,10 @@ void Panel(QPainter& painter, const QRect& box) {
     painter.restore();
 }
 
-// A section caption with the accent bar in front, inside its title hot area.
-void Caption(QPainter& painter, const LayoutRect& area, const QString& text, bool chinese) {
+// The accent bar in front of a section heading, inside its title hot area.
+void AccentBar(QPainter& painter, const LayoutRect& area) {
     const QRect box = R(area);
     painter.fillRect(QRect(box.left(), box.top() + 5, 3, box.height() - 10), theme::kAccent);
-    const QRect textBox = box.adjusted(9, 0, 0, 0);
-    // The hot areas are narrow: the caption shrinks until it fits.
-    int size = chinese ? 15 : 13;
-    while (size > 9 && QFontMetrics(ArtFont(size, 700, chinese)).horizontalAdvance(text) > textBox.width()) --size;
-    Text(painter, textBox, text, theme::kAccentLight, size, chinese, Qt::AlignLeft | Qt::AlignVCenter, 700);
 }
 
 void Track(QPainter& painter, const QRect& box) {
@@ -82,7 +57,7 @@ void Track(QPainter& painter, const QRect& box) {
 }
 
 // A square box (check box) or a round one (radio) at the left of `box`, optionally with a label.
-void Choice(QPainter& painter, const QRect& box, Look look, bool round, const QString& label, bool chinese) {
+void Choice(QPainter& painter, const QRect& box, Look look, bool round, const QString& label = {}) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const int side = std::min({box.height(), 14, box.width()});
@@ -115,9 +90,9 @@ void Choice(QPainter& painter, const QRect& box, Look look, bool round, const QS
     if (!label.isEmpty()) {
         const QColor ink = look == Look::Normal ? theme::kText : Qt::white;
         const QRect textBox = box.adjusted(side + 5, 0, 0, 0);
-        int size = chinese ? 13 : 12;
-        while (size > 9 && QFontMetrics(ArtFont(size, 400, chinese)).horizontalAdvance(label) > textBox.width()) --size;
-        Text(painter, textBox, label, ink, size, chinese);
+        int size = 12;
+        while (size > 9 && QFontMetrics(ArtFont(size, 400)).horizontalAdvance(label) > textBox.width()) --size;
+        Text(painter, textBox, label, ink, size);
     }
 }
 
@@ -202,59 +177,40 @@ void Marker(QPainter& painter, const QRect& box, Look look) {
     painter.restore();
 }
 
-void Tabs(QPainter& painter, const PageTexts& texts, Look look) {
-    for (int i = 0; i < 8; ++i) {
-        const QPolygon outline = ToPolygon(mp::kButtonTabs[static_cast<std::size_t>(i)]);
-        PaintShape(painter, outline, look);
-        const QColor ink = look == Look::Normal ? theme::kText : Qt::white;
-        PaintCaption(painter, outline.boundingRect().adjusted(4, 0, -4, 0), texts.tabs[static_cast<std::size_t>(i)], ink,
-                     texts.chinese ? 13 : 10, texts.chinese, 700);
-    }
+void Tabs(QPainter& painter, Look look) {
+    for (const LayoutQuad& tab : mp::kButtonTabs) PaintShape(painter, ToPolygon(tab), look);
 }
 
 // Everything that does not change with a control's state.
-void PaintPage(QPainter& painter, const mp::Layout& layout, const PageTexts& texts) {
+void PaintPage(QPainter& painter, const mp::Layout& layout) {
     PaintBackdrop(painter, QRect(0, 0, mp::kWidth, mp::kHeight));
-    const bool zh = texts.chinese;
     for (const QRect& panel : {QRect(18, 8, 680, 192), QRect(18, 203, 338, 100), QRect(364, 203, 334, 74),
                                QRect(18, 306, 338, 64), QRect(364, 280, 334, 120), QRect(706, 8, 210, 392)})
         Panel(painter, panel);
-    for (std::size_t i = 0; i < mp::kTitleAreas.size(); ++i) Caption(painter, mp::kTitleAreas[i], texts.captions[i], zh);
+    for (const LayoutRect& area : mp::kTitleAreas) AccentBar(painter, area);
     for (int k = 0; k < 7; ++k) {
         Track(painter, R(layout.dpiSliders[static_cast<std::size_t>(k)]));
         const QRect value = R(layout.dpiValues[static_cast<std::size_t>(k)]);
         PaintInputField(painter, value);
     }
-    const QRect pointer = R(layout.pointerSlider), sensor = R(layout.sensorSlider);
-    Track(painter, pointer);
-    Track(painter, sensor);
-    Text(painter, QRect(pointer.left() - 44, pointer.top() - 5, 40, 20), texts.slow, theme::kTextDim, 11, zh, Qt::AlignRight | Qt::AlignVCenter);
-    Text(painter, QRect(pointer.right() + 6, pointer.top() - 5, 44, 20), texts.fast, theme::kTextDim, 11, zh);
-    Text(painter, QRect(sensor.left() - 40, sensor.top() - 5, 36, 20), texts.low, theme::kTextDim, 11, zh, Qt::AlignRight | Qt::AlignVCenter);
-    Text(painter, QRect(sensor.right() + 6, sensor.top() - 5, 44, 20), texts.high, theme::kTextDim, 11, zh);
-    if (!zh) {
-        const QRect box = R(layout.precisionBox);
-        Text(painter, QRect(box.right() + 8, box.top(), 220, box.height()), texts.precision, theme::kText, 12, zh);
-    }
-    const QRect lines = R(layout.linesBox);
-    PaintInputField(painter, lines);
-    Text(painter, QRect(R(layout.linesUp).right() + 6, lines.top(), 60, lines.height()), texts.linesUnit, theme::kTextDim, 12, zh);
+    Track(painter, R(layout.pointerSlider));
+    Track(painter, R(layout.sensorSlider));
+    PaintInputField(painter, R(layout.linesBox));
     MouseDrawing(painter);
-    Tabs(painter, texts, Look::Normal);
+    Tabs(painter, Look::Normal);
 }
 
 // The page in one state: every control shows `look`.
-QImage PagePicture(const mp::Layout& layout, const PageTexts& texts, Look look) {
+QImage PagePicture(const mp::Layout& layout, Look look) {
     QImage image = NewImage(mp::kWidth, mp::kHeight, theme::kPanel);
     QPainter painter(&image);
-    PaintPage(painter, layout, texts);
-    const bool zh = texts.chinese;
-    for (const LayoutRect& box : layout.dpiBoxes) Choice(painter, R(box), look, false, {}, zh);
-    Choice(painter, R(layout.precisionBox), look, false, zh ? texts.precision : QString(), zh);
+    PaintPage(painter, layout);
+    for (const LayoutRect& box : layout.dpiBoxes) Choice(painter, R(box), look, false);
+    Choice(painter, R(layout.precisionBox), look, false);
     for (std::size_t r = 0; r < layout.reportRates.size(); ++r)
-        Choice(painter, R(layout.reportRates[r]), look, true, kRateLabels[r], false);
-    Choice(painter, R(layout.linesRadio), look, true, texts.lines, zh);
-    Choice(painter, R(layout.screenRadio), look, true, texts.screen, zh);
+        Choice(painter, R(layout.reportRates[r]), look, true, kRateLabels[r]);
+    Choice(painter, R(layout.linesRadio), look, true);
+    Choice(painter, R(layout.screenRadio), look, true);
     Arrow(painter, R(layout.linesUp), true, look);
     Arrow(painter, R(layout.linesDown), false, look);
     for (const LayoutRect& marker : layout.markers) Marker(painter, R(marker), look);
@@ -263,10 +219,10 @@ QImage PagePicture(const mp::Layout& layout, const PageTexts& texts, Look look) 
 
 // The page as the normal picture shows it, with the eight tabs in `look`: the slider tracks
 // take their background from the pressed one.
-QImage TabsPicture(const mp::Layout& layout, const PageTexts& texts, Look look) {
-    QImage image = PagePicture(layout, texts, Look::Normal);
+QImage TabsPicture(const mp::Layout& layout, Look look) {
+    QImage image = PagePicture(layout, Look::Normal);
     QPainter painter(&image);
-    Tabs(painter, texts, look);
+    Tabs(painter, look);
     return image;
 }
 
@@ -275,15 +231,14 @@ QImage TabsPicture(const mp::Layout& layout, const PageTexts& texts, Look look) 
 void DrawMainPage(const QString& root) {
     for (const bool chinese : {false, true}) {
         const mp::Layout& layout = mp::LayoutFor(chinese);
-        const PageTexts& texts = chinese ? kChinese : kEnglish;
         const StatePictures& pictures = mp::PicturesFor(chinese);
-        Save(root, pictures.normal, PagePicture(layout, texts, Look::Normal));
-        Save(root, pictures.down, PagePicture(layout, texts, Look::Pressed));
-        Save(root, pictures.over, PagePicture(layout, texts, Look::Hover));
+        Save(root, pictures.normal, PagePicture(layout, Look::Normal));
+        Save(root, pictures.down, PagePicture(layout, Look::Pressed));
+        Save(root, pictures.over, PagePicture(layout, Look::Hover));
         const std::array<int, 4>& resources = chinese ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
-        Save(root, ResourceRelativePath(resources[0]), TabsPicture(layout, texts, Look::Normal));
-        Save(root, ResourceRelativePath(resources[1]), TabsPicture(layout, texts, Look::Pressed));
-        Save(root, ResourceRelativePath(resources[2]), TabsPicture(layout, texts, Look::Hover));
+        Save(root, ResourceRelativePath(resources[0]), TabsPicture(layout, Look::Normal));
+        Save(root, ResourceRelativePath(resources[1]), TabsPicture(layout, Look::Pressed));
+        Save(root, ResourceRelativePath(resources[2]), TabsPicture(layout, Look::Hover));
     }
 }
 

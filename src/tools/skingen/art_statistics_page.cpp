@@ -1,5 +1,5 @@
-// The statistics page's pictures: the page in its three looks (numbers' labels in both
-// languages, the trophy row, the progress track, the reset button) and the large trophies.
+// The statistics page's pictures: the page in its three looks (the rows' strips, the trophy row,
+// the progress track, the reset button) and the large trophies. The page draws the captions.
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -18,8 +18,6 @@ namespace {
 const QRect kCountsPanel{20, 16, 260, 424};
 const QRect kTrophyPanel{296, 16, 324, 424};
 const QRect kLevelPanel{620, 16, 290, 424};
-// Labels end left of the English column, so both columns leave them clear.
-constexpr int kLabelRight = sp::kCountColumnEnglish.left - 8;
 
 QColor TrophyMetal(int level) {
     if (level >= 12) return theme::kAccentLight;
@@ -28,7 +26,7 @@ QColor TrophyMetal(int level) {
     return QColor(0xC7, 0x7B, 0x3F);
 }
 
-// One row: a dark strip behind the number and the label in both languages, stacked.
+// One row: a dark strip behind the label and the number; the totals are marked in the accent.
 void CountRow(QPainter& painter, int row) {
     const sp::RowSpan span = sp::kRows[static_cast<std::size_t>(row)];
     const bool total = row == sp::kRowClicks || row == sp::kRowWheel;
@@ -39,21 +37,6 @@ void CountRow(QPainter& painter, int row) {
     painter.setBrush(QColor(0x12, 0x16, 0x1C));
     painter.drawRoundedRect(strip.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     if (total) painter.fillRect(QRectF(strip.left() + 1, strip.top() + 4, 2, strip.height() - 8), theme::kAccentLight);
-
-    const sp::RowLabel& label = sp::kRowLabels[static_cast<std::size_t>(row)];
-    const QRect labelBox(kCountsPanel.left() + 14, static_cast<int>(strip.top()) + 1, kLabelRight - kCountsPanel.left() - 14,
-                         static_cast<int>(strip.height()) - 2);
-    painter.setPen(total ? theme::kAccentLight : theme::kText);
-    painter.setFont(ArtFont(12, total ? 700 : 500, true));
-    painter.drawText(labelBox.adjusted(0, 0, 0, -labelBox.height() / 2 + 1), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromUtf16(label.chinese));
-    QFont english = ArtFont(9, 600);
-    english.setCapitalization(QFont::AllUppercase);
-    english.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    painter.setFont(english);
-    painter.setPen(theme::kTextDim);
-    painter.drawText(labelBox.adjusted(0, labelBox.height() / 2, 0, 0), Qt::AlignRight | Qt::AlignTop,
-                     QString::fromLatin1(label.english));
     painter.restore();
 }
 
@@ -112,26 +95,7 @@ void ProgressTrack(QPainter& painter, bool filled) {
     painter.restore();
 }
 
-void ResetButton(QPainter& painter, Look look) {
-    const QRect box = ToQRect(sp::kResetButton);
-    PaintFace(painter, box, look);
-    const QColor colour = look == Look::Pressed ? QColor(0x10, 0x18, 0x20) : look == Look::Hover ? Qt::white : theme::kText;
-    painter.save();
-    painter.setPen(colour);
-    painter.setFont(ArtFont(13, 700, true));
-    const QString chinese = QStringLiteral("重置");
-    const int chineseWidth = painter.fontMetrics().horizontalAdvance(chinese);
-    QFont english = ArtFont(11, 700);
-    english.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    const QString resetText = QStringLiteral("RESET");
-    const int englishWidth = QFontMetrics(english).horizontalAdvance(resetText);
-    const int left = box.center().x() - (chineseWidth + 8 + englishWidth) / 2;
-    painter.drawText(QRect(left, box.top(), chineseWidth, box.height()), Qt::AlignVCenter, chinese);
-    painter.setFont(english);
-    painter.drawText(QRect(left + chineseWidth + 8, box.top(), englishWidth + 4, box.height()), Qt::AlignVCenter,
-                     resetText);
-    painter.restore();
-}
+void ResetButton(QPainter& painter, Look look) { PaintFace(painter, ToQRect(sp::kResetButton), look); }
 
 // The page in one look: Normal shows unlit trophies and an empty track, Pressed every trophy
 // lit and the track full (the controls show as much of it as the level earned), Hover the
@@ -139,9 +103,6 @@ void ResetButton(QPainter& painter, Look look) {
 QImage StatisticsPage(Look look) {
     QImage image = PageBackground({kCountsPanel, kTrophyPanel, kLevelPanel});
     QPainter painter(&image);
-    PaintBilingualHeading(painter, kCountsPanel, QStringLiteral("统计"), QStringLiteral("STATISTICS"));
-    PaintBilingualHeading(painter, kTrophyPanel, QStringLiteral("当前奖杯"), QStringLiteral("CURRENT TROPHY"));
-    PaintBilingualHeading(painter, kLevelPanel, QStringLiteral("奖杯等级"), QStringLiteral("TROPHY LEVEL"));
     for (int row = 0; row < sp::kRowCount; ++row) CountRow(painter, row);
     ProgressTrack(painter, look == Look::Pressed);
     painter.setPen(theme::kTextDim);
@@ -191,9 +152,7 @@ QImage TrophyPicture(int level) {
     painter.drawRect(QRectF(cx - 12, box.top() + 255, 24, 50));
     painter.drawRoundedRect(QRectF(cx - 70, box.top() + 300, 140, 26), 4, 4);
     painter.setBrush(QColor(0x0E, 0x11, 0x16));
-    painter.drawRoundedRect(QRectF(cx - 90, box.top() + 326, 180, 40), 4, 4);
-    PaintCaption(painter, QRectF(cx - 90, box.top() + 326, 180, 40).toRect(), QStringLiteral("LEVEL %1").arg(level),
-                 earned ? metal : theme::kTextDim, 18, false, 800);
+    painter.drawRoundedRect(QRectF(ToQRect(sp::kLevelPlate)), 4, 4);
     const int stars = level % 4 == 0 && level > 0 ? 4 : level % 4;
     for (int i = 0; i < stars; ++i)
         PaintStar(painter, QPointF(cx - (stars - 1) * 14 + i * 28, box.top() + 160), 10, QColor(255, 255, 255, 220));

@@ -1,5 +1,6 @@
 // The support page's pictures: the versions panel with its two labels and the firmware and web
-// buttons, the configuration panel with import, export and restore defaults.
+// buttons, the configuration panel with import, export and restore defaults. The page draws the
+// captions.
 #include <QPainterPath>
 
 #include "art.h"
@@ -15,7 +16,7 @@ namespace sp = support_page;
 const QRect kVersionsPanel{20, 16, 885, 300};
 const QRect kConfigurationPanel{20, 336, 885, 100};
 
-// A small chip icon for the firmware, a window for the driver; the page writes the caption.
+// A small chip icon for the firmware, a window for the driver; the page draws the caption.
 void PaintLabel(QPainter& painter, const sp::Control& label, bool chip, bool lit) {
     const QRect box = ToQRect(label.rect);
     const QColor colour = lit ? theme::kAccentLight : theme::kTextDim;
@@ -47,7 +48,7 @@ void PaintVersionField(QPainter& painter, const LayoutRect& text) {
     painter.restore();
 }
 
-// The page writes the caption in the UI language.
+// The page draws the caption in the UI language.
 void PaintButton(QPainter& painter, const sp::Control& control, Look look) {
     PaintFace(painter, QRectF(ToQRect(control.rect)), look, 4);
 }
@@ -55,8 +56,6 @@ void PaintButton(QPainter& painter, const sp::Control& control, Look look) {
 QImage SupportPicture(Look look) {
     QImage image = PageBackground({kVersionsPanel, kConfigurationPanel});
     QPainter painter(&image);
-    PaintBilingualHeading(painter, kVersionsPanel, QStringLiteral("版本信息"), QStringLiteral("VERSIONS"));
-    PaintBilingualHeading(painter, kConfigurationPanel, QStringLiteral("配置管理"), QStringLiteral("CONFIGURATION"));
     // The labels are always shown lit; the normal picture keeps them dim beneath.
     PaintLabel(painter, sp::kDriverVersionLabel, false, look != Look::Normal);
     PaintLabel(painter, sp::kFirmwareVersionLabel, true, look != Look::Normal);

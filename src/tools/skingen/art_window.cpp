@@ -1,4 +1,5 @@
-// The main window: the frame pictures and the button-picture sets 160–165.
+// The main window: the frame pictures and the button-picture sets 160–165. The buttons' captions
+// are drawn at run time in the UI language; only the brand is a logo in the picture.
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <array>
@@ -34,20 +35,16 @@ void PaintLanguageButton(QPainter& painter, Look look) {
     const QRect box = ToQRect(mw::kLanguageButton);
     PaintFace(painter, QRectF(box).adjusted(0, 1, 0, -1), look, 3);
     const QColor glyph = look == Look::Normal ? theme::kText : (look == Look::Pressed ? Qt::white : theme::kAccentLight);
-    // A small globe: the button opens the language menu.
+    // A small globe, ending where the caption's room begins: the button opens the language menu.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(glyph, 1.2));
     painter.setBrush(Qt::NoBrush);
-    const QRectF globe(box.left() + 3, box.top() + 3, 11, 11);
+    const QRectF globe(box.left() + 3, box.top() + 3, mw::kLanguageGlobeWidth - 5, mw::kLanguageGlobeWidth - 5);
     painter.drawEllipse(globe);
     painter.drawEllipse(globe.adjusted(3.5, 0, -3.5, 0));
     painter.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
     painter.restore();
-    // The button is 42 px wide: "LANG" does without the captions' letter spacing to clear the globe.
-    painter.setFont(ArtFont(8, 700, false));
-    painter.setPen(glyph);
-    painter.drawText(box.adjusted(15, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("LANG"));
 }
 
 QImage FramePicture(Look look) {
@@ -112,33 +109,13 @@ QImage FramePicture(Look look) {
     return image;
 }
 
-struct Captions {
-    std::array<QString, 5> tabs;
-    QString profile;
-    QString apply;
-    bool chinese;
-};
-
-QImage ButtonsPicture(const Captions& captions, Look look) {
+QImage ButtonsPicture(Look look) {
     QImage image = NewImage(mw::kWidth, mw::kHeight);
     QPainter painter(&image);
-    const QColor text = look == Look::Normal ? theme::kText : (look == Look::Hover ? theme::kAccentLight.lighter(130) : Qt::white);
-    for (size_t i = 0; i < mw::kPageTabs.size(); ++i) {
-        const QPolygon outline = ToPolygon(mw::kPageTabs[i]);
-        PaintShape(painter, outline, look);
-        PaintCaption(painter, outline.boundingRect(), captions.tabs[i], text, captions.chinese ? 15 : 13, captions.chinese);
-    }
-    for (size_t i = 0; i < mw::kProfileButtons.size(); ++i) {
-        const QPolygon outline = ToPolygon(mw::kProfileButtons[i]);
-        PaintShape(painter, outline, look);
-        PaintCaption(painter, outline.boundingRect(), captions.profile.arg(i + 1), text, captions.chinese ? 12 : 11,
-                     captions.chinese);
-    }
-    const QPolygon apply = ToPolygon(mw::kApplyButton);
+    for (const LayoutQuad& tab : mw::kPageTabs) PaintShape(painter, ToPolygon(tab), look);
+    for (const LayoutQuad& profile : mw::kProfileButtons) PaintShape(painter, ToPolygon(profile), look);
     // The apply button always carries the accent so it reads as the main action.
-    PaintShape(painter, apply, look == Look::Normal ? Look::Hover : look);
-    PaintCaption(painter, apply.boundingRect().adjusted(14, 0, 0, 0), captions.apply,
-                 look == Look::Normal ? theme::kAccentLight : Qt::white, captions.chinese ? 16 : 15, captions.chinese, 800);
+    PaintShape(painter, ToPolygon(mw::kApplyButton), look == Look::Normal ? Look::Hover : look);
     return image;
 }
 
@@ -151,17 +128,13 @@ void DrawMainFrame(const QString& root) {
 }
 
 void DrawWindowButtons(const QString& root) {
-    const Captions chinese{{QStringLiteral("主设置"), QStringLiteral("灯光设置"), QStringLiteral("宏管理"),
-                            QStringLiteral("数据统计"), QStringLiteral("支持")},
-                           QStringLiteral("配置 %1"), QStringLiteral("应用"), true};
-    const Captions other{{QStringLiteral("MAIN"), QStringLiteral("LIGHTING"), QStringLiteral("MACROS"),
-                          QStringLiteral("STATISTICS"), QStringLiteral("SUPPORT")},
-                         QStringLiteral("PROFILE %1"), QStringLiteral("APPLY"), false};
-    // Pressed, normal, hover for the Chinese layout (160–162) and the other layout (163–165).
+    // Pressed, normal, hover for the Chinese layout (160–162) and the other layout (163–165): the
+    // two sets are alike now that the captions are drawn at run time.
     const std::pair<int, Look> order[] = {{0, Look::Pressed}, {1, Look::Normal}, {2, Look::Hover}};
     for (auto [offset, look] : order) {
-        Save(root, ResourceRelativePath(160 + offset), ButtonsPicture(chinese, look));
-        Save(root, ResourceRelativePath(163 + offset), ButtonsPicture(other, look));
+        const QImage picture = ButtonsPicture(look);
+        Save(root, ResourceRelativePath(160 + offset), picture);
+        Save(root, ResourceRelativePath(163 + offset), picture);
     }
 }
 

@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "art.h"
+#include "core/i18n/string_table.h"
 #include "core/layout/dialogs_layout.h"
 #include "core/layout/frame_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "theme.h"
 #include "ui/skin/bitmap_edit.h"
+#include "ui/skin/caption_board.h"
 #include "ui/skin/color_btn.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
@@ -28,6 +30,13 @@ namespace oryn7px::skingen {
 namespace {
 
 namespace mw = main_window;
+
+// The gallery reads no language file: its captions are the English ones.
+class NoCodePages final : public CodePageConverter {
+public:
+    std::optional<std::u16string> ToUtf16(uint32_t, std::string_view) const override { return std::nullopt; }
+    uint32_t AnsiCodePage() const override { return 0; }
+};
 
 // A canvas that paints a background picture and optional texts, like the real windows do.
 class Canvas : public QWidget {
@@ -155,6 +164,8 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     Hover(profiles[2], {45, 14});
     CIrrButton* apply = irregular(mw::kApplyButton);
     (void)apply;
+    const NoCodePages noCodePages;
+    CaptionBoard().Show(*window, mw::kCaptions, StringTable(noCodePages));
 
     // The page area shows each control family in its states.
     const QRect page = ToQRect(mw::kPageArea);
@@ -261,8 +272,13 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     trayMenu.AddItem(0x6001, QStringLiteral("Exit"), resources::kTrayExitIcon, resources::kTrayExitIcon);
     trayMenu.setActiveAction(trayMenu.actions().first());
 
-    auto dialog = [&](const std::array<int, 3>& skins, std::initializer_list<std::pair<LayoutRect, const char*>> buttons,
-                      QPoint at, const QString& text, int state) {
+    struct BoxButton {
+        LayoutRect rect;
+        CaptionPlace caption;
+        const char* text;
+    };
+    auto dialog = [&](const std::array<int, 3>& skins, std::initializer_list<BoxButton> buttons, QPoint at,
+                      const QString& text, int state) {
         const QImage normal = LoadResource(skins[0]), pressed = LoadResource(skins[1]), hover = LoadResource(skins[2]);
         auto* box = new Canvas(&sheet, normal);
         box->move(at);
@@ -270,15 +286,17 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
             painter.setFont(SkinFont("MS Shell Dlg", 14, 300));
             painter.setPen(QColor(0xBD, 0xBD, 0xC8));
             painter.drawText(ToQRect(info_box::kMessage).adjusted(0, -12, 0, 12), Qt::AlignVCenter | Qt::TextWordWrap, text);
-            painter.setPen(Qt::white);
-            painter.drawText(ToQRect(info_box::kTitle), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tips"));
+            const CaptionPlace& title = info_box::kTitleCaption;
+            ShownCaption{QStringLiteral("Tips"), ToQRect(title.box), title.style, title.align}.Paint(painter);
         };
         bool first = true;
-        for (const auto& [rect, caption] : buttons) {
+        for (const BoxButton& shown : buttons) {
             auto* button = new CGDIBitmapBtn;
-            button->Create(ToQRect(rect), box, 1);
-            button->SetPictures(ToQRect(rect), normal, hover, pressed, normal);
-            button->SetText(QString::fromUtf8(caption));
+            const QRect rect = ToQRect(shown.rect);
+            button->Create(rect, box, 1);
+            button->SetPictures(rect, normal, hover, pressed, normal);
+            button->SetCaption({QString::fromUtf8(shown.text), ToQRect(shown.caption.box).translated(-rect.topLeft()),
+                                shown.caption.style, shown.caption.align});
             if (first && state == 1) Hover(button, {5, 5});
             if (first && state == 2) button->setDown(true);
             first = false;
@@ -287,18 +305,20 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
         close->Create(ToQRect(info_box::kCloseButton), box, 2);
         close->SetPictures(ToQRect(info_box::kCloseButton), normal, hover, pressed, normal);
     };
-    dialog(info_box::kAskSkins, {{info_box::kAskOk, "OK"}, {info_box::kAskCancel, "Cancel"}}, {1000, 380},
-           QStringLiteral("Do you want to reset trophy data ?"), 1);
-    dialog(info_box::kInfoSkins, {{info_box::kInfoOk, "OK (5s)"}}, {1000, 570},
+    dialog(info_box::kAskSkins,
+           {{info_box::kAskOk, info_box::kAskCaptions[1], "OK"},
+            {info_box::kAskCancel, info_box::kAskCaptions[2], "Cancel"}},
+           {1000, 380}, QStringLiteral("Do you want to reset trophy data ?"), 1);
+    dialog(info_box::kInfoSkins, {{info_box::kInfoOk, info_box::kInfoOkCaption, "OK (5s)"}}, {1000, 570},
            QStringLiteral("The mouse was connected."), 2);
 
     auto* progress = new Canvas(&sheet, progressEmpty);
     progress->move(1000, 760);
     progress->paintExtra = [](QPainter& painter) {
-        painter.setFont(SkinFont("Sans Serif", 11, 400));
-        painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(QRect(35, 20, 310, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromUtf8("Updating is in progress, please wait…"));
+        const CaptionPlace& text = progress_window::kCaptions[0];
+        ShownCaption{QString::fromUtf8("Updating is in progress, please wait…"), ToQRect(text.box), text.style,
+                     text.align}
+            .Paint(painter);
     };
     auto* progressBar = new CPngHProgressBar;
     progressBar->Create(ToQRect(progress_window::kBar), progress, 777);

@@ -141,21 +141,6 @@ void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour) {
     painter.restore();
 }
 
-void PaintBilingualHeading(QPainter& painter, const QRect& panel, const QString& chinese, const QString& english) {
-    painter.save();
-    painter.setPen(theme::kText);
-    painter.setFont(ArtFont(14, 700, true));
-    const QRect line(panel.left() + 22, panel.top() + 8, panel.width() - 30, 24);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, chinese);
-    const int chineseWidth = painter.fontMetrics().horizontalAdvance(chinese);
-    QFont font = ArtFont(11, 700);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    painter.setFont(font);
-    painter.setPen(theme::kTextDim);
-    painter.drawText(line.adjusted(chineseWidth + 8, 1, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, english);
-    painter.restore();
-}
-
 void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize, bool chinese,
                   int weight) {
     painter.save();

@@ -45,9 +45,6 @@ void PaintShape(QPainter& painter, const QPolygon& outline, Look look);
 void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize,
                   bool chinese = false, int weight = 600);
 
-// A panel's heading for pages with one set of pictures for both languages: Chinese, then English.
-void PaintBilingualHeading(QPainter& painter, const QRect& panel, const QString& chinese, const QString& english);
-
 // A five-pointed star.
 void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour);
 

@@ -58,6 +58,8 @@ struct AppServices {
     bool startHidden = false;              // --hidden: start in the tray, as the desktop's autostart does
     bool announceDesktop = false;          // say in the hint bar what does not work on this desktop
     std::function<bool()> trayAvailable{}; // null: ask the desktop
+    // The close sequence and the session's end begin: messages go to the log, no box waits.
+    std::function<void()> beginUnattended{};
 };
 
 }  // namespace oryn7px

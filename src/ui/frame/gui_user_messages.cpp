@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <functional>
 
+#include "core/base/utf16.h"
 #include "ui/frame/info_dialog.h"
 
 namespace oryn7px {
@@ -21,19 +23,32 @@ int OnUiThread(const std::function<int()>& show) {
 
 }  // namespace
 
+void GuiUserMessages::BeginUnattended(std::function<void(std::string_view)> report) {
+    if (unattended_) return;
+    report_ = std::move(report);
+    unattended_ = true;
+}
+
+bool GuiUserMessages::ReportedUnattended(std::u16string_view text) {
+    if (!unattended_) return false;
+    if (report_) report_(Utf16ToUtf8(text));
+    return true;
+}
+
 int GuiUserMessages::ShowInfoBox(std::u16string_view text, bool ask) {
+    if (ReportedUnattended(text)) return ask ? kBoxCancel : kBoxOk;
     const QString shown = QString::fromStdU16String(std::u16string(text));
-    const bool chinese = chinese_();
-    return OnUiThread([&] { return oryn7px::ShowInfoBox(shown, ask, chinese); });
+    return OnUiThread([&] { return oryn7px::ShowInfoBox(shown, ask, strings_); });
 }
 
 int GuiUserMessages::ShowCountDownBox(std::u16string_view text) {
+    if (ReportedUnattended(text)) return kBoxOk;
     const QString shown = QString::fromStdU16String(std::u16string(text));
-    const bool chinese = chinese_();
-    return OnUiThread([&] { return oryn7px::ShowCountDownBox(shown, chinese); });
+    return OnUiThread([&] { return oryn7px::ShowCountDownBox(shown, strings_); });
 }
 
 void GuiUserMessages::ShowInfoCaptionBox(std::u16string_view text) {
+    if (ReportedUnattended(text)) return;
     const QString shown = QString::fromStdU16String(std::u16string(text));
     OnUiThread([&] {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Info"), shown, QMessageBox::Ok);

@@ -21,13 +21,13 @@ namespace ib = info_box;
 
 // Light text: the box's pictures are dark.
 const QColor kTextColour{0xD2, 0xD6, 0xDC};
-const QColor kButtonText{0xBD, 0xBD, 0xC8};
-
 
 }  // namespace
 
-CDlgInfo::CDlgInfo(const QString& text, bool ask, bool countDown, bool chinese)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), strText_(text), bChinese_(chinese) {
+CDlgInfo::CDlgInfo(const QString& text, bool ask, bool countDown, const StringTable& strings)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint),
+      strText_(text),
+      okCaption_(strings.Caption(CaptionId::BoxOk)) {
     setWindowTitle(Q(InfoBoxWindowTitle()));
     setAttribute(Qt::WA_OpaquePaintEvent);
     const std::array<int, 3>& numbers = ask ? ib::kAskSkins : ib::kInfoSkins;
@@ -35,31 +35,31 @@ CDlgInfo::CDlgInfo(const QString& text, bool ask, bool countDown, bool chinese)
     setFixedSize(skins_[0].isNull() ? QSize(ib::kWidth, ib::kHeight) : skins_[0].size());
     PlaceCentred();
 
-    close_ = AddButton(ToQRect(ib::kCloseButton), QString(), kBoxCancel);
+    close_ = AddButton(ToQRect(ib::kCloseButton), kBoxCancel);
     if (ask) {
-        ok_ = AddButton(ToQRect(ib::kAskOk), Q(oryn7px::OkText(chinese)), kBoxOk);
-        cancel_ = AddButton(ToQRect(ib::kAskCancel), Q(oryn7px::CancelText(chinese)), kBoxCancel);
+        ok_ = AddButton(ToQRect(ib::kAskOk), kBoxOk);
+        cancel_ = AddButton(ToQRect(ib::kAskCancel), kBoxCancel);
+        captions_.Show(*this, ib::kAskCaptions, strings);
     } else {
-        ok_ = AddButton(ToQRect(ib::kInfoOk), Q(oryn7px::OkText(chinese)), kBoxOk);
+        ok_ = AddButton(ToQRect(ib::kInfoOk), kBoxOk);
+        captions_.Show(*this, ib::kInfoCaptions, strings);
     }
 
     countDown_.setInterval(kCountDownPeriodMs);
     connect(&countDown_, &QTimer::timeout, this, &CDlgInfo::OnCountDownTick);
     if (countDown) {
-        ok_->SetText(Q(CountDownOkText(chinese, kCountDownStart)));
+        ShowCountDown(kCountDownStart);
         PlaceLowerRight();
         nSecondsLeft_ = kCountDownStart;
         countDown_.start();
     }
 }
 
-CGDIBitmapBtn* CDlgInfo::AddButton(const QRect& rect, const QString& text, int result) {
+CGDIBitmapBtn* CDlgInfo::AddButton(const QRect& rect, int result) {
     auto* button = new CGDIBitmapBtn(this);
     button->Create(rect, this, 0);
     // Pictures in the order normal, hover, pressed, disabled.
     button->SetPictures(rect, skins_[0], skins_[2], skins_[1], skins_[0]);
-    button->SetTextColours(kButtonText, Qt::white, Qt::white);
-    button->SetText(text);
     connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
     return button;
 }
@@ -84,12 +84,18 @@ void CDlgInfo::OnCountDownTick() {
         close();
         return;
     }
-    ok_->SetText(Q(CountDownOkText(bChinese_, nSecondsLeft_)));
+    ShowCountDown(nSecondsLeft_);
     --nSecondsLeft_;
 }
 
-QString CDlgInfo::OkText() const { return ok_->GetText(); }
-QString CDlgInfo::CancelText() const { return cancel_ ? cancel_->GetText() : QString(); }
+void CDlgInfo::ShowCountDown(int seconds) {
+    ShownCaption caption = ok_->Caption();
+    caption.text = Q(CountDownOkText(okCaption_, seconds));
+    ok_->SetCaption(caption);
+}
+
+QString CDlgInfo::OkText() const { return ok_->Caption().text; }
+QString CDlgInfo::CancelText() const { return cancel_ ? cancel_->Caption().text : QString(); }
 
 void CDlgInfo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -104,8 +110,7 @@ void CDlgInfo::paintEvent(QPaintEvent*) {
                             ? QRect(message.left(), message.top(), message.width(), needed.height())
                             : message;
     painter.drawText(shown, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, strText_);
-    const QRect title = ToQRect(ib::kTitle);
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Q(InfoBoxTitle(bChinese_)));
+    captions_.Paint(painter);
 }
 
 void CDlgInfo::closeEvent(QCloseEvent* event) {
@@ -123,13 +128,13 @@ void CDlgInfo::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-int ShowInfoBox(const QString& text, bool ask, bool chinese) {
-    CDlgInfo box(text, ask, false, chinese);
+int ShowInfoBox(const QString& text, bool ask, const StringTable& strings) {
+    CDlgInfo box(text, ask, false, strings);
     return box.exec();
 }
 
-int ShowCountDownBox(const QString& text, bool chinese) {
-    CDlgInfo box(text, false, true, chinese);
+int ShowCountDownBox(const QString& text, const StringTable& strings) {
+    CDlgInfo box(text, false, true, strings);
     return box.exec();
 }
 

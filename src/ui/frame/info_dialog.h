@@ -6,20 +6,24 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <string>
+
+#include "core/i18n/string_table.h"
+#include "ui/skin/caption_board.h"
 
 namespace oryn7px {
 
 class CGDIBitmapBtn;
 
-class CDlgInfo : public QDialog {
+class CDlgInfo : public QDialog, public CaptionOwner {
     Q_OBJECT
 public:
     static constexpr int kCountDownTimerId = 2321;
     static constexpr int kCountDownPeriodMs = 1000;
     static constexpr int kCountDownStart = 5;
 
-    // `chinese` picks the built-in texts (bChinese at the moment the box is shown).
-    CDlgInfo(const QString& text, bool ask, bool countDown, bool chinese);
+    // The title and the buttons' captions come from `strings` in the loaded UI language.
+    CDlgInfo(const QString& text, bool ask, bool countDown, const StringTable& strings);
 
     // What one tick of timer 2321 does; the timer calls it every second.
     void OnCountDownTick();
@@ -32,6 +36,7 @@ public:
     const QTimer& CountDownTimer() const { return countDown_; }
     CGDIBitmapBtn* OkButton() const { return ok_; }
     CGDIBitmapBtn* CloseButton() const { return close_; }
+    const CaptionBoard& Captions() const override { return captions_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,12 +44,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CGDIBitmapBtn* AddButton(const QRect& rect, const QString& text, int result);
+    CGDIBitmapBtn* AddButton(const QRect& rect, int result);
+    void ShowCountDown(int seconds);
     void PlaceCentred();
     void PlaceLowerRight();
 
     QString strText_;
-    bool bChinese_;
+    CaptionBoard captions_;
+    std::u16string okCaption_;  // as the box opened: a language switch meanwhile leaves the box whole
     std::array<QImage, 3> skins_;  // background and normal, pressed, hover
     CGDIBitmapBtn* close_ = nullptr;
     CGDIBitmapBtn* ok_ = nullptr;
@@ -55,7 +62,7 @@ private:
 
 // Runs the box modally: kBoxOk (1) for OK, kBoxCancel (2) for Cancel, the close button, a
 // close or the end of the count-down.
-int ShowInfoBox(const QString& text, bool ask, bool chinese);
-int ShowCountDownBox(const QString& text, bool chinese);
+int ShowInfoBox(const QString& text, bool ask, const StringTable& strings);
+int ShowCountDownBox(const QString& text, const StringTable& strings);
 
 }  // namespace oryn7px

@@ -115,6 +115,7 @@ void CQ580ZDriverDlg::BuildWindow() {
     for (int i = 0; i < kPageCount; ++i) profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
     applyButton_ = pictureButton(mw::kApplyButton, false);
     SetTooltips();
+    ShowCaptions();
 }
 
 void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
@@ -138,6 +139,8 @@ void CQ580ZDriverDlg::SetTooltips() {
     applyButton_->SetTooltip(QString::fromLatin1(mw::kApplyTooltip), true);
 }
 
+void CQ580ZDriverDlg::ShowCaptions() { captions_.Show(*this, mw::kCaptions, services_.strings); }
+
 void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
     const int number = static_cast<int>(message.lParam);
     if (number == 0 || (!languagePopup_ && message.wParam != kLanguageAtStartUp)) return;
@@ -150,6 +153,7 @@ void CQ580ZDriverDlg::OnSetLanguage(const Message& message) {
     services_.store.SaveLanguageNumber(number);
     UseCaptionFontsFor(number);
     SetTooltips();
+    ShowCaptions();
     for (CPageDlg* page : BuiltPages()) page->Relabel();
     update();
     if (message.wParam != kLanguageAtStartUp && languagePopup_) {
@@ -225,6 +229,7 @@ void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(frameAround_.empty() ? rect() : ToQRect(mw::kPageArea), QColor(0x12, 0x16, 0x1B));
     for (const auto& [at, band] : frameAround_) painter.drawImage(at, band);
     if (!flag_.isNull()) painter.drawImage(ToQRect(mw::kFlagPicture), flag_);
+    captions_.Paint(painter);
 
     // A narrow face, as the model name's box is only 75 pixels wide.
     QFont modelFont = SkinFont(QStringLiteral("MS Shell Dlg"), 16, 800);

@@ -19,6 +19,7 @@
 #include "core/interfaces/device_presence.h"
 #include "ui/frame/app_services.h"
 #include "ui/pages/page_table.h"
+#include "ui/skin/caption_board.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/wnd_popup.h"
 
@@ -35,7 +36,10 @@ inline constexpr int kUpdaterDelayMs = 3000;
 inline constexpr int kArrivalRetryMs = 2500;
 inline constexpr int kCloseWaitMs = 500;
 
-class CQ580ZDriverDlg : public QWidget, private DevicePresenceListener, private ApplyButtonControl {
+class CQ580ZDriverDlg : public QWidget,
+                        public CaptionOwner,
+                        private DevicePresenceListener,
+                        private ApplyButtonControl {
     Q_OBJECT
 public:
     explicit CQ580ZDriverDlg(AppServices& services);
@@ -58,6 +62,7 @@ public:
     // pages can be built and after the close sequence.
     CPageDlg* Page(int page);
     bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
+    const CaptionBoard& Captions() const override { return captions_; }
 
 signals:
     // The close sequence has finished: the program ends.
@@ -76,6 +81,7 @@ private:
     void BuildWindow();
     void KeepFrameAroundPages(const QImage& frame);
     void SetTooltips();
+    void ShowCaptions();
     void OpenLanguagePopup();
     void SelectProfile(int profile);
     void ShowProfileSelection();
@@ -130,6 +136,7 @@ private:
     std::unique_ptr<ApplyWorker> worker_;
     std::vector<std::pair<QPoint, QImage>> frameAround_;  // Frame_Normal.bmp but the page area
     QImage flag_;
+    CaptionBoard captions_;
     QString strHint_;
     int nSelectedPage_ = 1;
     bool bClosing_ = false;

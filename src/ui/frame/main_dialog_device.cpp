@@ -14,7 +14,6 @@ void CQ580ZDriverDlg::RequestApply() {
     // A second request while the progress window is up would start a second pass behind it.
     if (services_.progress.isVisible() || !worker_) return;
     if (!oryn7px::RequestApply(services_.shared, services_.state, services_.store)) return;
-    services_.progress.SetChinese(services_.state.bChinese == 1);
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();
     // The modal window took the button's release: without this the next click would be lost.

@@ -178,6 +178,7 @@ void CQ580ZDriverDlg::StartUpdater() {
 }
 
 void CQ580ZDriverDlg::OnQueryEndSession(const Message&) {
+    if (services_.beginUnattended) services_.beginUnattended();
     // The session may end without a close sequence: the pages keep what they hold now.
     for (CPageDlg* page : BuiltPages()) page->OnSessionEnding();
 }
@@ -185,6 +186,7 @@ void CQ580ZDriverDlg::OnQueryEndSession(const Message&) {
 void CQ580ZDriverDlg::OnClose(const Message&) {
     if (bClosing_) return;
     bClosing_ = true;
+    if (services_.beginUnattended) services_.beginUnattended();
     for (CPageDlg* page : BuiltPages()) page->OnClosing();
     if (tray_) tray_->Remove();
     DestroyPages();

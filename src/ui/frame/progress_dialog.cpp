@@ -30,7 +30,8 @@ bool IsSwallowedKey(const QKeyEvent* event) {
 
 }  // namespace
 
-CDlgProgress::CDlgProgress() : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
+CDlgProgress::CDlgProgress(const StringTable& strings)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), strings_(strings) {
     setWindowTitle(QString::fromStdU16String(ProgressWindowTitle()));
     setAttribute(Qt::WA_OpaquePaintEvent);
     bar_ = new CPngHProgressBar(this);
@@ -46,6 +47,7 @@ int CDlgProgress::RunModal() {
     if (!normal_.isNull()) setFixedSize(normal_.size());
     bar_->SetPictures(ToQRect(pw::kBar), normal_, over_);
     bar_->SetPos(0);
+    captions_.Show(*this, pw::kCaptions, strings_);
     bClosing_ = false;
     bHoldingFull_ = false;
     ++nRun_;
@@ -114,13 +116,7 @@ void CDlgProgress::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!normal_.isNull()) painter.drawImage(rect(), normal_);
     else painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
-    QFont font = SkinFont(QStringLiteral("Sans Serif"), 11, 400);
-    font.setPointSize(8);
-    painter.setFont(font);
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    const LayoutRect& text = pw::kText;
-    painter.drawText(QRect(text.left, text.top, 310, 40), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdU16String(ProgressText(bChinese_)));
+    captions_.Paint(painter);
 }
 
 void CDlgProgress::keyPressEvent(QKeyEvent* event) {

@@ -39,10 +39,8 @@ void CDlgMacro::PaintClosedEditors() {
     QPainter painter(this);
     const QRect area = ToQRect(kEditorArea);
     painter.fillRect(area, QColor(QRgb(kRecorderPanelColour)));
-    painter.setPen(QColor(QRgb(kListTextColour)).darker(130));
-    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 12, 400));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                     bChinese_ == 1 ? QStringLiteral("选择一行后插入或修改") : QStringLiteral("Select a line, then insert or modify it"));
+    const CaptionPlace& hint = kEditorHintCaption[0];
+    PaintCaption(painter, ToQRect(hint.box), CaptionText(strings_, hint), hint.style, hint.align);
 }
 
 void CDlgMacro::SyncEditors() {

@@ -34,7 +34,9 @@ void CDlgMacro::OnButtonMouse(const Message& message) {
 }
 
 void CDlgMacro::SyncRecorder() {
-    buttons_[kRecord]->SetText(Q(model_.RecordButtonText()));
+    const CaptionPlace& caption = (model_.Recording() ? kStopRecordCaption : kStartRecordCaption)[0];
+    const QRect box = ToQRect(caption.box).translated(-buttons_[kRecord]->pos());
+    buttons_[kRecord]->SetCaption({CaptionText(strings_, caption), box, caption.style, caption.align});
     buttons_[kRecord]->SetChecked(model_.Recording());
     for (Control control : {kNewMacro, kDeleteMacro, kInsertLine, kDeleteLine, kModifyLine}) {
         buttons_[control]->setEnabled(model_.EditButtonsEnabled());

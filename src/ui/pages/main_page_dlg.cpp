@@ -25,7 +25,6 @@ namespace mp = main_page;
 namespace {
 
 const QColor kLevelNumberColour{0xC1, 0xD2, 0xEE};
-const QColor kNotAppliedColour{0xE8, 0xA8, 0x50};
 constexpr int kEditFontPixels = 13;
 
 static_assert(std::tuple_size_v<decltype(mp::Layout::dpiBoxes)> == kDpiLevelCount);
@@ -58,14 +57,15 @@ private:
     MessageTarget& page_;
 };
 
+// The layout is the skins' of the run; the captions on it follow the language.
 CDlgMainSet::CDlgMainSet(const PageContext& context)
-    : CPageDlg(context.mainWindow, mp::PicturesFor(context.bChinese == 1)),
+    : CPageDlg(context.mainWindow, mp::PicturesFor(context.startUpChinese)),
       context_(context),
       model_({context.profile, context.buttonMacroIds}, context.macroTable, context.keyboardLayout, context.bChinese),
-      geometry_(mp::LayoutFor(context.bChinese == 1)),
+      geometry_(mp::LayoutFor(context.startUpChinese)),
       forwarding_(std::make_unique<HookForwarding>(context.hooks, selfTarget_)) {
     setMouseTracking(true);
-    const StatePictures& pictures = mp::PicturesFor(context.bChinese == 1);
+    const StatePictures& pictures = mp::PicturesFor(context.startUpChinese);
     CreateControls(SkinPicture(QString::fromLatin1(pictures.down)), SkinPicture(QString::fromLatin1(pictures.over)));
     Relabel();
     // The macro page's category menu comes from this library; without it the page closes.
@@ -91,7 +91,7 @@ CGDIBitmapBtn* CDlgMainSet::AddButton(const LayoutRect& rect, const QImage& down
 
 void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     const QImage thumb = LoadSkinImage(QString::fromLatin1(mp::kSliderThumb));
-    const std::array<int, 4>& tabPictures = context_.bChinese == 1 ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
+    const std::array<int, 4>& tabPictures = context_.startUpChinese ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
     // The slider tracks are cut from the pressed picture of the tab set.
     const QImage trackPicture = LoadResource(tabPictures[1]);
     const auto slider = [&](const LayoutRect& rect, int id, ValueRange range, std::function<void(int)> moved) {
@@ -176,6 +176,7 @@ void CDlgMainSet::Relabel() {
     for (CGDIBitmapBtn* rate : rates_) rate->SetTooltip(text(mp::kReportRateTooltip), true);
     linesRadio_->SetTooltip(text(mp::kLinesTooltip), true);
     screenRadio_->SetTooltip(text(mp::kScreenTooltip), true);
+    ShowCaptions(mp::CaptionsFor(context_.startUpChinese), context_.strings);
 }
 
 void CDlgMainSet::RefreshFromProfile() {
@@ -346,11 +347,11 @@ void CDlgMainSet::PaintNotAppliedNotes(QPainter& painter) {
     // The settings stay editable (the profile carries them to other desktops), but the page does
     // not pretend they take effect here.
     const PointerSupport& support = context_.pointerSupport;
-    const QString note = QString::fromStdU16String(PointerNotAppliedText(context_.bChinese == 1));
-    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 9, 400));
-    painter.setPen(kNotAppliedColour);
-    if (!support.precision || !support.speed) painter.drawText(R(geometry_.pointerNote), Qt::AlignLeft | Qt::AlignVCenter, note);
-    if (!support.wheelLines) painter.drawText(R(geometry_.linesNote), Qt::AlignLeft | Qt::AlignVCenter, note);
+    const auto notes = mp::NoteCaptionsFor(context_.startUpChinese);
+    const bool shown[] = {!support.precision || !support.speed, !support.wheelLines};
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (shown[i]) PaintCaption(painter, R(notes[i].box), CaptionText(context_.strings, notes[i]), notes[i].style, notes[i].align);
+    }
 }
 
 }  // namespace oryn7px

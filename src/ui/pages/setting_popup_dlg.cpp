@@ -170,12 +170,11 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
     } else {
         painter.drawImage(0, 0, normal_);
     }
-    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300));
     const auto draw = [&painter](const LayoutRect& area, const QString& text, QColor colour, int align) {
         const QRect box = ToQRect(area);
+        painter.setFont(FittingSkinFont(QStringLiteral("MS Shell Dlg"), 14, 8, 300, text, box.width()));
         painter.setPen(colour);
-        painter.drawText(box, align | Qt::AlignVCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width()));
+        painter.drawText(box, align | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
     draw(sp::kTitle, Text(services_.texts, sp::kTitleTextKey), kTitleColour, Qt::AlignHCenter);
     draw(sp::kCurrentFunction, Text(services_.texts, sp::kCurrentFunctionTextKey) + QString::fromStdU16String(model_.CurrentName()),

@@ -233,11 +233,11 @@ bool CSetting_AdvanceDlg::eventFilter(QObject* watched, QEvent* event) {
 void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event) {
     CSettingTab::paintEvent(event);
     QPainter painter(this);
-    painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300));
     painter.setPen(kLabelColour);
     for (std::size_t row = 0; row < sp::kHostLabels.size(); ++row) {
         const QRect box = ToQRect(sp::kHostLabels[row]);
-        const QString label = painter.fontMetrics().elidedText(Text(texts_, sp::kHostLabelKeys[row]), Qt::ElideRight, box.width());
+        const QString label = Text(texts_, sp::kHostLabelKeys[row]);
+        painter.setFont(FittingSkinFont(QStringLiteral("MS Shell Dlg"), 14, 8, 300, label, box.width()));
         painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     }
 }

@@ -63,6 +63,10 @@ void CDlgSts::BuildControls() {
 
     largeTrophy_ = new CGDIBitmapBtn(this);
     largeTrophy_->Create(ToQRect(sp::kLargeTrophy), this, 0);
+    // Shows its piece of the trophy picture; the trophy beneath takes the mouse.
+    levelPlate_ = new CGDIBitmapBtn(this);
+    levelPlate_->Create(ToQRect(sp::kLevelPlate), this, 0);
+    levelPlate_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int i = 0; i < sp::kTrophyLevels; ++i) {
         // Two looks only: lit (the pressed picture) and unlit.
@@ -94,6 +98,17 @@ void CDlgSts::BuildControls() {
 void CDlgSts::Relabel() {
     largeTrophy_->SetTooltip(Q(strings_.Text(sp::kLargeTrophyTooltip)), true);
     resetButton_->SetTooltip(Q(strings_.Text(sp::kResetButtonTooltip)), true);
+    ShowCaptions(sp::kCaptions, strings_);
+    ShowLevelCaption();
+}
+
+void CDlgSts::ShowLevelCaption() {
+    const int level = model_.TrophyLevel();
+    ShownCaption caption = levelPlate_->Caption();
+    caption.text = CaptionText(strings_, sp::kLevelCaption).arg(level);
+    levelPlate_->SetCaption(caption);
+    // Dim until a level is earned.
+    levelPlate_->setEnabled(level > 0);
 }
 
 void CDlgSts::ShowTrophyLevel() {
@@ -102,6 +117,9 @@ void CDlgSts::ShowTrophyLevel() {
     const QImage trophy = SkinPicture(QString::fromLatin1(sp::kTrophyPictures[static_cast<std::size_t>(level)]));
     const QRect box = ToQRect(sp::kLargeTrophy);
     largeTrophy_->SetPictures(box, trophy, trophy, trophy, trophy);
+    const QRect plate = ToQRect(sp::kLevelPlate);
+    levelPlate_->SetPictures(plate, trophy, trophy, trophy, trophy);
+    ShowLevelCaption();
     for (int i = 0; i < sp::kTrophyLevels; ++i)
         smallTrophies_[static_cast<std::size_t>(i)]->SetChecked(IsSmallTrophyLit(i, level));
     progressBar_->setGeometry(ToQRect(ProgressBarRect(level)));

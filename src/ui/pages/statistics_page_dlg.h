@@ -37,6 +37,7 @@ public:
     // What the tests look at.
     const StatisticsModel& Model() const { return model_; }
     CGDIBitmapBtn* LargeTrophy() const { return largeTrophy_; }
+    CGDIBitmapBtn* LevelPlate() const { return levelPlate_; }
     CGDIBitmapBtn* SmallTrophy(int index) const { return smallTrophies_[static_cast<std::size_t>(index)]; }
     CGDIBitmapBtn* ProgressBar() const { return progressBar_; }
     CGDIBitmapBtn* ResetButton() const { return resetButton_; }
@@ -52,6 +53,7 @@ protected:
 private:
     void BuildControls();
     void ShowTrophyLevel();
+    void ShowLevelCaption();
     void OnStsMouseEvent(const Message& message);
     void OnCursorSample(const Message& message);
     void OnMouseMove(const Message& message);
@@ -66,6 +68,7 @@ private:
     const bool bChineseLayout_;
 
     CGDIBitmapBtn* largeTrophy_ = nullptr;
+    CGDIBitmapBtn* levelPlate_ = nullptr;
     std::array<CGDIBitmapBtn*, statistics_page::kTrophyLevels> smallTrophies_{};
     CGDIBitmapBtn* progressBar_ = nullptr;
     CGDIBitmapBtn* resetButton_ = nullptr;

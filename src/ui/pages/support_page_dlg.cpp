@@ -26,7 +26,6 @@ namespace {
 namespace sp = support_page;
 
 constexpr const char* kCfgFilter = "CFG Files(*.cfg)";
-const QColor kLabelText{64, 196, 221};
 constexpr int PointsToPixels(int points) { return points * 96 / 72; }
 
 // After an import the launcher starts the program again once this one has closed.
@@ -78,7 +77,6 @@ void CDlgSupport::CreateControls() {
         } else {
             // The version labels always show lit and take no clicks.
             button->SetPictures(rect, over, over, over, over);
-            button->SetTextColours(kLabelText, kLabelText, kLabelText);
             button->setFocusPolicy(Qt::NoFocus);
             button->installEventFilter(this);
         }
@@ -92,14 +90,11 @@ void CDlgSupport::CreateControls() {
 }
 
 void CDlgSupport::Relabel() {
-    // Captions follow the UI language's Chinese or English pair; tooltips come from the language file.
-    const auto captions = SupportPageCaptions(context_.bChinese == 1);
+    ShowCaptions(sp::kCaptions, context_.strings);
     for (std::size_t i = 0; i < sp::kControls.size(); ++i) {
-        buttons_[i]->SetText(QString::fromStdU16String(captions[i]));
         const char* key = sp::kControls[i].tooltipKey;
         if (key != nullptr) buttons_[i]->SetTooltip(QString::fromStdU16String(context_.strings.Text(key)), true);
     }
-    update();  // the desktop-input line is painted in the UI language too
 }
 
 void CDlgSupport::OnFirmwareVersion(uint32_t version) {

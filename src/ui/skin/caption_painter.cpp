@@ -14,6 +14,7 @@ const QColor kText{0xBD, 0xBD, 0xC8};
 const QColor kTextDim{0x7D, 0x87, 0x94};
 const QColor kAccentLight{64, 196, 221};
 const QColor kDisabledText{0x4A, 0x50, 0x58};
+const QColor kNote{0xE8, 0xA8, 0x50};
 
 struct CaptionLook {
     int maxPixels;     // Latin, Cyrillic...
@@ -25,7 +26,7 @@ struct CaptionLook {
 };
 
 const CaptionLook& LookOf(CaptionStyle style) {
-    static const std::array<CaptionLook, 13> kLooks{{
+    static const std::array<CaptionLook, 17> kLooks{{
         {13, 15, 9, 700, true, {kText, kAccentLight.lighter(130), Qt::white, kDisabledText}},           // PageTab
         {11, 12, 8, 700, true, {kText, kAccentLight.lighter(130), Qt::white, kDisabledText}},           // ProfileButton
         {15, 16, 10, 800, true, {kAccentLight, Qt::white, Qt::white, kDisabledText}},                   // ApplyButton
@@ -39,6 +40,10 @@ const CaptionLook& LookOf(CaptionStyle style) {
         {12, 13, 8, 600, false, {kText, Qt::white, Qt::white, kDisabledText}},                          // PushButton
         {14, 14, 9, 400, false, {kText, Qt::white, Qt::white, kDisabledText}},                          // BoxButton
         {14, 15, 9, 400, false, {kText, kText, kText, kText}},                                          // BoxText
+        {14, 15, 9, 400, false, {kAccentLight, kAccentLight, kAccentLight, kDisabledText}},             // AccentLabel
+        {18, 18, 10, 800, true, {kText, kText, kText, kTextDim}},                                       // TrophyPlate
+        {12, 13, 8, 400, false, {kTextDim, kTextDim, kTextDim, kTextDim}},                              // Hint
+        {9, 10, 7, 400, false, {kNote, kNote, kNote, kNote}},                                           // Note
     }};
     return kLooks[static_cast<std::size_t>(style)];
 }

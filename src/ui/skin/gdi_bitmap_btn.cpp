@@ -100,11 +100,9 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
         case ButtonLook::Disabled: painter.setPen(kDisabledText); break;
         case ButtonLook::Normal: painter.setPen(normalText_); break;
     }
-    const QFont font = SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300);
-    painter.setFont(font);
     const QRect textArea = rect().adjusted(8, 0, -5, 0);
-    const QString shown = painter.fontMetrics().elidedText(strText_, Qt::ElideRight, textArea.width());
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    painter.setFont(FittingSkinFont(QStringLiteral("MS Shell Dlg"), 14, 8, 300, strText_, textArea.width()));
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, strText_);
 }
 
 void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {

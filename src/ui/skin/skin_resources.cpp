@@ -1,5 +1,7 @@
 #include "ui/skin/skin_resources.h"
 
+#include <QFontMetrics>
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -36,6 +38,13 @@ QString ResourceRelativePath(int number) { return QString::fromStdString(Resourc
 QImage LoadResource(int number) { return ResourcePicture(number); }
 
 QImage LoadSkinImage(const QString& relativePath) { return SkinPicture(relativePath); }
+
+QFont FittingSkinFont(const QString& face, int largest, int smallest, int weight, const QString& text, int width) {
+    QFont font = SkinFont(face, largest, weight);
+    for (int size = largest - 1; size >= smallest && QFontMetrics(font).horizontalAdvance(text) > width; --size)
+        font.setPixelSize(size);
+    return font;
+}
 
 QFont SkinFont(const QString& face, int pixelSize, int weight) {
     QFont font;

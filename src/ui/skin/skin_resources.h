@@ -20,5 +20,8 @@ QImage LoadSkinImage(const QString& relativePath);
 
 // The Windows face names of the original look map onto the fonts installed here.
 QFont SkinFont(const QString& face, int pixelSize, int weight);
+// The face at the largest size from `largest` down to `smallest` at which `text` fits `width` (at
+// `smallest` when none does): a long translation gets smaller, never an ellipsis.
+QFont FittingSkinFont(const QString& face, int largest, int smallest, int weight, const QString& text, int width);
 
 }  // namespace oryn7px

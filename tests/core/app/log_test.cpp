@@ -41,6 +41,14 @@ TEST_F(LogTest, EntriesAreTaggedByLevelAndStampedWithLocalTime) {
               "plain\t\t\t[2024-03-07 09:05:03]\n");
 }
 
+TEST_F(LogTest, AnEntryStaysOneLineWhateverItCarries) {
+    log.Open(path, 3);
+    log.Write("PathName = /tmp/a\n[ERROR] forged\r\x1b[2J\x7f\xc2\x9b\tend \xc3\xa9", 1);
+    log.Close();
+    EXPECT_EQ(files.files[path], "[ERROR] PathName = /tmp/a\\x0A[ERROR] forged\\x0D\\x1B[2J\\x7F\\x9B\tend \xc3\xa9"
+                                 "\t\t\t[2024-03-07 09:05:03]\n");
+}
+
 TEST_F(LogTest, LevelsAboveTheThresholdAndClosedLogsWriteNothing) {
     log.Write("before open", 1);
     log.Open(path, 1);

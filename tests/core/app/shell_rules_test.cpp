@@ -23,13 +23,10 @@ TEST(AppTexts, DeviceNoticesCarryTheModelCode) {
     EXPECT_EQ(ProgressWindowTitle(), u"TavikORYN7PXProcessDlg");
 }
 
-TEST(AppTexts, BoxTextsInBothLanguages) {
-    EXPECT_EQ(CountDownOkText(false, 5), u"OK (5s)");
-    EXPECT_EQ(CountDownOkText(true, 3), u"确定 (3s)");
-    EXPECT_EQ(InfoBoxTitle(true), u"提示");
-    EXPECT_EQ(InfoBoxTitle(false), u"Tips");
-    EXPECT_EQ(CancelText(true), u"取消");
-    EXPECT_EQ(ProgressText(true), u"更新进行中，请稍候...");
+TEST(AppTexts, CountDownFollowsTheOkCaption) {
+    EXPECT_EQ(CountDownOkText(u"OK", 5), u"OK (5s)");
+    EXPECT_EQ(CountDownOkText(u"确定", 3), u"确定 (3s)");
+    EXPECT_EQ(CountDownOkText(u"Aceptar", 10), u"Aceptar (10s)");
 }
 
 TEST(IniText, ReadsIntegersCaseInsensitively) {

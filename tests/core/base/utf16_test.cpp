@@ -44,5 +44,19 @@ TEST(Utf16, FormatSReplacesOnlyTheFirstPlaceholder) {
     EXPECT_EQ(FormatS(u"no placeholder", u"x"), u"no placeholder");
 }
 
+TEST(Utf16, FirstInvalidUtf8NamesTheByteThatStartsTheBadSequence) {
+    const struct {
+        std::string bytes;
+        std::optional<std::size_t> offset;
+    } cases[] = {
+        {"plain \xC3\xA9\xF0\x9F\x8E\xAE", std::nullopt},
+        {"ab\xFF", 2},
+        {"a\xC3\xA9\xC0\xAF", 3},  // overlong after a good sequence
+        {"\xE2\x82", 0},           // cut off
+        {"ab\xED\xA0\x80", 2},    // surrogate
+    };
+    for (const auto& c : cases) EXPECT_EQ(FirstInvalidUtf8(c.bytes), c.offset) << c.bytes;
+}
+
 }  // namespace
 }  // namespace oryn7px

@@ -70,11 +70,12 @@ TEST_F(FreshInstallationTest, DefaultButtonNamesFollowTheLanguage) {
     EXPECT_EQ(std::memcmp(bytes.data(), &english, sizeof english), 0);
 }
 
-// A file that cannot be written is named; the others are still in place, and the start-up
-// reports the missing one as it would in any data folder.
+// A file that cannot be written is reported with its cause; the others are still in place.
 TEST_F(FreshInstallationTest, AFileThatCannotBeWrittenIsReportedAndTheRestIsWritten) {
     writer.failures[folder / "Macro.cfg"] = ErrorKind::kIo;
-    EXPECT_EQ(FillFreshDataFolder(folder, writer, 2), std::vector<std::filesystem::path>{folder / "Macro.cfg"});
+    const std::vector<Error> errors = FillFreshDataFolder(folder, writer, 2);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].kind, ErrorKind::kIo);
     EXPECT_FALSE(std::filesystem::exists(folder / "Macro.cfg"));
     EXPECT_TRUE(std::filesystem::exists(folder / "Sts.cfg"));
     EXPECT_FALSE(library.LoadMacroLibrary());

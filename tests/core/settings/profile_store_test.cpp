@@ -221,6 +221,22 @@ TEST_F(ProfileStoreTest, RejectedProfilesAreEachKept) {
     EXPECT_EQ(state->profile.dwMagic, kProfileMagic);
 }
 
+// On a full disk the defaults cannot replace a rejected profile: its bytes stay under its own name
+// (never no file at all) and the user hears why.
+TEST_F(ProfileStoreTest, ARejectedProfileThatCannotBeReplacedStaysWhereItWas) {
+    const std::vector<uint8_t> rejected(25412, 1);
+    WriteIndex(0, 0);
+    WriteAll(store.ProfilePath(0), rejected);
+    writer.failures[store.ProfilePath(0)] = ErrorKind::kIo;
+    messages.shown.clear();
+    store.LoadProfileIndex();
+    EXPECT_EQ(ReadAll(store.ProfilePath(0)), rejected);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(store.ProfilePath(0)) += ".invalid"));
+    EXPECT_EQ(messages.shown.back(),
+              (ShownMessage{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}));
+    EXPECT_EQ(state->profile.dwMagic, kProfileMagic) << "the defaults live in memory";
+}
+
 // A file that is there but cannot be read (here a folder in its place, which root cannot read
 // either) is named, never written over, and nothing built from it is exported or applied.
 TEST_F(ProfileStoreTest, UnreadableFilesAreNeverWrittenOver) {
@@ -402,7 +418,10 @@ TEST_F(ProfileStoreTest, InvalidImportChangesNothingButStillRestarts) {
         RestartSpy restart;
         EXPECT_EQ(store.Import(file, &restart), kProfileInvalid);
         EXPECT_EQ(restart.starts, 1);
-        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, Invalid(file)}}));
+        const std::u16string why = std::string_view(c.name) == "missing"
+                                       ? U16(file) + u" does not exist; nothing was imported."
+                                       : Invalid(file);
+        EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kInfoCaption, why}}));
         EXPECT_EQ(state->profile.nDpiValue[0], 123);
         EXPECT_EQ(state->MacroTable[0].dwMacroId, 0x42u);
         EXPECT_TRUE(writer.writes.empty());

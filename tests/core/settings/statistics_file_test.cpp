@@ -77,7 +77,7 @@ TEST_F(StatisticsFileTest, SaveFailuresByCause) {
                   {Box::kInfoCaption, u"MSG5"},
                   {Box::kInfoCaption, path + u" could not be written."},
                   {Box::kInfoCaption, path + u" is not a regular file; it was left alone."},
-                  {Box::kInfoCaption, path + u" is a link to a file of another user; nothing was written through it."}}));
+                  {Box::kInfoCaption, path + u" is a link to another user's file, or one another user put there; nothing was written through it."}}));
 }
 
 }  // namespace

@@ -100,6 +100,27 @@ TEST_F(LinuxFileWriterTest, NeverWritesThroughALinkToAnotherUsersFile) {
     EXPECT_NE(st.st_uid, ::geteuid());
 }
 
+// A link that another user planted in their folder is never followed for writing, even to a file
+// of the running user (root's own files are what such a link would aim at), nor a linked folder.
+TEST_F(LinuxFileWriterTest, NeverWritesThroughALinkInAnotherUsersFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a folder of another user";
+    const auto theirs = folder / "theirs";
+    const auto mine = folder / "mine";
+    std::filesystem::create_directories(mine);
+    std::filesystem::create_directories(theirs);
+    ASSERT_EQ(Write(mine / "secret.cfg", "root's"), std::nullopt);
+    std::filesystem::create_symlink(mine / "secret.cfg", theirs / "Sts.cfg");
+    std::filesystem::create_directory_symlink(mine, theirs / "Profile");
+    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(Write(theirs / "Sts.cfg", "zeros"), ErrorKind::kForeignLink);
+    EXPECT_EQ(Write(theirs / "Profile" / "Profile1.cfg", "root's profile"), ErrorKind::kForeignLink);
+    EXPECT_EQ(Read(mine / "secret.cfg"), "root's");
+    EXPECT_FALSE(std::filesystem::exists(mine / "Profile1.cfg"));
+    EXPECT_EQ(Write(theirs / "plain.cfg", "fine"), std::nullopt) << "their folder itself may be written";
+    ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
+    EXPECT_EQ(Write(theirs / "Sts.cfg", "mine now"), std::nullopt) << "links in root's own folders are followed";
+}
+
 TEST_F(LinuxFileWriterTest, RootKeepsTheOwnerOfAUsersFile) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root";
     const auto file = folder / "users.cfg";

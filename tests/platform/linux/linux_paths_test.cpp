@@ -71,6 +71,20 @@ TEST(LinuxPaths, ADataFolderItCreatesIsFilledAsAFreshInstallation) {
     std::filesystem::remove_all(root);
 }
 
+// A first start on a full disk must say why, not later call the files missing.
+TEST(LinuxPaths, WhyANewFolderCouldNotBeFilledIsKept) {
+    const auto root = TestRoot();
+    const auto fullDisk = [](const std::filesystem::path& folder, FileWriter&, int32_t) {
+        return std::vector<Error>{{ErrorKind::kIo, (folder / "Macro.cfg").string() + ": No space left on device"}};
+    };
+    const LinuxPaths paths = LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}), fullDisk);
+    ASSERT_EQ(paths.NewFolderErrors().size(), 1u);
+    EXPECT_EQ(paths.NewFolderErrors()[0].message, (paths.DataFolder() / "Macro.cfg").string() + ": No space left on device");
+    const LinuxPaths again = LinuxPaths::FromEnvironment(Env({{"XDG_DATA_HOME", root.string()}}), fullDisk);
+    EXPECT_TRUE(again.NewFolderErrors().empty()) << "only a folder made now is filled";
+    std::filesystem::remove_all(root);
+}
+
 // Files missing from a folder that exists mean someone removed them: the start-up says so.
 TEST(LinuxPaths, AnExistingOrGivenDataFolderIsNotFilled) {
     const auto root = TestRoot();

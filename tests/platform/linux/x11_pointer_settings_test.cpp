@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -27,6 +29,20 @@ TEST(X11PointerSettings, WheelLinesAreKeptInTheUsersFileAndNoticedOnce) {
     EXPECT_EQ(settings.WheelLines(), -1);
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator{}), 1);
+    fs::remove_all(pattern);
+}
+
+TEST(X11PointerSettings, WheelLinesThatCannotBeKeptAreNeverSaidToBe) {
+    char pattern[] = "/tmp/oryn7px-pointer-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path file = fs::path(pattern) / "pointer.ini";
+    fs::create_directory(file);  // a folder where the file belongs
+    std::vector<std::string> notices;
+    X11PointerSettings settings(file, [&](const std::string& notice) { notices.push_back(notice); });
+    EXPECT_FALSE(settings.SetWheelLines(7));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].find("kept in"), std::string::npos) << notices[0];
+    EXPECT_NE(notices[0].find("could not be kept: " + file.string()), std::string::npos) << notices[0];
     fs::remove_all(pattern);
 }
 

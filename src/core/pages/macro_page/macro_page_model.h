@@ -11,6 +11,7 @@
 
 #include "core/base/clock.h"
 #include "core/base/message.h"
+#include "core/i18n/caption_keys.h"
 #include "core/pages/macro_page/macro_key_capture.h"
 #include "core/pages/macro_page/macro_line_editor.h"
 #include "core/pages/macro_page/macro_lines.h"
@@ -90,7 +91,8 @@ public:
     void OnHookInput(uint32_t virtualKey, uint32_t flags);
     // Pads are accepted only while recording or capturing a key.
     bool AcceptsPadInput() const;
-    std::u16string RecordButtonText() const { return macro_page::RecordButtonText(Recording(), Chinese()); }
+    // What the record button says a click does.
+    CaptionId RecordCaption() const { return Recording() ? CaptionId::StopRecord : CaptionId::StartRecord; }
     // New, delete, insert, delete-line and modify are off while recording.
     bool EditButtonsEnabled() const { return !Recording(); }
 

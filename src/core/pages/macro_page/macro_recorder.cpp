@@ -33,9 +33,4 @@ void MacroRecorder::Record(EventList& events, uint32_t virtualKey, bool released
     counter_ += 2;
 }
 
-std::u16string RecordButtonText(bool recording, bool chinese) {
-    if (recording) return chinese ? u"停止录制" : u"Stop Record";
-    return chinese ? u"开始录制" : u"Start Record";
-}
-
 }  // namespace oryn7px::macro_page

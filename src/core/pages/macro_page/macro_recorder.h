@@ -41,7 +41,4 @@ private:
     std::optional<std::pair<uint32_t, bool>> lastKey_;
 };
 
-// "Start Record" or "Stop Record", in Chinese for the Chinese UI.
-std::u16string RecordButtonText(bool recording, bool chinese);
-
 }  // namespace oryn7px::macro_page

@@ -10,11 +10,6 @@ std::u16string RestoreDefaultsQuestionText(bool chinese) {
     return chinese ? u"确定要恢复默认设置?" : u"Do you want to restore the default setting?";
 }
 
-std::array<std::u16string, 7> SupportPageCaptions(bool chinese) {
-    if (chinese) return {u"固件更新", u"官方网站", u"导入", u"导出", u"恢复默认", u"驱动版本", u"固件版本"};
-    return {u"Update", u"Website", u"Import", u"Export", u"Defaults", u"Driver version", u"Firmware version"};
-}
-
 SupportPageModel::SupportPageModel(FirmwareChecker* checker, UserMessages& messages, std::function<bool()> chinese)
     : checker_(checker), messages_(messages), chinese_(std::move(chinese)) {}
 

@@ -1,7 +1,6 @@
 #pragma once
 // The support page's rules without a screen: the two versions it shows, the Update button's
 // local check, and the restore-defaults question.
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,10 +14,6 @@ class FirmwareChecker;
 inline constexpr const char* kDriverVersionText = "V1.0.0";
 
 std::u16string RestoreDefaultsQuestionText(bool chinese);
-
-// Captions of the page's controls in the order of the layout's control table: Update, web link,
-// Import, Export, Restore defaults, and the two version labels.
-std::array<std::u16string, 7> SupportPageCaptions(bool chinese);
 
 class SupportPageModel {
 public:

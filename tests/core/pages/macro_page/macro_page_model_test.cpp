@@ -142,14 +142,14 @@ TEST_F(MacroPageModelTest, RecordingTakesKeysFromTheHooksAndGivesThemBack) {
     DesktopKey(kA, 0);
     EXPECT_EQ(page.Take(), (std::vector<Message>{{UM_HOOK_INPUT, kA, 0}}));
     EXPECT_TRUE(mainWindow.Take().empty());
-    EXPECT_EQ(model.RecordButtonText(), u"Stop Record");
+    EXPECT_EQ(model.RecordCaption(), CaptionId::StopRecord);
     EXPECT_FALSE(model.EditButtonsEnabled());
 
     model.ToggleRecording();
     DesktopKey(kA, kReleased);
     EXPECT_TRUE(page.Take().empty());
     EXPECT_TRUE(mainWindow.Take().empty());
-    EXPECT_EQ(model.RecordButtonText(), u"Start Record");
+    EXPECT_EQ(model.RecordCaption(), CaptionId::StartRecord);
     EXPECT_TRUE(model.EditButtonsEnabled());
 }
 
@@ -198,7 +198,7 @@ TEST_F(MacroPageModelTest, RefusalsSpeakChineseInTheChineseUi) {
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{Box::kProgram, u"正在修改/插入一个键，无法录制"}}));
     model.EndEditing();
     model.ToggleRecording();
-    EXPECT_EQ(model.RecordButtonText(), u"停止录制");
+    EXPECT_EQ(model.RecordCaption(), CaptionId::StopRecord);
 }
 
 TEST_F(MacroPageModelTest, SelectingAnotherMacroStopsAndStoresTheRecording) {
