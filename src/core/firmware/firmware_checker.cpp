@@ -50,9 +50,12 @@ void FirmwareChecker::ThreadLoop() {
 bool FirmwareChecker::BeginCheck() { return bFwCheckIdle.exchange(0) == 1; }
 
 uint32_t FirmwareChecker::LocalOfferedVersion() {
-    // A description that cannot be read offers nothing; the online check then says why.
+    // A description that cannot be read offers nothing; the online check then says why. Nor does
+    // one whose image is not beside it (a download that failed its digest keeps the image before):
+    // the online check fetches it again rather than the flashing tool taking another image.
     const Result<UpdateDescription> description = ReadUpdateDescription(links_.strings, links_.files.Description());
-    return description ? description->current : 0;
+    if (!description || !ImageHasDigest(links_.files.Image(), description->sha256)) return 0;
+    return description->current;
 }
 
 void FirmwareChecker::RequestOnlineCheck() {

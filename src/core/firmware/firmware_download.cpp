@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
+#include "core/base/file_read.h"
 #include "core/base/sha256.h"
 
 namespace oryn7px {
@@ -48,6 +50,15 @@ Status DownloadImage(Downloader& downloader, FileWriter& writer, const std::stri
         }
     }
     return Write(writer, file, *fetched);
+}
+
+bool ImageHasDigest(const std::filesystem::path& file, const std::string& sha256) {
+    if (sha256.empty()) return true;
+    // One byte more than an image may have, so an oversized file is known as such.
+    std::vector<uint8_t> bytes(kImageLimits.maxBytes + 1);
+    const Result<std::size_t> read = ReadFileUpTo(file, bytes.data(), bytes.size());
+    if (!read || *read > kImageLimits.maxBytes) return false;
+    return Sha256Hex(std::span(bytes.data(), *read)) == Lowered(sha256);
 }
 
 }  // namespace oryn7px

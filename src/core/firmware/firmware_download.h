@@ -29,4 +29,8 @@ Status DownloadImage(Downloader& downloader, FileWriter& writer, const std::stri
                      const std::filesystem::path& file, const std::atomic<bool>* cancel = nullptr,
                      const DownloadLimits& limits = kImageLimits);
 
+// True when `file` is the image a description with this `sha256` offers, or when the description
+// gives no digest to check; false for a missing, unreadable or larger-than-allowed file.
+bool ImageHasDigest(const std::filesystem::path& file, const std::string& sha256);
+
 }  // namespace oryn7px

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 
 #include "core/app/device_presence_rules.h"
@@ -264,6 +265,34 @@ TEST_F(FirmwareFixture, ALocalDescriptionThatOffersNothingLeadsOnline) {
         EXPECT_TRUE(messages.Shown().empty()) << local;
         checker.hFwEvent.Reset();
     }
+}
+
+TEST_F(FirmwareFixture, ALocalDescriptionOffersItsUpdateOnlyWithItsOwnImageBesideIt) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> image;
+        bool offeredLocally;
+    };
+    const std::string image = "firmware 104";
+    const std::vector<Case> cases = {
+        {"its image", image, true},
+        {"the image of an earlier check", std::string("firmware 103"), false},
+        {"no image", std::nullopt, false},
+    };
+    WriteAll(files.Description(), Bytes(UpdateXml("104", kImageUrl, Sha256Hex(Bytes(image)))));
+    page.SetFirmwareVersion(103);
+    for (const Case& c : cases) {
+        if (c.image) WriteAll(files.Image(), Bytes(*c.image));
+        else std::filesystem::remove(files.Image());
+        messages.shown.clear();
+        messages.questionAnswer = kBoxCancel;
+        checker.bFwCheckIdle = 1;
+        checker.hFwEvent.Reset();
+        page.PressUpdate();
+        EXPECT_EQ(messages.Shown().size(), c.offeredLocally ? 1u : 0u) << c.what;
+        EXPECT_EQ(checker.hFwEvent.IsSet(), !c.offeredLocally) << c.what;
+    }
+    EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(FirmwareFixture, AFailedDescriptionDownloadKeepsTheOldDescription) {
