@@ -24,6 +24,8 @@ server_pid=$!
 for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.05; done
 site="http://127.0.0.1:$(cat "$work/port")"
 
+lacks() { ! grep -q "$@"; }  # pattern, files
+lacks_controls() { ! LC_ALL=C grep -qF -e $'\e' -e $'\a' -e $'\xe2\x80\xae' -e $'\xc2\x9b' "$@"; }
 describe() {  # current, sha256 (may be empty): writes the site's update.xml
   {
     echo "<?xml version=\"1.0\" encoding=\"utf-8\"?><update><firmware>"
@@ -61,7 +63,43 @@ run firmware download
 check "a wrong digest fails" [ "$status" -eq 1 ]
 check "a wrong digest is a failed download" grep -qx "New-version firmware download failed." "$work/err"
 check "a wrong digest says why" grep -q "^oryn7px-cli: the image's SHA-256 is $digest, expected 0\{64\}$" "$work/err"
-check "a wrong digest leaves no image" [ ! -e "$image_path" ]
+check "a wrong digest keeps the good image before it" cmp -s "$work/site/fw104.bin" "$image_path"
+
+# Descriptions that cannot be read are errors, and the one stored before stays.
+stored=$work/program/FWUpdate/new_version/update.xml
+describe 104 "$digest"
+run firmware check
+cp "$stored" "$work/good.xml"
+bad_descriptions=(
+  ""
+  "garbage, not XML"
+  "<?xml version=\"1.0\"?><update><firmware><current>105</current><newfile>$site/fw"
+  "<update><software><current>105</current></software></update>"
+  "<update><firmware><newfile>$site/fw104.bin</newfile></firmware></update>"
+  "<update><firmware><current>105abc</current></firmware></update>"
+  "<update><firmware><current>105.5</current></firmware></update>"
+  "<update><firmware><current>1e3</current></firmware></update>"
+)
+for body in "${bad_descriptions[@]}"; do
+  printf '%s' "$body" >"$work/site/update.xml"
+  for verb in check download; do
+    run firmware "$verb"
+    check "$verb of '$body' fails" [ "$status" -eq 1 ]
+    check "$verb of '$body' says why" grep -q "^oryn7px-cli: the update description cannot be read" "$work/err"
+    check "$verb of '$body' claims no latest version" lacks 'latest version' "$work/out"
+    check "$verb of '$body' keeps the description before" cmp -s "$work/good.xml" "$stored"
+  done
+done
+
+# Nothing from the server reaches the terminal raw: ESC, CSI and a right-to-left override.
+hostile=$'http://127.0.0.1:1/\e]0;pwned\a\e[2J\xe2\x80\xaegpj.exe\xc2\x9b'
+printf '<?xml version="1.0" encoding="utf-8"?><update><firmware><current>104</current><newfile>%s</newfile></firmware></update>' \
+  "$hostile" >"$work/site/update.xml"
+run firmware check
+check "a hostile address is still a check" [ "$status" -eq 0 ]
+check "the address is shown escaped" \
+  grep -qxF 'Image address:    http://127.0.0.1:1/\x1B]0;pwned\x07\x1B[2J\u202Egpj.exe\x9B' "$work/out"
+check "no ESC, BEL, CSI or override reaches the terminal" lacks_controls "$work/out" "$work/err"
 
 rm "$work/site/update.xml"
 run firmware check

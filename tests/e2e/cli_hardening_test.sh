@@ -247,5 +247,69 @@ done
 check "the data files are as they were" [ "$(sum "$d/Macro.cfg" "$d/Profile/Profile1.cfg" "$d/Sts.cfg")" = "$before" ]
 check "an export elsewhere still works" [ "$(status_of "$cli" --data-dir "$d" export "$work/whole.cfg")" -eq 0 ]
 
+# 12. Text from files is shown, never obeyed: hostile names in every output, as text and as JSON.
+# True when FILE holds no control character but line feeds, no bidirectional control and no
+# byte that is not UTF-8.
+shown_safely() {
+  python3 - "$1" <<'PY'
+import re, sys
+text = open(sys.argv[1], "rb").read().decode("utf-8", "surrogateescape")
+hostile = re.compile("[\x00-\x09\x0b-\x1f\x7f-\x9f\u061c\u200e\u200f\u202a-\u202e\u2066-\u2069\udc80-\udcff]")
+sys.exit(1 if hostile.search(text) else 0)
+PY
+}
+# True when a string of the JSON in FILE reads back to NAME (given in Python escapes).
+json_holds() {
+  python3 - "$1" "$2" <<'PY'
+import json, sys
+name = sys.argv[2].encode().decode("unicode_escape")
+def strings(value):
+    if isinstance(value, str): yield value
+    elif isinstance(value, dict): yield from (s for v in value.values() for s in strings(v))
+    elif isinstance(value, list): yield from (s for v in value for s in strings(v))
+sys.exit(0 if name in strings(json.load(open(sys.argv[1]))) else 1)
+PY
+}
+d=$work/hostile
+mkdir -p "$d"
+# name (Python escapes) | as text output shows it | as JSON output writes it
+hostile_names=(
+  '\x1b]0;title\x07\x1b[2J|\x1B]0;title\x07\x1B[2J|\u001b]0;title\u0007\u001b[2J'
+  'del\x7f csi\x9b2J|del\x7F csi\x9B2J|del\u007f csi\u009b2J'
+  'txt.\u202egpj|txt.\u202Egpj|txt.\u202egpj'
+  '\u2066iso\u2069 \u200e\u200f\u061c|\u2066iso\u2069 \u200E\u200F\u061C|\u2066iso\u2069 \u200e\u200f\u061c'
+  'back\\slash|back\\slash|back\\slash'
+)
+n=0
+for row in "${hostile_names[@]}"; do
+  IFS='|' read -r name text json <<<"$row"
+  n=$((n + 1))
+  id=$((0x16000900 + n))
+  macro_file "$work/hostile$n.cfg" $id "$name"
+  "$cli" --data-dir "$d" macro import "$work/hostile$n.cfg" >/dev/null 2>&1
+  "$cli" --data-dir "$d" button back macro $id >/dev/null 2>&1
+  for mode in "macro list" "macro list --json" "macro show $id" "macro show $id --json" "show" "show --json"; do
+    # shellcheck disable=SC2086
+    "$cli" --data-dir "$d" $mode >"$work/shown" 2>"$work/shown-err"
+    check "$mode shows '$name' without a raw control" shown_safely "$work/shown"
+    check "$mode says nothing with a raw control" shown_safely "$work/shown-err"
+    if [[ $mode == *--json ]]; then
+      check "$mode writes '$name' as $json" grep -qF -- "$json" "$work/shown"
+      check "$mode reads back as '$name'" json_holds "$work/shown" "$name"
+    else
+      check "$mode shows '$name' as $text" grep -qF -- "$text" "$work/shown"
+    fi
+  done
+done
+d=$work/$'data\e[31m\xe2\x80\xae'
+mkdir -p "$d"
+"$cli" --data-dir "$d" profiles >"$work/shown" 2>&1
+check "profiles shows a hostile folder escaped" grep -qF 'data\x1B[31m\u202E/Profile/Profile1.cfg' "$work/shown"
+check "and without a raw control" shown_safely "$work/shown"
+printf '<root><config></config></root>' >"$work/"$'lang\xe2\x80\xaelmx.xml'
+"$cli" lang check "$work/"$'lang\xe2\x80\xaelmx.xml' >"$work/shown" 2>&1
+check "lang check shows a hostile file name escaped" grep -qF 'lang\u202Elmx.xml: str_' "$work/shown"
+check "and without a raw control" shown_safely "$work/shown"
+
 [[ $failures -eq 0 ]] && echo "all checks passed"
 exit $((failures > 0))

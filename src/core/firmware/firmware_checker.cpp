@@ -50,7 +50,12 @@ void FirmwareChecker::ThreadLoop() {
 bool FirmwareChecker::BeginCheck() { return bFwCheckIdle.exchange(0) == 1; }
 
 uint32_t FirmwareChecker::LocalOfferedVersion() {
-    return ReadUpdateDescription(links_.strings, links_.files.Description()).current;
+    // A description that cannot be read offers nothing; the online check then says why. Nor does
+    // one whose image is not beside it (a download that failed its digest keeps the image before):
+    // the online check fetches it again rather than the flashing tool taking another image.
+    const Result<UpdateDescription> description = ReadUpdateDescription(links_.strings, links_.files.Description());
+    if (!description || !ImageHasDigest(links_.files.Image(), description->sha256)) return 0;
+    return description->current;
 }
 
 void FirmwareChecker::RequestOnlineCheck() {
@@ -75,28 +80,30 @@ void FirmwareChecker::RunPass() {
     passRunning_ = true;
     ownsDeviceState_ = links_.deviceState.BeginFirmwareCheck();
     hFwEvent.Reset();
-    const Status fetched = DownloadUpdateDescription(links_.downloader, links_.writer, links_.updateUrl,
-                                                     links_.files.Description(), &cancel_);
+    const Result<UpdateDescription> fetched = DownloadUpdateDescription(
+        links_.downloader, links_.writer, links_.strings, links_.updateUrl, links_.files.Description(), &cancel_);
     links_.answerTimer.Stop();
     if (bFwAnswerGiven.exchange(1) == 1 || bFwThreadRun == 0) {
         EndPass();
         return;
     }
     if (fetched) {
-        const UpdateDescription description = ReadUpdateDescription(links_.strings, links_.files.Description());
         {
             std::lock_guard lock(mutex_);
-            strFirmwareUrl_ = description.newfile;
-            firmwareSha256_ = description.sha256;
+            strFirmwareUrl_ = fetched->newfile;
+            firmwareSha256_ = fetched->sha256;
         }
-        if (IsNewerFirmware(deviceVersion_, description.current)) {
+        if (IsNewerFirmware(deviceVersion_, fetched->current)) {
             const bool accepted = links_.messages.ShowInfoBox(UpdateQuestionText(links_.chinese()), true) == kBoxOk;
             if (accepted && bFwThreadRun == 1 && DownloadFirmwareImage()) StartFlashingTool();
             EndPass();
             return;
         }
     }
-    links_.messages.ShowInfoBox(LatestVersionText(links_.chinese()), false);
+    // An answer that cannot be read is no sign that the firmware is current.
+    const bool chinese = links_.chinese();
+    const bool unreadable = fetched.FailedWith(ErrorKind::kInvalidData);
+    links_.messages.ShowInfoBox(unreadable ? UnreadableDescriptionText(chinese) : LatestVersionText(chinese), false);
     EndPass();
 }
 

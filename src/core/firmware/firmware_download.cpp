@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
+#include "core/base/file_read.h"
 #include "core/base/sha256.h"
 
 namespace oryn7px {
@@ -25,12 +27,15 @@ Status Write(FileWriter& writer, const std::filesystem::path& file, std::span<co
 
 }  // namespace
 
-Status DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, const std::string& url,
-                                 const std::filesystem::path& file, const std::atomic<bool>* cancel,
-                                 const DownloadLimits& limits) {
+Result<UpdateDescription> DownloadUpdateDescription(Downloader& downloader, FileWriter& writer, StringTable& strings,
+                                                    const std::string& url, const std::filesystem::path& file,
+                                                    const std::atomic<bool>* cancel, const DownloadLimits& limits) {
     const Result<std::vector<uint8_t>> fetched = downloader.Fetch(url, limits, cancel);
     if (!fetched) return fetched.Failure();
-    return Write(writer, file, *fetched);
+    Result<UpdateDescription> description = ParseUpdateDescription(strings, *fetched);
+    if (!description) return description;
+    if (const Status written = Write(writer, file, *fetched); !written) return written.Failure();
+    return description;
 }
 
 Status DownloadImage(Downloader& downloader, FileWriter& writer, const std::string& url, const std::string& sha256,
@@ -41,13 +46,19 @@ Status DownloadImage(Downloader& downloader, FileWriter& writer, const std::stri
     if (!sha256.empty()) {
         const std::string actual = Sha256Hex(*fetched);
         if (actual != Lowered(sha256)) {
-            // An image left from an earlier download is not the one offered now either.
-            std::error_code ignored;
-            std::filesystem::remove(file, ignored);
             return Error{ErrorKind::kInvalidData, "the image's SHA-256 is " + actual + ", expected " + sha256};
         }
     }
     return Write(writer, file, *fetched);
+}
+
+bool ImageHasDigest(const std::filesystem::path& file, const std::string& sha256) {
+    if (sha256.empty()) return true;
+    // One byte more than an image may have, so an oversized file is known as such.
+    std::vector<uint8_t> bytes(kImageLimits.maxBytes + 1);
+    const Result<std::size_t> read = ReadFileUpTo(file, bytes.data(), bytes.size());
+    if (!read || *read > kImageLimits.maxBytes) return false;
+    return Sha256Hex(std::span(bytes.data(), *read)) == Lowered(sha256);
 }
 
 }  // namespace oryn7px

@@ -13,6 +13,10 @@ std::u16string LatestVersionText(bool chinese) {
     return chinese ? u"固件已经是最新版本." : u"Firmware is the latest version.";
 }
 
+std::u16string UnreadableDescriptionText(bool chinese) {
+    return chinese ? u"无法读取固件更新说明,请稍后再试." : u"The update description cannot be read. Please try again later.";
+}
+
 std::u16string ImageDownloadFailedText() { return u"New-version firmware download failed."; }
 
 std::u16string FlashingToolMissingText(bool chinese, const std::filesystem::path& tool) {

@@ -7,6 +7,7 @@ namespace oryn7px {
 
 std::u16string UpdateQuestionText(bool chinese);
 std::u16string LatestVersionText(bool chinese);
+std::u16string UnreadableDescriptionText(bool chinese);
 // Not translated.
 std::u16string ImageDownloadFailedText();
 std::u16string FlashingToolMissingText(bool chinese, const std::filesystem::path& tool);

@@ -2,8 +2,12 @@
 // The vendor's update description (update.xml): where it comes from and what it offers.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "core/base/result.h"
 
 namespace oryn7px {
 
@@ -22,17 +26,23 @@ struct UpdateDescription {
     std::string sha256;    // the image's digest when the description gives one, else empty
 };
 
-// A version text as a number: leading blanks, then decimal digits up to the first other
-// character. No digits, a sign, or more than 32 bits read as 0, so such a text never offers an update.
-uint32_t VersionNumber(std::u16string_view text);
+// A version text as a number: decimal digits only, blanks around them allowed. Anything else
+// (no digits, a sign, a letter, a point, more than 32 bits) is no version.
+std::optional<uint32_t> VersionNumber(std::u16string_view text);
 
 // Versions compare unsigned: an update is offered when the mouse's is lower.
 constexpr bool IsNewerFirmware(uint32_t deviceVersion, uint32_t offeredVersion) {
     return deviceVersion < offeredVersion;
 }
 
-// Reads `file` into the XML document the language loader shares, under its lock. A missing or
-// unreadable file, or one without a `firmware` section, gives version 0 and no address.
-UpdateDescription ReadUpdateDescription(StringTable& strings, const std::filesystem::path& file);
+// What a description that cannot be read fails with (kInvalidData).
+inline constexpr std::string_view kUnreadableDescription = "the update description cannot be read";
+
+// Reads `file` into the XML document the language loader shares, under its lock. A missing,
+// unreadable or not well-formed file, or one without a `firmware` section holding a version, is
+// kInvalidData. A description without an image address is read (the download refuses it).
+Result<UpdateDescription> ReadUpdateDescription(StringTable& strings, const std::filesystem::path& file);
+// The same from the bytes of a description, before they are stored.
+Result<UpdateDescription> ParseUpdateDescription(StringTable& strings, std::span<const uint8_t> bytes);
 
 }  // namespace oryn7px

@@ -39,10 +39,24 @@ std::u16string StringTable::Caption(CaptionId id) const {
     return text.empty() ? std::u16string(CaptionKeyOf(id).english) : text;
 }
 
-std::vector<std::u16string> StringTable::ReadFileSection(const std::filesystem::path& path, std::string_view section,
-                                                         std::span<const std::string_view> keys) {
+std::optional<std::vector<std::u16string>> StringTable::ReadFileSection(const std::filesystem::path& path,
+                                                                        std::string_view section,
+                                                                        std::span<const std::string_view> keys) {
     std::lock_guard lock(mutex_);
-    doc_.LoadFile(path);
+    if (!doc_.LoadFile(path)) return std::nullopt;
+    return SectionTexts(section, keys);
+}
+
+std::optional<std::vector<std::u16string>> StringTable::ReadBytesSection(std::string_view bytes,
+                                                                         std::string_view section,
+                                                                         std::span<const std::string_view> keys) {
+    std::lock_guard lock(mutex_);
+    if (!doc_.LoadBytes(bytes)) return std::nullopt;
+    return SectionTexts(section, keys);
+}
+
+std::vector<std::u16string> StringTable::SectionTexts(std::string_view section,
+                                                      std::span<const std::string_view> keys) {
     std::vector<std::u16string> texts;
     for (std::string_view key : keys) texts.push_back(doc_.GetSectionText(section, key));
     return texts;

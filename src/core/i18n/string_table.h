@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,12 +34,20 @@ public:
     // A caption as last loaded; its English text where the file has none.
     std::u16string Caption(CaptionId id) const;
     // Loads another file (the update description) into the same document under the same lock,
-    // so it never runs while a language loads, and returns the texts of `keys` in `section`.
-    // The translated texts stay as they are.
-    std::vector<std::u16string> ReadFileSection(const std::filesystem::path& path, std::string_view section,
-                                                std::span<const std::string_view> keys);
+    // so it never runs while a language loads, and returns the texts of `keys` in `section`;
+    // nothing when the file cannot be read or is not well-formed. The translated texts stay as
+    // they are.
+    std::optional<std::vector<std::u16string>> ReadFileSection(const std::filesystem::path& path,
+                                                               std::string_view section,
+                                                               std::span<const std::string_view> keys);
+    // The same from the bytes of a file.
+    std::optional<std::vector<std::u16string>> ReadBytesSection(std::string_view bytes, std::string_view section,
+                                                                std::span<const std::string_view> keys);
 
 private:
+    // The texts of `keys` in `section` of the loaded document; the caller holds the lock.
+    std::vector<std::u16string> SectionTexts(std::string_view section, std::span<const std::string_view> keys);
+
     mutable std::mutex mutex_;
     CXmlDoc doc_;
     std::array<std::u16string, kLanguageKeyCount> strings_;

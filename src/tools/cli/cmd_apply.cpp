@@ -19,6 +19,7 @@
 #include "platform/linux/linux_paths.h"
 #include "platform/linux/pointer_settings_choice.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 namespace {
@@ -120,7 +121,7 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     }
 
     PointerSettingsChoice pointerChoice =
-        MakePointerSettings(ProcessEnvironment, [&](const std::string& note) { context.err << note << "\n"; });
+        MakePointerSettings(ProcessEnvironment, [&](const std::string& note) { context.err << EscapeForText(note) << "\n"; });
     PointerSettings& pointer = *pointerChoice.settings;
     ApplyShared shared;
     MessageQueue queue;  // both the main window's and the progress window's messages
@@ -134,7 +135,7 @@ int Apply(Context& context, const std::vector<std::string>& args) {
     if (!outcome.done) {
         std::u16string text(ApplyFailureText(outcome.failure));
         if (!text.empty() && text.back() == u'\n') text.pop_back();
-        context.err << Utf16ToUtf8(text) << "\n";
+        context.err << EscapeForText(Utf16ToUtf8(text), true) << "\n";
         return kFailureExitBase + static_cast<int>(outcome.failure);
     }
     if (!OnApplyDone(session.Store(), shared)) return kExitFailed;

@@ -21,6 +21,7 @@
 #include "platform/linux/pointer_settings_choice.h"
 #include "platform/linux/tray_probe.h"
 #include "platform/linux/x11_input_backend.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -110,7 +111,7 @@ nlohmann::json ReportJson(const DoctorReport& report) {
 
 void PrintReport(std::ostream& out, const DoctorReport& report) {
     for (const DoctorCheck& check : report.checks) {
-        out << (check.ok ? "[ ok ] " : check.needed ? "[FAIL] " : "[ -- ] ") << check.title << ": " << check.detail
+        out << (check.ok ? "[ ok ] " : check.needed ? "[FAIL] " : "[ -- ] ") << check.title << ": " << EscapeForText(check.detail)
             << "\n";
     }
     out << (report.AllNeededWork() ? "Everything this session needs works.\n"
@@ -129,7 +130,7 @@ int Doctor(Context& context, const std::vector<std::string>& args) {
     }
     const DoctorReport report = EvaluateDoctor(GatherFacts(context));
     if (json) {
-        context.out << ReportJson(report).dump(2) << "\n";
+        context.out << JsonText(ReportJson(report)) << "\n";
     } else {
         PrintReport(context.out, report);
     }

@@ -18,6 +18,7 @@
 #include "platform/linux/iconv_code_page_converter.h"
 #include "platform/linux/linux_file_writer.h"
 #include "platform/linux/linux_paths.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -34,7 +35,9 @@ constexpr const char* kUsage =
     "          whether newer firmware is offered.\n"
     "download  downloads the update description and the firmware image it names into the\n"
     "          update folder, checks the image's SHA-256 when the description gives one, and\n"
-    "          prints the image's path.\n\n"
+    "          prints the image's path; an image that fails the check is not stored.\n\n"
+    "A description that cannot be read (not XML, no firmware section or no version of decimal\n"
+    "digits) fails either verb with status 1 and is not stored over the one before.\n\n"
     "--timeout S  bounds each download to S seconds (default 30 for the description, 300 for\n"
     "             the image). The address is the vendor's, or ORYN7PX_UPDATE_URL when set.\n";
 
@@ -46,11 +49,13 @@ struct Update {
           url(UpdateAddress(std::getenv(kUpdateUrlVariable))),
           strings(converter) {}
 
-    // Why the description could not be fetched; empty when it was.
+    // Why the description could not be fetched or read; empty when it was.
     std::string FetchDescription(const DownloadLimits& limits) {
-        const Status fetched = DownloadUpdateDescription(downloader, writer, url, files.Description(), nullptr, limits);
+        Result<UpdateDescription> fetched =
+            DownloadUpdateDescription(downloader, writer, strings, url, files.Description(), nullptr, limits);
+        if (fetched.FailedWith(ErrorKind::kInvalidData)) return fetched.Failure().message + " (" + url + ")";
         if (!fetched) return "cannot download " + url + ": " + fetched.Failure().message;
-        description = ReadUpdateDescription(strings, files.Description());
+        description = std::move(*fetched);
         return {};
     }
 
@@ -105,11 +110,11 @@ int Check(Context& context, std::optional<uint32_t> timeoutSeconds) {
     context.out << "Mouse firmware:   " << VersionLine(deviceVersion) << "\n";
     if (const std::string failure = update.FetchDescription(WithTimeout(kDescriptionLimits, timeoutSeconds));
         !failure.empty()) {
-        context.err << "oryn7px-cli: " << failure << "\n";
+        context.err << "oryn7px-cli: " << EscapeForText(failure) << "\n";
         return kExitFailed;
     }
     context.out << "Offered firmware: " << VersionLine(update.description.current) << "\n"
-                << "Image address:    " << update.description.newfile << "\n";
+                << "Image address:    " << EscapeForText(update.description.newfile) << "\n";
     const bool newer = IsNewerFirmware(deviceVersion, update.description.current);
     context.out << Utf16ToUtf8(newer ? UpdateQuestionText(false) : LatestVersionText(false)) << "\n";
     return kExitOk;
@@ -125,10 +130,10 @@ int Download(Context& context, std::optional<uint32_t> timeoutSeconds) {
         if (!image) failure = image.Failure().message;
     }
     if (!failure.empty()) {
-        context.err << Utf16ToUtf8(ImageDownloadFailedText()) << "\n" << "oryn7px-cli: " << failure << "\n";
+        context.err << Utf16ToUtf8(ImageDownloadFailedText()) << "\n" << "oryn7px-cli: " << EscapeForText(failure) << "\n";
         return kExitFailed;
     }
-    context.out << update.files.Image().string() << "\n";
+    context.out << EscapeForText(update.files.Image().string()) << "\n";
     return kExitOk;
 }
 

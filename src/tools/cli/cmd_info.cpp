@@ -8,6 +8,7 @@
 #include "core/device/usb_driver.h"
 #include "core/firmware/firmware_version_text.h"
 #include "platform/hid_backend_choice.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -38,7 +39,7 @@ int Info(Context& context, const std::vector<std::string>& args) {
     const Result<uint32_t> version = driver.ReadFirmwareVersion();
     char reportId[8];
     std::snprintf(reportId, sizeof reportId, "0x%02X", driver.ReportId());
-    context.out << "Interface:        " << driver.DevicePath() << " (" << choice.description << ")\n"
+    context.out << "Interface:        " << EscapeForText(driver.DevicePath()) << " (" << choice.description << ")\n"
                 << "Report ID:        " << reportId << "\n"
                 << "Report count:     " << driver.ReportCount() << "\n";
     if (version) {

@@ -22,7 +22,8 @@ void PrintLangUsage(std::ostream& out) {
     out << "usage: oryn7px-cli lang get FILE KEY [--section S]\n"
            "       oryn7px-cli lang check FILE...\n"
            "       oryn7px-cli lang info FILE\n\n"
-           "  get     print the text of KEY in section S (default \"config\") as UTF-8\n"
+           "  get     print the text of KEY in section S (default \"config\") as UTF-8, raw: control\n"
+           "          characters in the file reach the terminal as they are (check and info escape them)\n"
            "  check   list where a file is not well-formed XML (at byte N of the file or offset N\n"
            "          of its text), keys that are missing or empty (captions included: the program\n"
            "          shows their English text) and a str_msg2 without exactly one %s\n"
@@ -117,7 +118,7 @@ int Info(Context& context, const std::vector<std::string>& args) {
         context.out << EscapeForText(args[0]) << ": cannot be read\n";
         return kExitFailed;
     }
-    context.out << "load: " << doc.LoadDescription() << "\n"
+    context.out << "load: " << EscapeForText(doc.LoadDescription()) << "\n"
                 << "error: " << (wellFormed ? "none" : EscapeForText(doc.ParseError())) << "\n";
     return wellFormed ? kExitOk : kExitFailed;
 }

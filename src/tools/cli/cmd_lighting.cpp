@@ -10,6 +10,7 @@
 #include "core/pages/lighting_page/lighting_page_model.h"
 #include "profile_view.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 namespace {
@@ -185,10 +186,10 @@ int Lighting(Context& context, const std::vector<std::string>& args) {
             return kExitUsage;
         }
         if (!session.SaveProfile(entry)) {
-            context.err << "oryn7px-cli lighting: cannot write " << session.Store().ProfilePath(entry).string() << "\n";
+            context.err << "oryn7px-cli lighting: cannot write " << EscapeForText(session.Store().ProfilePath(entry).string()) << "\n";
             return kExitFailed;
         }
-        context.out << "Saved profile " << entry + 1 << " (" << session.Store().ProfilePath(entry).string() << ").\n";
+        context.out << "Saved profile " << entry + 1 << " (" << EscapeForText(session.Store().ProfilePath(entry).string()) << ").\n";
     }
     context.out << "Profile " << entry + 1 << "\n";
     PrintLighting(context.out, session.State().profile);

@@ -96,7 +96,7 @@ int List(Context& context, Session& session, const Arguments& args) {
     if (args.json) {
         nlohmann::ordered_json json = nlohmann::ordered_json::array();
         for (const MacroListItem& item : items) json.push_back({{"dwMacroId", item.id}, {"szName", Utf16ToUtf8(item.name)}});
-        context.out << json.dump(2) << "\n";
+        context.out << JsonText(json) << "\n";
     } else {
         for (const MacroListItem& item : items) {
             context.out << Hex(item.id) << "  " << EscapeForText(Utf16ToUtf8(item.name)) << "\n";
@@ -117,7 +117,7 @@ int ShowMacro(Context& context, const MacroEntry& entry, bool json) {
                                             {"dwEventCount", entry.dwEventCount},
                                             {"szName", Utf16ToUtf8(FixedText(entry.szName))},
                                             {"events", events}};
-        context.out << out.dump(2) << "\n";
+        context.out << JsonText(out) << "\n";
         return kExitOk;
     }
     context.out << "Macro " << Hex(entry.dwMacroId) << "  " << EscapeForText(Utf16ToUtf8(FixedText(entry.szName))) << "\n"

@@ -20,6 +20,7 @@
 #include "core/base/utf16.h"
 #include "platform/linux/desktop_backends.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -111,7 +112,7 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
     if (desktop->input.mode == InputMode::kNone) {
         const std::string why = "Desktop input: " + Utf16ToUtf8(DesktopInputSummary(desktop->input, false));
         WriteLogEntry(log, logPath, why, CLog::kWarning);
-        context.err << "oryn7px-cli monitor: " << why << "\n";
+        context.err << "oryn7px-cli monitor: " << EscapeForText(why) << "\n";
         return kExitFailed;
     }
     InputHooks hooks(*desktop->hooks);
@@ -129,14 +130,14 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
                                    : hooks.InstallInputHooks(&queue);
     if (!installed) {
         WriteLogEntry(log, logPath, hooks.Status(), CLog::kWarning);
-        context.err << "oryn7px-cli monitor: " << hooks.Status() << "\n";
+        context.err << "oryn7px-cli monitor: " << EscapeForText(hooks.Status()) << "\n";
         return kExitFailed;
     }
     if (options->notifyAll) hooks.SetButtonNotify(true);
     for (uint32_t code : options->intercepts) hooks.InterceptButton(code);
     if (const std::string status = hooks.Status(); !status.empty()) {
         WriteLogEntry(log, logPath, status, CLog::kWarning);
-        context.err << "oryn7px-cli monitor: " << status << "\n";
+        context.err << "oryn7px-cli monitor: " << EscapeForText(status) << "\n";
     }
 
     struct sigaction action {};
@@ -153,7 +154,7 @@ int Monitor(Context& context, const std::vector<std::string>& args) {
         if (!item) continue;
         if (!item->note.empty()) {
             WriteLogEntry(log, logPath, item->note, CLog::kWarning);
-            context.err << "oryn7px-cli monitor: " << item->note << std::endl;
+            context.err << "oryn7px-cli monitor: " << EscapeForText(item->note) << std::endl;
             continue;
         }
         context.out << Describe(item->message) << std::endl;

@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "profile_view.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 namespace {
@@ -43,7 +44,7 @@ int Show(Context& context, const std::vector<std::string>& args) {
     if (profile && session.Store().SwitchProfile(*profile - 1) != kProfileRead) return kExitFailed;
     const int shown = session.State().currentEntry + 1;
     if (json) {
-        context.out << ProfileJson(session.State(), shown).dump(2) << "\n";
+        context.out << JsonText(ProfileJson(session.State(), shown)) << "\n";
     } else {
         PrintProfile(context.out, session.State(), shown);
     }

@@ -10,6 +10,7 @@
 #include "core/layout/statistics_page_layout.h"
 #include "core/pages/statistics_page/statistics_rules.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 namespace {
@@ -95,7 +96,7 @@ int Stats(Context& context, const std::vector<std::string>& args) {
     // A damaged file still gives what it holds; only a missing one is reported, on stderr.
     session.Statistics().LoadStatistics(data);
     if (json) {
-        context.out << StatsJson(data).dump(2) << "\n";
+        context.out << JsonText(StatsJson(data)) << "\n";
     } else {
         PrintStats(context.out, data);
     }

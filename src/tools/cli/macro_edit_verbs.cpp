@@ -20,6 +20,7 @@
 #include "message_queue.h"
 #include "platform/linux/x11_input_backend.h"
 #include "session.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -130,7 +131,7 @@ void PrintMacro(Context& context, const MacroEntry& entry) {
         if (!line) break;
         const char* kind = line->type == kLineKeyDown ? "down" : line->type == kLineKeyUp ? "up"
                            : line->type == kLineDelay ? "delay" : "move";
-        context.out << "  " << kind << "  " << Utf16ToUtf8(LineText(*line)) << "\n";
+        context.out << "  " << kind << "  " << EscapeForText(Utf16ToUtf8(LineText(*line))) << "\n";
     }
 }
 
@@ -197,7 +198,7 @@ int RecordMacro(Context& context, const std::vector<std::string>& args) {
     X11InputBackend backend([&queue](const std::string& note) { queue.PostNote(note); });
     InputHooks hooks(backend);
     if (!hooks.InstallInputHooks(&queue)) {
-        context.err << "oryn7px-cli macro record: " << hooks.Status() << "\n";
+        context.err << "oryn7px-cli macro record: " << EscapeForText(hooks.Status()) << "\n";
         return kExitFailed;
     }
     MacroPageModel model(session.Library(), &hooks, &queue, session.Ticks(), session.Messages(), session.State().bChinese);
@@ -218,7 +219,7 @@ int RecordMacro(Context& context, const std::vector<std::string>& args) {
         const auto item = queue.WaitFor(std::min(left, std::chrono::milliseconds(100)));
         if (!item) continue;
         if (!item->note.empty()) {
-            context.err << "oryn7px-cli macro record: " << item->note << std::endl;
+            context.err << "oryn7px-cli macro record: " << EscapeForText(item->note) << std::endl;
         } else if (item->message.msg == UM_HOOK_INPUT) {
             model.OnHookInput(static_cast<uint32_t>(item->message.wParam), static_cast<uint32_t>(item->message.lParam));
         }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "core/base/utf16.h"
+#include "text_escape.h"
 
 namespace oryn7px::cli {
 
@@ -49,7 +50,7 @@ bool TakeProfileOption(std::vector<std::string>& args, std::optional<int>& profi
 }
 
 int Refuse(Context& context, const std::string& command, const std::u16string& text) {
-    context.err << "oryn7px-cli " << command << ": " << Utf16ToUtf8(text) << "\n";
+    context.err << "oryn7px-cli " << command << ": " << EscapeForText(Utf16ToUtf8(text), true) << "\n";
     return kExitFailed;
 }
 

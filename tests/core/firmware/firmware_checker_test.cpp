@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 
 #include "core/app/device_presence_rules.h"
@@ -17,20 +18,22 @@ using std::chrono_literals::operator""ms;
 const Message kClose{WM_CLOSE, 0, 0};
 
 TEST_F(FirmwareFixture, TheOnlineAnswerFollowsTheVersions) {
+    enum class Answer { kQuestion, kLatest, kUnreadable };
     struct Case {
         uint32_t device;
         std::string current;
         bool served;
-        bool expectQuestion;
+        Answer expected;
     };
     const std::vector<Case> cases = {
-        {103, "104", true, true},     // newer firmware offered
-        {104, "104", true, false},    // the same
-        {105, "104", true, false},    // the mouse is ahead
-        {0, "1", true, true},         // the mouse never said: any positive version is newer
-        {103, "", true, false},       // no `current` reads as 0
-        {103, "-104", true, false},   // a sign is not a version
-        {103, "104", false, false},   // the description cannot be downloaded
+        {103, "104", true, Answer::kQuestion},     // newer firmware offered
+        {104, "104", true, Answer::kLatest},       // the same
+        {105, "104", true, Answer::kLatest},       // the mouse is ahead
+        {0, "1", true, Answer::kQuestion},         // the mouse never said: any positive version is newer
+        {103, "", true, Answer::kUnreadable},      // no `current` is no version
+        {103, "-104", true, Answer::kUnreadable},  // a sign is not a version
+        {103, "105abc", true, Answer::kUnreadable},
+        {103, "104", false, Answer::kLatest},      // the description cannot be downloaded
     };
     for (const Case& c : cases) {
         // Each case goes online: no description from the case before.
@@ -41,12 +44,38 @@ TEST_F(FirmwareFixture, TheOnlineAnswerFollowsTheVersions) {
         messages.questionAnswer = kBoxCancel;
         page.SetFirmwareVersion(c.device);
         PressUpdateAndLetTheThreadRun();
-        EXPECT_EQ(messages.Shown(), std::vector{c.expectQuestion ? Question() : Latest()})
-            << c.device << " vs '" << c.current << "'";
+        const ShownMessage expected = c.expected == Answer::kQuestion ? Question()
+                                      : c.expected == Answer::kLatest ? Latest()
+                                                                      : Unreadable();
+        EXPECT_EQ(messages.Shown(), std::vector{expected}) << c.device << " vs '" << c.current << "'";
         EXPECT_EQ(checker.bFwCheckIdle, 1);
         EXPECT_EQ(checker.bFwAnswerGiven, 0);
         EXPECT_EQ(deviceState.Read().activity, DeviceActivity::kIdle);
     }
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(FirmwareFixture, AnUnreadableDescriptionIsSaidAndTheOneBeforeStays) {
+    const std::string before = UpdateXml("103", kImageUrl);
+    const std::vector<std::string> answers = {
+        "",
+        "garbage",
+        UpdateXml("104", kImageUrl).substr(0, 60),  // cut off
+        "<update><software><current>104</current></software></update>",
+        UpdateXml("105abc", kImageUrl),
+        UpdateXml("105.5", kImageUrl),
+        UpdateXml("1e3", kImageUrl),
+    };
+    for (const std::string& answer : answers) {
+        WriteAll(files.Description(), Bytes(before));
+        downloader.Serve(kUpdateUrl, answer);
+        messages.shown.clear();
+        PressUpdateAndLetTheThreadRun();
+        EXPECT_EQ(messages.Shown(), std::vector{Unreadable()}) << answer;
+        EXPECT_EQ(ReadAll(files.Description()), Bytes(before)) << answer;
+        EXPECT_EQ(checker.bFwCheckIdle, 1);
+    }
+    EXPECT_EQ(downloader.requests.size(), answers.size());
     EXPECT_TRUE(shell.calls.empty());
 }
 
@@ -92,16 +121,18 @@ TEST_F(FirmwareFixture, AFailedImageDownloadIsSaidAndTheProgramStays) {
         {"wrong digest", std::string(64, 'a'), true},
         {"malformed digest", "xyz", true},
     };
+    const std::vector<uint8_t> earlier = Bytes("the image of an earlier check");
     for (const Case& c : cases) {
         std::filesystem::remove(files.Description());
         downloader.answers.clear();
         downloader.Serve(kUpdateUrl, UpdateXml("104", kImageUrl, c.sha256));
         if (c.served) downloader.Serve(kImageUrl, image);
-        WriteAll(files.Image(), Bytes("an image of an earlier check"));
+        WriteAll(files.Image(), earlier);
         messages.shown.clear();
         PressUpdateAndLetTheThreadRun();
         EXPECT_EQ(messages.Shown(), (std::vector{Question(), ImageFailed()})) << c.what;
-        if (c.served) EXPECT_FALSE(std::filesystem::exists(files.Image())) << c.what;
+        // A bad download never replaces a good image.
+        EXPECT_EQ(ReadAll(files.Image()), earlier) << c.what;
         EXPECT_EQ(checker.bFwCheckIdle, 1);
     }
     EXPECT_TRUE(shell.calls.empty());
@@ -234,6 +265,34 @@ TEST_F(FirmwareFixture, ALocalDescriptionThatOffersNothingLeadsOnline) {
         EXPECT_TRUE(messages.Shown().empty()) << local;
         checker.hFwEvent.Reset();
     }
+}
+
+TEST_F(FirmwareFixture, ALocalDescriptionOffersItsUpdateOnlyWithItsOwnImageBesideIt) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> image;
+        bool offeredLocally;
+    };
+    const std::string image = "firmware 104";
+    const std::vector<Case> cases = {
+        {"its image", image, true},
+        {"the image of an earlier check", std::string("firmware 103"), false},
+        {"no image", std::nullopt, false},
+    };
+    WriteAll(files.Description(), Bytes(UpdateXml("104", kImageUrl, Sha256Hex(Bytes(image)))));
+    page.SetFirmwareVersion(103);
+    for (const Case& c : cases) {
+        if (c.image) WriteAll(files.Image(), Bytes(*c.image));
+        else std::filesystem::remove(files.Image());
+        messages.shown.clear();
+        messages.questionAnswer = kBoxCancel;
+        checker.bFwCheckIdle = 1;
+        checker.hFwEvent.Reset();
+        page.PressUpdate();
+        EXPECT_EQ(messages.Shown().size(), c.offeredLocally ? 1u : 0u) << c.what;
+        EXPECT_EQ(checker.hFwEvent.IsSet(), !c.offeredLocally) << c.what;
+    }
+    EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(FirmwareFixture, AFailedDescriptionDownloadKeepsTheOldDescription) {

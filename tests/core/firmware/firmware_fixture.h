@@ -149,6 +149,7 @@ protected:
 
     ShownMessage Question() const { return {Box::kProgramQuestion, UpdateQuestionText(false)}; }
     ShownMessage Latest() const { return {Box::kProgram, LatestVersionText(false)}; }
+    ShownMessage Unreadable() const { return {Box::kProgram, UnreadableDescriptionText(false)}; }
     ShownMessage ImageFailed() const { return {Box::kProgram, ImageDownloadFailedText()}; }
     std::filesystem::path Program() const { return dir.path() / "program"; }
     std::string FlasherCall() const {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/base/sha256.h"
+#include "core/base/utf16.h"
 #include "core/firmware/firmware_texts.h"
 #include "core/firmware/update_description.h"
 #include "core/firmware/update_files.h"
@@ -11,14 +12,19 @@
 namespace oryn7px::testing {
 namespace {
 
-TEST(VersionNumber, ReadsLeadingDigitsAndRefusesWhatIsNoVersion) {
-    const std::vector<std::pair<std::u16string, uint32_t>> cases = {
-        {u"104", 104},        {u"  104\n", 104}, {u"104abc", 104}, {u"", 0},          {u"abc", 0},
-        {u"-104", 0},         {u"+104", 0},      {u"4294967295", 4294967295u},        {u"4294967296", 0},
-        {u"99999999999999999999999", 0},
+std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+TEST(VersionNumber, DecimalDigitsWithBlanksAroundAndNothingElse) {
+    const std::vector<std::pair<std::u16string, std::optional<uint32_t>>> cases = {
+        {u"104", 104},           {u"  104\n", 104},         {u"\t7\r\n", 7},        {u"0", 0},
+        {u"4294967295", 4294967295u},
+        {u"105abc", std::nullopt}, {u"105.5", std::nullopt}, {u"1e3", std::nullopt}, {u"1 0 4", std::nullopt},
+        {u"", std::nullopt},     {u"  ", std::nullopt},      {u"abc", std::nullopt},  {u"-104", std::nullopt},
+        {u"+104", std::nullopt}, {u"0x68", std::nullopt},    {u"\uFF11\uFF10\uFF14", std::nullopt},
+        {u"4294967296", std::nullopt},                       {u"99999999999999999999999", std::nullopt},
     };
     for (const auto& [text, number] : cases) {
-        EXPECT_EQ(VersionNumber(text), number) << std::string(text.begin(), text.end());
+        EXPECT_EQ(VersionNumber(text), number) << Utf16ToUtf8(text);
     }
 }
 
@@ -39,31 +45,48 @@ protected:
 };
 
 TEST_F(UpdateDescriptionTest, ReadsTheFirmwareSection) {
-    const auto file = dir.Write("update.xml",
-                                "<?xml version=\"1.0\"?><update><firmware><current> 104 </current>"
-                                "<newfile>http://h/fw&amp;x.bin</newfile><sha256>\nABC\n</sha256></firmware></update>");
-    const UpdateDescription description = ReadUpdateDescription(strings, file);
-    EXPECT_EQ(description.current, 104u);
-    EXPECT_EQ(description.newfile, "http://h/fw&x.bin");
-    EXPECT_EQ(description.sha256, "ABC");
+    const std::string body =
+        "<?xml version=\"1.0\"?><update><firmware><current> 104 </current>"
+        "<newfile>http://h/fw&amp;x.bin</newfile><sha256>\nABC\n</sha256></firmware></update>";
+    const Result<UpdateDescription> read = ReadUpdateDescription(strings, dir.Write("update.xml", body));
+    const Result<UpdateDescription> parsed = ParseUpdateDescription(strings, Bytes(body));
+    for (const Result<UpdateDescription>* description : {&read, &parsed}) {
+        ASSERT_TRUE(description->Ok()) << description->Failure().message;
+        EXPECT_EQ((*description)->current, 104u);
+        EXPECT_EQ((*description)->newfile, "http://h/fw&x.bin");
+        EXPECT_EQ((*description)->sha256, "ABC");
+    }
 }
 
-TEST_F(UpdateDescriptionTest, BadOrMissingDescriptionsOfferNothing) {
+TEST_F(UpdateDescriptionTest, ADescriptionThatDoesNotParseCannotBeRead) {
     const std::vector<std::string> bodies = {
-        "", "\xff\xfe\x00<", "<update><current>104</current></update>", "<firmware><current>104</current></firmware>",
+        "",
+        "garbage, not XML at all",
+        "\xff\xfe\x00<",
         std::string(100000, '<'),
+        "<update><firmware><current>105</current><newfile>http://h/fw.bin</newf",  // cut off
+        "<update><current>104</current></update>",                                  // no firmware section
+        "<firmware><current>104</current></firmware>",                              // the section is the root
+        "<update><firmware><newfile>http://h/fw.bin</newfile></firmware></update>",  // no version
+        "<update><firmware><current>105abc</current></firmware></update>",
+        "<update><firmware><current>105.5</current></firmware></update>",
+        "<update><firmware><current>1e3</current></firmware></update>",
     };
     for (const std::string& body : bodies) {
-        const UpdateDescription description = ReadUpdateDescription(strings, dir.Write("update.xml", body));
-        EXPECT_TRUE(description.newfile.empty()) << body.substr(0, 40);
-        EXPECT_EQ(description.current, 0u) << body.substr(0, 40);
+        const Result<UpdateDescription> read = ReadUpdateDescription(strings, dir.Write("update.xml", body));
+        const Result<UpdateDescription> parsed = ParseUpdateDescription(strings, Bytes(body));
+        for (const Result<UpdateDescription>* description : {&read, &parsed}) {
+            ASSERT_FALSE(description->Ok()) << body.substr(0, 60);
+            EXPECT_EQ(description->Failure().kind, ErrorKind::kInvalidData) << body.substr(0, 60);
+            EXPECT_TRUE(description->Failure().message.starts_with(kUnreadableDescription)) << body.substr(0, 60);
+        }
     }
-    EXPECT_EQ(ReadUpdateDescription(strings, dir.path() / "missing.xml").current, 0u);
+    EXPECT_TRUE(ReadUpdateDescription(strings, dir.path() / "missing.xml").FailedWith(ErrorKind::kInvalidData));
 }
 
 TEST_F(UpdateDescriptionTest, ReadingTheDescriptionLeavesTheTranslatedTexts) {
     strings.LoadLanguageFile(dir.Write("en.xml", "<root><config><str_update>Update</str_update></config></root>"));
-    ReadUpdateDescription(strings, dir.Write("update.xml", "<u><firmware><current>1</current></firmware></u>"));
+    ASSERT_TRUE(ReadUpdateDescription(strings, dir.Write("update.xml", "<u><firmware><current>1</current></firmware></u>")));
     EXPECT_EQ(strings.Text("str_update"), u"Update");
 }
 
