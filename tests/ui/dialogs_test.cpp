@@ -172,6 +172,48 @@ TEST_F(DialogsTest, UnattendedMessagesAreReportedNotShown) {
                                                   "Ünreadable"}));
 }
 
+// A box already open when the close begins (a failure box, the firmware answer) is answered
+// Cancel at once and its message reported, whichever kind of box it is.
+TEST_F(DialogsTest, ABoxOpenWhenTheCloseBeginsIsAnsweredAndReported) {
+    struct Case {
+        const char* what;
+        std::function<int(UserMessages&)> show;
+        int answer;
+        std::string reported;
+    };
+    const Case cases[] = {
+        {"question", [](UserMessages& m) { return m.ShowInfoBox(u"Delete?", true); }, kBoxCancel, "Delete?"},
+        {"information", [](UserMessages& m) { return m.ShowInfoBox(u"Firmware is current.", false); }, kBoxCancel,
+         "Firmware is current."},
+        {"count-down", [](UserMessages& m) { return m.ShowCountDownBox(u"Found."); }, kBoxCancel, "Found."},
+        {"plain",
+         [](UserMessages& m) {
+             m.ShowInfoCaptionBox(u"Ünreadable");
+             return kBoxOk;
+         },
+         kBoxOk, "Ünreadable"},
+    };
+    for (const Case& c : cases) {
+        GuiUserMessages messages(strings);
+        std::vector<std::string> reported;
+        QTimer::singleShot(0, [&] {
+            ASSERT_NE(QApplication::activeModalWidget(), nullptr) << c.what;
+            messages.BeginUnattended([&](std::string_view text) { reported.emplace_back(text); });
+        });
+        // Without the answer the box would wait for a click; this one fails the case instead.
+        QTimer safetyNet;
+        safetyNet.setSingleShot(true);
+        QObject::connect(&safetyNet, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        safetyNet.start(3000);
+        EXPECT_EQ(c.show(messages), c.answer) << c.what;
+        EXPECT_TRUE(safetyNet.isActive()) << c.what;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << c.what;
+        EXPECT_EQ(reported, std::vector{c.reported}) << c.what;
+    }
+}
+
 TEST_F(DialogsTest, AnswersOneOnlyForOk) {
     struct Case {
         const char* what;

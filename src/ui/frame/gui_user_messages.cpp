@@ -21,12 +21,30 @@ int OnUiThread(const std::function<int()>& show) {
     return answer;
 }
 
+// A dialog already open waits for a click nobody will give: each is closed (its Cancel), and a
+// box's message goes to `report` so it is not lost with the box.
+void CloseOpenDialogs(const std::function<void(std::string_view)>& report) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog == nullptr || !dialog->isVisible() || !dialog->isModal()) continue;
+        if (const auto* box = qobject_cast<CDlgInfo*>(dialog); box != nullptr && report) {
+            report(box->Text().toStdString());
+        } else if (const auto* plainBox = qobject_cast<QMessageBox*>(dialog); plainBox != nullptr && report) {
+            report(plainBox->text().toStdString());
+        }
+        dialog->close();
+    }
+}
+
 }  // namespace
 
 void GuiUserMessages::BeginUnattended(std::function<void(std::string_view)> report) {
     if (unattended_) return;
     report_ = std::move(report);
     unattended_ = true;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) return;
+    QMetaObject::invokeMethod(app, [this] { CloseOpenDialogs(report_); });
 }
 
 bool GuiUserMessages::ReportedUnattended(std::u16string_view text) {

@@ -21,7 +21,8 @@ public:
 
     // From now on nobody is there to answer (the window closes, the session ends): every message
     // goes to `report` instead of a box, and a question is answered Cancel, so the close never
-    // waits for a click. Safe from any thread.
+    // waits for a click. Dialogs open at that moment are answered Cancel, a box's message going
+    // to `report`. Safe from any thread.
     void BeginUnattended(std::function<void(std::string_view)> report);
 
 private:
