@@ -8,11 +8,12 @@ endif()
 
 # Adds a libFuzzer target over the core sources compiled with coverage and sanitizers,
 # and a short fixed-seed run of it to the test suite.
+# Sources after the first are further files of the target (outside the core) it needs.
 function(oryn7px_add_fuzzer name source)
   if(NOT ORYN7PX_FUZZ)
     return()
   endif()
-  add_executable(${name} ${source})
+  add_executable(${name} ${source} ${ARGN})
   target_link_libraries(${name} PRIVATE oryn7px_core_fuzz)
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/firmware/update_description.h"
 #include "core/i18n/xml_doc.h"
 #include "core/i18n/xml_strict_check.h"
 
@@ -31,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     doc.LoadBytes(bytes);
     doc.GetSectionText("config", "str_main");
     doc.GetSectionText("config", "k");
-    doc.GetSectionText("firmware", "version");
+    oryn7px::VersionNumber(doc.GetSectionText("firmware", "current"));
+    doc.GetSectionText("firmware", "newfile");
+    doc.GetSectionText("firmware", "sha256");
     // Every child of the root level, then down the chain of first children.
     doc.ResetPos();
     while (doc.FindElement()) {
