@@ -14,6 +14,12 @@ void Show(UserMessages& messages, bool chinese, std::u16string_view zh, std::u16
     messages.ShowInfoCaptionBox(FormatS(chinese ? zh : en, PathText(path)));
 }
 
+// The writers' messages are "PATH: cause"; the message names the path already.
+std::string CauseOf(const Error& error) {
+    const std::size_t colon = error.message.rfind(": ");
+    return colon == std::string::npos ? error.message : error.message.substr(colon + 2);
+}
+
 }  // namespace
 
 void ShowUnreadable(UserMessages& messages, bool chinese, const std::filesystem::path& path) {
@@ -31,7 +37,7 @@ void ShowUnreadableImport(UserMessages& messages, bool chinese, const Error& err
             Show(messages, chinese, u"%s 不存在，未导入任何内容。", u"%s does not exist; nothing was imported.", path);
             return;
         case ErrorKind::kNotRegular:
-            ShowFileProblem(messages, chinese, error.kind, path);
+            ShowFileProblem(messages, chinese, error, path);
             return;
         default:
             Show(messages, chinese, u"无法读取 %s，未导入任何内容。", u"%s cannot be read; nothing was imported.", path);
@@ -75,8 +81,8 @@ bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
     return false;
 }
 
-bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const std::filesystem::path& path) {
-    switch (kind) {
+bool ShowFileProblem(UserMessages& messages, bool chinese, const Error& error, const std::filesystem::path& path) {
+    switch (error.kind) {
         case ErrorKind::kNotRegular:
             Show(messages, chinese, u"%s 不是普通文件，未做任何处理。", u"%s is not a regular file; it was left alone.", path);
             return true;
@@ -84,9 +90,13 @@ bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const
             Show(messages, chinese, u"%s 是指向其他用户文件或由其他用户放置的链接，未通过它写入。",
                  u"%s is a link to another user's file, or one another user put there; nothing was written through it.", path);
             return true;
-        case ErrorKind::kIo:
-            Show(messages, chinese, u"无法写入 %s。", u"%s could not be written.", path);
+        case ErrorKind::kIo: {
+            const std::u16string cause = Utf8ToUtf16(CauseOf(error));
+            const std::u16string zh = cause.empty() ? u"无法写入 %s。" : u"无法写入 %s：" + cause + u"。";
+            const std::u16string en = cause.empty() ? u"%s could not be written." : u"%s could not be written: " + cause + u".";
+            Show(messages, chinese, zh, en, path);
             return true;
+        }
         default:
             return false;
     }

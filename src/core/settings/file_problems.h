@@ -29,7 +29,8 @@ bool RefuseUnreadable(const SettingsState& state, UserMessages& messages,
                       std::initializer_list<std::filesystem::path> paths);
 
 // The reasons the older messages do not cover: not a regular file, a link to another user's
-// file, and any other failure to write. False when `kind` is none of them.
-bool ShowFileProblem(UserMessages& messages, bool chinese, ErrorKind kind, const std::filesystem::path& path);
+// file, and any other failure to write, with the system's cause ("No space left on device")
+// where `error` gives one. False when its kind is none of them.
+bool ShowFileProblem(UserMessages& messages, bool chinese, const Error& error, const std::filesystem::path& path);
 
 }  // namespace oryn7px

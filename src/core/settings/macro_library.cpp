@@ -98,7 +98,7 @@ void MacroLibrary::KeepCopyOfShortLibrary() {
     const auto kept = RejectedFileName(MacroPath());
     std::error_code ec;
     if (!kept || !std::filesystem::copy_file(MacroPath(), *kept, ec)) {
-        ShowFileProblem(messages_, state_.bChinese == 1, ErrorKind::kIo, kept.value_or(MacroPath()));
+        ShowFileProblem(messages_, state_.bChinese == 1, Error{ErrorKind::kIo, ec ? ec.message() : std::string()}, kept.value_or(MacroPath()));
         return;
     }
     ShowShortFileKept(messages_, state_.bChinese == 1, MacroPath(), *kept);
@@ -109,7 +109,7 @@ void MacroLibrary::ReportSaveFailure(const Status& saved) {
     const ErrorKind kind = saved.Failure().kind;
     if (kind == ErrorKind::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedMacroOrProfile));
     if (kind == ErrorKind::kNotFound) messages_.ShowInfoCaptionBox(FormatS(texts_.Text(kKeyNotFound), PathText(MacroPath())));
-    ShowFileProblem(messages_, state_.bChinese == 1, kind, MacroPath());
+    ShowFileProblem(messages_, state_.bChinese == 1, saved.Failure(), MacroPath());
 }
 
 bool MacroLibrary::SaveMacroLibrary() {
@@ -213,7 +213,7 @@ bool MacroLibrary::ExportMacro(uint32_t id, const std::filesystem::path& file) {
     const Status written = writer_.ReplaceFile(file, RecordBytes(*entry));
     // The export's own failure message covers any other failure to write.
     if (!written && !written.FailedWith(ErrorKind::kIo)) {
-        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, file);
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure(), file);
     }
     messages_.ShowInfoCaptionBox(FormatS(written ? kMsgExportSuccess : kMsgExportFailed, PathText(file)));
     return written.Ok();

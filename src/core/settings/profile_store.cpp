@@ -42,7 +42,7 @@ void ProfileStore::ReportSaveFailure(const Status& saved, const std::filesystem:
     const ErrorKind kind = saved.Failure().kind;
     if (kind == ErrorKind::kNotFound) ShowInInfoBox(texts_.Text(kKeyNotFound), path);
     if (kind == ErrorKind::kAccessDenied) messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
-    ShowFileProblem(messages_, state_.bChinese == 1, kind, path);
+    ShowFileProblem(messages_, state_.bChinese == 1, saved.Failure(), path);
 }
 
 bool ProfileStore::IsValidActiveEntry(int entry) const {
@@ -146,7 +146,7 @@ bool ProfileStore::CreateDefaultProfileFile(const std::filesystem::path& path) {
     if (written.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoBox(texts_.Text(kKeyAccessDeniedMacroOrProfile), false);
     } else if (!written) {
-        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, path);
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure(), path);
     }
     return written.Ok();
 }
@@ -243,7 +243,7 @@ bool ProfileStore::Export(const std::filesystem::path& file) {
     const Status written = writer_.ReplaceFile(file, bytes);
     // The export's own failure message covers any other failure to write.
     if (!written && !written.FailedWith(ErrorKind::kIo)) {
-        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure().kind, file);
+        ShowFileProblem(messages_, state_.bChinese == 1, written.Failure(), file);
     }
     ShowInInfoBox(written ? kMsgExportSuccess : kMsgExportFailed, file);
     return written.Ok();

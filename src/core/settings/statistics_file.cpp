@@ -35,7 +35,7 @@ bool StatisticsFile::SaveStatistics(const StsData& data) {
     } else if (saved.FailedWith(ErrorKind::kAccessDenied)) {
         messages_.ShowInfoCaptionBox(texts_.Text(kKeyAccessDeniedSave));
     } else if (!saved) {
-        ShowFileProblem(messages_, chinese_, saved.Failure().kind, path_);
+        ShowFileProblem(messages_, chinese_, saved.Failure(), path_);
     }
     return saved.Ok();
 }

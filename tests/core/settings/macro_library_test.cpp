@@ -329,7 +329,7 @@ TEST_F(MacroLibraryTest, ChangesThatCannotBeSavedAreReportedAsFailures) {
     EXPECT_FALSE(library.DeleteMacro(0x16000001));
     EXPECT_FALSE(library.RenameMacro(0x16000002, u"walk"));
     // Each failure says so: a read-only folder must not fail without a word.
-    const ShownMessage failed{Box::kInfoCaption, U16(library.MacroPath()) + u" could not be written."};
+    const ShownMessage failed{Box::kInfoCaption, U16(library.MacroPath()) + u" could not be written: refused by the test."};
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed, failed}));
     messages.shown.clear();
     writer.failAll = ErrorKind::kAccessDenied;

@@ -186,7 +186,7 @@ TEST_F(ProfileStoreTest, SaveFailuresAreReportedByCause) {
     const Case cases[] = {
         {ErrorKind::kNotFound, {{Box::kInfoCaption, u"MSG2 " + U16(store.ProfilePath(0))}}},
         {ErrorKind::kAccessDenied, {{Box::kInfoCaption, u"MSG5"}}},
-        {ErrorKind::kIo, {{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}}},
+        {ErrorKind::kIo, {{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written: refused by the test."}}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
@@ -233,7 +233,7 @@ TEST_F(ProfileStoreTest, ARejectedProfileThatCannotBeReplacedStaysWhereItWas) {
     EXPECT_EQ(ReadAll(store.ProfilePath(0)), rejected);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(store.ProfilePath(0)) += ".invalid"));
     EXPECT_EQ(messages.shown.back(),
-              (ShownMessage{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written."}));
+              (ShownMessage{Box::kInfoCaption, U16(store.ProfilePath(0)) + u" could not be written: refused by the test."}));
     EXPECT_EQ(state->profile.dwMagic, kProfileMagic) << "the defaults live in memory";
 }
 

@@ -75,7 +75,7 @@ TEST_F(StatisticsFileTest, SaveFailuresByCause) {
               (std::vector<ShownMessage>{
                   {Box::kInfoCaption, u"MSG2 " + path},
                   {Box::kInfoCaption, u"MSG5"},
-                  {Box::kInfoCaption, path + u" could not be written."},
+                  {Box::kInfoCaption, path + u" could not be written: refused by the test."},
                   {Box::kInfoCaption, path + u" is not a regular file; it was left alone."},
                   {Box::kInfoCaption, path + u" is a link to another user's file, or one another user put there; nothing was written through it."}}));
 }

@@ -80,7 +80,7 @@ class FaultyWriter final : public FileWriter {
 public:
     Status ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override {
         writes.push_back(path);
-        if (const std::optional<ErrorKind> kind = FailureFor(path)) return Error{*kind, "refused by the test"};
+        if (const std::optional<ErrorKind> kind = FailureFor(path)) return Error{*kind, path.string() + ": refused by the test"};
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out) return Error{ErrorKind::kIo, "cannot write " + path.string()};
@@ -92,7 +92,7 @@ public:
         for (const FileReplacement& file : files) {
             if (const std::optional<ErrorKind> kind = FailureFor(file.path)) {
                 *failed = file.path;
-                return Error{*kind, "refused by the test"};
+                return Error{*kind, file.path.string() + ": refused by the test"};
             }
         }
         for (const FileReplacement& file : files) static_cast<void>(ReplaceFile(file.path, file.bytes));
