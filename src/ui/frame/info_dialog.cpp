@@ -35,7 +35,11 @@ CDlgInfo::CDlgInfo(const QString& text, bool ask, bool countDown, const StringTa
     setFixedSize(skins_[0].isNull() ? QSize(ib::kWidth, ib::kHeight) : skins_[0].size());
     PlaceCentred();
 
+    // Assistive technology reads the box by its title, then the message as a label; the window
+    // title is the program's own, for finding the window.
+    setAccessibleName(Q(strings.Caption(CaptionId::BoxTips)));
     close_ = AddButton(ToQRect(ib::kCloseButton), kBoxCancel);
+    close_->setAccessibleName(Q(strings.Text("str_close")));
     if (ask) {
         ok_ = AddButton(ToQRect(ib::kAskOk), kBoxOk);
         cancel_ = AddButton(ToQRect(ib::kAskCancel), kBoxCancel);
@@ -93,6 +97,8 @@ void CDlgInfo::ShowCountDown(int seconds) {
     caption.text = Q(CountDownOkText(okCaption_, seconds));
     ok_->SetCaption(caption);
 }
+
+std::vector<ShownCaption> CDlgInfo::PaintedTexts() const { return {{strText_, ToQRect(ib::kMessage)}}; }
 
 QString CDlgInfo::OkText() const { return ok_->Caption().text; }
 QString CDlgInfo::CancelText() const { return cancel_ ? cancel_->Caption().text : QString(); }

@@ -14,6 +14,7 @@
 #include "core/device/hook_codes.h"
 #include "core/i18n/hint_ids.h"
 #include "core/i18n/languages.h"
+#include "core/i18n/spoken_names.h"
 #include "ui/frame/progress_dialog.h"
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/gdi_bitmap_btn.h"
@@ -99,7 +100,9 @@ void CQ580ZDriverDlg::BuildWindow() {
         return button;
     };
     minimiseButton_ = frameButton(mw::kMinimiseButton);
+    minimiseButton_->setAccessibleName(Q(kMinimiseName));
     hideButton_ = frameButton(mw::kHideButton);
+    hideButton_->setAccessibleName(Q(kHideToTrayName));
     languageButton_ = frameButton(mw::kLanguageButton);
 
     const std::array<int, 4>& pictures =
@@ -111,8 +114,12 @@ void CQ580ZDriverDlg::BuildWindow() {
         button->SetHighlightMode(selectable);
         return button;
     };
-    for (int i = 0; i < kPageCount; ++i) tabs_[i] = pictureButton(mw::kPageTabs[i], true);
-    for (int i = 0; i < kPageCount; ++i) profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
+    for (int i = 0; i < kPageCount; ++i) {
+        tabs_[i] = pictureButton(mw::kPageTabs[i], true);
+        tabs_[i]->SetRole(QAccessible::PageTab);
+        profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
+        profileButtons_[i]->SetRole(QAccessible::RadioButton);
+    }
     applyButton_ = pictureButton(mw::kApplyButton, false);
     SetTooltips();
     ShowCaptions();
@@ -135,8 +142,14 @@ void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
 void CQ580ZDriverDlg::SetTooltips() {
     auto text = [this](const char* key) { return QString::fromStdU16String(services_.strings.Text(key)); };
     for (int i = 0; i < kPageCount; ++i) tabs_[i]->SetTooltip(text(PageTable()[i].tabKey), true);
+    for (int page = 1; page <= kPageCount; ++page) NamePage(page);
     for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetTooltip(text(mw::kProfileTooltipKeys[i]), true);
     applyButton_->SetTooltip(QString::fromLatin1(mw::kApplyTooltip), true);
+}
+
+// A page is named by its tab's title, as the tab's tooltip shows it.
+void CQ580ZDriverDlg::NamePage(int page) {
+    if (CPageDlg* built = pages_[page - 1]) built->setAccessibleName(tabs_[page - 1]->toolTip());
 }
 
 void CQ580ZDriverDlg::ShowCaptions() { captions_.Show(*this, mw::kCaptions, services_.strings); }
@@ -168,6 +181,7 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
     popup->SetBackground(language_menu::kBackgroundResource);
     const QRect button(languageButton_->mapToGlobal(QPoint(0, 0)), languageButton_->size());
     languagePopup_ = popup;
+    popup->setAccessibleName(languageButton_->Caption().text);
     popup->Show(this, button.left() - kLanguagePopupLeftShift, button.bottom() + 1 - kLanguagePopupRise,
                 UM_SET_LANGUAGE);
 }

@@ -48,6 +48,7 @@ int CDlgProgress::RunModal() {
     bar_->SetPictures(ToQRect(pw::kBar), normal_, over_);
     bar_->SetPos(0);
     captions_.Show(*this, pw::kCaptions, strings_);
+    bar_->setAccessibleName(Q(strings_.Caption(CaptionId::Updating)));
     bClosing_ = false;
     bHoldingFull_ = false;
     ++nRun_;

@@ -36,6 +36,9 @@ public:
     void Relabel() override;
     void OnClosing() override;
 
+    // The notes that a pointer or wheel setting does not take effect on this desktop.
+    std::vector<ShownCaption> PaintedTexts() const override;
+
     // Takes the lines box's number into the profile.
     void CommitWheelLines();
 
@@ -45,6 +48,7 @@ public:
     CIrrButton* ButtonTab(int button) const { return tabs_[static_cast<std::size_t>(button)]; }
     CGDIBitmapBtn* Marker(int button) const { return markers_[static_cast<std::size_t>(button)]; }
     CBitmapEdit* LinesBox() const { return linesBox_; }
+    CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
     CBitmapEdit* DpiValueBox(int level) const { return dpiValues_[static_cast<std::size_t>(level)]; }
     CPngHSliderBar* DpiSlider(int level) const { return dpiSliders_[static_cast<std::size_t>(level)]; }
     // Opens the popup for `button` and handles its result (what a click on its tab does).
@@ -66,6 +70,7 @@ private:
     class HookForwarding;
 
     void CreateControls(const QImage& down, const QImage& over);
+    void NameUncaptionedControls();
     CGDIBitmapBtn* AddButton(const LayoutRect& rect, const QImage& down, const QImage& over, bool checkDisplay);
     void ShowView();
     void ShowHints(const QPoint& at);

@@ -80,7 +80,12 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     if (QWidget* host = parent ? parent->window() : nullptr)
         move(host->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 
+    // The title and the current function are painted: assistive technology reads them as the
+    // popup's name and description.
+    setAccessibleName(Text(services_.texts, sp::kTitleTextKey));
+    setAccessibleDescription(Text(services_.texts, sp::kCurrentFunctionTextKey) + QString::fromStdU16String(model_.CurrentName()));
     close_ = AddButton(sp::kCloseButton, false);
+    close_->setAccessibleName(Text(services_.texts, sp::kCloseTextKey));
     connect(close_, &QAbstractButton::clicked, this, [this] {
         model_.ClickClose();
         Finish();
@@ -89,6 +94,7 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
         CGDIBitmapBtn* tab = AddButton(sp::kTabs[static_cast<std::size_t>(t - 1)], true);
         tab->SetText(Text(services_.texts, sp::kTabTextKeys[static_cast<std::size_t>(t - 1)]));
         tab->SetTextColours(kTabText, Qt::white, Qt::white);
+        tab->SetRole(QAccessible::PageTab);
         connect(tab, &QAbstractButton::clicked, this, [this, t] {
             model_.SelectTab(static_cast<PopupTab>(t));
             ShowTabs();
@@ -120,9 +126,12 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     down_ = over_ = QImage();
 
     keyTab_ = new CSetting_SingleComboDlg(this, model_, services_.layout);
-    macroTab_ = new CSetting_MacroDlg(this, model_, chinese);
+    macroTab_ = new CSetting_MacroDlg(this, model_, services_.texts, chinese);
     basicTab_ = new CSetting_BaseDlg(this, model_, services_.texts);
     hostTab_ = new CSetting_AdvanceDlg(this, model_, services_.texts, services_.messages, services_.browser);
+    // Each tab window is named as its tab.
+    const std::array<QWidget*, 4> tabWindows{keyTab_, macroTab_, basicTab_, hostTab_};
+    for (std::size_t t = 0; t < tabWindows.size(); ++t) tabWindows[t]->setAccessibleName(tabs_[t]->GetText());
     model_.Open();
     ShowTabs();
     qApp->installEventFilter(this);

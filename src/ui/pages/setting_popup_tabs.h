@@ -46,6 +46,7 @@ protected:
 
 private:
     void ShowModifiers();
+    QString ChosenKeyName() const;
 
     const KeyboardLayout& layout_;
     std::array<CGDIBitmapBtn*, 4> boxes_{};
@@ -55,7 +56,7 @@ private:
 class CSetting_MacroDlg final : public CSettingTab {
     Q_OBJECT
 public:
-    CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, bool chinese);
+    CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts, bool chinese);
     CListBoxEx* GameList() const { return games_; }
     CListBoxEx* MacroList() const { return macros_; }
 

@@ -33,6 +33,8 @@ public:
     void OnDesktopMouse(uint32_t hookButtonCode) override;
     void OnSessionEnding() override;
     void OnClosing() override;
+    // The counts as the page shows them.
+    std::vector<ShownCaption> PaintedTexts() const override;
 
     // What the tests look at.
     const StatisticsModel& Model() const { return model_; }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -15,11 +16,20 @@ CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void CColorBtn::SetColour(const QColor& colour) {
+    if (colour == colour_) return;
     colour_ = colour;
     update();
+    // The colour is read out with the button's name.
+    AnnounceNameChange(this);
+    AnnounceDescriptionChange(this);
 }
 
-void CColorBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CColorBtn::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 void CColorBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);

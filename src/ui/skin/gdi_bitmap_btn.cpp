@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 
@@ -62,11 +63,14 @@ void CGDIBitmapBtn::SetChecked(bool checked) {
     if (checked == bChecked_) return;
     bChecked_ = checked;
     update();
+    AnnounceCheckedChange();
 }
 
 void CGDIBitmapBtn::SetText(const QString& text) {
+    if (text == strText_) return;
     strText_ = text;
     update();
+    AnnounceNameChange(this);
 }
 
 void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, const QColor& pressed) {
@@ -76,11 +80,30 @@ void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, co
     update();
 }
 
-void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 void CGDIBitmapBtn::SetCaption(const ShownCaption& caption) {
+    const bool renamed = caption.text != caption_.text;
     caption_ = caption;
     update();
+    if (renamed) AnnounceNameChange(this);
+}
+
+QAccessible::Role CGDIBitmapBtn::Role() const {
+    if (role_ != QAccessible::NoRole) return role_;
+    return bCheckDisplay_ ? QAccessible::CheckBox : QAccessible::PushButton;
+}
+
+void CGDIBitmapBtn::AnnounceCheckedChange() {
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    AnnounceStateChange(this, changed);
 }
 
 ButtonLook CGDIBitmapBtn::CurrentLook() const {
@@ -111,6 +134,7 @@ void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
         if (bToggleOnClick_) {
             bChecked_ = !bChecked_;
             update();
+            AnnounceCheckedChange();
         }
         if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONDOWN, WindowHandle(this)});
     }

@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include "core/base/messages.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 
@@ -57,13 +58,25 @@ void CIrrButton::SetHighlightMode(bool on) {
 }
 
 void CIrrButton::SetHighlighted(bool highlighted) {
+    const bool changed = highlighted != bHighlighted_;
     bHighlighted_ = highlighted;
     setDown(false);
     if (QWidget::mouseGrabber() == this) releaseMouse();
     update();
+    if (changed) {
+        QAccessible::State shown;
+        shown.checked = true;
+        shown.selected = true;
+        AnnounceStateChange(this, shown);
+    }
 }
 
-void CIrrButton::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CIrrButton::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 int CIrrButton::CurrentPicture() const {
     if (bHighlightMode_) return bHighlighted_ ? 1 : (bHover_ ? 2 : 0);
@@ -89,8 +102,10 @@ void CIrrButton::paintEvent(QPaintEvent*) {
 }
 
 void CIrrButton::SetCaption(const ShownCaption& caption) {
+    const bool renamed = caption.text != caption_.text;
     caption_ = caption;
     update();
+    if (renamed) AnnounceNameChange(this);
 }
 
 void CIrrButton::mousePressEvent(QMouseEvent* event) {

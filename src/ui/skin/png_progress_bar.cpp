@@ -5,6 +5,7 @@
 
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -31,8 +32,10 @@ void CPngHProgressBar::SetRange(int minimum, int maximum) {
 }
 
 void CPngHProgressBar::SetPos(int pos) {
+    const bool moved = pos != nPos_;
     nPos_ = pos;
     repaint();
+    if (moved) AnnounceValueChange(this, nPos_);
 }
 
 void CPngHProgressBar::paintEvent(QPaintEvent*) {

@@ -6,6 +6,7 @@
 
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -109,17 +110,33 @@ void CPngHSliderBar::SetBackground(const QRect& rect, const QImage& pageImage) {
     update();
 }
 
-void CPngHSliderBar::SetPos(int pos) { thumb_.SetPos(pos); }
+void CPngHSliderBar::SetPos(int pos) {
+    const int before = GetPos();
+    thumb_.SetPos(pos);
+    if (GetPos() != before) AnnouncePos();
+}
+
+void CPngHSliderBar::MoveTo(int pos) {
+    SetPos(pos);
+    PostMessageTo(parent(), {UM_SLIDER_POS, static_cast<uintptr_t>(GetPos()), nControlId_});
+}
+
+void CPngHSliderBar::AnnouncePos() { AnnounceValueChange(this, GetPos()); }
 
 void CPngHSliderBar::Enable(bool enabled) {
+    if (bDisabled_ == !enabled) return;
     bDisabled_ = !enabled;
     thumb_.SetDisabled(!enabled);
+    QAccessible::State changed;
+    changed.disabled = true;
+    AnnounceStateChange(this, changed);
 }
 
 bool CPngHSliderBar::event(QEvent* event) {
     if (event->type() == MessageEvent::Type()) {
         const Message& m = static_cast<MessageEvent*>(event)->message();
         if (m.msg == UM_SLIDER_POS) {
+            AnnouncePos();
             PostMessageTo(parent(), {UM_SLIDER_POS, m.wParam, nControlId_});
             return true;
         }
@@ -136,9 +153,7 @@ void CPngHSliderBar::paintEvent(QPaintEvent*) {
 void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
     if (bDisabled_ || event->button() != Qt::LeftButton) return;
     const int x = mapToParent(event->position().toPoint()).x() - track_.left();
-    const int value = SliderValueFromClick(x, track_.left(), track_.left() + track_.width(), nMinimum_, nMaximum_);
-    thumb_.SetPos(value);
-    PostMessageTo(parent(), {UM_SLIDER_POS, static_cast<uintptr_t>(value), nControlId_});
+    MoveTo(SliderValueFromClick(x, track_.left(), track_.left() + track_.width(), nMinimum_, nMaximum_));
 }
 
 }  // namespace oryn7px

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -29,8 +30,10 @@ void CSkinScrollBar::SetSkin(const QImage& skin) {
 }
 
 void CSkinScrollBar::SetScrollInfo(const ScrollRange& range) {
+    const bool moved = range.pos != range_.pos;
     range_ = range;
     update();
+    if (moved) AnnounceValueChange(this, range_.pos);
 }
 
 int CSkinScrollBar::Length() const { return orientation_ == Qt::Vertical ? height() : width(); }
