@@ -11,6 +11,10 @@ pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 find_package(X11 REQUIRED COMPONENTS Xi)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XKBCOMMON X11::X11 X11::Xi)
 
+# The program in front on X11: which process owns a window (X-Resource).
+pkg_check_modules(XRES REQUIRED IMPORTED_TARGET xres)
+target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::XRES)
+
 # Update description and firmware image downloads: libcurl is opened at the first download, so
 # only its headers are needed here.
 find_package(CURL REQUIRED)
