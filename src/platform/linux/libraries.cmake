@@ -21,7 +21,11 @@ find_package(CURL REQUIRED)
 target_include_directories(oryn7px_platform_linux PRIVATE ${CURL_INCLUDE_DIRS})
 target_link_libraries(oryn7px_platform_linux PUBLIC ${CMAKE_DL_LIBS})
 
-# The session bus (tray and desktop settings) through GIO.
+# The KWin script's reports are JSON.
+find_package(nlohmann_json 3 REQUIRED)
+target_link_libraries(oryn7px_platform_linux PUBLIC nlohmann_json::nlohmann_json)
+
+# The session bus (tray, desktop settings, the KWin script's reports) through GIO.
 pkg_check_modules(GIO REQUIRED IMPORTED_TARGET gio-2.0)
 target_link_libraries(oryn7px_platform_linux PUBLIC PkgConfig::GIO)
 
