@@ -8,12 +8,14 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace oryn7px {
 
 class PrivateXServer {
 public:
-    explicit PrivateXServer(const std::string& screen = "64x64x24") {
+    // `options` go to Xvfb as well, e.g. {"-extension", "X-Resource"} to leave one out.
+    explicit PrivateXServer(const std::string& screen = "64x64x24", const std::vector<std::string>& options = {}) {
         int fds[2];
         if (pipe(fds) != 0) return;
         pid_ = fork();
@@ -21,8 +23,11 @@ public:
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", screen.c_str(),
-                   static_cast<char*>(nullptr));
+            std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
+                                          screen.c_str()};
+            for (const std::string& option : options) args.push_back(option.c_str());
+            args.push_back(nullptr);
+            execvp(args[0], const_cast<char* const*>(args.data()));
             _exit(127);
         }
         close(fds[1]);
