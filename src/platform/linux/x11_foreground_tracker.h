@@ -2,7 +2,6 @@
 // The program in front on X11: the window manager's _NET_ACTIVE_WINDOW, followed through
 // property changes on the root window, on an X connection and thread of its own.
 #include <atomic>
-#include <mutex>
 #include <string>
 #include <thread>
 

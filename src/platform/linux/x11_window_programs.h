@@ -3,6 +3,7 @@
 // the program behind each.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/interfaces/foreground_tracker.h"
