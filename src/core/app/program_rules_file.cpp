@@ -29,13 +29,13 @@ std::variant<ProgramRulesDocument, RulesFileProblem> Load(const std::filesystem:
     return ParseProgramRules(**text);
 }
 
-Result<std::filesystem::path> KeepCopy(const std::filesystem::path& path) {
+// Moved, not copied: a link is moved as it is, never followed, and a huge file costs nothing.
+Result<std::filesystem::path> SetAside(const std::filesystem::path& path) {
     const auto kept = RejectedFileName(path);
-    if (!kept) return Error{ErrorKind::kIo, path.string() + ": no free name to keep a copy under"};
+    if (!kept) return Error{ErrorKind::kIo, path.string() + ": no free name to keep it under"};
     std::error_code ec;
-    if (!std::filesystem::copy_file(path, *kept, ec)) {
-        return Error{ErrorKind::kIo, kept->string() + ": " + (ec ? ec.message() : std::string("not copied"))};
-    }
+    std::filesystem::rename(path, *kept, ec);
+    if (ec) return Error{ErrorKind::kIo, kept->string() + ": " + ec.message()};
     return *kept;
 }
 
@@ -72,10 +72,7 @@ Result<RulesEdited> ProgramRulesFile::Edit(const std::function<void(ProgramRules
     std::variant<ProgramRulesDocument, RulesFileProblem> parsed = NewProgramRulesDocument();
     if (*text) parsed = ParseProgramRules(**text);
     if (auto* problem = std::get_if<RulesFileProblem>(&parsed)) {
-        const Result<std::filesystem::path> kept = KeepCopy(path_);
-        if (!kept) return kept.Failure();
         result.replacedProblem = std::move(*problem);
-        result.keptCopy = *kept;
         parsed = NewProgramRulesDocument();
     }
     ProgramRulesDocument& document = std::get<ProgramRulesDocument>(parsed);
@@ -85,9 +82,19 @@ Result<RulesEdited> ProgramRulesFile::Edit(const std::function<void(ProgramRules
     if (written.size() > kMaxProgramRulesBytes) {
         return Error{ErrorKind::kTooLarge, path_.string() + ": the rules would not fit in 64 KiB"};
     }
+    if (result.replacedProblem) {
+        const Result<std::filesystem::path> kept = SetAside(path_);
+        if (!kept) return kept.Failure();
+        result.keptAs = *kept;
+    }
     const Status replaced =
         writer_.ReplaceFile(path_, {reinterpret_cast<const uint8_t*>(written.data()), written.size()});
-    if (!replaced) return replaced.Failure();
+    if (!replaced) {
+        // The damaged file goes back rather than leave no file.
+        std::error_code ec;
+        if (result.keptAs) std::filesystem::rename(*result.keptAs, path_, ec);
+        return replaced.Failure();
+    }
     result.rules = document.rules;
     return result;
 }

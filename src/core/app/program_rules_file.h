@@ -1,7 +1,7 @@
 #pragma once
 // ProgramRules.ini in the data folder: read, noticed when it changes, and edited. A damaged file
-// is reported and ignored (following off, no programs), never fatal; an edit keeps a copy of
-// it as <name>.invalid before writing over it.
+// is reported and ignored (following off, no programs), never fatal; an edit moves it aside to
+// <name>.invalid before writing the new one.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -33,7 +33,7 @@ struct RulesReading {
 struct RulesEdited {
     ProgramRules rules;                               // as written
     std::optional<RulesFileProblem> replacedProblem;  // the damaged file the edit replaced
-    std::optional<std::filesystem::path> keptCopy;    // where its bytes were kept
+    std::optional<std::filesystem::path> keptAs;    // where it was moved
 };
 
 class ProgramRulesFile {
@@ -48,8 +48,9 @@ public:
     std::optional<RulesReading> ReadIfChanged();
 
     // Reads the file as it is now, lets `edit` change the rules and writes them back with
-    // everything else the file held. A damaged file is copied aside first and the edit starts
-    // from the defaults; a file that cannot be read, or copied, is left alone and the edit fails.
+    // everything else the file held. A damaged file is moved aside and the edit starts from the
+    // defaults (it comes back when the write fails); a file that cannot be read, or moved, is
+    // left alone and the edit fails.
     Result<RulesEdited> Edit(const std::function<void(ProgramRules&)>& edit);
 
 private:

@@ -1,6 +1,5 @@
 #include "core/device/apply_worker.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/base/messages.h"

@@ -36,7 +36,7 @@ constexpr const char* kUsage =
     "  default   the profile of every program no profile lists\n"
     "  on, off   follow the program in front, or not\n\n"
     "A damaged file is reported and ignored (no program chooses a profile, the exit status is 1);\n"
-    "a change keeps a copy of it as ProgramRules.ini.invalid and starts the rules anew.\n";
+    "a change moves it aside to ProgramRules.ini.invalid and starts the rules anew.\n";
 
 int Usage(Context& context, const std::string& problem) {
     context.err << "oryn7px-cli rules: " << problem << "\n" << kUsage;
@@ -104,7 +104,7 @@ int Change(Context& context, Edit edit, Done done) {
         const bool chinese = session.Chinese();
         context.err << EscapeForText(Utf16ToUtf8(RulesFileProblemText(*edited->replacedProblem, file.Path(), chinese)))
                     << "\n"
-                    << EscapeForText(Utf16ToUtf8(DamagedRulesKeptText(*edited->keptCopy, chinese))) << "\n";
+                    << EscapeForText(Utf16ToUtf8(DamagedRulesKeptText(*edited->keptAs, chinese))) << "\n";
     }
     return done(outcome);
 }

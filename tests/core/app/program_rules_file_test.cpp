@@ -103,9 +103,9 @@ TEST_F(ProgramRulesFileTest, AnEditOverADamagedFileKeepsItsBytesFirst) {
     const Result<RulesEdited> edited = file.Edit([this](ProgramRules& r) { AddGame(r); });
     ASSERT_TRUE(edited);
     EXPECT_EQ(edited->replacedProblem, (RulesFileProblem{Kind::kUnknownVersion, 2, "7"}));
-    ASSERT_TRUE(edited->keptCopy);
-    EXPECT_EQ(*edited->keptCopy, temp.path() / "ProgramRules.ini.invalid.2");
-    EXPECT_EQ(Text(*edited->keptCopy), damaged);
+    ASSERT_TRUE(edited->keptAs);
+    EXPECT_EQ(*edited->keptAs, temp.path() / "ProgramRules.ini.invalid.2");
+    EXPECT_EQ(Text(*edited->keptAs), damaged);
     EXPECT_EQ(Text(temp.path() / "ProgramRules.ini.invalid"), "an earlier one");
     // The edit starts from the defaults.
     const RulesReading reading = file.Read();
@@ -116,13 +116,15 @@ TEST_F(ProgramRulesFileTest, AnEditOverADamagedFileKeepsItsBytesFirst) {
 }
 
 TEST_F(ProgramRulesFileTest, AFailedWriteLeavesTheFileAsItWas) {
-    const std::string before = "[ProgramRules]\nVersion=1\nEnabled=0\n";
-    Put(before);
-    writer.failAll = ErrorKind::kIo;
-    const Result<RulesEdited> edited = file.Edit([](ProgramRules& r) { r.enabled = true; });
-    ASSERT_FALSE(edited);
-    EXPECT_EQ(edited.Failure().kind, ErrorKind::kIo);
-    EXPECT_EQ(Text(path), before);
+    for (const std::string before : {"[ProgramRules]\nVersion=1\nEnabled=0\n", "[ProgramRules]\nVersion=9\n"}) {
+        Put(before);
+        writer.failAll = ErrorKind::kIo;
+        const Result<RulesEdited> edited = file.Edit([](ProgramRules& r) { r.enabled = true; });
+        ASSERT_FALSE(edited);
+        EXPECT_EQ(edited.Failure().kind, ErrorKind::kIo);
+        EXPECT_EQ(Text(path), before);
+        EXPECT_FALSE(std::filesystem::exists(temp.path() / "ProgramRules.ini.invalid"));
+    }
 }
 
 // Written larger than a rules file may be, it would be refused as damaged when read back.
