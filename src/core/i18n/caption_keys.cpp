@@ -100,6 +100,7 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::StopRecord, "cap_stop_record", u"Stop Record"},
     {CaptionId::SelectLineHint, "cap_select_line_hint", u"Select a line, then insert or modify it"},
     {CaptionId::NotAppliedHere, "cap_not_applied_here", u"Not applied on this desktop"},
+    {CaptionId::ProfileForProgram, "cap_profile_for_program", u"Profile %1 (for %2)"},
 }};
 
 constexpr bool InIdOrder() {

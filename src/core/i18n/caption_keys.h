@@ -105,9 +105,10 @@ enum class CaptionId : std::uint8_t {
     StopRecord,
     SelectLineHint,
     NotAppliedHere,
+    ProfileForProgram,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::NotAppliedHere) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::ProfileForProgram) + 1;
 
 struct CaptionKey {
     CaptionId id;
