@@ -10,6 +10,10 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # A program ending on SIGTERM still saves its files: the folder goes once it has ended.
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
