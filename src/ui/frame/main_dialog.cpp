@@ -125,8 +125,9 @@ void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
     frameAround_.clear();
     if (frame.isNull()) return;
     const QRect area = ToQRect(mw::kPageArea);
-    const int width = LogicalSize(frame).width();
-    const int height = LogicalSize(frame).height();
+    const QSize size = LogicalSize(frame);
+    const int width = size.width();
+    const int height = size.height();
     for (const QRect& band : {QRect(0, 0, width, area.top()), QRect(0, area.bottom() + 1, width, height - area.bottom() - 1),
                               QRect(0, area.top(), area.left(), area.height()),
                               QRect(area.right() + 1, area.top(), width - area.right() - 1, area.height())}) {
