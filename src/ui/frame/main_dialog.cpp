@@ -9,6 +9,7 @@
 
 #include "core/app/button_name_hint.h"
 #include "core/layout/frame_layout.h"
+#include "core/layout/window_placement.h"
 #include "core/app/single_instance.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
@@ -20,6 +21,7 @@
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/wnd_popup.h"
@@ -83,11 +85,11 @@ void CQ580ZDriverDlg::BuildWindow() {
     const QImage over = SkinPicture(QString::fromLatin1(mw::kPictures.over));
     const QImage down = SkinPicture(QString::fromLatin1(mw::kPictures.down));
     // Without its picture the window keeps its designed size rather than shrinking to nothing.
-    setFixedSize(frame.isNull() ? QSize(mw::kWidth, mw::kHeight) : frame.size());
+    setFixedSize(frame.isNull() ? QSize(mw::kWidth, mw::kHeight) : LogicalSize(frame));
     KeepFrameAroundPages(frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        const LayoutPoint at = WindowPosition(ToLayoutRect(screen->availableGeometry()), width(), height());
+        move(at.x, at.y);
     }
 
     auto frameButton = [this, &frame, &over, &down](const LayoutRect& where) {
@@ -130,12 +132,13 @@ void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
     frameAround_.clear();
     if (frame.isNull()) return;
     const QRect area = ToQRect(mw::kPageArea);
-    const int width = frame.width();
-    const int height = frame.height();
+    const QSize size = LogicalSize(frame);
+    const int width = size.width();
+    const int height = size.height();
     for (const QRect& band : {QRect(0, 0, width, area.top()), QRect(0, area.bottom() + 1, width, height - area.bottom() - 1),
                               QRect(0, area.top(), area.left(), area.height()),
                               QRect(area.right() + 1, area.top(), width - area.right() - 1, area.height())}) {
-        frameAround_.push_back({band.topLeft(), frame.copy(band)});
+        frameAround_.push_back({band.topLeft(), CutPicture(frame, band)});
     }
 }
 
@@ -239,6 +242,7 @@ void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
 
 void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     // Under a page the fill is never seen; it shows while there is none (the close sequence).
     painter.fillRect(frameAround_.empty() ? rect() : ToQRect(mw::kPageArea), QColor(0x12, 0x16, 0x1B));
     for (const auto& [at, band] : frameAround_) painter.drawImage(at, band);

@@ -15,6 +15,7 @@
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/png_slider.h"
 #include "ui/skin/qt_conversions.h"
 
@@ -277,7 +278,8 @@ void CDlgLEDSet::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && TrackWheelCursor(at)) {
         // The colour the user sees under the cursor is the colour stored.
         const QImage& shown = Picture();
-        if (shown.valid(at) && model_.WheelPressed(RgbColorOf(shown.pixel(at)))) Mirror();
+        const QPoint pixel = PixelAt(shown, at);
+        if (shown.valid(pixel) && model_.WheelPressed(RgbColorOf(shown.pixel(pixel)))) Mirror();
         return;
     }
     CPageDlg::mousePressEvent(event);

@@ -9,6 +9,7 @@
 #include "core/i18n/text_source.h"
 #include "core/interfaces/user_messages.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 
@@ -76,7 +77,7 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
       down_(SkinPicture(QString::fromLatin1(sp::kFramePictures.down))),
       over_(SkinPicture(QString::fromLatin1(sp::kFramePictures.over))) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(normal_.isNull() ? QSize(sp::kWidth, sp::kHeight) : normal_.size());
+    setFixedSize(normal_.isNull() ? QSize(sp::kWidth, sp::kHeight) : LogicalSize(normal_));
     if (QWidget* host = parent ? parent->window() : nullptr)
         move(host->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 
@@ -174,6 +175,7 @@ void CSettingDlg::OnHookKey(uint32_t virtualKey, uint32_t flags) {
 
 void CSettingDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (normal_.isNull()) {
         painter.fillRect(rect(), QColor(0x1A, 0x20, 0x28));
     } else {

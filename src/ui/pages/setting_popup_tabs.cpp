@@ -12,6 +12,7 @@
 #include "core/i18n/text_source.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/skin_scroll_wnd.h"
@@ -67,6 +68,7 @@ CSettingTab::CSettingTab(QWidget* popup, SettingPopupModel& model, const StatePi
 
 void CSettingTab::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (normal_.isNull()) {
         painter.fillRect(rect(), QColor(0x12, 0x17, 0x1E));
     } else {

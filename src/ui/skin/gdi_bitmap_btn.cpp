@@ -6,6 +6,7 @@
 #include "core/base/messages.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -48,7 +49,7 @@ void CGDIBitmapBtn::SetPictures(const QRect& rect, const QImage& normal, const Q
     for (std::size_t look = 0; look < sources.size(); ++look) {
         std::size_t same = 0;
         while (same < look && sources[same]->cacheKey() != sources[look]->cacheKey()) ++same;
-        pictures_[look] = same < look ? pictures_[same] : sources[look]->copy(rect);
+        pictures_[look] = same < look ? pictures_[same] : CutPicture(*sources[look], rect);
     }
     update();
 }
@@ -113,6 +114,7 @@ ButtonLook CGDIBitmapBtn::CurrentLook() const {
 void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     const ButtonLook look = CurrentLook();
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     const QImage& picture = pictures_[static_cast<int>(look)];
     if (!picture.isNull()) painter.drawImage(0, 0, picture);
     caption_.Paint(painter, static_cast<CaptionState>(look));

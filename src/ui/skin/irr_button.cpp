@@ -7,6 +7,7 @@
 #include "core/base/messages.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -27,7 +28,7 @@ void CIrrButton::SetPictures(const QImage& normal, const QImage& pressed, const 
 
 void CIrrButton::CutPictures() {
     if (bPicturesCut_) return;
-    for (QImage& picture : pictures_) picture = picture.copy(geometry());
+    for (QImage& picture : pictures_) picture = CutPicture(picture, geometry());
     bPicturesCut_ = true;
 }
 
@@ -93,6 +94,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     const QImage& picture = pictures_[CurrentPicture()];
     if (picture.isNull()) return;
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.setClipRegion(QRegion(outline_));
     painter.drawImage(QPoint(0, 0), picture);
     // In picture order: normal, pressed, hover, disabled.
