@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/linux/process_executable.h"
@@ -95,43 +96,53 @@ uint32_t X11WindowPrograms::ProcessOf(X11Window window) const {
 
 uint32_t X11WindowPrograms::ProcessTheServerKnows(X11Window window) const {
     if (!serverKnowsProcesses_) return 0;
-    XResClientIdSpec spec{window, XRES_CLIENT_ID_PID_MASK};
+    XResClientIdSpec query{window, XRES_CLIENT_ID_PID_MASK};
     long count = 0;
     XResClientIdValue* ids = nullptr;
-    if (XResQueryClientIds(display_, 1, &spec, &count, &ids) != Success) return 0;
+    if (XResQueryClientIds(display_, 1, &query, &count, &ids) != Success) return 0;
     pid_t pid = -1;
     for (long i = 0; i < count && pid <= 0; ++i) pid = XResGetClientPid(&ids[i]);
     XResClientIdsDestroy(count, ids);
     return pid > 0 ? static_cast<uint32_t>(pid) : 0;
 }
 
-std::vector<unsigned long> X11WindowPrograms::Numbers(X11Window window, unsigned long property,
-                                                      unsigned long type) const {
+namespace {
+
+struct PropertyValue {
+    std::unique_ptr<unsigned char, XFreeDeleter> data;
+    unsigned long count = 0;  // items of the property's format
+};
+
+// The property of `type` in items of `format` bits; nothing when the window lacks it.
+std::optional<PropertyValue> ReadProperty(Display* display, X11Window window, unsigned long property,
+                                          unsigned long type, int format) {
     Atom actualType = None;
-    int format = 0;
+    int actualFormat = 0;
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* raw = nullptr;
-    const int status = XGetWindowProperty(display_, window, property, 0, kMaxPropertyLongs, False, type, &actualType,
-                                          &format, &count, &remaining, &raw);
-    const std::unique_ptr<unsigned char, XFreeDeleter> data(raw);
-    if (status != Success || actualType != type || format != 32 || !data) return {};
+    const int status = XGetWindowProperty(display, window, property, 0, kMaxPropertyLongs, False, type, &actualType,
+                                          &actualFormat, &count, &remaining, &raw);
+    PropertyValue value{std::unique_ptr<unsigned char, XFreeDeleter>(raw), count};
+    if (status != Success || actualType != type || actualFormat != format || !value.data) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::vector<unsigned long> X11WindowPrograms::Numbers(X11Window window, unsigned long property,
+                                                      unsigned long type) const {
+    const std::optional<PropertyValue> value = ReadProperty(display_, window, property, type, 32);
+    if (!value) return {};
     // Xlib hands 32-bit values out as longs.
-    const auto* values = reinterpret_cast<const unsigned long*>(data.get());
-    return {values, values + count};
+    const auto* values = reinterpret_cast<const unsigned long*>(value->data.get());
+    return {values, values + value->count};
 }
 
 std::string X11WindowPrograms::Text(X11Window window, unsigned long property, unsigned long type) const {
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* raw = nullptr;
-    const int status = XGetWindowProperty(display_, window, property, 0, kMaxPropertyLongs, False, type, &actualType,
-                                          &format, &count, &remaining, &raw);
-    const std::unique_ptr<unsigned char, XFreeDeleter> data(raw);
-    if (status != Success || actualType != type || format != 8 || !data) return {};
-    return std::string(reinterpret_cast<const char*>(data.get()), count);
+    const std::optional<PropertyValue> value = ReadProperty(display_, window, property, type, 8);
+    if (!value) return {};
+    return std::string(reinterpret_cast<const char*>(value->data.get()), value->count);
 }
 
 bool X11WindowPrograms::FromThisMachine(X11Window window) const {
