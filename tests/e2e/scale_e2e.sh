@@ -42,9 +42,9 @@ echo "== the frame shows its 2x picture pixel for pixel (the brand, drawn in the
 shoot "$work/main.png"
 brand=400x68+52+24  # window units 26..226 × 12..46
 convert "$work/main.png" -crop "$brand" +repage "$work/brand-shown.png"
-convert "$built/skins/Frame_Normal@2x.bmp" -crop "$brand" +repage "$work/brand-picture.png"
+convert "$built/skins/Frame_Normal@2x.png" -crop "$brand" +repage "$work/brand-picture.png"
 differing=$(compare -metric AE "$work/brand-shown.png" "$work/brand-picture.png" null: 2>&1 || true)
-[[ $differing == 0 ]] || fail "$differing pixels of the brand differ from Frame_Normal@2x.bmp"
+[[ $differing == 0 ]] || fail "$differing pixels of the brand differ from Frame_Normal@2x.png"
 
 # The lighting page's colour wheel: page point (856, 304), the page area starting at (15, 128).
 wheel_x=871 wheel_y=432

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "core/base/ascii_text.h"
 #include "core/base/utf16.h"
 
 namespace oryn7px {
 
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
@@ -29,10 +28,7 @@ bool Erase(std::vector<std::string>& names, std::string_view name) {
 
 bool IsProfileNumber(int profile) { return profile >= 1 && profile <= kProfileCount; }
 
-bool SameProgramName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
+bool SameProgramName(std::string_view a, std::string_view b) { return EqualsIgnoringAsciiCase(a, b); }
 
 bool NamesProgram(std::string_view name, const ForegroundProgram& program) {
     return (!program.executable.empty() && SameProgramName(name, program.executable)) ||

@@ -1,5 +1,6 @@
 #include "core/layout/skin_files.h"
 
+#include "core/base/ascii_text.h"
 #include "core/layout/dialogs_layout.h"
 #include "core/layout/frame_layout.h"
 #include "core/layout/lighting_page_layout.h"
@@ -37,6 +38,9 @@ std::string ScaledSkinFile(std::string_view file, int scale) {
     const std::size_t dot = file.rfind('.');
     const std::size_t stemEnd = dot == std::string_view::npos || dot < nameStart ? file.size() : dot;
     scaled.insert(stemEnd, "@" + std::to_string(scale) + "x");
+    // The 2x set is four times the pixels: stored uncompressed it would quadruple the package.
+    const std::string_view extension = file.substr(stemEnd);
+    if (EqualsIgnoringAsciiCase(extension, ".bmp")) scaled.replace(scaled.size() - extension.size(), extension.size(), ".png");
     return scaled;
 }
 

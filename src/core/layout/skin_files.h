@@ -16,8 +16,9 @@ std::vector<std::string> AllSkinFiles();
 // that show more than one pixel per window unit (scale 2).
 inline constexpr int kPictureScales[] = {1, 2};
 
-// The name of `file` in the set of `scale`: "Menu/MenuNorL.BMP" at 2 is "Menu/MenuNorL@2x.BMP",
-// the suffix by which Qt's image reader knows a picture's device pixel ratio.
+// The name of `file` in the set of `scale`: "Menu/MenuNorL.BMP" at 2 is "Menu/MenuNorL@2x.png",
+// the suffix by which Qt's image reader knows a picture's device pixel ratio; the 2x set of BMP
+// pictures is stored as PNG.
 std::string ScaledSkinFile(std::string_view file, int scale);
 
 // The set for a screen of this device pixel ratio: above 1 the 2x set (at fractional ratios Qt

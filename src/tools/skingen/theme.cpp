@@ -162,9 +162,10 @@ void Save(const QString& root, const QString& relativePath, const QImage& image)
     const int scale = qRound(image.devicePixelRatio());
     const QString path = QDir(root).filePath(QString::fromStdString(ScaledSkinFile(relativePath.toStdString(), scale)));
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QImage stored = suffix == "bmp" ? image.convertToFormat(QImage::Format_RGB32) : image;
-    if (!stored.save(path, suffix == "bmp" ? "BMP" : "PNG"))
+    // A BMP picture is opaque, and so is its 2x twin, though that one is stored as PNG.
+    const bool opaque = QFileInfo(relativePath).suffix().toLower() == "bmp";
+    const QImage stored = opaque ? image.convertToFormat(QImage::Format_RGB32) : image;
+    if (!stored.save(path, QFileInfo(path).suffix().toLower() == "bmp" ? "BMP" : "PNG"))
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 

@@ -56,7 +56,7 @@ void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour);
 QImage PageBackground(int scale, const std::vector<QRect>& panels);
 
 // Writes `image` below `root`; the format comes from the file name. A picture of the 2x set goes
-// to its twin's name (name@2x.ext) beside the 1x one.
+// to its twin's name beside the 1x one (ScaledSkinFile: name@2x.ext, PNG for a BMP).
 void Save(const QString& root, const QString& relativePath, const QImage& image);
 
 }  // namespace oryn7px::skingen

@@ -20,13 +20,14 @@ TEST_P(ScaledSkinFileName, PutsTheScaleBeforeTheExtension) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ScaledSkinFileName,
-    ::testing::Values(ScaledNameCase{"Frame_Normal.bmp", 2, "Frame_Normal@2x.bmp"},
-                      ScaledNameCase{"Menu/MenuNorL.BMP", 2, "Menu/MenuNorL@2x.BMP"},
+    ::testing::Values(ScaledNameCase{"Frame_Normal.bmp", 2, "Frame_Normal@2x.png"},
+                      ScaledNameCase{"Menu/MenuNorL.BMP", 2, "Menu/MenuNorL@2x.png"},
                       ScaledNameCase{"res/160.png", 2, "res/160@2x.png"},
-                      ScaledNameCase{"zh/Main_Normal.bmp", 2, "zh/Main_Normal@2x.bmp"},
+                      ScaledNameCase{"zh/Main_Normal.bmp", 2, "zh/Main_Normal@2x.png"},
                       ScaledNameCase{"ProgressBar/Progress.Over.png", 2, "ProgressBar/Progress.Over@2x.png"},
                       ScaledNameCase{"trophy.d/cup", 2, "trophy.d/cup@2x"},  // a dot in the folder only
-                      ScaledNameCase{"res/160.png", 1, "res/160.png"}));
+                      ScaledNameCase{"res/160.png", 1, "res/160.png"},
+                      ScaledNameCase{"Menu/MenuNorL.BMP", 1, "Menu/MenuNorL.BMP"}));
 
 TEST(PictureScale, TheTwiceSetServesEveryRatioAboveOne) {
     EXPECT_EQ(PictureScaleFor(1.0), 1);
