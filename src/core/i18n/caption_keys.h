@@ -105,9 +105,11 @@ enum class CaptionId : std::uint8_t {
     StopRecord,
     SelectLineHint,
     NotAppliedHere,
+    KeyCaptureAll,
+    KeyCaptureLeave,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::NotAppliedHere) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::KeyCaptureLeave) + 1;
 
 struct CaptionKey {
     CaptionId id;

@@ -20,6 +20,7 @@
 #include "ui/frame/app_services.h"
 #include "ui/pages/page_table.h"
 #include "ui/skin/caption_board.h"
+#include "ui/skin/focus_chain.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/wnd_popup.h"
 
@@ -62,6 +63,8 @@ public:
     // pages can be built and after the close sequence.
     CPageDlg* Page(int page);
     bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
+    // What Tab and the arrow keys move through now: the shown page's controls, then the frame's.
+    FocusOrder KeyboardOrder() const;
     const CaptionBoard& Captions() const override { return captions_; }
 
 signals:
@@ -75,6 +78,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window: its buttons, language, hints, painting and dragging (main_dialog.cpp).
@@ -89,6 +94,10 @@ private:
     void OnShowHint(const Message& message);
     void OnRestoreDefaults(const Message& message);
     void OnCommand(const Message& message);
+
+    // The keyboard: its order and focus marks (main_dialog_keyboard.cpp).
+    void SetUpKeyboard();
+    FocusOrder FrameOrder() const;
 
     // The page host (main_dialog_pages.cpp).
     void CreatePages();

@@ -42,6 +42,8 @@ public:
     void Relabel() override;
     void OnSessionEnding() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
+    bool TakesKeyboard() const override { return model_.Recording(); }
 
     macro_page::MacroPageModel& Model() { return model_; }
     CGDIBitmapBtn* Button(Control control) const { return buttons_[control]; }

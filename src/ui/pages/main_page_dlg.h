@@ -35,6 +35,7 @@ public:
     void BeforeApply() override;
     void Relabel() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
 
     // Takes the lines box's number into the profile.
     void CommitWheelLines();
@@ -47,6 +48,8 @@ public:
     CBitmapEdit* LinesBox() const { return linesBox_; }
     CBitmapEdit* DpiValueBox(int level) const { return dpiValues_[static_cast<std::size_t>(level)]; }
     CPngHSliderBar* DpiSlider(int level) const { return dpiSliders_[static_cast<std::size_t>(level)]; }
+    CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
+    CGDIBitmapBtn* ReportRateButton(int index) const { return rates_[static_cast<std::size_t>(index)]; }
     // Opens the popup for `button` and handles its result (what a click on its tab does).
     void AssignButton(int button);
     // One tick of the marker timer, for a cursor at `cursor` (page coordinates).

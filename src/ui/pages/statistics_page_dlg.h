@@ -33,6 +33,7 @@ public:
     void OnDesktopMouse(uint32_t hookButtonCode) override;
     void OnSessionEnding() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
 
     // What the tests look at.
     const StatisticsModel& Model() const { return model_; }

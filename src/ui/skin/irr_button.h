@@ -32,6 +32,9 @@ public:
     void SetCaption(const ShownCaption& caption) override;
     const ShownCaption& Caption() const override { return caption_; }
 
+    // What a press on the button does: the owner hears of it (WM_COMMAND).
+    void Activate();
+
     // Index into the pictures (0 normal, 1 pressed, 2 hover, 3 disabled) the button shows now.
     int CurrentPicture() const;
     const QImage& Picture(int index) const { return pictures_[index]; }
@@ -43,6 +46,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -9,6 +9,7 @@
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
 #include "ui/skin/edit_keys.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/skin_resources.h"
 
@@ -169,6 +170,24 @@ void CListBoxEx::StartEdit(int row) {
     connect(box, &QLineEdit::editingFinished, this, &CListBoxEx::CommitEdit);
     box->show();
     box->setFocus();
+}
+
+void CListBoxEx::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!ShowsFocusMark(this)) return;
+    QPainter painter(viewport());
+    PaintFocusMark(painter, viewport()->rect());
+}
+
+void CListBoxEx::focusInEvent(QFocusEvent* event) {
+    // Qt makes the first row current when the keyboard reaches a list without one; here that
+    // would choose it. Only an arrow key or a click chooses a row.
+    const bool hadRow = currentIndex().isValid();
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+        if (!hadRow) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
 }
 
 void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -65,8 +65,13 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The arrows move the thumb one step: Left and Down back, Right and Up on.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Moves the thumb to `value` and tells the parent, as a click on the bar does.
+    void MoveTo(int value);
+
     CPngHSlider thumb_;
     QImage background_;
     QRect track_;
