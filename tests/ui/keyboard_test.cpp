@@ -1,6 +1,7 @@
 // The keyboard reaches the main window's controls: Tab and Shift+Tab go round the shown page in
 // reading order and then the frame, the arrows move sliders and within groups, Space presses what
 // has the focus, Enter and Escape do nothing, and the focus mark shows only once the keyboard is used.
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,6 +20,7 @@
 #include "main_window_fixture.h"
 #include "ui/pages/lighting_page_dlg.h"
 #include "ui/pages/macro_page_dlg.h"
+#include "ui/skin/list_box_ex.h"
 #include "ui/pages/main_page_dlg.h"
 #include "ui/skin/focus_mark.h"
 #include "ui/skin/gdi_bitmap_btn.h"
@@ -58,8 +60,8 @@ std::vector<Stop> FrameStops(bool applicable) {
     return stops;
 }
 
-std::vector<Stop> MainPageStops() {
-    const main_page::Layout& l = main_page::kOtherLayout;
+std::vector<Stop> MainPageStops(bool chinese) {
+    const main_page::Layout& l = main_page::LayoutFor(chinese);
     std::vector<Stop> stops;
     for (std::size_t k = 0; k < l.dpiBoxes.size(); ++k) {
         stops.push_back({Numbered("DPI box ", k), OnPage(l.dpiBoxes[k])});
@@ -80,9 +82,9 @@ std::vector<Stop> MainPageStops() {
 }
 
 // With the steady light: the breathing speed, own colours, their buttons and the cycle speed
-// are disabled and skipped.
-std::vector<Stop> LightingPageStops() {
-    const lighting_page::Layout& l = lighting_page::kOtherLayout;
+// are disabled and skipped. The layouts place the effects differently; they read the same.
+std::vector<Stop> LightingPageStops(bool chinese) {
+    const lighting_page::Layout& l = lighting_page::LayoutFor(chinese);
     std::vector<Stop> stops{{"special effect", OnPage(l.effects[3])}, {"APM breathing", OnPage(l.effects[2])},
                             {"lighting off", OnPage(l.effects[5])},  {"breathing", OnPage(l.effects[1])},
                             {"steady light", OnPage(l.effects[0])},  {"brightness", OnPage(l.brightnessSlider)},
@@ -96,8 +98,8 @@ std::vector<Stop> LightingPageStops() {
 }
 
 // No line editor open: its controls are hidden.
-std::vector<Stop> MacroPageStops() {
-    const macro_page::MacroPageLayout& l = macro_page::kOtherLayout;
+std::vector<Stop> MacroPageStops(bool chinese) {
+    const macro_page::MacroPageLayout& l = macro_page::LayoutFor(chinese);
     return {{"category", OnPage(l.category)},       {"macro list", OnPage(l.macroList)},
             {"new", OnPage(l.newMacro)},            {"delete macro", OnPage(l.deleteMacro)},
             {"import", OnPage(l.importMacro)},      {"export", OnPage(l.exportMacro)},
@@ -112,9 +114,11 @@ std::vector<Stop> MacroPageStops() {
 
 class KeyboardTest : public MainWindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(kLanguageEnglish); }
+    // The language decides the start-up layout.
+    void Start(int language) {
         MainWindowTest::SetUp();
-        UseLanguage(kLanguageEnglish);
+        UseLanguage(language);
         ASSERT_TRUE(dialog->OnInitDialog());
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         test::Flush();
@@ -131,16 +135,22 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, TabGoesRoundTheShownPageInReadingOrderThenTheFrameAndShiftTabBack) {
+class KeyboardLayoutTest : public KeyboardTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { Start(GetParam() ? kLanguageSimplifiedChinese : kLanguageEnglish); }
+};
+
+TEST_P(KeyboardLayoutTest, TabGoesRoundTheShownPageInReadingOrderThenTheFrameAndShiftTabBack) {
     struct Case {
         int page;
         std::vector<Stop> pageStops;
         bool applicable;
     };
+    const bool chinese = GetParam();
     const std::vector<Case> cases{
-        {1, MainPageStops(), true},
-        {2, LightingPageStops(), true},
-        {3, MacroPageStops(), true},
+        {1, MainPageStops(chinese), true},
+        {2, LightingPageStops(chinese), true},
+        {3, MacroPageStops(chinese), true},
         {4, {{"reset", OnPage(statistics_page::kResetButton)}}, false},
         {5,
          {{"update", OnPage(support_page::kUpdateButton.rect)},
@@ -164,6 +174,9 @@ TEST_F(KeyboardTest, TabGoesRoundTheShownPageInReadingOrderThenTheFrameAndShiftT
             << "page " << c.page;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Layouts, KeyboardLayoutTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Chinese" : "Other"; });
 
 TEST_F(KeyboardTest, SpaceTogglesADpiLevelBoxAndPressesApply) {
     CGDIBitmapBtn* level3 = MainPage().DpiBox(2);
@@ -307,6 +320,20 @@ TEST_F(KeyboardTest, WhileTheMacroPageRecordsKeysNeitherMoveTheFocusNorPress) {
     QTest::mouseClick(record, Qt::LeftButton);
     Key(Qt::Key_Tab);
     EXPECT_EQ(Focus(), MacroPage().Button(CDlgMacro::kSkipDelays));
+}
+
+TEST_F(KeyboardTest, TabFromARenameGoesOnFromItsListAndKeepsTheName) {
+    Press(dialog->Tab(3));
+    test::Flush();
+    MacroPage().Button(CDlgMacro::kNewMacro)->click();
+    QLineEdit* rename = MacroPage().MacroList()->EditBox();
+    ASSERT_NE(rename, nullptr);
+    ASSERT_EQ(Focus(), rename);
+    rename->selectAll();
+    QTest::keyClicks(rename, "Jump");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Focus(), MacroPage().Button(CDlgMacro::kNewMacro));
+    EXPECT_EQ(MacroPage().MacroList()->RowText(MacroPage().Model().SelectedMacro()), QStringLiteral("Jump"));
 }
 
 TEST_F(KeyboardTest, TheLanguageMenuTakesArrowsAndSpace) {

@@ -73,7 +73,11 @@ bool Reachable(const QWidget* control) {
 bool MoveFocus(QWidget* window, const FocusOrder& order, bool forward) {
     const std::vector<QWidget*>& chain = order.chain;
     const auto count = static_cast<int>(chain.size());
-    const int at = static_cast<int>(std::find(chain.begin(), chain.end(), window->focusWidget()) - chain.begin());
+    // A control's own part (a list's rename box) counts as the control.
+    const QWidget* focused = window->focusWidget();
+    while (focused != nullptr && focused != window && std::find(chain.begin(), chain.end(), focused) == chain.end())
+        focused = focused->parentWidget();
+    const int at = static_cast<int>(std::find(chain.begin(), chain.end(), focused) - chain.begin());
     const int step = forward ? 1 : -1;
     // From outside the chain, the first step lands on its first (or last) control.
     const int start = at < count ? at : (forward ? -1 : count);

@@ -238,11 +238,14 @@ void CListBoxEx::CloseEditBox() {
     if (!editBox_) return;
     QLineEdit* box = editBox_;
     editBox_ = nullptr;
+    // Closed by Enter or Escape the list takes the focus back; closed because the focus went
+    // elsewhere (a click, Tab), it stays there.
+    const bool hadFocus = box->hasFocus();
     box->disconnect(this);
     box->removeEventFilter(this);
+    if (hadFocus) setFocus();
     box->hide();
     box->deleteLater();
-    setFocus();
 }
 
 }  // namespace oryn7px
