@@ -10,7 +10,8 @@ set -euo pipefail
 seed_data_folder
 start_emu
 "$built/oryn7px" >"$work/gui.log" 2>&1 &
-pids+=($!)
+gui_pid=$!
+pids+=($gui_pid)
 window_shown() { [[ -n $(window) ]]; }
 wait_for 20 window_shown || fail "the main window did not appear: $(cat "$work/gui.log")"
 w=$(window)
@@ -58,4 +59,7 @@ assert d["effect"][0] == 1, d["effect"]
 PY
 [[ $(python3 -c "import json,sys; print(json.load(open(sys.argv[1]))['effect'][1])" "$work/dump.json") == $((brightness + 4)) ]] ||
   fail "brightness sent: $(head -c 600 "$work/dump.json")"
+# Ended and waited for here: its close sequence writes into the data folder the exit removes.
+kill "$gui_pid"
+wait "$gui_pid" || true
 echo "keyboard end-to-end checks passed"

@@ -63,8 +63,6 @@ public:
     // pages can be built and after the close sequence.
     CPageDlg* Page(int page);
     bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
-    // What Tab and the arrow keys move through now: the shown page's controls, then the frame's.
-    FocusOrder KeyboardOrder() const;
     const CaptionBoard& Captions() const override { return captions_; }
 
 signals:
@@ -98,6 +96,8 @@ private:
     // The keyboard: its order and focus marks (main_dialog_keyboard.cpp).
     void SetUpKeyboard();
     FocusOrder FrameOrder() const;
+    // What Tab and the arrow keys move through now: the shown page's controls, then the frame's.
+    FocusOrder KeyboardOrder() const;
 
     // The page host (main_dialog_pages.cpp).
     void CreatePages();

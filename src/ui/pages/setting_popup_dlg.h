@@ -41,8 +41,6 @@ public:
     // The key tab takes the keys (shown, or kept behind the disable box): Tab and the arrows are
     // keys to assign then, not moves.
     bool CapturesKeys() const;
-    // The tabs, the shown tab window's controls, the disable box, Default, OK and close.
-    FocusOrder KeyboardOrder() const;
 
     CGDIBitmapBtn* TabButton(int tab) const { return tabs_[static_cast<std::size_t>(tab - 1)]; }
     CGDIBitmapBtn* DisableBox() const { return disable_; }
@@ -62,6 +60,8 @@ protected:
 
 private:
     CGDIBitmapBtn* AddButton(const LayoutRect& rect, bool checkDisplay);
+    // The tabs, the shown tab window's controls, the disable box, Default, OK and close.
+    FocusOrder KeyboardOrder() const;
     void ShowTabs();
     void Finish();
     void KeyFromQt(QKeyEvent* event, bool released);

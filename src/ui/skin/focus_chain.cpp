@@ -28,6 +28,13 @@ int ArrowStep(const ArrowGroup& group, int key) {
     }
 }
 
+bool Reachable(const QWidget* control) {
+    if (!control->isVisibleTo(control->window()) || !control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus))
+        return false;
+    const auto* slider = qobject_cast<const CPngHSliderBar*>(control);
+    return slider == nullptr || !slider->IsDisabled();
+}
+
 }  // namespace
 
 bool IsArrowKey(int key) {
@@ -61,13 +68,6 @@ std::vector<QWidget*> InReadingOrder(std::vector<QWidget*> controls) {
 
 void TakeFocus(const FocusOrder& order) {
     for (QWidget* control : order.chain) control->setFocusPolicy(Qt::StrongFocus);
-}
-
-bool Reachable(const QWidget* control) {
-    if (!control->isVisibleTo(control->window()) || !control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus))
-        return false;
-    const auto* slider = qobject_cast<const CPngHSliderBar*>(control);
-    return slider == nullptr || !slider->IsDisabled();
 }
 
 bool MoveFocus(QWidget* window, const FocusOrder& order, bool forward) {

@@ -39,11 +39,9 @@ std::vector<QWidget*> InReadingOrder(std::vector<QWidget*> controls);
 // Every control of the chain takes the focus from Tab and from a click.
 void TakeFocus(const FocusOrder& order);
 
-// Whether the control can be reached now: shown, enabled, taking focus (a skinned slider: in use).
-bool Reachable(const QWidget* control);
-
-// Moves `window`'s focus to the next (or previous) reachable control of the chain, round the
-// end; from outside the chain to the first (or last). False when none is reachable.
+// Moves `window`'s focus to the next (or previous) control of the chain that can take it now
+// (shown, enabled, a skinned slider in use), round the end; from outside the chain to the first
+// (or last). False when none can.
 bool MoveFocus(QWidget* window, const FocusOrder& order, bool forward);
 
 // An arrow key on `from`: moves within its group and selects there when the group does. False
