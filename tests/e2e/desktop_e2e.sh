@@ -40,7 +40,8 @@ agree() {  # agree NAME LOG: doctor's input line is what the program said
 # X11: the X11 backend, X11 pointer settings, everything needed works.
 doctor x11
 [[ $(field "$work/x11.json" session type) == x11 && $(field "$work/x11.json" input mode) == x11 &&
-   $(field "$work/x11.json" pointer_settings backend) == x11 && $status == 0 ]] \
+   $(field "$work/x11.json" pointer_settings backend) == x11 && $(field "$work/x11.json" foreground tracker) == x11 &&
+   $status == 0 ]] \
   || fail "doctor on X11 (exit $status): $(cat "$work/x11.json")"
 start_program "$work/gui-x11.log"
 wait_for 15 eval '[[ -n $(window) ]]' || fail "no window on X11: $(cat "$work/gui-x11.log")"
@@ -54,7 +55,8 @@ stop_program
 
 # No display: the command line still works, and says the program needs a desktop.
 doctor none -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE
-[[ $(field "$work/none.json" session type) == none && $(field "$work/none.json" input mode) == none && $status == 0 ]] \
+[[ $(field "$work/none.json" session type) == none && $(field "$work/none.json" input mode) == none &&
+   $(field "$work/none.json" foreground tracker) == none && $status == 0 ]] \
   || fail "doctor without a display (exit $status): $(cat "$work/none.json")"
 
 # Wayland: Weston without input devices, with XWayland for the program's windows.
@@ -70,7 +72,9 @@ wayland=(XDG_RUNTIME_DIR="$weston_run" WAYLAND_DISPLAY=oryn7px-wl XDG_SESSION_TY
 doctor wayland "${wayland[@]}" DISPLAY="$xwayland"
 mode=$(field "$work/wayland.json" input mode)
 [[ $(field "$work/wayland.json" session type) == wayland && $mode =~ ^(evdev|evdev-observe|none)$ &&
-   $(field "$work/wayland.json" pointer_settings backend) == none ]] \
+   $(field "$work/wayland.json" pointer_settings backend) == none &&
+   $(field "$work/wayland.json" foreground tracker) == none &&
+   $(field "$work/wayland.json" foreground detail) == "not on this Wayland compositor"* ]] \
   || fail "doctor on Weston: $(cat "$work/wayland.json")"
 # Weston has no pointer settings the program can set, so something needed never works there.
 [[ $status == 1 ]] || fail "doctor on Weston exits $status although pointer settings cannot be applied"

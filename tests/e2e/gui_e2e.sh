@@ -144,11 +144,16 @@ echo "== the tray menu's Exit runs the close sequence"
 saved_macros=$(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg")
 start_gui
 wait_for 15 window_shown || fail "the main window did not appear with a tray"
-sleep 1
-xdotool mousemove 1268 12 click 3  # the icon sits at the right end of the tray
-sleep 1
-xdotool mousemove 1240 67 click 1  # "Exit", the third entry of the menu beside it
-wait_for 10 gui_ended || fail "Exit in the tray menu did not end the program"
+# On a loaded machine the menu may open after the click meant for it: a click that met no menu
+# lands on the bare root window, so the pair is tried again.
+exit_from_tray() {
+  sleep 1
+  xdotool mousemove 1268 12 click 3  # the icon sits at the right end of the tray
+  sleep 1
+  xdotool mousemove 1240 67 click 1  # "Exit", the third entry of the menu beside it
+  wait_for 10 gui_ended
+}
+exit_from_tray || exit_from_tray || exit_from_tray || fail "Exit in the tray menu did not end the program"
 [[ $(stat -c %y "$ORYN7PX_DATA_DIR/Macro.cfg") != "$saved_macros" ]] || fail "the close sequence did not save the macros"
 
 echo "== the mouse in bootloader mode: the flashing tool starts, no window"

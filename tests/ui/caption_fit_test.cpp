@@ -43,6 +43,7 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"information box without Cancel", info_box::kInfoCaptions},
         {"progress window", progress_window::kCaptions},
         {"frame", main_window::kCaptions},
+        {"hint bar after following a program", main_window::kFollowedProfileHint},
         {"main page (other layout)", main_page::CaptionsFor(false)},
         {"main page (Chinese layout)", main_page::CaptionsFor(true)},
         {"main page notes (other layout)", main_page::NoteCaptionsFor(false)},

@@ -2,9 +2,11 @@
 
 namespace oryn7px {
 
-bool RequestApply(ApplyShared& shared, const SettingsState& state, const ProfileStore& store) {
+bool RequestApply(ApplyShared& shared, const SettingsState& state, const ProfileStore& store, ApplyScope scope) {
     if (!shared.deviceState.Read().applyReady || !store.CanSaveCurrentProfileAndIndex()) return false;
-    shared.mailbox.PutRequest(TakeApplySnapshot(state));
+    std::unique_ptr<ApplySnapshot> snapshot = TakeApplySnapshot(state);
+    snapshot->scope = scope;
+    shared.mailbox.PutRequest(std::move(snapshot));
     shared.hApplyEvent.Set();
     return true;
 }

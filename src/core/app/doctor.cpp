@@ -119,6 +119,16 @@ DoctorCheck TrayCheck(const DoctorFacts& facts) {
                  "AppIndicator extension adds a tray)");
 }
 
+// Following programs is a choice, never needed: a desktop without it only says why.
+DoctorCheck ForegroundCheck(const DoctorFacts& facts) {
+    DoctorCheck check = Check("foreground", "Profiles that follow the program",
+                              facts.foreground.kind != ForegroundTrackerKind::kNone, false,
+                              Utf16ToUtf8(ForegroundSupportText(facts.foreground, false)));
+    check.kindKey = "tracker";
+    check.kind = ForegroundTrackerName(facts.foreground.kind);
+    return check;
+}
+
 }  // namespace
 
 bool DoctorReport::AllNeededWork() const {
@@ -130,7 +140,7 @@ bool DoctorReport::AllNeededWork() const {
 
 DoctorReport EvaluateDoctor(const DoctorFacts& facts) {
     return {{MouseCheck(facts), AccessCheck(facts), RuleCheck(facts), SessionCheck(facts), InputCheck(facts),
-             UinputCheck(facts), PointerCheck(facts), TrayCheck(facts)}};
+             UinputCheck(facts), PointerCheck(facts), TrayCheck(facts), ForegroundCheck(facts)}};
 }
 
 }  // namespace oryn7px

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/desktop_input.h"
+#include "core/app/foreground_support.h"
 #include "core/interfaces/pointer_settings.h"
 
 namespace oryn7px {
@@ -24,15 +25,16 @@ struct DoctorFacts {
     std::string uinputError;
     PointerBackend pointer = PointerBackend::kNone;
     std::optional<bool> tray;       // unknown without a session
+    ForegroundSupport foreground;
 };
 
 struct DoctorCheck {
-    std::string key;      // mouse, hidraw_access, udev_rule, session, input, uinput, pointer_settings, tray
+    std::string key;      // mouse, hidraw_access, udev_rule, session, input, uinput, pointer_settings, tray, foreground
     std::string title;    // for the text form
     bool ok = false;
     bool needed = false;  // counts for the exit status in this session
     std::string detail;
-    std::string kindKey;  // "type", "mode" or "backend": the one extra field of some checks
+    std::string kindKey;  // "type", "mode", "backend" or "tracker": the one extra field of some checks
     std::string kind;
 };
 

@@ -12,12 +12,17 @@
 
 namespace oryn7px {
 
+// How much of a snapshot its pass writes: everything, as the Apply button asks; or only what
+// differs from the last pass completed on the current link, as an automatic switch asks.
+enum class ApplyScope { kWhole, kChanges };
+
 struct ApplySnapshot {
     ProfileData profile{};
     std::array<uint32_t, kButtonCount> ButtonMacroId{};
     // The library's record of each macro button's macro, when the library has one.
     std::array<std::optional<MacroEntry>, kButtonCount> macros{};
     int entry = 0;  // the profile-index entry whose file the profile is saved to
+    ApplyScope scope = ApplyScope::kWhole;
 };
 
 std::unique_ptr<ApplySnapshot> TakeApplySnapshot(const SettingsState& state);

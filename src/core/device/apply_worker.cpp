@@ -1,22 +1,15 @@
 #include "core/device/apply_worker.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/base/messages.h"
 #include "core/device/apply_pointer_settings.h"
-#include "core/device/button_codes.h"
 #include "core/device/hook_codes.h"
 #include "core/device/input_hooks.h"
 #include "core/device/log_stream.h"
 #include "core/device/protocol/dpi_encoder.h"
 #include "core/device/protocol/key_matrix_encoder.h"
-#include "core/device/protocol/lighting_encoder.h"
-#include "core/device/protocol/macro_encoder.h"
-#include "core/device/protocol/report_rate_encoder.h"
 #include "core/device/usb_driver.h"
-#include "core/settings/light_color.h"
-#include "core/settings/macro_library.h"
 
 namespace oryn7px {
 
@@ -25,25 +18,11 @@ namespace {
 constexpr uint32_t kPauseAfterStepMs = 50;
 constexpr uint32_t kPauseAfterBlockMs = 1500;
 constexpr uint32_t kPauseBeforeDoneMs = 300;
-constexpr uint32_t kFirstMacroSlot = 1;
-// Colours 0..3 of the profile are the colour cycle's, colour 4 the single colour.
-constexpr int kSingleColorEntry = 4;
 
-static_assert(kColorCycleColors + 1 == kLightColorCount);
-static_assert(kDpiLevelPlaces == kDpiLevelCount, "one place in the DPI table per level");
-
-LightingSettings LightingOf(const ProfileData& profile) {
-    LightingSettings lighting;
-    lighting.mode = profile.nLightMode;
-    lighting.steadyBrightness = profile.nLightParam1;
-    lighting.breathingSpeed = profile.nLightParam2;
-    lighting.colorCycleSpeed = profile.nLightParam5;
-    lighting.colorCycleOption = profile.nLightOption;
-    lighting.singleColor = ToRgbColor(profile.LightColor[kSingleColorEntry]);
-    for (int k = 0; k < kColorCycleColors; ++k) {
-        lighting.cycleColors[static_cast<std::size_t>(k)] = ToRgbColor(profile.LightColor[k]);
-    }
-    return lighting;
+int32_t LightingFailure(CommandId command) {
+    if (command == CommandId::kSingleColor) return kApplyFailLedColor;
+    if (command == CommandId::kColorTable) return kApplyFailColorTable;
+    return kApplyFailEffect;
 }
 
 }  // namespace
@@ -97,16 +76,27 @@ void ApplyWorker::ReadFirmwareVersion() {
 std::optional<int32_t> ApplyWorker::RunPass(std::unique_ptr<ApplySnapshot> snapshot) {
     if (!snapshot) return std::nullopt;
     ApplyShared& shared = links_.shared;
+    const uint64_t link = links_.driver.LinkGeneration();
+    const uint64_t leftPending = links_.driver.ReportsLeftPending();
+    const ApplyPlan plan = PlanFor(*snapshot, link);
     if (links_.applyButton) links_.applyButton->SetApplyButtonEnabled(false);
     shared.deviceState.BeginWrite();
-    links_.clock.SleepMs(kPauseAfterStepMs);
+    if (plan.whole) links_.clock.SleepMs(kPauseAfterStepMs);
 
-    const std::optional<int32_t> failure = WriteProfile(*snapshot);
+    const std::optional<int32_t> failure = WriteProfile(*snapshot, plan);
     if (failure) {
+        // The mouse holds part of the profile: the next pass writes everything.
+        shared.completedPass.Forget();
         // Told before the failure: the removal notice of a mouse that left may come after it.
         shared.deviceState.RecordWriteOutcome(!MouseAnswers());
         links_.mainWindow.Post({UM_APPLY_FAILED, 0, *failure});
     } else {
+        // A report left pending may never have reached the mouse: then nothing is known of it.
+        if (links_.driver.ReportsLeftPending() == leftPending) {
+            shared.completedPass.Remember(*snapshot, link);
+        } else {
+            shared.completedPass.Forget();
+        }
         shared.mailbox.PutWritten(std::move(snapshot));
         links_.mainWindow.Post({UM_APPLY_DONE, 0, 0});
     }
@@ -120,102 +110,85 @@ std::optional<int32_t> ApplyWorker::RunPass(std::unique_ptr<ApplySnapshot> snaps
 
 bool ApplyWorker::MouseAnswers() { return links_.driver.ReadFirmwareVersion().Ok(); }
 
-// The steps in the order the mouse takes them; the first failing step ends the pass.
-std::optional<int32_t> ApplyWorker::WriteProfile(const ApplySnapshot& snapshot) {
-    const ProfileData& profile = snapshot.profile;
-    if (auto failure = WriteButtons(snapshot)) return failure;
-    links_.clock.SleepMs(kPauseAfterBlockMs);
+ApplyPlan ApplyWorker::PlanFor(const ApplySnapshot& snapshot, uint64_t link) const {
+    if (snapshot.scope == ApplyScope::kWhole) return PlanApply(nullptr, snapshot);
+    return PlanApply(links_.shared.completedPass.On(link).get(), snapshot);
+}
+
+// The steps in the order the mouse takes them; the first failing step ends the pass. Host-side
+// steps (the intercepted buttons, the pointer settings) run in every pass.
+std::optional<int32_t> ApplyWorker::WriteProfile(const ApplySnapshot& snapshot, const ApplyPlan& plan) {
+    const PassContent content = PassContentOf(snapshot);
+    if (auto failure = WriteButtons(snapshot, content, plan)) return failure;
+    if (plan.Has(PassStep::kKeyMatrix)) links_.clock.SleepMs(kPauseAfterBlockMs);
     Progress(60);
-    if (auto failure = WriteLighting(LightingOf(profile))) return failure;
+    if (plan.Has(PassStep::kLighting)) {
+        if (auto failure = WriteLighting(content.lighting)) return failure;
+    }
     Progress(70);
-    if (auto failure = WriteTouch(profile)) return failure;
+    if (plan.Has(PassStep::kTouch) && !links_.driver.Send(content.touch)) return kApplyFailTouch;
     Progress(75);
-    if (auto failure = WriteDpi(profile)) return failure;
+    if (plan.Has(PassStep::kDpi)) {
+        if (auto failure = WriteDpi(content)) return failure;
+    }
     Progress(80);
-    ApplyPointerSettings(links_.pointer, profile);
+    ApplyPointerSettings(links_.pointer, snapshot.profile);
     Progress(90);
-    if (auto failure = WriteReportRate(profile)) return failure;
+    if (plan.Has(PassStep::kReportRate) && !links_.driver.Send(content.reportRate)) return kApplyFailReportRate;
     Progress(100);
-    links_.clock.SleepMs(kPauseBeforeDoneMs);
+    // The mouse is given time after a new report rate before the pass counts as done.
+    if (plan.whole || plan.Has(PassStep::kReportRate)) links_.clock.SleepMs(kPauseBeforeDoneMs);
     return std::nullopt;
 }
 
-std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot) {
-    KeyMatrix matrix{};
-    uint32_t macroSlot = kFirstMacroSlot;
-
+std::optional<int32_t> ApplyWorker::WriteButtons(const ApplySnapshot& snapshot, const PassContent& content,
+                                                 const ApplyPlan& plan) {
     for (int i = 0; i < kButtonCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const bool hooked = index < kHookButtonCode.size();
         if (hooked && links_.hooks) links_.hooks->ReleaseButton(kHookButtonCode[index]);
         Progress(static_cast<uintptr_t>(7 * i));
 
-        const ButtonSetting& button = snapshot.profile.Buttons[i];
-        std::optional<uint32_t> code;
-        if (button.nFunction == kFunctionKey) {
-            code = button.dwKeyValue;
-        } else if (button.nFunction == kFunctionMacro) {
-            const Result<uint32_t> macroCode = WriteMacro(snapshot.macros[index], macroSlot);
-            if (!macroCode) return kApplyFailKeyMatrix;
-            if (*macroCode != 0) ++macroSlot;
-            code = *macroCode != 0 ? *macroCode : kDefaultButtonCode[index];
-        } else if (button.nFunction == kFunctionHostAction) {
-            // The mouse keeps the ordinary job; the host swallows the button and runs the action.
-            if (hooked && links_.hooks) links_.hooks->InterceptButton(kHookButtonCode[index]);
-            code = kDefaultButtonCode[index];
-        } else {
-            code = FixedButtonCode(button.nFunction);
+        const int32_t function = snapshot.profile.Buttons[i].nFunction;
+        if (function == kFunctionMacro) {
+            if (auto failure = WriteMacro(content.macros[index], plan)) return failure;
+        } else if (function == kFunctionHostAction && hooked && links_.hooks) {
+            links_.hooks->InterceptButton(kHookButtonCode[index]);
         }
-        if (!code) continue;
-        matrix[static_cast<std::size_t>(kDeviceSlot[index])] = *code;
+        // The whole pass paces the codes it stores; nothing is sent meanwhile.
+        if (content.codes[index] && plan.whole) links_.clock.SleepMs(kPauseAfterStepMs);
+    }
+    if (plan.Has(PassStep::kKeyMatrix) && !links_.driver.Send(EncodeKeyMatrix(content.keyMatrix))) {
+        return kApplyFailKeyMatrix;
+    }
+    return std::nullopt;
+}
+
+// The whole pass gives every macro button 1500 ms, and 50 ms after each upload or its attempt;
+// a plan of changes gives them only to the uploads it makes.
+std::optional<int32_t> ApplyWorker::WriteMacro(const std::optional<MacroSlotUse>& use, const ApplyPlan& plan) {
+    const bool uploads = use && use->encoded && plan.Uploads(use->slot);
+    if (uploads || (use && plan.whole)) {
+        const Status uploaded = uploads ? links_.driver.UploadMacroImage(use->slot, use->encoded->image) : Status{};
         links_.clock.SleepMs(kPauseAfterStepMs);
+        if (!uploaded) return kApplyFailKeyMatrix;
     }
-
-    if (!links_.driver.Send(EncodeKeyMatrix(matrix))) return kApplyFailKeyMatrix;
+    if (uploads || plan.whole) links_.clock.SleepMs(kPauseAfterBlockMs);
     return std::nullopt;
 }
 
-// The button code of an uploaded macro, 0 when the button keeps its ordinary job (a macro that
-// is missing, too long or beyond the mouse's slots), or the failed upload.
-Result<uint32_t> ApplyWorker::WriteMacro(const std::optional<MacroEntry>& macro, uint32_t slot) {
-    uint32_t code = 0;
-    if (macro && IsMacroEntryUsed(*macro) && slot <= kMaxMacroSlot) {
-        const Result<EncodedMacro> encoded = EncodeMacro(*macro);
-        const Status uploaded = encoded ? links_.driver.UploadMacroImage(slot, encoded->image) : Status{};
-        links_.clock.SleepMs(kPauseAfterStepMs);
-        if (!uploaded) return uploaded.Failure();
-        if (encoded) code = MacroButtonCode(slot, encoded->LengthCode());
-    }
-    links_.clock.SleepMs(kPauseAfterBlockMs);
-    return code;
-}
-
-std::optional<int32_t> ApplyWorker::WriteLighting(const LightingSettings& lighting) {
-    CUSBDriver& driver = links_.driver;
-    if (UsesSingleColor(lighting) && !driver.Send(EncodeSingleColor(lighting.singleColor))) return kApplyFailLedColor;
-    if (!driver.Send(EncodeEffect(EffectOf(lighting)))) return kApplyFailEffect;
-    if (UsesColorTable(lighting)) {
-        if (!driver.Send(EncodeColorTable(lighting.cycleColors))) return kApplyFailColorTable;
-        links_.clock.SleepMs(kPauseAfterBlockMs);
+std::optional<int32_t> ApplyWorker::WriteLighting(const std::vector<DeviceCommand>& lighting) {
+    for (const DeviceCommand& command : lighting) {
+        if (!links_.driver.Send(command)) return LightingFailure(command.Id());
+        if (command.Id() == CommandId::kColorTable) links_.clock.SleepMs(kPauseAfterBlockMs);
     }
     return std::nullopt;
 }
 
-std::optional<int32_t> ApplyWorker::WriteTouch(const ProfileData& profile) {
-    if (!links_.driver.Send(EncodeTouch(profile.nTouchMode, profile.nLightMode))) return kApplyFailTouch;
-    return std::nullopt;
-}
-
-std::optional<int32_t> ApplyWorker::WriteDpi(const ProfileData& profile) {
-    const DpiTable table = BuildDpiTable(DpiLevels(profile.nDpiValue), DpiLevels(profile.nDpiOrder));
-    if (!links_.driver.Send(EncodeDpiTable(table))) return kApplyFailDpi;
+std::optional<int32_t> ApplyWorker::WriteDpi(const PassContent& content) {
+    if (!links_.driver.Send(content.dpiTable)) return kApplyFailDpi;
     // The mouse's answer to the follow-up decides nothing.
     (void)links_.driver.Send(EncodeDpiFollowUp(0));
-    return std::nullopt;
-}
-
-std::optional<int32_t> ApplyWorker::WriteReportRate(const ProfileData& profile) {
-    if (!links_.driver.Send(EncodeReportRate(profile.nReportRate))) return kApplyFailReportRate;
     return std::nullopt;
 }
 

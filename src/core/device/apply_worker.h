@@ -10,9 +10,11 @@
 #include "core/base/manual_reset_event.h"
 #include "core/base/message.h"
 #include "core/base/result.h"
+#include "core/device/apply_plan.h"
 #include "core/device/apply_request.h"
+#include "core/device/completed_pass.h"
 #include "core/device/device_state.h"
-#include "core/device/protocol/lighting_encoder.h"
+#include "core/device/pass_content.h"
 
 namespace oryn7px {
 
@@ -27,6 +29,7 @@ struct ApplyShared {
     std::atomic<int32_t> bWorkerRun{1};
     DeviceState deviceState;
     ApplyMailbox mailbox;
+    CompletedPass completedPass;  // kept by the worker
 };
 
 enum ApplyFailure : int32_t {
@@ -76,20 +79,20 @@ public:
     // arrives as UM_FIRMWARE_VERSION (wParam the version, 0 when it could not be read).
     void RequestFirmwareVersion();
 
-    // One pass as the thread runs it after a wake-up: the writes, the result message and the
-    // end-of-pass steps. Returns the failure code, or nothing on success.
+    // One pass as the thread runs it after a wake-up: the writes (all of them, or what the
+    // snapshot's scope lets the plan leave out), the result message and the end-of-pass steps.
+    // Returns the failure code, or nothing on success.
     std::optional<int32_t> RunPass(std::unique_ptr<ApplySnapshot> snapshot);
     void ReadFirmwareVersion();
 
 private:
     void Run();
-    std::optional<int32_t> WriteProfile(const ApplySnapshot& snapshot);
-    std::optional<int32_t> WriteButtons(const ApplySnapshot& snapshot);
-    Result<uint32_t> WriteMacro(const std::optional<MacroEntry>& macro, uint32_t slot);
-    std::optional<int32_t> WriteLighting(const LightingSettings& lighting);
-    std::optional<int32_t> WriteTouch(const ProfileData& profile);
-    std::optional<int32_t> WriteDpi(const ProfileData& profile);
-    std::optional<int32_t> WriteReportRate(const ProfileData& profile);
+    ApplyPlan PlanFor(const ApplySnapshot& snapshot, uint64_t link) const;
+    std::optional<int32_t> WriteProfile(const ApplySnapshot& snapshot, const ApplyPlan& plan);
+    std::optional<int32_t> WriteButtons(const ApplySnapshot& snapshot, const PassContent& content, const ApplyPlan& plan);
+    std::optional<int32_t> WriteMacro(const std::optional<MacroSlotUse>& use, const ApplyPlan& plan);
+    std::optional<int32_t> WriteLighting(const std::vector<DeviceCommand>& lighting);
+    std::optional<int32_t> WriteDpi(const PassContent& content);
     bool MouseAnswers();
     void Progress(uintptr_t percent);
 

@@ -119,7 +119,9 @@ HidWriteResult CUSBDriver::SendOutput(const Link& link, const uint8_t* data, siz
     std::array<uint8_t, kOutputReportLength> report{};
     report[0] = link.reportId;
     std::memcpy(report.data() + 1, data, length);
-    return link.write->WriteOutput(report.data(), report.size());
+    const HidWriteResult result = link.write->WriteOutput(report.data(), report.size());
+    if (result == HidWriteResult::TimedOut) ++reportsLeftPending_;
+    return result;
 }
 
 Status CUSBDriver::SendOneReport(const Link& link, const std::vector<uint8_t>& data) {

@@ -36,6 +36,12 @@ public:
     bool ShutdownLink();
 
     bool IsOpen() const;
+    // Changes whenever the link is closed or opened: what was written to the mouse on one link
+    // says nothing about the mouse on another.
+    uint64_t LinkGeneration() const { return generation_.load(); }
+    // Output reports whose write timed out, over every link: they count as sent, but
+    // nobody knows whether the mouse took them.
+    uint64_t ReportsLeftPending() const { return reportsLeftPending_.load(); }
     std::string DevicePath() const;
     uint8_t ReportId() const;
     uint16_t ReportCount() const;
@@ -87,6 +93,7 @@ private:
     mutable std::mutex linkMutex_;
     Link link_;
     std::atomic<uint64_t> generation_{0};
+    std::atomic<uint64_t> reportsLeftPending_{0};
     std::string devicePath_;
 };
 

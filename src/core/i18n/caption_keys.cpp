@@ -102,6 +102,7 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::NotAppliedHere, "cap_not_applied_here", u"Not applied on this desktop"},
     {CaptionId::KeyCaptureAll, "cap_key_capture", u"Every key you press here is assigned, Tab too."},
     {CaptionId::KeyCaptureLeave, "cap_key_capture_leave", u"Click another tab to leave key capture."},
+    {CaptionId::ProfileForProgram, "cap_profile_for_program", u"Profile %1 (for %2)"},
 }};
 
 constexpr bool InIdOrder() {

@@ -107,9 +107,10 @@ enum class CaptionId : std::uint8_t {
     NotAppliedHere,
     KeyCaptureAll,
     KeyCaptureLeave,
+    ProfileForProgram,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::KeyCaptureLeave) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::ProfileForProgram) + 1;
 
 struct CaptionKey {
     CaptionId id;

@@ -59,6 +59,11 @@ inline constexpr std::array<CaptionPlace, 12> kCaptions{{
      CaptionStyle::LanguageButton, CaptionAlign::Centre},
 }};
 
+// After the profile followed the program in front, the hint bar names both: "Profile 2 (for
+// game.exe)". Its number is the widest the profile takes.
+inline constexpr std::array<CaptionPlace, 1> kFollowedProfileHint{
+    {{CaptionId::ProfileForProgram, kHintBar, CaptionStyle::Hint, CaptionAlign::Left, 5}}};
+
 // Tooltips of the profile buttons and the apply button; a tab takes its page's title.
 inline constexpr std::array<const char*, 5> kProfileTooltipKeys{"str_profile1", "str_profile2", "str_profile3",
                                                                 "str_profile4", "str_profile5"};

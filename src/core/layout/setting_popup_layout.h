@@ -33,6 +33,10 @@ inline constexpr const char* kCurrentFunctionTextKey = "str_cur_function";
 inline constexpr const char* kDisableTextKey = "str_disable";
 inline constexpr const char* kDefaultButtonTextKey = "str_default_setting";
 inline constexpr const char* kOkButtonTextKey = "str_ok";
+// What assistive technology reads for the close button and the macro tab's lists, which show no text.
+inline constexpr const char* kCloseTextKey = "str_close";
+inline constexpr const char* kGameListNameKey = "str_macro_choose";
+inline constexpr const char* kMacroListNameKey = "str_marco_list";
 
 // Key tab, in tab-window coordinates: Ctrl, Alt, Shift, Win.
 inline constexpr std::array<LayoutRect, 4> kModifierBoxes{

@@ -29,6 +29,19 @@ void Append(std::vector<std::string>& files, const List& list) {
 
 }  // namespace
 
+std::string ScaledSkinFile(std::string_view file, int scale) {
+    std::string scaled(file);
+    if (scale == 1) return scaled;
+    const std::size_t folderEnd = file.rfind('/');
+    const std::size_t nameStart = folderEnd == std::string_view::npos ? 0 : folderEnd + 1;
+    const std::size_t dot = file.rfind('.');
+    const std::size_t stemEnd = dot == std::string_view::npos || dot < nameStart ? file.size() : dot;
+    scaled.insert(stemEnd, "@" + std::to_string(scale) + "x");
+    return scaled;
+}
+
+int PictureScaleFor(double devicePixelRatio) { return devicePixelRatio > 1.0 ? 2 : 1; }
+
 std::string ResourceFile(int number) { return "res/" + std::to_string(number) + ".png"; }
 
 std::vector<std::string> AllSkinFiles() {

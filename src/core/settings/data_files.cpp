@@ -22,6 +22,10 @@ std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder) { 
 
 std::filesystem::path StatisticsPathOf(const std::filesystem::path& dataFolder) { return dataFolder / "Sts.cfg"; }
 
+std::filesystem::path ProgramRulesPathOf(const std::filesystem::path& dataFolder) {
+    return dataFolder / "ProgramRules.ini";
+}
+
 std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder) {
     return dataFolder / "Replace.journal";
 }
@@ -61,7 +65,8 @@ std::optional<std::filesystem::path> NewestRejectedFile(const std::filesystem::p
 
 bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file) {
     std::vector<std::filesystem::path> own{IndexPathOf(dataFolder), MacroPathOf(dataFolder), LanguagePathOf(dataFolder),
-                                           StatisticsPathOf(dataFolder), ReplaceJournalOf(dataFolder)};
+                                           StatisticsPathOf(dataFolder), ProgramRulesPathOf(dataFolder),
+                                           ReplaceJournalOf(dataFolder)};
     for (int k = 0; k < kProfileCount; ++k) own.push_back(ProfilePathOf(dataFolder, k));
     std::error_code ec;
     const std::filesystem::path place = std::filesystem::weakly_canonical(file, ec);

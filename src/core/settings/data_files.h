@@ -14,6 +14,8 @@ std::filesystem::path IndexPathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path MacroPathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path LanguagePathOf(const std::filesystem::path& dataFolder);
 std::filesystem::path StatisticsPathOf(const std::filesystem::path& dataFolder);
+// Which programs choose which profile: text, per user, written by the program and oryn7px-cli.
+std::filesystem::path ProgramRulesPathOf(const std::filesystem::path& dataFolder);
 // Present only while a set of files (an import, a profile with its index) is being replaced.
 std::filesystem::path ReplaceJournalOf(const std::filesystem::path& dataFolder);
 

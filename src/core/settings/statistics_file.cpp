@@ -42,7 +42,13 @@ bool StatisticsFile::SaveStatistics(const StsData& data) {
 
 bool StatisticsFile::ResetStatistics() {
     StsData earlier{};
-    if (ExistsButUnreadable(ReadRecord(path_, earlier))) unreadable_ = true;
+    const Result<std::size_t> read = ReadRecord(path_, earlier);
+    // A FIFO, device or folder in its place is not written either: say what it is.
+    if (read.FailedWith(ErrorKind::kNotRegular)) {
+        ShowFileProblem(messages_, chinese_, read.Failure(), path_);
+        return false;
+    }
+    if (ExistsButUnreadable(read)) unreadable_ = true;
     return SaveStatistics({});
 }
 

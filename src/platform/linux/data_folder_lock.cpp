@@ -36,7 +36,7 @@ std::unique_ptr<DataFolderLock> DataFolderLock::ForProgram(const std::filesystem
     return lock;
 }
 
-std::unique_ptr<DataFolderLock> DataFolderLock::ForCommand(const std::filesystem::path& folder, bool writes,
+std::unique_ptr<DataFolderLock> DataFolderLock::ForCommand(const std::filesystem::path& folder, Turn turn,
                                                            void (*onWait)(), Result* result) {
     *result = Result::kHeld;
     std::unique_ptr<DataFolderLock> lock(new DataFolderLock);
@@ -44,13 +44,13 @@ std::unique_ptr<DataFolderLock> DataFolderLock::ForCommand(const std::filesystem
     lock->turnFd_ = ::open(LockFilePath(folder).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (lock->turnFd_ < 0) lock->turnFd_ = ::open(LockFilePath(folder).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (lock->turnFd_ >= 0) {
-        const int operation = writes ? LOCK_EX : LOCK_SH;
+        const int operation = turn == Turn::kRead ? LOCK_SH : LOCK_EX;
         if (!Flock(lock->turnFd_, operation | LOCK_NB)) {
             if (onWait != nullptr) onWait();
             Flock(lock->turnFd_, operation);
         }
     }
-    if (!writes) return lock;
+    if (turn != Turn::kWrite) return lock;
     // Held whole for the rest of the run, so a program starting meanwhile waits for the write.
     lock->folderFd_ = OpenFolder(folder);
     if (lock->folderFd_ >= 0 && !Flock(lock->folderFd_, LOCK_EX | LOCK_NB) && errno == EWOULDBLOCK) {

@@ -10,6 +10,9 @@ namespace oryn7px {
 class DataFolderLock {
 public:
     enum class Result { kHeld, kProgramRunning };
+    // Readers share their turn; a writer waits for every other command, and is refused while
+    // the program runs unless it writes only a file that the program reads again when it changes.
+    enum class Turn { kRead, kWrite, kWriteBesideProgram };
 
     DataFolderLock(const DataFolderLock&) = delete;
     DataFolderLock& operator=(const DataFolderLock&) = delete;
@@ -18,10 +21,9 @@ public:
     // The program's hold, kept until it ends; waits while a command-line write is in progress.
     static std::unique_ptr<DataFolderLock> ForProgram(const std::filesystem::path& folder);
 
-    // A command's turn: readers share it, a writer waits for every other command (`onWait` is
-    // called once before waiting) and is refused while the program runs. A folder where no lock
-    // can be made (read-only, another user's) is used without one: its writes fail and say so.
-    static std::unique_ptr<DataFolderLock> ForCommand(const std::filesystem::path& folder, bool writes,
+    // A command's turn (`onWait` is called once before waiting). A folder where no lock can be
+    // made (read-only, another user's) is used without one: its writes fail and say so.
+    static std::unique_ptr<DataFolderLock> ForCommand(const std::filesystem::path& folder, Turn turn,
                                                       void (*onWait)(), Result* result);
 
     // The lock file beside the data files; it holds nothing.

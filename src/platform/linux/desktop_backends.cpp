@@ -3,6 +3,7 @@
 #include "core/base/utf16.h"
 #include "platform/linux/evdev_input_backend.h"
 #include "platform/linux/evdev_mouse_nodes.h"
+#include "platform/linux/foreground_tracker_choice.h"
 #include "platform/linux/pointer_settings_choice.h"
 #include "platform/linux/x11_cursor_position.h"
 #include "platform/linux/x11_input_backend.h"
@@ -50,6 +51,9 @@ std::unique_ptr<DesktopBackends> ChooseDesktopBackends(const Environment& enviro
     PointerSettingsChoice pointer = MakePointerSettings(environment, notice);
     backends->pointerKind = pointer.kind;
     backends->pointer = std::move(pointer.settings);
+    ForegroundTrackerChoice foreground = ChooseForegroundTracker(backends->session, environment);
+    backends->foreground = foreground.support;
+    backends->foregroundTracker = std::move(foreground.tracker);
     return backends;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // The backends of the desktop the program runs on, chosen once at start-up: how desktop input
-// reaches the hooks, where the travel statistics come from, where the pointer settings go.
+// reaches the hooks, where the travel statistics come from, where the pointer settings go, who
+// tells the program in front.
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "core/app/desktop_input.h"
+#include "core/app/foreground_support.h"
 #include "core/interfaces/cursor_position.h"
+#include "core/interfaces/foreground_tracker.h"
 #include "core/interfaces/input_hook_backend.h"
 #include "core/interfaces/pointer_settings.h"
 #include "platform/linux/evdev_travel.h"
@@ -22,6 +25,8 @@ struct DesktopBackends {
     std::unique_ptr<CursorPosition> x11Cursor;
     PointerBackend pointerKind = PointerBackend::kNone;
     std::unique_ptr<PointerSettings> pointer;
+    ForegroundSupport foreground;
+    std::unique_ptr<ForegroundTracker> foregroundTracker;  // not started; null where none can tell
 
     // Where the statistics page samples travel; null where none can be measured.
     CursorPosition* Cursor();

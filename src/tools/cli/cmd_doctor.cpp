@@ -17,9 +17,11 @@
 #include "core/device/protocol/device_identity.h"
 #include "platform/hid_backend_choice.h"
 #include "platform/linux/evdev_mouse_nodes.h"
+#include "platform/linux/foreground_tracker_choice.h"
 #include "platform/linux/linux_paths.h"
 #include "platform/linux/pointer_settings_choice.h"
 #include "platform/linux/tray_probe.h"
+#include "platform/linux/wlroots_toplevel_list.h"
 #include "platform/linux/x11_input_backend.h"
 #include "text_escape.h"
 
@@ -96,6 +98,7 @@ DoctorFacts GatherFacts(const Context& context) {
     facts.uinputError = evdev.uinputError;
     facts.pointer = ChoosePointerBackend(ProcessEnvironment);
     if (facts.session != SessionType::kNone) facts.tray = DesktopShowsTray();
+    facts.foreground = ChooseForegroundSupport(facts.session, ProcessEnvironment, WlrootsToplevelsOffered);
     return facts;
 }
 

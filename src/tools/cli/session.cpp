@@ -13,6 +13,15 @@ namespace {
 
 void SayWaiting() { std::cerr << "oryn7px-cli: waiting for another oryn7px-cli command on this data folder...\n"; }
 
+DataFolderLock::Turn TurnFor(Access access) {
+    switch (access) {
+        case Access::kRead: return DataFolderLock::Turn::kRead;
+        case Access::kWrite: return DataFolderLock::Turn::kWrite;
+        case Access::kProgramRules: return DataFolderLock::Turn::kWriteBesideProgram;
+    }
+    return DataFolderLock::Turn::kWrite;
+}
+
 }  // namespace
 
 Session::Session(Context& context)
@@ -42,7 +51,7 @@ int Session::Open(Access access) {
         return kExitUsage;
     }
     DataFolderLock::Result result;
-    lock_ = DataFolderLock::ForCommand(folder, access == Access::kWrite, SayWaiting, &result);
+    lock_ = DataFolderLock::ForCommand(folder, TurnFor(access), SayWaiting, &result);
     if (result == DataFolderLock::Result::kProgramRunning) {
         context_.err << "oryn7px-cli: the ORYN7PX program is running on this data folder and would overwrite the "
                         "change with its next save; close it first\n";

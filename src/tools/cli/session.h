@@ -16,8 +16,9 @@
 namespace oryn7px::cli {
 
 // Whether a command may change the data folder (then it waits for its turn and is refused while
-// the program runs) or only reads it.
-enum class Access { kRead, kWrite };
+// the program runs) or only reads it. A command that changes only ProgramRules.ini, which the
+// running program reads again when it changes, waits for its turn but runs beside the program.
+enum class Access { kRead, kWrite, kProgramRules };
 
 class Session {
 public:
@@ -34,6 +35,8 @@ public:
     // as it is. False when the file could not be written.
     bool SaveProfile(int entry);
 
+    std::filesystem::path DataFolder() const { return paths_.DataFolder(); }
+    FileWriter& Writer() { return writer_; }
     SettingsState& State() { return *state_; }
     ProfileStore& Store() { return store_; }
     MacroLibrary& Library() { return library_; }

@@ -8,6 +8,7 @@
 #include "core/app/autostart_entry.h"
 #include "driver_app.h"
 #include "platform/linux/display_session.h"
+#include "ui/skin/accessible_controls.h"
 
 int main(int argc, char** argv) {
     oryn7px::AppOptions options;
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Hidden in the tray and between boxes the program has no window open, and keeps running.
     QApplication::setQuitOnLastWindowClosed(false);
+    oryn7px::InstallAccessibleControls();
     oryn7px::CQ580ZDriverApp driverApp(options);
     return driverApp.InitInstance();
 }

@@ -13,9 +13,9 @@ namespace {
 constexpr int kScrollCell = 12;
 const QColor kTransparentKey{0xFF, 0x00, 0xFF};
 
-QImage SliderThumb() {
+QImage SliderThumb(int scale) {
     // The top-left colour is the transparent key, so the thumb is drawn without edge blending.
-    QImage image = NewImage(14, 16, kTransparentKey);
+    QImage image = NewImage(scale, 14, 16, kTransparentKey);
     QPainter painter(&image);
     painter.setPen(theme::kAccentLight);
     painter.setBrush(theme::kAccent);
@@ -40,9 +40,9 @@ void PaintArrow(QPainter& painter, const QRectF& cell, int direction, QColor col
     painter.drawPolygon(arrow);
 }
 
-QImage ScrollSkin() {
+QImage ScrollSkin(int scale) {
     const int w = kScrollCell;
-    QImage image = NewImage(9 * w, 3 * w);
+    QImage image = NewImage(scale, 9 * w, 3 * w);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor arrowColour[] = {theme::kTextDim, theme::kAccentLight, Qt::white};
@@ -67,8 +67,8 @@ QImage ScrollSkin() {
     return image;
 }
 
-QImage RowPicture(int kind, bool selected) {
-    QImage image = NewImage(16, 16);
+QImage RowPicture(int scale, int kind, bool selected) {
+    QImage image = NewImage(scale, 16, 16);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = selected ? Qt::white : theme::kAccentLight;
@@ -98,11 +98,11 @@ QImage RowPicture(int kind, bool selected) {
     return image;
 }
 
-QImage MenuBitmap(Look look, bool hasSub) {
-    QImage image = NewImage(200, 24);
+QImage MenuBitmap(int scale, Look look, bool hasSub) {
+    QImage image = NewImage(scale, 200, 24);
     QPainter painter(&image);
     const QColor fill = look == Look::Normal ? theme::kLightPanel : (look == Look::Hover ? theme::kAccent : QColor(0x0B, 0x6F, 0x9E));
-    painter.fillRect(image.rect(), fill);
+    painter.fillRect(DrawingArea(image), fill);
     painter.fillRect(QRect(0, 23, 200, 1), look == Look::Normal ? QColor(0xD0, 0xD7, 0xDE) : theme::kAccentLight);
     if (look != Look::Normal) painter.fillRect(QRect(0, 0, 3, 24), theme::kAccentLight);
     if (hasSub) {
@@ -114,20 +114,20 @@ QImage MenuBitmap(Look look, bool hasSub) {
 
 }  // namespace
 
-void DrawControls(const QString& root) {
-    Save(root, "Slider.png", SliderThumb());
-    Save(root, "ScrollBar.png", ScrollSkin());
+void DrawControls(const QString& root, int scale) {
+    Save(root, "Slider.png", SliderThumb(scale));
+    Save(root, "ScrollBar.png", ScrollSkin(scale));
     const char* names[] = {"up", "down", "delay", "CursorMove"};
     for (int kind = 2; kind <= 5; ++kind) {
-        Save(root, QString("%1_normal.png").arg(names[kind - 2]), RowPicture(kind, false));
-        Save(root, QString("%1_select.png").arg(names[kind - 2]), RowPicture(kind, true));
+        Save(root, QString("%1_normal.png").arg(names[kind - 2]), RowPicture(scale, kind, false));
+        Save(root, QString("%1_select.png").arg(names[kind - 2]), RowPicture(scale, kind, true));
     }
-    Save(root, "Menu/MenuNorL.BMP", MenuBitmap(Look::Normal, false));
-    Save(root, "Menu/MenuOverL.BMP", MenuBitmap(Look::Hover, false));
-    Save(root, "Menu/MenuDownL.BMP", MenuBitmap(Look::Pressed, false));
-    Save(root, "Menu/MenuNorHaveSub.BMP", MenuBitmap(Look::Normal, true));
-    Save(root, "Menu/MenuOverHaveSub.BMP", MenuBitmap(Look::Hover, true));
-    Save(root, "Menu/MenuDownHaveSub.BMP", MenuBitmap(Look::Pressed, true));
+    Save(root, "Menu/MenuNorL.BMP", MenuBitmap(scale, Look::Normal, false));
+    Save(root, "Menu/MenuOverL.BMP", MenuBitmap(scale, Look::Hover, false));
+    Save(root, "Menu/MenuDownL.BMP", MenuBitmap(scale, Look::Pressed, false));
+    Save(root, "Menu/MenuNorHaveSub.BMP", MenuBitmap(scale, Look::Normal, true));
+    Save(root, "Menu/MenuOverHaveSub.BMP", MenuBitmap(scale, Look::Hover, true));
+    Save(root, "Menu/MenuDownHaveSub.BMP", MenuBitmap(scale, Look::Pressed, true));
 }
 
 }  // namespace oryn7px::skingen

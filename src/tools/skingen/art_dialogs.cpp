@@ -32,10 +32,10 @@ void PaintBadge(QPainter& painter, QChar symbol) {
     PaintCaption(painter, circle.toRect(), symbol, theme::kAccentLight, 24, false, 800);
 }
 
-QImage InfoSkin(bool ask, Look look) {
-    QImage image = NewImage(ib::kWidth, ib::kHeight);
+QImage InfoSkin(int scale, bool ask, Look look) {
+    QImage image = NewImage(scale, ib::kWidth, ib::kHeight);
     QPainter painter(&image);
-    PaintDialogBody(painter, image.rect());
+    PaintDialogBody(painter, DrawingArea(image));
     PaintBadge(painter, ask ? QChar('?') : QChar('i'));
     // Close button: a glyph that lights up.
     const QRect close = ToQRect(ib::kCloseButton);
@@ -56,23 +56,23 @@ QImage InfoSkin(bool ask, Look look) {
 
 }  // namespace
 
-void DrawDialogs(const QString& root) {
+void DrawDialogs(const QString& root, int scale) {
     // Ask form: 1006 normal, 1008 pressed, 1004 hover; information form: 1007, 1009, 1005.
-    Save(root, ResourceRelativePath(ib::kAskSkins[0]), InfoSkin(true, Look::Normal));
-    Save(root, ResourceRelativePath(ib::kAskSkins[1]), InfoSkin(true, Look::Pressed));
-    Save(root, ResourceRelativePath(ib::kAskSkins[2]), InfoSkin(true, Look::Hover));
-    Save(root, ResourceRelativePath(ib::kInfoSkins[0]), InfoSkin(false, Look::Normal));
-    Save(root, ResourceRelativePath(ib::kInfoSkins[1]), InfoSkin(false, Look::Pressed));
-    Save(root, ResourceRelativePath(ib::kInfoSkins[2]), InfoSkin(false, Look::Hover));
+    Save(root, ResourceRelativePath(ib::kAskSkins[0]), InfoSkin(scale, true, Look::Normal));
+    Save(root, ResourceRelativePath(ib::kAskSkins[1]), InfoSkin(scale, true, Look::Pressed));
+    Save(root, ResourceRelativePath(ib::kAskSkins[2]), InfoSkin(scale, true, Look::Hover));
+    Save(root, ResourceRelativePath(ib::kInfoSkins[0]), InfoSkin(scale, false, Look::Normal));
+    Save(root, ResourceRelativePath(ib::kInfoSkins[1]), InfoSkin(scale, false, Look::Pressed));
+    Save(root, ResourceRelativePath(ib::kInfoSkins[2]), InfoSkin(scale, false, Look::Hover));
 
     namespace pw = progress_window;
     for (bool filled : {false, true}) {
-        QImage image = NewImage(pw::kWidth, pw::kHeight);
+        QImage image = NewImage(scale, pw::kWidth, pw::kHeight);
         QPainter painter(&image);
-        PaintBackdrop(painter, image.rect());
+        PaintBackdrop(painter, DrawingArea(image));
         painter.fillRect(QRect(0, 0, pw::kWidth, 2), theme::kAccent);
         painter.setPen(QPen(theme::kEdge, 1));
-        painter.drawRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(QRectF(DrawingArea(image)).adjusted(0.5, 0.5, -0.5, -0.5));
         const QRect bar = ToQRect(pw::kBar);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(theme::kEdge, 1));

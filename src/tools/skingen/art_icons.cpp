@@ -92,21 +92,21 @@ void PaintFlag(QPainter& painter, int language, const QRectF& r) {
     painter.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-QImage LanguagePopupBackground() {
-    QImage image = NewImage(kMenuWidth, MenuHeight(language_menu::kLanguageCount));
+QImage LanguagePopupBackground(int scale) {
+    QImage image = NewImage(scale, kMenuWidth, MenuHeight(language_menu::kLanguageCount));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, image.height());
+    QLinearGradient fill(0, 0, 0, DrawingArea(image).height());
     fill.setColorAt(0, QColor(0xF2, 0xF5, 0xF8));
     fill.setColorAt(1, QColor(0xDC, 0xE3, 0xEA));
     painter.setBrush(fill);
     painter.setPen(QPen(theme::kAccent, 1.5));
-    painter.drawRoundedRect(QRectF(image.rect()).adjusted(0.75, 0.75, -0.75, -0.75), 5, 5);
+    painter.drawRoundedRect(QRectF(DrawingArea(image)).adjusted(0.75, 0.75, -0.75, -0.75), 5, 5);
     return image;
 }
 
-QImage AppIcon(int size) {
-    QImage image = NewImage(size, size);
+QImage AppIcon(int scale, int size) {
+    QImage image = NewImage(scale, size, size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 64.0, size / 64.0);
@@ -128,8 +128,8 @@ QImage AppIcon(int size) {
     return image;
 }
 
-QImage PowerIcon() {
-    QImage image = NewImage(16, 16);
+QImage PowerIcon(int scale) {
+    QImage image = NewImage(scale, 16, 16);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0xD0, 0x3A, 0x3A), 2, Qt::SolidLine, Qt::RoundCap));
@@ -138,8 +138,8 @@ QImage PowerIcon() {
     return image;
 }
 
-QImage GearIcon() {
-    QImage image = NewImage(16, 16);
+QImage GearIcon(int scale) {
+    QImage image = NewImage(scale, 16, 16);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -157,29 +157,30 @@ QImage GearIcon() {
 
 }  // namespace
 
-QImage FlagPicture(int language, QSize size) {
-    QImage image = NewImage(size.width(), size.height());
+QImage FlagPicture(int scale, int language, QSize size) {
+    QImage image = NewImage(scale, size.width(), size.height());
     QPainter painter(&image);
     PaintFlag(painter, language, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 
-void DrawIcons(const QString& root) {
-    Save(root, ResourceRelativePath(resources::kAppIcon), AppIcon(64));
-    Save(root, ResourceRelativePath(resources::kTrayExitIcon), PowerIcon());
-    Save(root, ResourceRelativePath(resources::kTrayConfigIcon), GearIcon());
-    Save(root, ResourceRelativePath(language_menu::kBackgroundResource), LanguagePopupBackground());
+void DrawIcons(const QString& root, int scale) {
+    Save(root, ResourceRelativePath(resources::kAppIcon), AppIcon(scale, 64));
+    Save(root, ResourceRelativePath(resources::kTrayExitIcon), PowerIcon(scale));
+    Save(root, ResourceRelativePath(resources::kTrayConfigIcon), GearIcon(scale));
+    Save(root, ResourceRelativePath(language_menu::kBackgroundResource), LanguagePopupBackground(scale));
     for (int language = 1; language <= language_menu::kLanguageCount; ++language) {
-        Save(root, ResourceRelativePath(language_menu::kFirstIconResource + language - 1), FlagPicture(language, {20, 14}));
+        Save(root, ResourceRelativePath(language_menu::kFirstIconResource + language - 1),
+             FlagPicture(scale, language, {20, 14}));
         const LayoutRect flag = main_window::kFlagPicture;
         Save(root, ResourceRelativePath(language_menu::kFirstFlagResource + language - 1),
-             FlagPicture(language, {flag.Width(), flag.Height()}));
+             FlagPicture(scale, language, {flag.Width(), flag.Height()}));
     }
 }
 
 void DrawDesktopIcons(const QString& root, const QString& name) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        Save(root, QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name), AppIcon(size));
+        Save(root, QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name), AppIcon(1, size));
     }
 }
 

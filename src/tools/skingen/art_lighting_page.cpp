@@ -118,8 +118,13 @@ void PaintSwatch(QPainter& painter, const LayoutRect& rect, const RgbColor& colo
 }
 
 // Hue around the centre, saturation from the centre outwards; only pixels inside the ellipse.
+// Set pixel by pixel at the picture's scale: a 2x pixel at even coordinates carries the colour
+// of the 1x pixel it doubles, so a click reads the same colour from either set.
 void PaintWheel(QImage& image, const lp::Layout& layout) {
+    const int scale = qRound(image.devicePixelRatio());
     const LayoutRect& w = layout.wheel;
+    lp::Layout inPixels = layout;
+    inPixels.wheel = {w.left * scale, w.top * scale, w.right * scale, w.bottom * scale};
     const double cx = (w.left + w.right) / 2.0;
     const double cy = (w.top + w.bottom) / 2.0;
     const double rx = w.Width() / 2.0;
@@ -131,11 +136,11 @@ void PaintWheel(QImage& image, const lp::Layout& layout) {
         painter.setBrush(QColor(0x0E, 0x12, 0x17));
         painter.drawEllipse(QRectF(ToQRect(w)).adjusted(-4, -4, 4, 4));
     }
-    for (int y = w.top; y < w.bottom; ++y) {
-        for (int x = w.left; x < w.right; ++x) {
-            if (!lp::InsideWheel(layout, x, y)) continue;
-            const double dx = (x - cx) / rx;
-            const double dy = (y - cy) / ry;
+    for (int y = w.top * scale; y < w.bottom * scale; ++y) {
+        for (int x = w.left * scale; x < w.right * scale; ++x) {
+            if (!lp::InsideWheel(inPixels, x, y)) continue;
+            const double dx = (static_cast<double>(x) / scale - cx) / rx;
+            const double dy = (static_cast<double>(y) / scale - cy) / ry;
             const double saturation = std::min(1.0, std::sqrt(dx * dx + dy * dy));
             double hue = std::atan2(-dy, dx) / (2 * M_PI);
             if (hue < 0) hue += 1;
@@ -144,10 +149,10 @@ void PaintWheel(QImage& image, const lp::Layout& layout) {
     }
 }
 
-QImage LightingPicture(const lp::Layout& layout, Look look) {
-    QImage image = NewImage(lp::kWidth, lp::kHeight, theme::kPanel);
+QImage LightingPicture(int scale, const lp::Layout& layout, Look look) {
+    QImage image = NewImage(scale, lp::kWidth, lp::kHeight, theme::kPanel);
     QPainter painter(&image);
-    PaintBackdrop(painter, image.rect());
+    PaintBackdrop(painter, DrawingArea(image));
     PaintPanel(painter, QRect(8, 8, lp::kWidth - 16, lp::kHeight - 16));
     // A rule under the touch row parts the effects from the colours.
     int split = 0;
@@ -183,17 +188,17 @@ QImage LightingPicture(const lp::Layout& layout, Look look) {
     return image;
 }
 
-void DrawLayout(const QString& root, const lp::Layout& layout, const StatePictures& files) {
-    Save(root, QString::fromLatin1(files.normal), LightingPicture(layout, Look::Normal));
-    Save(root, QString::fromLatin1(files.down), LightingPicture(layout, Look::Pressed));
-    Save(root, QString::fromLatin1(files.over), LightingPicture(layout, Look::Hover));
+void DrawLayout(const QString& root, int scale, const lp::Layout& layout, const StatePictures& files) {
+    Save(root, QString::fromLatin1(files.normal), LightingPicture(scale, layout, Look::Normal));
+    Save(root, QString::fromLatin1(files.down), LightingPicture(scale, layout, Look::Pressed));
+    Save(root, QString::fromLatin1(files.over), LightingPicture(scale, layout, Look::Hover));
 }
 
 }  // namespace
 
-void DrawLightingPage(const QString& root) {
-    DrawLayout(root, lp::kOtherLayout, lp::kPictures);
-    DrawLayout(root, lp::kChineseLayout, lp::kPicturesChinese);
+void DrawLightingPage(const QString& root, int scale) {
+    DrawLayout(root, scale, lp::kOtherLayout, lp::kPictures);
+    DrawLayout(root, scale, lp::kChineseLayout, lp::kPicturesChinese);
 }
 
 }  // namespace oryn7px::skingen

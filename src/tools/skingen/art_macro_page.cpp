@@ -141,10 +141,10 @@ void PaintEditors(QPainter& painter, const MacroPageLayout& l, Look look) {
     PaintArrow(painter, l.yDown, look, false);
 }
 
-QImage MacroPage(bool chinese, Look look) {
+QImage MacroPage(int scale, bool chinese, Look look) {
     const MacroPageLayout& l = macro_page::LayoutFor(chinese);
     const LayoutRect& area = main_window::kPageArea;
-    QImage image = NewImage(area.Width(), area.Height(), theme::kPanel);
+    QImage image = NewImage(scale, area.Width(), area.Height(), theme::kPanel);
     QPainter painter(&image);
     PaintPanel(painter, macro_page::kMacroPanel, theme::kPanelRaised);
     PaintPanel(painter, macro_page::kEventPanel, theme::kPanelRaised);
@@ -191,12 +191,12 @@ QImage MacroPage(bool chinese, Look look) {
 
 }  // namespace
 
-void DrawMacroPage(const QString& root) {
+void DrawMacroPage(const QString& root, int scale) {
     for (bool chinese : {false, true}) {
         const StatePictures& names = macro_page::PicturesFor(chinese);
-        Save(root, QString::fromLatin1(names.normal), MacroPage(chinese, Look::Normal));
-        Save(root, QString::fromLatin1(names.over), MacroPage(chinese, Look::Hover));
-        Save(root, QString::fromLatin1(names.down), MacroPage(chinese, Look::Pressed));
+        Save(root, QString::fromLatin1(names.normal), MacroPage(scale, chinese, Look::Normal));
+        Save(root, QString::fromLatin1(names.over), MacroPage(scale, chinese, Look::Hover));
+        Save(root, QString::fromLatin1(names.down), MacroPage(scale, chinese, Look::Pressed));
     }
 }
 

@@ -201,8 +201,8 @@ void PaintPage(QPainter& painter, const mp::Layout& layout) {
 }
 
 // The page in one state: every control shows `look`.
-QImage PagePicture(const mp::Layout& layout, Look look) {
-    QImage image = NewImage(mp::kWidth, mp::kHeight, theme::kPanel);
+QImage PagePicture(int scale, const mp::Layout& layout, Look look) {
+    QImage image = NewImage(scale, mp::kWidth, mp::kHeight, theme::kPanel);
     QPainter painter(&image);
     PaintPage(painter, layout);
     for (const LayoutRect& box : layout.dpiBoxes) Choice(painter, R(box), look, false);
@@ -219,8 +219,8 @@ QImage PagePicture(const mp::Layout& layout, Look look) {
 
 // The page as the normal picture shows it, with the eight tabs in `look`: the slider tracks
 // take their background from the pressed one.
-QImage TabsPicture(const mp::Layout& layout, Look look) {
-    QImage image = PagePicture(layout, Look::Normal);
+QImage TabsPicture(int scale, const mp::Layout& layout, Look look) {
+    QImage image = PagePicture(scale, layout, Look::Normal);
     QPainter painter(&image);
     Tabs(painter, look);
     return image;
@@ -228,17 +228,17 @@ QImage TabsPicture(const mp::Layout& layout, Look look) {
 
 }  // namespace
 
-void DrawMainPage(const QString& root) {
+void DrawMainPage(const QString& root, int scale) {
     for (const bool chinese : {false, true}) {
         const mp::Layout& layout = mp::LayoutFor(chinese);
         const StatePictures& pictures = mp::PicturesFor(chinese);
-        Save(root, pictures.normal, PagePicture(layout, Look::Normal));
-        Save(root, pictures.down, PagePicture(layout, Look::Pressed));
-        Save(root, pictures.over, PagePicture(layout, Look::Hover));
+        Save(root, pictures.normal, PagePicture(scale, layout, Look::Normal));
+        Save(root, pictures.down, PagePicture(scale, layout, Look::Pressed));
+        Save(root, pictures.over, PagePicture(scale, layout, Look::Hover));
         const std::array<int, 4>& resources = chinese ? mp::kTabPicturesChinese : mp::kTabPicturesOther;
-        Save(root, ResourceRelativePath(resources[0]), TabsPicture(layout, Look::Normal));
-        Save(root, ResourceRelativePath(resources[1]), TabsPicture(layout, Look::Pressed));
-        Save(root, ResourceRelativePath(resources[2]), TabsPicture(layout, Look::Hover));
+        Save(root, ResourceRelativePath(resources[0]), TabsPicture(scale, layout, Look::Normal));
+        Save(root, ResourceRelativePath(resources[1]), TabsPicture(scale, layout, Look::Pressed));
+        Save(root, ResourceRelativePath(resources[2]), TabsPicture(scale, layout, Look::Hover));
     }
 }
 

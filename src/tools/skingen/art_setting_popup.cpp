@@ -71,16 +71,16 @@ void Cross(QPainter& painter, const QRect& box, Look look) {
     painter.restore();
 }
 
-QImage FramePicture(Look look) {
-    QImage image = NewImage(sp::kWidth, sp::kHeight, kBody);
+QImage FramePicture(int scale, Look look) {
+    QImage image = NewImage(scale, sp::kWidth, sp::kHeight, kBody);
     QPainter painter(&image);
-    PaintBackdrop(painter, image.rect());
+    PaintBackdrop(painter, DrawingArea(image));
     // The title sits on a light strip; the current-function line below it on the dark body.
     painter.fillRect(QRect(0, 0, sp::kWidth, 17), kHeader);
     painter.fillRect(QRect(0, 17, sp::kWidth, 1), theme::kAccent);
     painter.fillRect(QRect(0, 64, sp::kWidth, 2), theme::kAccent);
     painter.setPen(theme::kEdge);
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(DrawingArea(image).adjusted(0, 0, -1, -1));
     // The tab page area is a sunken panel the tab windows cover.
     painter.fillRect(R(sp::kTabPageArea).adjusted(-3, -3, 3, 3), QColor(0x12, 0x17, 0x1E));
     Cross(painter, R(sp::kCloseButton), look);
@@ -91,17 +91,17 @@ QImage FramePicture(Look look) {
     return image;
 }
 
-QImage TabWindow(const std::function<void(QPainter&)>& paint) {
+QImage TabWindow(int scale, const std::function<void(QPainter&)>& paint) {
     const QRect area = R(sp::kTabPageArea);
-    QImage image = NewImage(area.width(), area.height(), QColor(0x12, 0x17, 0x1E));
+    QImage image = NewImage(scale, area.width(), area.height(), QColor(0x12, 0x17, 0x1E));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     paint(painter);
     return image;
 }
 
-QImage KeyTab(Look look) {
-    return TabWindow([look](QPainter& painter) {
+QImage KeyTab(int scale, Look look) {
+    return TabWindow(scale, [look](QPainter& painter) {
         painter.setFont(ArtFont(12, 600));
         for (std::size_t i = 0; i < sp::kModifierBoxes.size(); ++i) {
             const QRect box = R(sp::kModifierBoxes[i]);
@@ -118,8 +118,8 @@ QImage KeyTab(Look look) {
 }
 
 // The lists paint their own rows; the picture only frames them, the same in every look.
-QImage ListTab(std::initializer_list<LayoutRect> lists) {
-    return TabWindow([lists](QPainter& painter) {
+QImage ListTab(int scale, std::initializer_list<LayoutRect> lists) {
+    return TabWindow(scale, [lists](QPainter& painter) {
         for (const LayoutRect& list : lists) {
             painter.setPen(theme::kEdge);
             painter.setBrush(QColor(0x1E, 0x25, 0x2E));
@@ -128,8 +128,8 @@ QImage ListTab(std::initializer_list<LayoutRect> lists) {
     });
 }
 
-QImage HostTab(Look look) {
-    return TabWindow([look](QPainter& painter) {
+QImage HostTab(int scale, Look look) {
+    return TabWindow(scale, [look](QPainter& painter) {
         for (std::size_t row = 0; row < sp::kHostRadios.size(); ++row) {
             Box(painter, R(sp::kHostRadios[row]), look, true);
             PaintInputField(painter, R(sp::kHostPaths[row]).adjusted(-3, -2, 3, 2));
@@ -140,13 +140,13 @@ QImage HostTab(Look look) {
 
 }  // namespace
 
-void DrawSettingPopup(const QString& root) {
+void DrawSettingPopup(const QString& root, int scale) {
     const std::pair<const StatePictures*, std::function<QImage(Look)>> windows[] = {
-        {&sp::kFramePictures, FramePicture},
-        {&sp::kKeyPictures, KeyTab},
-        {&sp::kMacroPictures, [](Look) { return ListTab({sp::kGameList, sp::kMacroList}); }},
-        {&sp::kBasicPictures, [](Look) { return ListTab({sp::kBasicList}); }},
-        {&sp::kHostPictures, HostTab},
+        {&sp::kFramePictures, [scale](Look look) { return FramePicture(scale, look); }},
+        {&sp::kKeyPictures, [scale](Look look) { return KeyTab(scale, look); }},
+        {&sp::kMacroPictures, [scale](Look) { return ListTab(scale, {sp::kGameList, sp::kMacroList}); }},
+        {&sp::kBasicPictures, [scale](Look) { return ListTab(scale, {sp::kBasicList}); }},
+        {&sp::kHostPictures, [scale](Look look) { return HostTab(scale, look); }},
     };
     for (const auto& [pictures, draw] : windows) {
         Save(root, pictures->normal, draw(Look::Normal));

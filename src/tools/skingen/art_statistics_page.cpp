@@ -8,6 +8,7 @@
 #include "core/layout/frame_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "theme.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px::skingen {
 
@@ -100,8 +101,8 @@ void ResetButton(QPainter& painter, Look look) { PaintFace(painter, ToQRect(sp::
 // The page in one look: Normal shows unlit trophies and an empty track, Pressed every trophy
 // lit and the track full (the controls show as much of it as the level earned), Hover the
 // reset button lit up.
-QImage StatisticsPage(Look look) {
-    QImage image = PageBackground({kCountsPanel, kTrophyPanel, kLevelPanel});
+QImage StatisticsPage(int scale, Look look) {
+    QImage image = PageBackground(scale, {kCountsPanel, kTrophyPanel, kLevelPanel});
     QPainter painter(&image);
     for (int row = 0; row < sp::kRowCount; ++row) CountRow(painter, row);
     ProgressTrack(painter, look == Look::Pressed);
@@ -118,8 +119,8 @@ QImage StatisticsPage(Look look) {
 
 }  // namespace
 
-QImage TrophyPicture(int level) {
-    QImage image = StatisticsPage(Look::Normal).copy(0, 0, sp::kWidth, sp::kHeight);
+QImage TrophyPicture(int scale, int level) {
+    QImage image = CutPicture(StatisticsPage(scale, Look::Normal), QRect(0, 0, sp::kWidth, sp::kHeight));
     QPainter painter(&image);
     const QRectF box = QRectF(ToQRect(sp::kLargeTrophy));
     painter.setRenderHint(QPainter::Antialiasing);
@@ -159,15 +160,16 @@ QImage TrophyPicture(int level) {
     return image;
 }
 
-void DrawTrophies(const QString& root) {
+void DrawTrophies(const QString& root, int scale) {
     for (int level = 0; level < sp::kTrophyLevels; ++level)
-        Save(root, QString::fromLatin1(sp::kTrophyPictures[static_cast<std::size_t>(level)]), TrophyPicture(level));
+        Save(root, QString::fromLatin1(sp::kTrophyPictures[static_cast<std::size_t>(level)]),
+             TrophyPicture(scale, level));
 }
 
-void DrawStatisticsPage(const QString& root) {
-    Save(root, QString::fromLatin1(sp::kPictures.normal), StatisticsPage(Look::Normal));
-    Save(root, QString::fromLatin1(sp::kPictures.down), StatisticsPage(Look::Pressed));
-    Save(root, QString::fromLatin1(sp::kPictures.over), StatisticsPage(Look::Hover));
+void DrawStatisticsPage(const QString& root, int scale) {
+    Save(root, QString::fromLatin1(sp::kPictures.normal), StatisticsPage(scale, Look::Normal));
+    Save(root, QString::fromLatin1(sp::kPictures.down), StatisticsPage(scale, Look::Pressed));
+    Save(root, QString::fromLatin1(sp::kPictures.over), StatisticsPage(scale, Look::Hover));
 }
 
 }  // namespace oryn7px::skingen

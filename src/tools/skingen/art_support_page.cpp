@@ -53,8 +53,8 @@ void PaintButton(QPainter& painter, const sp::Control& control, Look look) {
     PaintFace(painter, QRectF(ToQRect(control.rect)), look, 4);
 }
 
-QImage SupportPicture(Look look) {
-    QImage image = PageBackground({kVersionsPanel, kConfigurationPanel});
+QImage SupportPicture(int scale, Look look) {
+    QImage image = PageBackground(scale, {kVersionsPanel, kConfigurationPanel});
     QPainter painter(&image);
     // The labels are always shown lit; the normal picture keeps them dim beneath.
     PaintLabel(painter, sp::kDriverVersionLabel, false, look != Look::Normal);
@@ -71,10 +71,10 @@ QImage SupportPicture(Look look) {
 
 }  // namespace
 
-void DrawSupportPage(const QString& root) {
-    Save(root, QString::fromLatin1(sp::kPictures.normal), SupportPicture(Look::Normal));
-    Save(root, QString::fromLatin1(sp::kPictures.over), SupportPicture(Look::Hover));
-    Save(root, QString::fromLatin1(sp::kPictures.down), SupportPicture(Look::Pressed));
+void DrawSupportPage(const QString& root, int scale) {
+    Save(root, QString::fromLatin1(sp::kPictures.normal), SupportPicture(scale, Look::Normal));
+    Save(root, QString::fromLatin1(sp::kPictures.over), SupportPicture(scale, Look::Hover));
+    Save(root, QString::fromLatin1(sp::kPictures.down), SupportPicture(scale, Look::Pressed));
 }
 
 }  // namespace oryn7px::skingen

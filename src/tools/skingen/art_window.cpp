@@ -47,10 +47,10 @@ void PaintLanguageButton(QPainter& painter, Look look) {
     painter.restore();
 }
 
-QImage FramePicture(Look look) {
-    QImage image = NewImage(mw::kWidth, mw::kHeight);
+QImage FramePicture(int scale, Look look) {
+    QImage image = NewImage(scale, mw::kWidth, mw::kHeight);
     QPainter painter(&image);
-    PaintBackdrop(painter, image.rect());
+    PaintBackdrop(painter, DrawingArea(image));
 
     // Title strip with the brand and a gradient rule.
     painter.fillRect(QRect(0, 0, mw::kWidth, 60), QColor(0x0A, 0x0D, 0x11, 200));
@@ -109,8 +109,8 @@ QImage FramePicture(Look look) {
     return image;
 }
 
-QImage ButtonsPicture(Look look) {
-    QImage image = NewImage(mw::kWidth, mw::kHeight);
+QImage ButtonsPicture(int scale, Look look) {
+    QImage image = NewImage(scale, mw::kWidth, mw::kHeight);
     QPainter painter(&image);
     for (const LayoutQuad& tab : mw::kPageTabs) PaintShape(painter, ToPolygon(tab), look);
     for (const LayoutQuad& profile : mw::kProfileButtons) PaintShape(painter, ToPolygon(profile), look);
@@ -121,18 +121,18 @@ QImage ButtonsPicture(Look look) {
 
 }  // namespace
 
-void DrawMainFrame(const QString& root) {
-    Save(root, "Frame_Normal.bmp", FramePicture(Look::Normal));
-    Save(root, "Frame_Over.bmp", FramePicture(Look::Hover));
-    Save(root, "Frame_Down.bmp", FramePicture(Look::Pressed));
+void DrawMainFrame(const QString& root, int scale) {
+    Save(root, "Frame_Normal.bmp", FramePicture(scale, Look::Normal));
+    Save(root, "Frame_Over.bmp", FramePicture(scale, Look::Hover));
+    Save(root, "Frame_Down.bmp", FramePicture(scale, Look::Pressed));
 }
 
-void DrawWindowButtons(const QString& root) {
+void DrawWindowButtons(const QString& root, int scale) {
     // Pressed, normal, hover for the Chinese layout (160–162) and the other layout (163–165): the
     // two sets are alike now that the captions are drawn at run time.
     const std::pair<int, Look> order[] = {{0, Look::Pressed}, {1, Look::Normal}, {2, Look::Hover}};
     for (auto [offset, look] : order) {
-        const QImage picture = ButtonsPicture(look);
+        const QImage picture = ButtonsPicture(scale, look);
         Save(root, ResourceRelativePath(160 + offset), picture);
         Save(root, ResourceRelativePath(163 + offset), picture);
     }

@@ -74,7 +74,7 @@ DemoPage MakeDemoPage(QSize size, const std::vector<QRect>& faces, const QRect& 
     QImage* targets[] = {&page.normal, &page.hover, &page.pressed, &page.disabled};
     const Look looks[] = {Look::Normal, Look::Hover, Look::Pressed, Look::Normal};
     for (int i = 0; i < 4; ++i) {
-        *targets[i] = NewImage(size.width(), size.height(), theme::kPanel);
+        *targets[i] = NewImage(1, size.width(), size.height(), theme::kPanel);
         QPainter painter(targets[i]);
         for (const QRect& face : faces) {
             if (i == 3)
@@ -100,7 +100,7 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     QWidget sheet;
     sheet.resize(1400, 1090);
     sheet.setAttribute(Qt::WA_DontShowOnScreen);
-    auto* backdrop = new Canvas(&sheet, NewImage(1400, 1090, theme::kBackgroundBottom));
+    auto* backdrop = new Canvas(&sheet, NewImage(1, 1400, 1090, theme::kBackgroundBottom));
     backdrop->paintExtra = [](QPainter& painter) {
         painter.setFont(ArtFont(20, 800));
         painter.setPen(Qt::white);
@@ -221,7 +221,7 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     }
 
     const QImage thumb = LoadSkinImage("Slider.png");
-    QImage trackPicture = NewImage(page.width(), page.height(), theme::kPanel);
+    QImage trackPicture = NewImage(1, page.width(), page.height(), theme::kPanel);
     {
         QPainter painter(&trackPicture);
         for (int y : {240, 270}) {
@@ -327,7 +327,7 @@ bool RenderGallery(const QString& programFolder, const QString& outFile) {
     progressBar->SetPos(64);
 
     // Bottom strip: trophies, flags, small pictures.
-    auto* strip = new Canvas(&sheet, NewImage(1360, 340, Qt::transparent));
+    auto* strip = new Canvas(&sheet, NewImage(1, 1360, 340, Qt::transparent));
     strip->move(20, 730);
     strip->paintExtra = [](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);

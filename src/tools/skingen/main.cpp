@@ -10,24 +10,27 @@
 #include <exception>
 
 #include "art.h"
+#include "core/layout/skin_files.h"
 #include "gallery.h"
 
 namespace {
 
 void DrawAll(const QString& skins) {
     using namespace oryn7px::skingen;
-    DrawMainFrame(skins);
-    DrawWindowButtons(skins);
-    DrawDialogs(skins);
-    DrawControls(skins);
-    DrawIcons(skins);
-    DrawTrophies(skins);
-    DrawMainPage(skins);
-    DrawSettingPopup(skins);
-    DrawLightingPage(skins);
-    DrawMacroPage(skins);
-    DrawStatisticsPage(skins);
-    DrawSupportPage(skins);
+    for (int scale : oryn7px::kPictureScales) {
+        DrawMainFrame(skins, scale);
+        DrawWindowButtons(skins, scale);
+        DrawDialogs(skins, scale);
+        DrawControls(skins, scale);
+        DrawIcons(skins, scale);
+        DrawTrophies(skins, scale);
+        DrawMainPage(skins, scale);
+        DrawSettingPopup(skins, scale);
+        DrawLightingPage(skins, scale);
+        DrawMacroPage(skins, scale);
+        DrawStatisticsPage(skins, scale);
+        DrawSupportPage(skins, scale);
+    }
 }
 
 int Usage() {

@@ -9,14 +9,19 @@
 #include <stdexcept>
 
 #include "core/layout/frame_layout.h"
+#include "core/layout/skin_files.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px::skingen {
 
-QImage NewImage(int width, int height, QColor fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage NewImage(int scale, int width, int height, QColor fill) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
+
+QRect DrawingArea(const QImage& image) { return QRect(QPoint(0, 0), LogicalSize(image)); }
 
 
 QPolygon ToPolygon(const LayoutQuad& quad) {
@@ -154,7 +159,8 @@ void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QCol
 }
 
 void Save(const QString& root, const QString& relativePath, const QImage& image) {
-    const QString path = QDir(root).filePath(relativePath);
+    const int scale = qRound(image.devicePixelRatio());
+    const QString path = QDir(root).filePath(QString::fromStdString(ScaledSkinFile(relativePath.toStdString(), scale)));
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QImage stored = suffix == "bmp" ? image.convertToFormat(QImage::Format_RGB32) : image;
@@ -166,9 +172,9 @@ void Save(const QString& root, const QString& relativePath, const QImage& image)
 
 namespace oryn7px::skingen {
 
-QImage PageBackground(const std::vector<QRect>& panels) {
+QImage PageBackground(int scale, const std::vector<QRect>& panels) {
     const LayoutRect& area = main_window::kPageArea;
-    QImage image = NewImage(area.Width(), area.Height(), theme::kPanel);
+    QImage image = NewImage(scale, area.Width(), area.Height(), theme::kPanel);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const QRect& panel : panels) {

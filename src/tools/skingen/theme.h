@@ -28,7 +28,11 @@ inline const QColor kLightPanel{0xE8, 0xED, 0xF2};
 
 enum class Look { Normal, Hover, Pressed };
 
-QImage NewImage(int width, int height, QColor fill = Qt::transparent);
+// A picture `width` × `height` window units large with `scale` pixels per unit: its painter
+// draws in window units, so one drawing serves the 1x and the 2x set.
+QImage NewImage(int scale, int width, int height, QColor fill = Qt::transparent);
+// The picture's area in window units, where its painter draws.
+QRect DrawingArea(const QImage& image);
 QPolygon ToPolygon(const LayoutQuad& quad);
 QFont ArtFont(int pixelSize, int weight, bool chinese = false);
 
@@ -49,9 +53,10 @@ void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QCol
 void PaintStar(QPainter& painter, QPointF centre, qreal radius, QColor colour);
 
 // A page-sized background with raised panels (in page pixels), each with a heading line.
-QImage PageBackground(const std::vector<QRect>& panels);
+QImage PageBackground(int scale, const std::vector<QRect>& panels);
 
-// Writes `image` below `root`; the format comes from the file name.
+// Writes `image` below `root`; the format comes from the file name. A picture of the 2x set goes
+// to its twin's name (name@2x.ext) beside the 1x one.
 void Save(const QString& root, const QString& relativePath, const QImage& image);
 
 }  // namespace oryn7px::skingen

@@ -10,6 +10,7 @@
 #include "core/layout/dialogs_layout.h"
 #include "core/interfaces/user_messages.h"
 #include "ui/skin/gdi_bitmap_btn.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/qt_conversions.h"
 
@@ -32,10 +33,14 @@ CDlgInfo::CDlgInfo(const QString& text, bool ask, bool countDown, const StringTa
     setAttribute(Qt::WA_OpaquePaintEvent);
     const std::array<int, 3>& numbers = ask ? ib::kAskSkins : ib::kInfoSkins;
     for (size_t i = 0; i < skins_.size(); ++i) skins_[i] = LoadResource(numbers[i]);
-    setFixedSize(skins_[0].isNull() ? QSize(ib::kWidth, ib::kHeight) : skins_[0].size());
+    setFixedSize(skins_[0].isNull() ? QSize(ib::kWidth, ib::kHeight) : LogicalSize(skins_[0]));
     PlaceCentred();
 
+    // Assistive technology reads the box by its title, then the message as a label; the window
+    // title is the program's own, for finding the window.
+    setAccessibleName(Q(strings.Caption(CaptionId::BoxTips)));
     close_ = AddButton(ToQRect(ib::kCloseButton), kBoxCancel);
+    close_->setAccessibleName(Q(strings.Text("str_close")));
     if (ask) {
         ok_ = AddButton(ToQRect(ib::kAskOk), kBoxOk);
         cancel_ = AddButton(ToQRect(ib::kAskCancel), kBoxCancel);
@@ -94,11 +99,14 @@ void CDlgInfo::ShowCountDown(int seconds) {
     ok_->SetCaption(caption);
 }
 
+std::vector<ShownCaption> CDlgInfo::PaintedTexts() const { return {{strText_, ToQRect(ib::kMessage)}}; }
+
 QString CDlgInfo::OkText() const { return ok_->Caption().text; }
 QString CDlgInfo::CancelText() const { return cancel_ ? cancel_->Caption().text : QString(); }
 
 void CDlgInfo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (!skins_[0].isNull()) painter.drawImage(0, 0, skins_[0]);
     else painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
     painter.setPen(kTextColour);

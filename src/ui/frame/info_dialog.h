@@ -37,6 +37,8 @@ public:
     CGDIBitmapBtn* OkButton() const { return ok_; }
     CGDIBitmapBtn* CloseButton() const { return close_; }
     const CaptionBoard& Captions() const override { return captions_; }
+    // The message.
+    std::vector<ShownCaption> PaintedTexts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

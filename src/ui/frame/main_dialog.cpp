@@ -9,16 +9,19 @@
 
 #include "core/app/button_name_hint.h"
 #include "core/layout/frame_layout.h"
+#include "core/layout/window_placement.h"
 #include "core/app/single_instance.h"
 #include "core/base/messages.h"
 #include "core/device/hook_codes.h"
 #include "core/i18n/hint_ids.h"
 #include "core/i18n/languages.h"
+#include "core/i18n/spoken_names.h"
 #include "ui/frame/progress_dialog.h"
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/wnd_popup.h"
@@ -82,11 +85,11 @@ void CQ580ZDriverDlg::BuildWindow() {
     const QImage over = SkinPicture(QString::fromLatin1(mw::kPictures.over));
     const QImage down = SkinPicture(QString::fromLatin1(mw::kPictures.down));
     // Without its picture the window keeps its designed size rather than shrinking to nothing.
-    setFixedSize(frame.isNull() ? QSize(mw::kWidth, mw::kHeight) : frame.size());
+    setFixedSize(frame.isNull() ? QSize(mw::kWidth, mw::kHeight) : LogicalSize(frame));
     KeepFrameAroundPages(frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        const LayoutPoint at = WindowPosition(ToLayoutRect(screen->availableGeometry()), width(), height());
+        move(at.x, at.y);
     }
 
     auto frameButton = [this, &frame, &over, &down](const LayoutRect& where) {
@@ -99,7 +102,9 @@ void CQ580ZDriverDlg::BuildWindow() {
         return button;
     };
     minimiseButton_ = frameButton(mw::kMinimiseButton);
+    minimiseButton_->setAccessibleName(Q(kMinimiseName));
     hideButton_ = frameButton(mw::kHideButton);
+    hideButton_->setAccessibleName(Q(kHideToTrayName));
     languageButton_ = frameButton(mw::kLanguageButton);
 
     const std::array<int, 4>& pictures =
@@ -111,8 +116,12 @@ void CQ580ZDriverDlg::BuildWindow() {
         button->SetHighlightMode(selectable);
         return button;
     };
-    for (int i = 0; i < kPageCount; ++i) tabs_[i] = pictureButton(mw::kPageTabs[i], true);
-    for (int i = 0; i < kPageCount; ++i) profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
+    for (int i = 0; i < kPageCount; ++i) {
+        tabs_[i] = pictureButton(mw::kPageTabs[i], true);
+        tabs_[i]->SetRole(QAccessible::PageTab);
+        profileButtons_[i] = pictureButton(mw::kProfileButtons[i], true);
+        profileButtons_[i]->SetRole(QAccessible::RadioButton);
+    }
     applyButton_ = pictureButton(mw::kApplyButton, false);
     SetTooltips();
     ShowCaptions();
@@ -124,20 +133,27 @@ void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {
     frameAround_.clear();
     if (frame.isNull()) return;
     const QRect area = ToQRect(mw::kPageArea);
-    const int width = frame.width();
-    const int height = frame.height();
+    const QSize size = LogicalSize(frame);
+    const int width = size.width();
+    const int height = size.height();
     for (const QRect& band : {QRect(0, 0, width, area.top()), QRect(0, area.bottom() + 1, width, height - area.bottom() - 1),
                               QRect(0, area.top(), area.left(), area.height()),
                               QRect(area.right() + 1, area.top(), width - area.right() - 1, area.height())}) {
-        frameAround_.push_back({band.topLeft(), frame.copy(band)});
+        frameAround_.push_back({band.topLeft(), CutPicture(frame, band)});
     }
 }
 
 void CQ580ZDriverDlg::SetTooltips() {
     auto text = [this](const char* key) { return QString::fromStdU16String(services_.strings.Text(key)); };
     for (int i = 0; i < kPageCount; ++i) tabs_[i]->SetTooltip(text(PageTable()[i].tabKey), true);
+    for (int page = 1; page <= kPageCount; ++page) NamePage(page);
     for (int i = 0; i < kPageCount; ++i) profileButtons_[i]->SetTooltip(text(mw::kProfileTooltipKeys[i]), true);
     applyButton_->SetTooltip(QString::fromLatin1(mw::kApplyTooltip), true);
+}
+
+// A page is named by its tab's title, as the tab's tooltip shows it.
+void CQ580ZDriverDlg::NamePage(int page) {
+    if (CPageDlg* built = pages_[page - 1]) built->setAccessibleName(tabs_[page - 1]->toolTip());
 }
 
 void CQ580ZDriverDlg::ShowCaptions() { captions_.Show(*this, mw::kCaptions, services_.strings); }
@@ -169,6 +185,7 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
     popup->SetBackground(language_menu::kBackgroundResource);
     const QRect button(languageButton_->mapToGlobal(QPoint(0, 0)), languageButton_->size());
     languagePopup_ = popup;
+    popup->setAccessibleName(languageButton_->Caption().text);
     popup->Show(this, button.left() - kLanguagePopupLeftShift, button.bottom() + 1 - kLanguagePopupRise,
                 UM_SET_LANGUAGE);
 }
@@ -226,6 +243,7 @@ void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
 
 void CQ580ZDriverDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     // Under a page the fill is never seen; it shows while there is none (the close sequence).
     painter.fillRect(frameAround_.empty() ? rect() : ToQRect(mw::kPageArea), QColor(0x12, 0x16, 0x1B));
     for (const auto& [at, band] : frameAround_) painter.drawImage(at, band);

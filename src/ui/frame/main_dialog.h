@@ -84,6 +84,7 @@ private:
     void BuildWindow();
     void KeepFrameAroundPages(const QImage& frame);
     void SetTooltips();
+    void NamePage(int page);
     void ShowCaptions();
     void OpenLanguagePopup();
     void SelectProfile(int profile);

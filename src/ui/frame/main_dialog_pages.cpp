@@ -22,6 +22,7 @@ void CQ580ZDriverDlg::BuildPage(int page) {
     TakeFocus(built->KeyboardOrder());
     if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
     pages_[page - 1] = built;
+    NamePage(page);
 }
 
 std::vector<CPageDlg*> CQ580ZDriverDlg::BuiltPages() const {

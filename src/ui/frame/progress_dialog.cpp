@@ -11,6 +11,7 @@
 #include "core/layout/dialogs_layout.h"
 #include "core/base/messages.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/png_progress_bar.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/qt_conversions.h"
@@ -44,10 +45,11 @@ CDlgProgress::CDlgProgress(const StringTable& strings)
 int CDlgProgress::RunModal() {
     normal_ = LoadSkinImage(QStringLiteral("ProgressBar/Progress_Normal.png"));
     over_ = LoadSkinImage(QStringLiteral("ProgressBar/Progress_Over.png"));
-    if (!normal_.isNull()) setFixedSize(normal_.size());
+    if (!normal_.isNull()) setFixedSize(LogicalSize(normal_));
     bar_->SetPictures(ToQRect(pw::kBar), normal_, over_);
     bar_->SetPos(0);
     captions_.Show(*this, pw::kCaptions, strings_);
+    bar_->setAccessibleName(Q(strings_.Caption(CaptionId::Updating)));
     bClosing_ = false;
     bHoldingFull_ = false;
     ++nRun_;
@@ -114,6 +116,7 @@ void CDlgProgress::OnClose(const Message&) {
 
 void CDlgProgress::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (!normal_.isNull()) painter.drawImage(rect(), normal_);
     else painter.fillRect(rect(), QColor(0x1B, 0x20, 0x27));
     captions_.Paint(painter);

@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "core/base/messages.h"
+#include "core/i18n/spoken_names.h"
 #include "core/i18n/string_table.h"
+#include "core/pages/lighting_page/light_presets.h"
 #include "ui/skin/bitmap_edit.h"
 #include "ui/skin/color_btn.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/png_slider.h"
 #include "ui/skin/qt_conversions.h"
 
@@ -75,6 +78,7 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
 
     for (int e = 1; e <= lp::kEffectCount; ++e) {
         CGDIBitmapBtn* radio = PictureButton(layout_.effects[static_cast<std::size_t>(e - 1)], down, over, disabled);
+        radio->SetRole(QAccessible::RadioButton);
         connect(radio, &QAbstractButton::clicked, this, [this, e] {
             model_.SetEffect(e);
             Mirror();
@@ -100,6 +104,7 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
     currentColour_->setGeometry(ToQRect(layout_.currentColour));
     for (int t = 0; t < lp::kTouchChoiceCount; ++t) {
         CGDIBitmapBtn* radio = PictureButton(layout_.touch[static_cast<std::size_t>(t)], down, over, disabled);
+        radio->SetRole(QAccessible::RadioButton);
         connect(radio, &QAbstractButton::clicked, this, [this, t] {
             model_.SetTouch(t);
             Mirror();
@@ -108,6 +113,8 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
     }
     for (int k = 0; k < lp::kSwatchCount; ++k) {
         CGDIBitmapBtn* swatch = PictureButton(lp::SwatchRect(layout_, k), down, over, disabled);
+        swatch->SetRole(QAccessible::RadioButton);
+        swatch->setAccessibleName(Q(ColourWords(kLightPresets[static_cast<std::size_t>(k)])));
         connect(swatch, &QAbstractButton::clicked, this, [this, k] {
             model_.ClickSwatch(k);
             Mirror();
@@ -127,6 +134,8 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
             SliderBar(layout_.colourSliders[static_cast<std::size_t>(c)], lp::kRedSliderId + c, kChannelValueRange,
                       lp::kColourTrackShortening,
                       [this, channel](int value) { model_.SetColourChannel(channel, static_cast<uint8_t>(value)); });
+        // The picture shows only the channel's letter.
+        colourSliders_[static_cast<std::size_t>(c)]->setAccessibleName(Q(kChannelNames[static_cast<std::size_t>(c)]));
         auto* box = new CBitmapEdit(this);
         const QRect rect = ToQRect(layout_.valueBoxes[static_cast<std::size_t>(c)]);
         box->Create(rect, this, lp::kRedBoxId + c);
@@ -139,6 +148,7 @@ void CDlgLEDSet::CreateControls(const QImage& disabled) {
         box->setTextMargins(-2, 0, -2, 0);
         // The boxes only show the numbers of the sliders.
         box->setEnabled(false);
+        box->setReadOnly(true);
         valueBoxes_[static_cast<std::size_t>(c)] = box;
     }
 }
@@ -235,6 +245,11 @@ void CDlgLEDSet::Relabel() {
     currentColour_->SetTooltip(text(lp::kCurrentColourTooltip), true);
     for (std::size_t t = 0; t < touch_.size(); ++t) touch_[t]->SetTooltip(text(lp::kTouchTooltips[t]), true);
     ShowCaptions(lp::CaptionsFor(chineseLayout_), strings_);
+    // The sliders are named by the captions beside them.
+    const auto caption = [this](CaptionId id) { return QString::fromStdU16String(strings_.Caption(id)); };
+    breathing_->setAccessibleName(caption(CaptionId::BreathingSpeed));
+    brightness_->setAccessibleName(caption(CaptionId::Brightness));
+    cycleSpeed_->setAccessibleName(caption(CaptionId::CycleSpeed));
 }
 
 bool CDlgLEDSet::event(QEvent* event) { return Messages().Dispatch(*this, event) || CPageDlg::event(event); }
@@ -282,7 +297,8 @@ void CDlgLEDSet::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && TrackWheelCursor(at)) {
         // The colour the user sees under the cursor is the colour stored.
         const QImage& shown = Picture();
-        if (shown.valid(at) && model_.WheelPressed(RgbColorOf(shown.pixel(at)))) Mirror();
+        const QPoint pixel = PixelAt(shown, at);
+        if (shown.valid(pixel) && model_.WheelPressed(RgbColorOf(shown.pixel(pixel)))) Mirror();
         return;
     }
     CPageDlg::mousePressEvent(event);

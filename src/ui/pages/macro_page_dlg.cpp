@@ -91,6 +91,14 @@ void CDlgMacro::CreateControls() {
         button->SetPictures(ToQRect(place.rect), normal, over.isNull() ? normal : over, down.isNull() ? normal : down,
                             disabled);
     }
+    // The repeat choices and the editor choices are two groups of radio buttons; the record
+    // button's caption says whether it records.
+    for (Control radio : {kRepeatCount, kRepeatFFFE, kRepeatFFFF, kKeyChoice, kDelayChoice, kMoveChoice})
+        buttons_[radio]->SetRole(QAccessible::RadioButton);
+    buttons_[kRecord]->SetRole(QAccessible::PushButton);
+    // The arrows beside the move fields are bare pictures, the same in every language.
+    const std::pair<Control, const char*> arrows[] = {{kXUp, "X +"}, {kXDown, "X \u2212"}, {kYUp, "Y +"}, {kYDown, "Y \u2212"}};
+    for (const auto& [arrow, name] : arrows) buttons_[arrow]->setAccessibleName(QString::fromUtf8(name));
     const QColor categoryText{QRgb(kCategoryTextColour)};
     buttons_[kCategory]->SetTextColours(categoryText, Qt::white, categoryText);
     // Recording shows the record button's pressed look: its text stays light on it.
@@ -163,7 +171,20 @@ void CDlgMacro::Relabel() {
         buttons_[tip.control]->SetTooltip(tip.key ? Q(strings_.Text(tip.key)) : QString::fromUtf16(tip.fixed), true);
     }
     ShowCaptions(CaptionsFor(bChineseLayout_), strings_);
+    NameUncaptionedControls();
     Sync();
+}
+
+// The fields and lists are named by the captions beside them.
+void CDlgMacro::NameUncaptionedControls() {
+    const auto caption = [this](CaptionId id) { return Q(strings_.Caption(id)); };
+    fields_[kCountField]->setAccessibleName(caption(CaptionId::PlayCount));
+    fields_[kKeyField]->setAccessibleName(caption(CaptionId::Key));
+    fields_[kDelayField]->setAccessibleName(caption(CaptionId::DelayMs));
+    fields_[kXField]->setAccessibleName(QStringLiteral("X"));
+    fields_[kYField]->setAccessibleName(QStringLiteral("Y"));
+    macroList_->setAccessibleName(caption(CaptionId::Macros));
+    eventList_->setAccessibleName(caption(CaptionId::KeyList));
 }
 
 void CDlgMacro::OnSessionEnding() {

@@ -45,6 +45,9 @@ public:
     FocusOrder KeyboardOrder() const override;
     bool TakesKeyboard() const override { return model_.Recording(); }
 
+    // The line editors' hint while none is open.
+    std::vector<ShownCaption> PaintedTexts() const override;
+
     macro_page::MacroPageModel& Model() { return model_; }
     CGDIBitmapBtn* Button(Control control) const { return buttons_[control]; }
     CBitmapEdit* Edit(Field field) const { return fields_[field]; }
@@ -71,6 +74,7 @@ private:
     CGDIBitmapBtn* AddButton(Control control, const LayoutRect& rect, bool checkDisplay);
     CBitmapEdit* AddField(Field field, const LayoutRect& rect, int controlId, int maxChars);
     void Connect();
+    void NameUncaptionedControls();
     void OnClicked(Control control);
     void ShowHintAt(const QPoint& pagePoint);
     void OnMouseMoveMessage(const Message& message);

@@ -39,8 +39,13 @@ void CDlgMacro::PaintClosedEditors() {
     QPainter painter(this);
     const QRect area = ToQRect(kEditorArea);
     painter.fillRect(area, QColor(QRgb(kRecorderPanelColour)));
+    for (const ShownCaption& hint : PaintedTexts()) hint.Paint(painter);
+}
+
+std::vector<ShownCaption> CDlgMacro::PaintedTexts() const {
+    if (model_.Mode() != EditMode::kIdle) return {};
     const CaptionPlace& hint = kEditorHintCaption[0];
-    PaintCaption(painter, ToQRect(hint.box), CaptionText(strings_, hint), hint.style, hint.align);
+    return {{CaptionText(strings_, hint), ToQRect(hint.box), hint.style, hint.align}};
 }
 
 void CDlgMacro::SyncEditors() {

@@ -123,6 +123,7 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
                                 [this, k](int steps) { model_.SetDpi(k, steps * kDpiStep); });
         dpiValues_[i] = edit(geometry_.dpiValues[i], mp::kFirstDpiValueBoxId + k);
         dpiValues_[i]->setEnabled(false);  // they only show the value
+        dpiValues_[i]->setReadOnly(true);
     }
     pointerSlider_ = slider(geometry_.pointerSlider, mp::kPointerSpeedSliderId, kPointerSpeedRange,
                             [this](int speed) { model_.SetPointerSpeed(speed); });
@@ -136,6 +137,9 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     for (int r = 0; r < kReportRateCount; ++r) {
         const auto i = static_cast<std::size_t>(r);
         rates_[i] = AddButton(geometry_.reportRates[i], down, over, true);
+        rates_[i]->SetRole(QAccessible::RadioButton);
+        // The rate is in the picture, the same in every language.
+        rates_[i]->setAccessibleName(QStringLiteral("%1 Hz").arg(kReportRateHz[i]));
         connect(rates_[i], &QAbstractButton::clicked, this, [this, hz = kReportRateHz[i]] {
             model_.SetReportRateHz(hz);
             ShowView();
@@ -148,8 +152,10 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
         });
     };
     linesRadio_ = AddButton(geometry_.linesRadio, down, over, true);
+    linesRadio_->SetRole(QAccessible::RadioButton);
     wire(linesRadio_, &MainPageModel::ClickLinesRadio);
     screenRadio_ = AddButton(geometry_.screenRadio, down, over, true);
+    screenRadio_->SetRole(QAccessible::RadioButton);
     wire(screenRadio_, &MainPageModel::ClickScreenRadio);
     linesUp_ = AddButton(geometry_.linesUp, down, over, false);
     wire(linesUp_, &MainPageModel::LinesUp);
@@ -162,6 +168,7 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
         const auto i = static_cast<std::size_t>(b);
         markers_[i] = AddButton(geometry_.markers[i], down, over, true);
         markers_[i]->SetMode(true, true);
+        markers_[i]->SetRole(QAccessible::Graphic);
         tabs_[i] = new CIrrButton;
         tabs_[i]->SetPictures(tabPictures);
         tabs_[i]->Create(mp::kButtonTabs[i], this);
@@ -191,6 +198,24 @@ void CDlgMainSet::Relabel() {
     linesRadio_->SetTooltip(text(mp::kLinesTooltip), true);
     screenRadio_->SetTooltip(text(mp::kScreenTooltip), true);
     ShowCaptions(mp::CaptionsFor(context_.startUpChinese), context_.strings);
+    NameUncaptionedControls();
+}
+
+// Controls without a caption of their own take their names from the page's captions.
+void CDlgMainSet::NameUncaptionedControls() {
+    const auto caption = [this](CaptionId id) { return QString::fromStdU16String(context_.strings.Caption(id)); };
+    for (int k = 0; k < kDpiLevelCount; ++k) {
+        const QString level = QStringLiteral("%1 %2").arg(caption(CaptionId::DpiLevels)).arg(k + 1);
+        dpiBoxes_[static_cast<std::size_t>(k)]->setAccessibleName(level);
+        dpiSliders_[static_cast<std::size_t>(k)]->setAccessibleName(level);
+    }
+    pointerSlider_->setAccessibleName(caption(CaptionId::PointerSpeed));
+    sensorSlider_->setAccessibleName(caption(CaptionId::SensorHeight));
+    linesBox_->setAccessibleName(caption(CaptionId::Lines));
+    linesUp_->setAccessibleName(caption(CaptionId::Lines) + QStringLiteral(" +"));
+    linesDown_->setAccessibleName(caption(CaptionId::Lines) + QStringLiteral(" \u2212"));
+    // A spot on the mouse's picture is named after its button's tab.
+    for (std::size_t b = 0; b < markers_.size(); ++b) markers_[b]->setAccessibleName(tabs_[b]->Caption().text);
 }
 
 void CDlgMainSet::RefreshFromProfile() {
@@ -358,14 +383,21 @@ void CDlgMainSet::paintEvent(QPaintEvent* event) {
 }
 
 void CDlgMainSet::PaintNotAppliedNotes(QPainter& painter) {
-    // The settings stay editable (the profile carries them to other desktops), but the page does
-    // not pretend they take effect here.
+    for (const ShownCaption& note : PaintedTexts()) note.Paint(painter);
+}
+
+// The settings stay editable (the profile carries them to other desktops), but the page does
+// not pretend they take effect here.
+std::vector<ShownCaption> CDlgMainSet::PaintedTexts() const {
     const PointerSupport& support = context_.pointerSupport;
     const auto notes = mp::NoteCaptionsFor(context_.startUpChinese);
     const bool shown[] = {!support.precision || !support.speed, !support.wheelLines};
+    std::vector<ShownCaption> texts;
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        if (shown[i]) PaintCaption(painter, R(notes[i].box), CaptionText(context_.strings, notes[i]), notes[i].style, notes[i].align);
+        if (shown[i])
+            texts.push_back({CaptionText(context_.strings, notes[i]), R(notes[i].box), notes[i].style, notes[i].align});
     }
+    return texts;
 }
 
 }  // namespace oryn7px

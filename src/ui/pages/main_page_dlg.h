@@ -37,6 +37,9 @@ public:
     void OnClosing() override;
     FocusOrder KeyboardOrder() const override;
 
+    // The notes that a pointer or wheel setting does not take effect on this desktop.
+    std::vector<ShownCaption> PaintedTexts() const override;
+
     // Takes the lines box's number into the profile.
     void CommitWheelLines();
 
@@ -46,6 +49,7 @@ public:
     CIrrButton* ButtonTab(int button) const { return tabs_[static_cast<std::size_t>(button)]; }
     CGDIBitmapBtn* Marker(int button) const { return markers_[static_cast<std::size_t>(button)]; }
     CBitmapEdit* LinesBox() const { return linesBox_; }
+    CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
     CBitmapEdit* DpiValueBox(int level) const { return dpiValues_[static_cast<std::size_t>(level)]; }
     CPngHSliderBar* DpiSlider(int level) const { return dpiSliders_[static_cast<std::size_t>(level)]; }
     CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
@@ -69,6 +73,7 @@ private:
     class HookForwarding;
 
     void CreateControls(const QImage& down, const QImage& over);
+    void NameUncaptionedControls();
     CGDIBitmapBtn* AddButton(const LayoutRect& rect, const QImage& down, const QImage& over, bool checkDisplay);
     void ShowView();
     void ShowHints(const QPoint& at);

@@ -8,9 +8,11 @@
 
 #include "core/layout/setting_popup_layout.h"
 #include "core/i18n/string_table.h"
+#include "core/i18n/text_source.h"
 #include "core/interfaces/user_messages.h"
 #include "ui/skin/focus_mark.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 
@@ -78,11 +80,16 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
       down_(SkinPicture(QString::fromLatin1(sp::kFramePictures.down))),
       over_(SkinPicture(QString::fromLatin1(sp::kFramePictures.over))) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(normal_.isNull() ? QSize(sp::kWidth, sp::kHeight) : normal_.size());
+    setFixedSize(normal_.isNull() ? QSize(sp::kWidth, sp::kHeight) : LogicalSize(normal_));
     if (QWidget* host = parent ? parent->window() : nullptr)
         move(host->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 
+    // The title and the current function are painted: assistive technology reads them as the
+    // popup's name and description.
+    setAccessibleName(Text(services_.texts, sp::kTitleTextKey));
+    setAccessibleDescription(Text(services_.texts, sp::kCurrentFunctionTextKey) + QString::fromStdU16String(model_.CurrentName()));
     close_ = AddButton(sp::kCloseButton, false);
+    close_->setAccessibleName(Text(services_.texts, sp::kCloseTextKey));
     connect(close_, &QAbstractButton::clicked, this, [this] {
         model_.ClickClose();
         Finish();
@@ -91,6 +98,7 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
         CGDIBitmapBtn* tab = AddButton(sp::kTabs[static_cast<std::size_t>(t - 1)], true);
         tab->SetText(Text(services_.texts, sp::kTabTextKeys[static_cast<std::size_t>(t - 1)]));
         tab->SetTextColours(kTabText, Qt::white, Qt::white);
+        tab->SetRole(QAccessible::PageTab);
         connect(tab, &QAbstractButton::clicked, this, [this, t] {
             model_.SelectTab(static_cast<PopupTab>(t));
             ShowTabs();
@@ -122,9 +130,12 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     down_ = over_ = QImage();
 
     keyTab_ = new CSetting_SingleComboDlg(this, model_, services_.layout, services_.texts);
-    macroTab_ = new CSetting_MacroDlg(this, model_, chinese);
+    macroTab_ = new CSetting_MacroDlg(this, model_, services_.texts, chinese);
     basicTab_ = new CSetting_BaseDlg(this, model_, services_.texts);
     hostTab_ = new CSetting_AdvanceDlg(this, model_, services_.texts, services_.messages, services_.browser);
+    // Each tab window is named as its tab.
+    const std::array<QWidget*, 4> tabWindows{keyTab_, macroTab_, basicTab_, hostTab_};
+    for (std::size_t t = 0; t < tabWindows.size(); ++t) tabWindows[t]->setAccessibleName(tabs_[t]->GetText());
     new KeyboardUse(this, KeyboardUse::InUse(parent));
     TakeFocus(KeyboardOrder());
     model_.Open();
@@ -192,6 +203,7 @@ void CSettingDlg::OnHookKey(uint32_t virtualKey, uint32_t flags) {
 
 void CSettingDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (normal_.isNull()) {
         painter.fillRect(rect(), QColor(0x1A, 0x20, 0x28));
     } else {

@@ -13,6 +13,7 @@
 #include "ui/skin/caption_painter.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_cache.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 #include "ui/skin/skin_scroll_wnd.h"
@@ -68,6 +69,7 @@ CSettingTab::CSettingTab(QWidget* popup, SettingPopupModel& model, const StatePi
 
 void CSettingTab::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (normal_.isNull()) {
         painter.fillRect(rect(), QColor(0x12, 0x17, 0x1E));
     } else {
@@ -89,6 +91,7 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(QWidget* popup, SettingPopupMod
     const KeyModifier order[] = {KeyModifier::kCtrl, KeyModifier::kAlt, KeyModifier::kShift, KeyModifier::kWin};
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         CGDIBitmapBtn* box = AddButton(sp::kModifierBoxes[i], true);
+        box->setAccessibleName(QString::fromLatin1(sp::kModifierNames[i]));
         boxes_[static_cast<std::size_t>(order[i])] = box;
         connect(box, &QAbstractButton::clicked, this, [this, modifier = order[i]] {
             model_.ToggleModifier(modifier);
@@ -102,6 +105,13 @@ void CSetting_SingleComboDlg::OnHookKey(uint32_t virtualKey, uint32_t flags) {
     model_.KeyEvent(virtualKey, flags);
     ShowModifiers();
     update(ToQRect(sp::kKeyName));
+    // The key is painted, not a control: it is read as the tab's description.
+    setAccessibleDescription(ChosenKeyName());
+}
+
+QString CSetting_SingleComboDlg::ChosenKeyName() const {
+    if (model_.ChosenKey() == 0) return {};
+    return QString::fromStdU16String(GetVirtualKeyName(model_.ChosenKey(), layout_));
 }
 
 void CSetting_SingleComboDlg::ShowModifiers() {
@@ -116,14 +126,15 @@ void CSetting_SingleComboDlg::paintEvent(QPaintEvent* event) {
     if (model_.ChosenKey() == 0) return;
     painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300));
     painter.setPen(kKeyNameColour);
-    const QString name = QString::fromStdU16String(GetVirtualKeyName(model_.ChosenKey(), layout_));
-    painter.drawText(ToQRect(sp::kKeyName), Qt::AlignCenter | Qt::TextSingleLine, name);
+    painter.drawText(ToQRect(sp::kKeyName), Qt::AlignCenter | Qt::TextSingleLine, ChosenKeyName());
 }
 
-CSetting_MacroDlg::CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, bool chinese)
+CSetting_MacroDlg::CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts, bool chinese)
     : CSettingTab(popup, model, sp::kMacroPictures), games_(new CListBoxEx), macros_(new CListBoxEx) {
     games_->Create(ToQRect(sp::kGameList), this, sp::kGameListId);
+    games_->setAccessibleName(Text(texts, sp::kGameListNameKey));
     macros_->Create(ToQRect(sp::kMacroList), this, sp::kMacroListId);
+    macros_->setAccessibleName(Text(texts, sp::kMacroListNameKey));
     for (CListBoxEx* list : {games_, macros_}) StyleList(*list, this);
     for (int row = 0; row < kGameRows; ++row)
         games_->AddRow(QString::fromStdU16String(std::u16string(GameName(row, chinese))), 0, static_cast<uint32_t>(row + 1));
@@ -161,6 +172,7 @@ bool CSetting_MacroDlg::event(QEvent* event) {
 CSetting_BaseDlg::CSetting_BaseDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts)
     : CSettingTab(popup, model, sp::kBasicPictures), list_(new CListBoxEx) {
     list_->Create(ToQRect(sp::kBasicList), this, sp::kBasicListId);
+    list_->setAccessibleName(Text(texts, sp::kTabTextKeys[2]));
     StyleList(*list_, this);
     list_->SetRowHeight(sp::kBasicRowHeight);
     for (const BasicRow& row : kBasicList) list_->AddRow(Text(texts, row.textKey), 0, static_cast<uint32_t>(row.code));
@@ -181,12 +193,14 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(QWidget* popup, SettingPopupModel& mode
     for (int row = 0; row < kHostKindCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         radios_[r] = AddButton(sp::kHostRadios[r], true);
+        radios_[r]->SetRole(QAccessible::RadioButton);
         connect(radios_[r], &QAbstractButton::clicked, this, [this, row] {
             model_.ClickHostRadio(row);
             ShowRows();
         });
         // Text fields only: a click does nothing, a double click browses.
         paths_[r] = AddButton(sp::kHostPaths[r], false);
+        paths_[r]->SetRole(QAccessible::StaticText);
         paths_[r]->SetTextColours(QColor(0x26, 0x2A, 0x2F), QColor(0x26, 0x2A, 0x2F), QColor(0x26, 0x2A, 0x2F));
         paths_[r]->installEventFilter(this);
         browse_[r] = AddButton(sp::kHostBrowse[r], false);
@@ -200,6 +214,12 @@ void CSetting_AdvanceDlg::Relabel(const TextSource& texts) {
     for (CGDIBitmapBtn* browse : browse_) {
         browse->SetText(Text(texts, sp::kBrowseTextKey));
         browse->SetTooltip(Text(texts, sp::kBrowseTextKey), true);
+    }
+    // A row's radio button and its path are named by the row's painted label; a path that is
+    // set reads as itself.
+    for (std::size_t row = 0; row < radios_.size(); ++row) {
+        radios_[row]->setAccessibleName(Text(texts, sp::kHostLabelKeys[row]));
+        paths_[row]->setAccessibleName(Text(texts, sp::kHostLabelKeys[row]));
     }
 }
 

@@ -49,6 +49,7 @@ protected:
 
 private:
     void ShowModifiers();
+    QString ChosenKeyName() const;
 
     const KeyboardLayout& layout_;
     const StringTable& strings_;
@@ -59,7 +60,7 @@ private:
 class CSetting_MacroDlg final : public CSettingTab {
     Q_OBJECT
 public:
-    CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, bool chinese);
+    CSetting_MacroDlg(QWidget* popup, SettingPopupModel& model, const TextSource& texts, bool chinese);
     CListBoxEx* GameList() const { return games_; }
     CListBoxEx* MacroList() const { return macros_; }
 

@@ -64,12 +64,15 @@ void CDlgSts::BuildControls() {
     const QImage down = StatePicture(sp::kPictures.down);
     const QImage over = StatePicture(sp::kPictures.over);
 
+    // The trophies and the level bar are pictures; the plate is read as the level's text.
     largeTrophy_ = new CGDIBitmapBtn(this);
     largeTrophy_->Create(ToQRect(sp::kLargeTrophy), this, 0);
+    largeTrophy_->SetRole(QAccessible::Graphic);
     // Shows its piece of the trophy picture; the trophy beneath takes the mouse.
     levelPlate_ = new CGDIBitmapBtn(this);
     levelPlate_->Create(ToQRect(sp::kLevelPlate), this, 0);
     levelPlate_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    levelPlate_->SetRole(QAccessible::StaticText);
 
     for (int i = 0; i < sp::kTrophyLevels; ++i) {
         // Two looks only: lit (the pressed picture) and unlit.
@@ -79,6 +82,7 @@ void CDlgSts::BuildControls() {
         trophy->SetPictures(box, normal, normal, down, normal);
         trophy->SetMode(true, false);
         trophy->setAttribute(Qt::WA_TransparentForMouseEvents);
+        trophy->SetRole(QAccessible::Graphic);
         smallTrophies_[static_cast<std::size_t>(i)] = trophy;
     }
 
@@ -90,6 +94,7 @@ void CDlgSts::BuildControls() {
     progressBar_->SetMode(true, false);
     progressBar_->SetChecked(true);
     progressBar_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    progressBar_->SetRole(QAccessible::Graphic);
 
     resetButton_ = new CGDIBitmapBtn(this);
     const QRect reset = ToQRect(sp::kResetButton);
@@ -103,6 +108,9 @@ void CDlgSts::Relabel() {
     resetButton_->SetTooltip(Q(strings_.Text(sp::kResetButtonTooltip)), true);
     ShowCaptions(sp::kCaptions, strings_);
     ShowLevelCaption();
+    for (int i = 0; i < sp::kTrophyLevels; ++i)
+        smallTrophies_[static_cast<std::size_t>(i)]->setAccessibleName(CaptionText(strings_, sp::kLevelCaption).arg(i));
+    progressBar_->setAccessibleName(Q(strings_.Caption(CaptionId::TrophyLevel)));
 }
 
 void CDlgSts::ShowLevelCaption() {
@@ -176,6 +184,13 @@ void CDlgSts::OnClosing() {
     if (sampler_) sampler_->Stop();
     saveTimer_.stop();
     SaveStatistics();
+}
+
+std::vector<ShownCaption> CDlgSts::PaintedTexts() const {
+    std::vector<ShownCaption> texts;
+    for (const StatisticsText& text : StatisticsTexts(model_.Counts(), bChineseLayout_))
+        texts.push_back({QString::fromStdString(text.text), ToQRect(text.box)});
+    return texts;
 }
 
 void CDlgSts::paintEvent(QPaintEvent* event) {

@@ -34,6 +34,8 @@ public:
     void OnSessionEnding() override;
     void OnClosing() override;
     FocusOrder KeyboardOrder() const override;
+    // The counts as the page shows them.
+    std::vector<ShownCaption> PaintedTexts() const override;
 
     // What the tests look at.
     const StatisticsModel& Model() const { return model_; }

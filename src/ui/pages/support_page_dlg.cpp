@@ -77,6 +77,7 @@ void CDlgSupport::CreateControls() {
         } else {
             // The version labels always show lit and take no clicks.
             button->SetPictures(rect, over, over, over, over);
+            button->SetRole(QAccessible::StaticText);
             button->setFocusPolicy(Qt::NoFocus);
             button->installEventFilter(this);
         }
@@ -117,6 +118,13 @@ QString CDlgSupport::DesktopInputText() const {
 
 QString CDlgSupport::DesktopAdviceText() const {
     return QString::fromStdU16String(DesktopInputAdvice(context_.desktopInput, context_.bChinese == 1));
+}
+
+std::vector<ShownCaption> CDlgSupport::PaintedTexts() const {
+    return {{DriverVersionText(), ToQRect(sp::kDriverVersionText)},
+            {FirmwareVersionText(), ToQRect(sp::kFirmwareVersionText)},
+            {DesktopInputText(), ToQRect(sp::kDesktopInputText)},
+            {DesktopAdviceText(), ToQRect(sp::kDesktopAdviceText)}};
 }
 
 void CDlgSupport::paintEvent(QPaintEvent* event) {

@@ -30,6 +30,8 @@ public:
     QString FirmwareVersionText() const;
     QString DesktopInputText() const;
     QString DesktopAdviceText() const;
+    // The versions and the desktop input lines as the page shows them.
+    std::vector<ShownCaption> PaintedTexts() const override;
     CGDIBitmapBtn* UpdateButton() const { return buttons_[0]; }
     CGDIBitmapBtn* WebButton() const { return buttons_[1]; }
     CGDIBitmapBtn* ImportButton() const { return buttons_[2]; }

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "ui/skin/focus_mark.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -34,7 +35,7 @@ void CBitmapEdit::SetFontHeight(int pixels) { setFont(SkinFont(QStringLiteral("M
 
 void CBitmapEdit::SetBackground(const QRect& rect, const QImage& pagePicture) {
     QPalette colours = palette();
-    colours.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(pagePicture.copy(rect))));
+    colours.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(CutPicture(pagePicture, rect))));
     setPalette(colours);
 }
 

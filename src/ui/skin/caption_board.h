@@ -51,6 +51,8 @@ class CaptionOwner {
 public:
     virtual ~CaptionOwner() = default;
     virtual const CaptionBoard& Captions() const = 0;
+    // The other texts it paints (values, a message), for assistive technology to read.
+    virtual std::vector<ShownCaption> PaintedTexts() const { return {}; }
 };
 
 // Every caption drawn in `window` and its children, for checks of what a person reads.

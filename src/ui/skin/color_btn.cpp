@@ -7,6 +7,7 @@
 #include "core/base/messages.h"
 #include "ui/skin/focus_chain.h"
 #include "ui/skin/focus_mark.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
 namespace oryn7px {
@@ -18,11 +19,20 @@ CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void CColorBtn::SetColour(const QColor& colour) {
+    if (colour == colour_) return;
     colour_ = colour;
     update();
+    // The colour is read out with the button's name.
+    AnnounceNameChange(this);
+    AnnounceDescriptionChange(this);
 }
 
-void CColorBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CColorBtn::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 void CColorBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);

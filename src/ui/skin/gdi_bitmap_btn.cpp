@@ -7,7 +7,9 @@
 #include "core/base/messages.h"
 #include "ui/skin/focus_chain.h"
 #include "ui/skin/focus_mark.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -50,7 +52,7 @@ void CGDIBitmapBtn::SetPictures(const QRect& rect, const QImage& normal, const Q
     for (std::size_t look = 0; look < sources.size(); ++look) {
         std::size_t same = 0;
         while (same < look && sources[same]->cacheKey() != sources[look]->cacheKey()) ++same;
-        pictures_[look] = same < look ? pictures_[same] : sources[look]->copy(rect);
+        pictures_[look] = same < look ? pictures_[same] : CutPicture(*sources[look], rect);
     }
     update();
 }
@@ -65,11 +67,14 @@ void CGDIBitmapBtn::SetChecked(bool checked) {
     if (checked == bChecked_) return;
     bChecked_ = checked;
     update();
+    AnnounceCheckedChange();
 }
 
 void CGDIBitmapBtn::SetText(const QString& text) {
+    if (text == strText_) return;
     strText_ = text;
     update();
+    AnnounceNameChange(this);
 }
 
 void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, const QColor& pressed) {
@@ -79,11 +84,30 @@ void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, co
     update();
 }
 
-void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 void CGDIBitmapBtn::SetCaption(const ShownCaption& caption) {
+    const bool renamed = caption.text != caption_.text;
     caption_ = caption;
     update();
+    if (renamed) AnnounceNameChange(this);
+}
+
+QAccessible::Role CGDIBitmapBtn::Role() const {
+    if (role_ != QAccessible::NoRole) return role_;
+    return bCheckDisplay_ ? QAccessible::CheckBox : QAccessible::PushButton;
+}
+
+void CGDIBitmapBtn::AnnounceCheckedChange() {
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    AnnounceStateChange(this, changed);
 }
 
 ButtonLook CGDIBitmapBtn::CurrentLook() const {
@@ -93,6 +117,7 @@ ButtonLook CGDIBitmapBtn::CurrentLook() const {
 void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     const ButtonLook look = CurrentLook();
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     const QImage& picture = pictures_[static_cast<int>(look)];
     if (!picture.isNull()) painter.drawImage(0, 0, picture);
     caption_.Paint(painter, static_cast<CaptionState>(look));
@@ -113,6 +138,7 @@ void CGDIBitmapBtn::OnPress() {
     if (bToggleOnClick_) {
         bChecked_ = !bChecked_;
         update();
+        AnnounceCheckedChange();
     }
     if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONDOWN, WindowHandle(this)});
 }

@@ -2,6 +2,7 @@
 // Rectangular picture button: shows its rectangle of the page's full-window pictures for its
 // state; also serves as check box, radio button, tab and text field.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <array>
@@ -41,6 +42,10 @@ public:
 
     bool IsHover() const { return bHover_; }
     ButtonLook CurrentLook() const;
+    // What assistive technology is told the button is: by default a check box when it shows its
+    // checked state, else a push button; radio buttons, tabs and labels say so.
+    void SetRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role Role() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,6 +64,7 @@ private:
     // does the same.
     void OnPress();
     void OnRelease();
+    void AnnounceCheckedChange();
 
     int nControlId_ = 0;
     bool bChecked_ = false;
@@ -67,6 +73,7 @@ private:
     bool bHover_ = false;
     bool bPressNotify_ = false;
     uint32_t dwValue_ = 0;
+    QAccessible::Role role_ = QAccessible::NoRole;
     QString strText_;
     ShownCaption caption_;
     std::array<QImage, 4> pictures_;  // indexed by ButtonLook

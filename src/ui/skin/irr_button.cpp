@@ -8,7 +8,9 @@
 #include "core/base/messages.h"
 #include "ui/skin/focus_chain.h"
 #include "ui/skin/focus_mark.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -29,7 +31,7 @@ void CIrrButton::SetPictures(const QImage& normal, const QImage& pressed, const 
 
 void CIrrButton::CutPictures() {
     if (bPicturesCut_) return;
-    for (QImage& picture : pictures_) picture = picture.copy(geometry());
+    for (QImage& picture : pictures_) picture = CutPicture(picture, geometry());
     bPicturesCut_ = true;
 }
 
@@ -60,13 +62,25 @@ void CIrrButton::SetHighlightMode(bool on) {
 }
 
 void CIrrButton::SetHighlighted(bool highlighted) {
+    const bool changed = highlighted != bHighlighted_;
     bHighlighted_ = highlighted;
     setDown(false);
     if (QWidget::mouseGrabber() == this) releaseMouse();
     update();
+    if (changed) {
+        QAccessible::State shown;
+        shown.checked = true;
+        shown.selected = true;
+        AnnounceStateChange(this, shown);
+    }
 }
 
-void CIrrButton::SetTooltip(const QString& text, bool active) { setToolTip(active ? text : QString()); }
+void CIrrButton::SetTooltip(const QString& text, bool active) {
+    const QString shown = active ? text : QString();
+    if (shown == toolTip()) return;
+    setToolTip(shown);
+    AnnounceNameChange(this);
+}
 
 int CIrrButton::CurrentPicture() const {
     if (bHighlightMode_) return bHighlighted_ ? 1 : (bHover_ ? 2 : 0);
@@ -83,6 +97,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     const QImage& picture = pictures_[CurrentPicture()];
     if (picture.isNull()) return;
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.setClipRegion(QRegion(outline_));
     painter.drawImage(QPoint(0, 0), picture);
     // In picture order: normal, pressed, hover, disabled.
@@ -93,8 +108,10 @@ void CIrrButton::paintEvent(QPaintEvent*) {
 }
 
 void CIrrButton::SetCaption(const ShownCaption& caption) {
+    const bool renamed = caption.text != caption_.text;
     caption_ = caption;
     update();
+    if (renamed) AnnounceNameChange(this);
 }
 
 void CIrrButton::Activate() { PostMessageTo(parent(), {WM_COMMAND, 0, WindowHandle(this)}); }

@@ -2,6 +2,7 @@
 // A picture button of any outline (the page tabs, profile buttons and apply button). Its mask is
 // the outline, so a click outside it reaches the sibling beneath even where bounding boxes overlap.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QImage>
 #include <QPolygon>
 #include <array>
@@ -35,6 +36,11 @@ public:
     // What a press on the button does: the owner hears of it (WM_COMMAND).
     void Activate();
 
+    // What assistive technology is told the button is (a push button unless set): page tabs
+    // and the profile buttons, which stay highlighted while chosen, say so.
+    void SetRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role Role() const { return role_; }
+
     // Index into the pictures (0 normal, 1 pressed, 2 hover, 3 disabled) the button shows now.
     int CurrentPicture() const;
     const QImage& Picture(int index) const { return pictures_[index]; }
@@ -61,6 +67,7 @@ private:
     bool bHighlighted_ = false;
     bool bHover_ = false;
     ShownCaption caption_;
+    QAccessible::Role role_ = QAccessible::PushButton;
 };
 
 }  // namespace oryn7px

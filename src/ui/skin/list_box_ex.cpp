@@ -11,6 +11,7 @@
 #include "ui/skin/edit_keys.h"
 #include "ui/skin/focus_mark.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -41,6 +42,7 @@ public:
         if (list_->PictureSwitch() != 0 && kind >= 1 && kind <= 5) {
             const QSize size = list_->PictureSize();
             const QImage& picture = list_->RowPicture(kind, selected);
+            SmoothScaledPictures(*painter);
             if (!picture.isNull()) painter->drawImage(QRect(QPoint(row.left() + 5, row.top() + 1), size), picture);
             textLeft = row.left() + size.width() + 10;
         }

@@ -1,12 +1,16 @@
 #include "ui/skin/picture_cache.h"
 
+#include <QGuiApplication>
 #include <QHash>
+#include <QThread>
+#include <atomic>
 #include <mutex>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
+#include "core/layout/skin_files.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -24,8 +28,31 @@ Cache& TheCache() {
     return cache;
 }
 
+// The set for the screens' highest device pixel ratio. Qt keeps its screen list on the UI
+// thread: a decode on another thread uses the set the UI thread chose last.
+int ScreenPictureScale() {
+    static std::atomic<int> chosen{1};
+    if (qGuiApp && QThread::currentThread() == qGuiApp->thread())
+        chosen = PictureScaleFor(qGuiApp->devicePixelRatio());
+    return chosen;
+}
+
+// At ratio 1 only the 1x set is ever read, so the 2x set costs no memory there. A skins folder
+// without the 2x twin still shows its 1x picture, scaled up by Qt.
+QImage Read(const QString& relativePath) {
+    const int scale = ScreenPictureScale();
+    if (scale != 1) {
+        QImage image(SkinPath(QString::fromStdString(ScaledSkinFile(relativePath.toStdString(), scale))));
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(scale);
+            return image;
+        }
+    }
+    return QImage(SkinPath(relativePath));
+}
+
 QImage Decode(const QString& relativePath) {
-    QImage image(SkinPath(relativePath));
+    QImage image = Read(relativePath);
     if (image.isNull()) return image;
     // Opaque pictures (the bitmaps: frame and page backgrounds, megabytes each) keep three bytes
     // a pixel: a quarter less memory, the same colours.

@@ -9,7 +9,9 @@
 
 namespace oryn7px {
 
-// Relative to the skins folder; a null image when the file is missing or unreadable.
+// Relative to the skins folder; a null image when the file is missing or unreadable. On a screen
+// with a device pixel ratio above 1 this is the picture's 2x twin, carrying ratio 2: its size in
+// window units (ui/skin/picture_scale.h) is the 1x picture's size.
 QImage SkinPicture(const QString& relativePath);
 QImage ResourcePicture(int number);
 

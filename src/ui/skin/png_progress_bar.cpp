@@ -5,7 +5,9 @@
 
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px {
 
@@ -19,8 +21,8 @@ void CPngHProgressBar::Create(const QRect& rect, QWidget* parent, int controlId)
 }
 
 void CPngHProgressBar::SetPictures(const QRect& rect, const QImage& background, const QImage& fill) {
-    background_ = background.copy(rect);
-    fill_ = fill.copy(rect);
+    background_ = CutPicture(background, rect);
+    fill_ = CutPicture(fill, rect);
     update();
 }
 
@@ -31,12 +33,15 @@ void CPngHProgressBar::SetRange(int minimum, int maximum) {
 }
 
 void CPngHProgressBar::SetPos(int pos) {
+    const bool moved = pos != nPos_;
     nPos_ = pos;
     repaint();
+    if (moved) AnnounceValueChange(this, nPos_);
 }
 
 void CPngHProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.drawImage(rect(), background_);
     const int fillWidth = ProgressFillWidth(width(), nMinimum_, nMaximum_, nPos_);
     if (fillWidth > 0 && !fill_.isNull()) {

@@ -16,6 +16,8 @@ public:
     void SetRange(int minimum, int maximum);
     void SetPos(int pos);
     int GetPos() const { return nPos_; }
+    int Minimum() const { return nMinimum_; }
+    int Maximum() const { return nMaximum_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

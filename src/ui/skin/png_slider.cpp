@@ -9,19 +9,44 @@
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
 #include "ui/skin/focus_mark.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px {
+
+namespace {
+
+// The thumb picture's top-left colour is its transparent key.
+QImage WithoutKeyColour(const QImage& picture) {
+    QImage clear = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = clear.pixel(0, 0);
+    for (int y = 0; y < clear.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(clear.scanLine(y));
+        std::replace(line, line + clear.width(), key, QRgb{0});
+    }
+    return clear;
+}
+
+}  // namespace
 
 CPngHSlider::CPngHSlider(QWidget* parent) : QWidget(parent) {}
 
 void CPngHSlider::SetPicture(const QImage& picture) {
-    picture_ = picture;
-    if (picture.isNull()) return;
-    resize(picture.size());
-    const QImage mask = picture.convertToFormat(QImage::Format_ARGB32)
+    if (picture.isNull()) {
+        picture_ = QImage();
+        return;
+    }
+    const QSize shown = LogicalSize(picture);
+    resize(shown);
+    // A widget's mask is in window units, coarser than the 2x set's pixels: the key colour is
+    // looked up at the thumb's size on screen (nearest pixel, so no blend is taken for the key),
+    // and the picture itself loses the key, so no key pixel shows inside the mask.
+    const QImage mask = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                            .convertToFormat(QImage::Format_ARGB32)
                             .createMaskFromColor(picture.pixel(0, 0), Qt::MaskInColor);
     setMask(QBitmap::fromImage(mask));
+    picture_ = WithoutKeyColour(picture);
 }
 
 void CPngHSlider::SetTrack(const QRect& track) {
@@ -48,6 +73,7 @@ void CPngHSlider::SetReceiver(QObject* receiver, int controlId) {
 
 void CPngHSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.drawImage(rect(), picture_);
 }
 
@@ -113,21 +139,37 @@ void CPngHSliderBar::SetRange(int minimum, int maximum) {
 }
 
 void CPngHSliderBar::SetBackground(const QRect& rect, const QImage& pageImage) {
-    background_ = pageImage.copy(rect);
+    background_ = CutPicture(pageImage, rect);
     update();
 }
 
-void CPngHSliderBar::SetPos(int pos) { thumb_.SetPos(pos); }
+void CPngHSliderBar::SetPos(int pos) {
+    const int before = GetPos();
+    thumb_.SetPos(pos);
+    if (GetPos() != before) AnnouncePos();
+}
+
+void CPngHSliderBar::MoveTo(int pos) {
+    SetPos(pos);
+    PostMessageTo(parent(), {UM_SLIDER_POS, static_cast<uintptr_t>(GetPos()), nControlId_});
+}
+
+void CPngHSliderBar::AnnouncePos() { AnnounceValueChange(this, GetPos()); }
 
 void CPngHSliderBar::Enable(bool enabled) {
+    if (bDisabled_ == !enabled) return;
     bDisabled_ = !enabled;
     thumb_.SetDisabled(!enabled);
+    QAccessible::State changed;
+    changed.disabled = true;
+    AnnounceStateChange(this, changed);
 }
 
 bool CPngHSliderBar::event(QEvent* event) {
     if (event->type() == MessageEvent::Type()) {
         const Message& m = static_cast<MessageEvent*>(event)->message();
         if (m.msg == UM_SLIDER_POS) {
+            AnnouncePos();
             PostMessageTo(parent(), {UM_SLIDER_POS, m.wParam, nControlId_});
             return true;
         }
@@ -137,13 +179,9 @@ bool CPngHSliderBar::event(QEvent* event) {
 
 void CPngHSliderBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     if (!background_.isNull()) painter.drawImage(rect(), background_);
     if (ShowsFocusMark(this)) PaintFocusMark(painter, rect());
-}
-
-void CPngHSliderBar::MoveTo(int value) {
-    thumb_.SetPos(value);
-    PostMessageTo(parent(), {UM_SLIDER_POS, static_cast<uintptr_t>(value), nControlId_});
 }
 
 void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {

@@ -57,6 +57,10 @@ public:
     void SetBackground(const QRect& rect, const QImage& pageImage);
     void SetPos(int pos);
     int GetPos() const { return thumb_.GetPos(); }
+    int Minimum() const { return nMinimum_; }
+    int Maximum() const { return nMaximum_; }
+    // Moves the thumb as the user would: the parent hears of it.
+    void MoveTo(int pos);
     void Enable(bool enabled);
     bool IsDisabled() const { return bDisabled_; }
     CPngHSlider& Thumb() { return thumb_; }
@@ -69,8 +73,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Moves the thumb to `value` and tells the parent, as a click on the bar does.
-    void MoveTo(int value);
+    void AnnouncePos();
 
     CPngHSlider thumb_;
     QImage background_;

@@ -11,6 +11,9 @@
 namespace oryn7px {
 
 inline QRect ToQRect(const LayoutRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+inline LayoutRect ToLayoutRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 inline QColor ToQColor(const RgbColor& c) { return QColor(c.red, c.green, c.blue); }
 

@@ -4,7 +4,9 @@
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px {
 
@@ -29,9 +31,13 @@ void CSkinScrollBar::SetSkin(const QImage& skin) {
 }
 
 void CSkinScrollBar::SetScrollInfo(const ScrollRange& range) {
+    const bool moved = range.pos != range_.pos;
     range_ = range;
     update();
+    if (moved) AnnounceValueChange(this, range_.pos);
 }
+
+int CSkinScrollBar::CellSize() const { return LogicalSize(skin_).width() / 9; }
 
 int CSkinScrollBar::Length() const { return orientation_ == Qt::Vertical ? height() : width(); }
 
@@ -114,14 +120,14 @@ QRect CSkinScrollBar::PartRect(int start, int end) const {
 
 void CSkinScrollBar::DrawCell(QPainter& painter, int column, int row, const QRect& target) const {
     const int w = CellSize();
-    const int h = skin_.height() / 3;
-    painter.drawImage(target, skin_, QRect(column * w, row * h, w, h));
+    const int h = LogicalSize(skin_).height() / 3;
+    painter.drawImage(target, skin_, PixelRect(skin_, QRect(column * w, row * h, w, h)));
 }
 
 void CSkinScrollBar::DrawStretched(QPainter& painter, int column, int row, const QRect& target) const {
     // End pieces keep their size; the middle of the cell is tiled along the bar.
     const int w = CellSize();
-    const int h = skin_.height() / 3;
+    const int h = LogicalSize(skin_).height() / 3;
     const QRect cell(column * w, row * h, w, h);
     const bool vertical = orientation_ == Qt::Vertical;
     const int length = vertical ? target.height() : target.width();
@@ -135,7 +141,7 @@ void CSkinScrollBar::DrawStretched(QPainter& painter, int column, int row, const
                                    : QRect(cell.left() + srcStart, cell.top(), srcLength, h);
         const QRect dst = vertical ? QRect(target.left(), target.top() + dstStart, target.width(), dstLength)
                                    : QRect(target.left() + dstStart, target.top(), dstLength, target.height());
-        painter.drawImage(dst, skin_, src);
+        painter.drawImage(dst, skin_, PixelRect(skin_, src));
     };
     piece(0, end, 0, end);
     for (int at = end; at < length - end; at += middleSource)
@@ -146,6 +152,7 @@ void CSkinScrollBar::DrawStretched(QPainter& painter, int column, int row, const
 void CSkinScrollBar::paintEvent(QPaintEvent*) {
     if (skin_.isNull()) return;
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     const ScrollGeometry g = Geometry(true);
     const int base = orientation_ == Qt::Vertical ? 0 : 4;
     auto rowFor = [&](ScrollPart part) {

@@ -15,7 +15,8 @@ public:
     CSkinScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
 
     void SetSkin(const QImage& skin);
-    int CellSize() const { return skin_.width() / 9; }
+    // In window units, whichever set the skin comes from.
+    int CellSize() const;
     Qt::Orientation Orientation() const { return orientation_; }
 
     void SetScrollInfo(const ScrollRange& range);

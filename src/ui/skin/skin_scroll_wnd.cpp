@@ -5,6 +5,7 @@
 
 #include "core/base/messages.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 
 namespace oryn7px {
 
@@ -106,7 +107,7 @@ void CSkinScrollWnd::Forward(QScrollBar* target, int code, int pos) {
 void CSkinScrollWnd::resizeEvent(QResizeEvent*) { LayOut(); }
 
 void CSkinScrollWnd::LayOut() {
-    const int w = skin_.width() / 9;
+    const int w = LogicalSize(skin_).width() / 9;
     const int barHeight = !horizontal_.isHidden() ? w : 0;
     if (view_) view_->setGeometry(0, 0, width() - w, height() - barHeight);
     vertical_.setGeometry(width() - w, 0, w, height() - barHeight);
@@ -116,9 +117,11 @@ void CSkinScrollWnd::LayOut() {
 
 void CSkinScrollWnd::paintEvent(QPaintEvent*) {
     if (!!horizontal_.isHidden() || skin_.isNull()) return;
-    const int w = skin_.width() / 9;
+    const int w = LogicalSize(skin_).width() / 9;
     QPainter painter(this);
-    painter.drawImage(QRect(width() - w, height() - w, w, w), skin_, QRect(8 * w, 0, w, skin_.height() / 3));
+    SmoothScaledPictures(painter);
+    painter.drawImage(QRect(width() - w, height() - w, w, w), skin_,
+                      PixelRect(skin_, QRect(8 * w, 0, w, LogicalSize(skin_).height() / 3)));
 }
 
 }  // namespace oryn7px

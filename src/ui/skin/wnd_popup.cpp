@@ -9,6 +9,7 @@
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
 #include "ui/skin/message_event.h"
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 #include "ui/skin/skin_resources.h"
 
@@ -59,6 +60,7 @@ bool CWndPopup::event(QEvent* event) {
 
 void CWndPopup::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (!background_.isNull()) {
         painter.drawImage(rect(), background_);
@@ -139,8 +141,8 @@ void CMenuEx::DrawPictures(QPainter& painter) {
     for (const Item& item : items_) {
         if (item.picture.isNull()) continue;
         const QRect box = ToQRect(item.rect);
-        const QPoint at(box.left() + (kIconColumn - item.picture.width()) / 2,
-                        box.top() + (box.height() - item.picture.height()) / 2);
+        const QSize size = LogicalSize(item.picture);
+        const QPoint at(box.left() + (kIconColumn - size.width()) / 2, box.top() + (box.height() - size.height()) / 2);
         painter.drawImage(at, item.picture);
     }
 }

@@ -6,6 +6,7 @@
 #include <QStyleOptionMenuItem>
 #include <algorithm>
 
+#include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
 namespace oryn7px {
@@ -72,6 +73,7 @@ QAction* CXPMenu::AddItem(uint32_t command, const QString& text, int normalIconR
 
 void CXPMenu::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothScaledPictures(painter);
     painter.setFont(ItemFont());
     for (QAction* action : actions()) {
         const QRect item = actionGeometry(action);

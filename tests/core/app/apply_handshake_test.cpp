@@ -66,6 +66,14 @@ TEST_F(ApplyHandshakeTest, TheRequestIsACopyTakenWhenTheUserApplies) {
     EXPECT_EQ(request->macros[3]->dwMacroId, 0x16000001u);
     EXPECT_FALSE(request->macros[4]);
     EXPECT_EQ(request->entry, 0);
+    EXPECT_EQ(request->scope, ApplyScope::kWhole);
+}
+
+TEST_F(ApplyHandshakeTest, AnAutomaticSwitchAsksForWhatDiffers) {
+    ASSERT_TRUE(RequestApply(shared, *state, store, ApplyScope::kChanges));
+    const auto request = shared.mailbox.TakeRequest();
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->scope, ApplyScope::kChanges);
 }
 
 TEST_F(ApplyHandshakeTest, DoneSavesWhatWasWrittenThenTheIndexWithItsMacroIds) {

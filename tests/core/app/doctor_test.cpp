@@ -21,6 +21,7 @@ DoctorFacts Working() {
     facts.uinputError = "No such file or directory";
     facts.pointer = PointerBackend::kX11;
     facts.tray = true;
+    facts.foreground = {ForegroundTrackerKind::kX11, NoForegroundReason::kNone};
     return facts;
 }
 
@@ -36,10 +37,11 @@ TEST(Doctor, EveryCheckInItsOrderWithTheKindsTheJsonCarries) {
     std::vector<std::string> keys;
     for (const DoctorCheck& check : report.checks) keys.push_back(check.key);
     EXPECT_EQ(keys, (std::vector<std::string>{"mouse", "hidraw_access", "udev_rule", "session", "input", "uinput",
-                                              "pointer_settings", "tray"}));
+                                              "pointer_settings", "tray", "foreground"}));
     EXPECT_EQ(Find(report, "session").kind, "x11");
     EXPECT_EQ(Find(report, "input").kind, "x11");
     EXPECT_EQ(Find(report, "pointer_settings").kind, "x11");
+    EXPECT_EQ(Find(report, "foreground").kind, "x11");
     // uinput only matters on Wayland.
     EXPECT_TRUE(Find(report, "uinput").ok);
     EXPECT_TRUE(report.AllNeededWork());
@@ -88,6 +90,18 @@ TEST(Doctor, WhatFailsSaysWhatToDoAndDecidesTheExitStatus) {
         {"a desktop without pointer settings", [](DoctorFacts& f) { f.pointer = PointerBackend::kNone; },
          "pointer_settings", false, "desktop's own settings"},
         {"no tray", [](DoctorFacts& f) { f.tray = false; }, "tray", true, "minimises"},
+        {"GNOME on Wayland: no program tells the window in front",
+         [](DoctorFacts& f) {
+             f.session = SessionType::kWayland;
+             f.input = {InputMode::kEvdev, InputProblem::kNone, {}, false};
+             f.pointer = PointerBackend::kGnome;
+             f.uinputWritable = true;
+             f.foreground = {ForegroundTrackerKind::kNone, NoForegroundReason::kGnomeWayland};
+         },
+         "foreground", true, "not on GNOME (needs a Shell extension)"},
+        {"a Wayland compositor without the window list",
+         [](DoctorFacts& f) { f.foreground = {ForegroundTrackerKind::kNone, NoForegroundReason::kNoToplevelList}; },
+         "foreground", true, "not on this Wayland compositor"},
         {"no session: the command line is all that runs",
          [](DoctorFacts& f) {
              f.session = SessionType::kNone;
@@ -106,6 +120,29 @@ TEST(Doctor, WhatFailsSaysWhatToDoAndDecidesTheExitStatus) {
         EXPECT_FALSE(failing.ok);
         EXPECT_NE(failing.detail.find(c.detailPart), std::string::npos) << failing.detail;
         EXPECT_EQ(report.AllNeededWork(), c.exitOk);
+    }
+}
+
+// Each desktop's line names its tracker, as the JSON's "tracker" field does.
+TEST(Doctor, TheForegroundLineNamesEachDesktopsTracker) {
+    const struct {
+        ForegroundTrackerKind kind;
+        const char* name;
+        const char* detailPart;
+    } cases[] = {
+        {ForegroundTrackerKind::kX11, "x11", "X11"},
+        {ForegroundTrackerKind::kKWin, "kwin", "KWin script"},
+        {ForegroundTrackerKind::kWlroots, "wlroots", "Sway, Hyprland"},
+    };
+    for (const auto& c : cases) {
+        DoctorFacts facts = Working();
+        facts.foreground = {c.kind, NoForegroundReason::kNone};
+        const DoctorReport report = EvaluateDoctor(facts);
+        const DoctorCheck& line = Find(report, "foreground");
+        EXPECT_TRUE(line.ok) << c.name;
+        EXPECT_EQ(line.kind, c.name);
+        EXPECT_EQ(line.title, "Profiles that follow the program");
+        EXPECT_NE(line.detail.find(c.detailPart), std::string::npos) << line.detail;
     }
 }
 

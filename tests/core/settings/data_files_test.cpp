@@ -30,6 +30,7 @@ TEST(OwnDataFile, KnownByIdentityOrPlaceWhateverTheName) {
         {ProfilePathOf(data, 0), true},
         {ProfilePathOf(data, 4), true},                  // not made yet: its place is still its own
         {StatisticsPathOf(data), true},                  // likewise
+        {ProgramRulesPathOf(data), true},                // an export must not replace the rules either
         {data / "Profile" / ".." / "Macro.cfg", true},   // another spelling
         {elsewhere / "hard.cfg", true},                  // the same file under another name
         {elsewhere / "soft.cfg", true},                  // a link to one

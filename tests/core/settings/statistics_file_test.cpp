@@ -64,6 +64,22 @@ TEST_F(StatisticsFileTest, UnreadableFileIsNeverSavedOver) {
                   {Box::kInfoCaption, path + u" cannot be read; the change was refused and the file left as it is."}}));
 }
 
+// A reset writes zeros over counts it could read or over none; something else in the file's
+// place is named for what it is and left alone.
+TEST_F(StatisticsFileTest, AResetNamesWhatStandsInThePlaceOfTheFile) {
+    EXPECT_TRUE(file.ResetStatistics());
+    EXPECT_EQ(testing::ReadAll(file.StatisticsPath()), std::vector<uint8_t>(24, 0));
+
+    std::filesystem::remove(file.StatisticsPath());
+    std::filesystem::create_directories(file.StatisticsPath() / "inside");
+    messages.shown.clear();
+    EXPECT_FALSE(file.ResetStatistics());
+    EXPECT_TRUE(std::filesystem::is_directory(file.StatisticsPath() / "inside"));
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{
+                  {Box::kInfoCaption, U16(file.StatisticsPath()) + u" is not a regular file; it was left alone."}}));
+}
+
 TEST_F(StatisticsFileTest, SaveFailuresByCause) {
     for (ErrorKind error : {ErrorKind::kNotFound, ErrorKind::kAccessDenied, ErrorKind::kIo, ErrorKind::kNotRegular,
                             ErrorKind::kForeignLink}) {

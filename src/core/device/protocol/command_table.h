@@ -90,6 +90,7 @@ struct DeviceCommand {
     std::vector<uint8_t> data;  // the data block; empty for a command without one
 
     CommandId Id() const { return static_cast<CommandId>(feature[0]); }
+    bool operator==(const DeviceCommand&) const = default;
 };
 
 // The command with its fixed bytes and the given data block.

@@ -2,6 +2,8 @@
 // user's settings are touched, and tests that ctest starts side by side share nothing.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+
+#include <QCoreApplication>
 #include <unistd.h>
 
 #include <cerrno>
@@ -94,6 +96,8 @@ int main(int argc, char** argv) {
         ownedFolder = std::getenv(kFolderVariable);
         unsetenv(kOwnerVariable);
     }
+    // The fake KWin runs its scripts in Qt's JavaScript engine, which needs an application object.
+    QCoreApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     // Death tests run their statement in a fresh process, before GIO has read the environment.
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -1,0 +1,22 @@
+#pragma once
+// The texts of profiles that follow the program in front: the hint after a switch and what a
+// damaged rules file is told with, in Simplified Chinese and English.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/app/program_rules_text.h"
+
+namespace oryn7px {
+
+// The hint bar's "Profile 2 (for game.exe)": `format` is the loaded language's caption
+// (CaptionId::ProfileForProgram), its %1 the profile number and %2 the program's name.
+std::u16string FollowedProfileHint(std::u16string_view format, int profile, std::u16string_view program);
+
+// Which file is not used, why, and what that means for the user.
+std::u16string RulesFileProblemText(const RulesFileProblem& problem, const std::filesystem::path& path, bool chinese);
+
+// An edit replaced a damaged rules file after keeping its bytes under `kept`.
+std::u16string DamagedRulesKeptText(const std::filesystem::path& kept, bool chinese);
+
+}  // namespace oryn7px
