@@ -16,6 +16,7 @@
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
 #include "core/layout/main_page_layout.h"
+#include "core/layout/setting_popup_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "core/layout/support_page_layout.h"
 #include "platform/linux/iconv_code_page_converter.h"
@@ -50,6 +51,7 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"macro page editor hint", macro_page::kEditorHintCaption},
         {"record button, stopped", macro_page::kStartRecordCaption},
         {"record button, recording", macro_page::kStopRecordCaption},
+        {"key-assignment popup, key tab", setting_popup::kKeyCaptureCaptions},
     };
 }
 

@@ -340,7 +340,7 @@ TEST_F(DlgMacroTest, NewMacroIsNamedInPlaceAndStoredWithItsFirstLine) {
 
 TEST_F(DlgMacroTest, RenamingAStoredMacroInPlaceUnderTheMainWindowsKeyFilter) {
     // The main window keeps Enter, Escape and Space from its controls, but not from an edit box.
-    KeyPreFilter keys(&mainWindow, {[] {}, [] {}});
+    KeyPreFilter keys(&mainWindow, {[] {}, [] {}, [] { return false; }});
     Page().MacroList()->StartEdit(0);
     QLineEdit* editor = Page().MacroList()->EditBox();
     editor->clear();

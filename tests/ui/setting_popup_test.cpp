@@ -3,9 +3,12 @@
 
 #include "core/base/utf16.h"
 #include "core/i18n/us_keyboard_layout.h"
+#include "core/layout/setting_popup_layout.h"
 #include "core/pages/main_page/setting_popup_model.h"
+#include "keyboard_walk.h"
 #include "main_window_fixture.h"
 #include "ui/pages/setting_popup_dlg.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px::test {
 namespace {
@@ -36,6 +39,13 @@ protected:
     static void ClickRow(CListBoxEx* list, int row) {
         list->setCurrentRow(row);
         Flush();
+    }
+    // Shown and in front, as the main page opens it.
+    std::unique_ptr<CSettingDlg> OpenInFront(int button, int32_t function) {
+        auto popup = Open(button, function);
+        popup->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(popup.get()));
+        return popup;
     }
 
     RecordingWidget owner;
@@ -154,6 +164,120 @@ TEST_F(SettingPopupTest, DefaultCloseAndEnterKey) {
     closed->CloseButton()->click();
     EXPECT_EQ(closed->result(), QDialog::Rejected);
     EXPECT_FALSE(closed->isVisible());
+}
+
+namespace sp = setting_popup;
+using test::Focus;
+using test::Key;
+using test::Stop;
+
+QPoint InTabWindow(const LayoutRect& r) { return test::TopLeft(r) + test::TopLeft(sp::kTabPageArea); }
+
+TEST_F(SettingPopupTest, TabGoesRoundTheTabsTheShownTabWindowAndTheFrame) {
+    struct Case {
+        int tab;
+        std::vector<Stop> window;
+    };
+    std::vector<Stop> hostRows;
+    for (std::size_t row = 0; row < sp::kHostRadios.size(); ++row) {
+        hostRows.push_back({test::Numbered("host radio ", row), InTabWindow(sp::kHostRadios[row])});
+        hostRows.push_back({test::Numbered("browse ", row), InTabWindow(sp::kHostBrowse[row])});
+    }
+    const std::vector<Case> cases{
+        {2, {{"game list", InTabWindow(sp::kGameList)}, {"macro list", InTabWindow(sp::kMacroList)}}},
+        {3, {{"basic list", InTabWindow(sp::kBasicList)}}},
+        {4, hostRows},
+    };
+    auto popup = OpenInFront(2, 2);
+    for (const Case& c : cases) {
+        popup->TabButton(c.tab)->click();
+        ASSERT_FALSE(popup->CapturesKeys());
+        popup->setFocus();
+        std::vector<Stop> stops;
+        for (std::size_t t = 0; t < sp::kTabs.size(); ++t) stops.push_back({test::Numbered("tab ", t), test::TopLeft(sp::kTabs[t])});
+        stops.insert(stops.end(), c.window.begin(), c.window.end());
+        stops.insert(stops.end(), {{"disable", test::TopLeft(sp::kDisableBox)},
+                                   {"default", test::TopLeft(sp::kDefaultButton)},
+                                   {"ok", test::TopLeft(sp::kOkButton)},
+                                   {"close", test::TopLeft(sp::kCloseButton)}});
+        EXPECT_EQ(test::Walk(popup.get(), stops, Qt::Key_Tab, stops.size() + 1), test::RoundForward(stops)) << c.tab;
+        EXPECT_EQ(test::Walk(popup.get(), stops, Qt::Key_Backtab, stops.size() + 1), test::RoundBack(stops)) << c.tab;
+    }
+}
+
+TEST_F(SettingPopupTest, WhileTheKeyTabCapturesTabAndArrowsAreKeysAndItSaysHowToLeave) {
+    auto popup = OpenInFront(3, 8);
+    ASSERT_TRUE(popup->CapturesKeys());
+    struct Case {
+        Qt::Key key;
+        uint32_t virtualKey;
+    };
+    for (const Case c : {Case{Qt::Key_Tab, 0x09}, Case{Qt::Key_Backtab, 0x09}, Case{Qt::Key_Left, 0x25},
+                         Case{Qt::Key_Down, 0x28}}) {
+        Key(c.key);
+        EXPECT_EQ(popup->Model().ChosenKey(), c.virtualKey) << c.key;
+        EXPECT_EQ(Focus(), popup.get()) << c.key;
+    }
+    for (Qt::Key dropped : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        Key(dropped);
+        EXPECT_EQ(popup->Model().ChosenKey(), 0x28u) << dropped;
+        EXPECT_TRUE(popup->isVisible()) << dropped;
+    }
+    // The key tab says so, and how to leave.
+    const QImage keyTab = popup->KeyTab()->grab().toImage();
+    for (const CaptionPlace& line : sp::kKeyCaptureCaptions) {
+        EXPECT_FALSE(strings.Caption(line.id).empty());
+        EXPECT_GT(test::BrightestGrey(keyTab, ToQRect(line.box)), test::kNoInkGrey) << CaptionKeyOf(line.id).name;
+    }
+
+    // A click on another tab leaves: Tab moves the focus again and is no key.
+    QTest::mouseClick(popup->TabButton(2), Qt::LeftButton);
+    EXPECT_FALSE(popup->CapturesKeys());
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Focus(), popup->TabButton(3));
+    EXPECT_EQ(popup->Model().ChosenKey(), 0x28u);
+}
+
+TEST_F(SettingPopupTest, ArrowsChooseAmongTheHostRowsAndMoveInTheLists) {
+    auto popup = OpenInFront(2, 2);
+    popup->TabButton(4)->click();
+    popup->HostTab()->Radio(0)->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Focus(), popup->HostTab()->Radio(1));
+    EXPECT_TRUE(popup->Model().HostChecked(1));
+    EXPECT_TRUE(popup->HostTab()->Radio(1)->GetChecked());
+
+    popup->TabButton(3)->click();
+    popup->BasicTab()->List()->setFocus(Qt::TabFocusReason);
+    Flush();
+    EXPECT_EQ(popup->Model().SelectedBasic(), -1) << "reaching the list chooses nothing";
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(popup->Model().SelectedBasic(), 1);
+}
+
+TEST_F(SettingPopupTest, EnterAndEscapePressNothingAndSpacePressesTheFocusedButton) {
+    auto popup = OpenInFront(0, 2);
+    popup->TabButton(3)->click();
+    for (QWidget* focused : {static_cast<QWidget*>(popup->OkButton()), static_cast<QWidget*>(popup->CloseButton())}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            focused->setFocus(Qt::TabFocusReason);
+            Key(key);
+            EXPECT_TRUE(popup->isVisible()) << key;
+            EXPECT_EQ(popup->Model().End(), PopupEnd::kOpen) << key;
+        }
+    }
+    popup->DisableBox()->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(popup->Model().DisableChecked());
+    Key(Qt::Key_Space);  // kept behind the box, the key tab takes the keys: Space presses nothing
+    EXPECT_TRUE(popup->Model().DisableChecked());
+    popup->DisableBox()->click();
+    popup->TabButton(3)->click();
+    popup->CloseButton()->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(popup->result(), QDialog::Rejected);
+    EXPECT_FALSE(popup->isVisible());
 }
 
 }  // namespace

@@ -100,6 +100,8 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::StopRecord, "cap_stop_record", u"Stop Record"},
     {CaptionId::SelectLineHint, "cap_select_line_hint", u"Select a line, then insert or modify it"},
     {CaptionId::NotAppliedHere, "cap_not_applied_here", u"Not applied on this desktop"},
+    {CaptionId::KeyCaptureAll, "cap_key_capture", u"Every key you press here is assigned, Tab too."},
+    {CaptionId::KeyCaptureLeave, "cap_key_capture_leave", u"Click another tab to leave key capture."},
     {CaptionId::ProfileForProgram, "cap_profile_for_program", u"Profile %1 (for %2)"},
 }};
 

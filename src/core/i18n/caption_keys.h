@@ -105,6 +105,8 @@ enum class CaptionId : std::uint8_t {
     StopRecord,
     SelectLineHint,
     NotAppliedHere,
+    KeyCaptureAll,
+    KeyCaptureLeave,
     ProfileForProgram,
 };
 

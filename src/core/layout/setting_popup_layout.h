@@ -1,5 +1,6 @@
 #pragma once
 // The key-assignment popup and its four tab windows: geometry and pictures.
+#include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 
 namespace oryn7px::setting_popup {
@@ -42,6 +43,11 @@ inline constexpr std::array<LayoutRect, 4> kModifierBoxes{
     {{59, 45, 72, 58}, {59, 70, 72, 83}, {59, 94, 72, 108}, {58, 119, 72, 133}}};
 inline constexpr std::array<const char*, 4> kModifierNames{"Ctrl", "Alt", "Shift", "Win"};
 inline constexpr LayoutRect kKeyName{170, 77, 326, 100};
+// Below the boxes: the key tab takes every key, and how to leave it.
+inline constexpr std::array<CaptionPlace, 2> kKeyCaptureCaptions{{
+    {CaptionId::KeyCaptureAll, {8, 137, 362, 152}, CaptionStyle::Hint, CaptionAlign::Centre},
+    {CaptionId::KeyCaptureLeave, {8, 152, 362, 167}, CaptionStyle::Hint, CaptionAlign::Centre},
+}};
 
 // Macro tab.
 inline constexpr LayoutRect kGameList{1, 1, 184, 168};

@@ -116,6 +116,12 @@ int MenuItemAt(int itemCount, int x, int y) {
     return -1;
 }
 
+int MenuItemAfterStep(int itemCount, int hovered, int step) {
+    if (itemCount <= 0) return -1;
+    if (hovered < 0 || hovered >= itemCount) return step > 0 ? 0 : itemCount - 1;
+    return ((hovered + step) % itemCount + itemCount) % itemCount;
+}
+
 uint32_t PackRowValue(uint32_t pictureKind, uint32_t value) {
     if (pictureKind == 0 || pictureKind > 255) return value;
     return (pictureKind << 24) | (value & 0xFFFFFFu);

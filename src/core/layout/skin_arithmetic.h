@@ -64,6 +64,9 @@ LayoutRect MenuItemRect(int index);
 int MenuHeight(int itemCount);
 // Index of the first item whose rectangle holds the point, or -1.
 int MenuItemAt(int itemCount, int x, int y);
+// The item an arrow key hovers next: `step` from `hovered`, round the ends; from none (-1) the
+// first item going down, the last going up. -1 for an empty menu.
+int MenuItemAfterStep(int itemCount, int hovered, int step);
 
 // ---- Skinned list box ----
 

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/layout/skin_arithmetic.h"
+
 namespace oryn7px::menuex {
 
 namespace {
@@ -61,13 +63,22 @@ void CMenuExList::mousePressEvent(QMouseEvent* event) {
 
 void CMenuExList::Release(const QPoint& pos) {
     bPressed_ = false;
-    // The owner decides when the menu goes (it calls DestroyMenuEx); until then it stays open.
     if (nHovered_ >= 0 && ItemAt(pos) == nHovered_) {
-        owner_.post(owner_.window, MENUEX_CHOICE_MESSAGE, entries_[static_cast<std::size_t>(nHovered_)].id, 0);
+        ChooseHover();
     } else {
         nHovered_ = -1;
     }
     update();
+}
+
+void CMenuExList::StepHover(int step) {
+    nHovered_ = MenuItemAfterStep(static_cast<int>(entries_.size()), nHovered_, step);
+    update();
+}
+
+void CMenuExList::ChooseHover() {
+    // The owner decides when the menu goes (it calls DestroyMenuEx); until then it stays open.
+    if (nHovered_ >= 0) owner_.post(owner_.window, MENUEX_CHOICE_MESSAGE, entries_[static_cast<std::size_t>(nHovered_)].id, 0);
 }
 
 }  // namespace oryn7px::menuex

@@ -38,6 +38,8 @@ protected:
     void DrawPictures(QPainter& painter) override {}
     bool UpdateHover(const QPoint& pos) override;
     void Release(const QPoint& pos) override;
+    void StepHover(int step) override;
+    void ChooseHover() override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

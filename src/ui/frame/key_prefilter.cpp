@@ -1,5 +1,6 @@
 #include "ui/frame/key_prefilter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -32,8 +33,19 @@ bool KeyPreFilter::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
-        case Qt::Key_Space:
             if (!editBox) return true;
+            break;
+        case Qt::Key_Space:
+            if (editBox) break;
+            if (!qobject_cast<QAbstractButton*>(watched) || actions_.pageTakesKeys()) return true;
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (actions_.pageTakesKeys()) return true;
             break;
         default: break;
     }

@@ -1,6 +1,8 @@
 #pragma once
-// Keys the main window handles before any of its controls sees them: Enter, Escape and Space
-// do nothing, Alt+F4 hides the window instead of closing it, Alt+G applies.
+// Keys the main window handles before any of its controls sees them: Enter and Escape do
+// nothing, Space only presses the button that has the focus, Alt+F4 hides the window instead of
+// closing it, Alt+G applies. While the shown page records the keyboard, Tab, the arrows and
+// Space neither move the focus nor press anything.
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
@@ -14,6 +16,7 @@ public:
     struct Actions {
         std::function<void()> hide;   // Alt+F4
         std::function<void()> apply;  // Alt+G
+        std::function<bool()> pageTakesKeys;
     };
 
     // Installs itself on the application; only keys for `mainWindow` and its children count.

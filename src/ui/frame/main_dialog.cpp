@@ -125,6 +125,7 @@ void CQ580ZDriverDlg::BuildWindow() {
     applyButton_ = pictureButton(mw::kApplyButton, false);
     SetTooltips();
     ShowCaptions();
+    SetUpKeyboard();
 }
 
 void CQ580ZDriverDlg::KeepFrameAroundPages(const QImage& frame) {

@@ -20,6 +20,7 @@
 #include "ui/frame/app_services.h"
 #include "ui/pages/page_table.h"
 #include "ui/skin/caption_board.h"
+#include "ui/skin/focus_chain.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/wnd_popup.h"
 
@@ -75,6 +76,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window: its buttons, language, hints, painting and dragging (main_dialog.cpp).
@@ -90,6 +93,12 @@ private:
     void OnShowHint(const Message& message);
     void OnRestoreDefaults(const Message& message);
     void OnCommand(const Message& message);
+
+    // The keyboard: its order and focus marks (main_dialog_keyboard.cpp).
+    void SetUpKeyboard();
+    FocusOrder FrameOrder() const;
+    // What Tab and the arrow keys move through now: the shown page's controls, then the frame's.
+    FocusOrder KeyboardOrder() const;
 
     // The page host (main_dialog_pages.cpp).
     void CreatePages();

@@ -107,7 +107,11 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     ReleaseUnusedPictures();
     tray_->Add();
     keyFilter_ = new KeyPreFilter(this, {[this] { HideToTray(); },
-                                         [this] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(applyButton_)}); }});
+                                         [this] { PostMessageTo(this, {WM_COMMAND, 0, WindowHandle(applyButton_)}); },
+                                         [this] {
+                                             const CPageDlg* shown = pages_[nSelectedPage_ - 1];
+                                             return shown != nullptr && shown->TakesKeyboard();
+                                         }});
     services_.store.LoadProfileIndex();
     ShowProfileSelection();
     if (services_.presence) services_.presence->Start(*this);
@@ -138,8 +142,9 @@ bool CQ580ZDriverDlg::OnInitDialog() {
 }
 
 void CQ580ZDriverDlg::ShowAtStartUp() {
-    // The window holds the focus itself: the first field in the tab order (the wheel-lines box)
-    // would otherwise take it and show its caret before anyone clicked into it.
+    // The window holds the focus itself: the first field in Qt's tab order (the wheel-lines box)
+    // would otherwise take it and show its caret before anyone clicked into it, and the first
+    // Tab goes to the shown page's first control.
     setFocus(Qt::OtherFocusReason);
     if (services_.startHidden) {
         // Started with the desktop: into the tray, or the taskbar where there is no tray.

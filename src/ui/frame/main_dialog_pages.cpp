@@ -19,6 +19,7 @@ void CQ580ZDriverDlg::BuildPage(int page) {
     // Built late, a page reads the profile, language and firmware version as they are now.
     CPageDlg* built = PageTable()[page - 1].create(*pageContext_);
     built->setVisible(false);
+    TakeFocus(built->KeyboardOrder());
     if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
     pages_[page - 1] = built;
     NamePage(page);

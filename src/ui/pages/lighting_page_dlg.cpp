@@ -218,6 +218,25 @@ void CDlgLEDSet::EnableSlider(CPngHSliderBar* bar, bool enabled) {
     }
 }
 
+// The effect panel in reading order (the layouts place its controls differently), the touch
+// choices, then the presets row by row and the red, green and blue sliders.
+FocusOrder CDlgLEDSet::KeyboardOrder() const {
+    std::vector<QWidget*> effectPanel{effects_.begin(), effects_.end()};
+    effectPanel.insert(effectPanel.end(), {breathing_, brightness_, ownColours_});
+    effectPanel.insert(effectPanel.end(), colourButtons_.begin(), colourButtons_.end());
+    effectPanel.push_back(cycleSpeed_);
+    FocusOrder order;
+    order.chain = InReadingOrder(effectPanel);
+    const std::vector<QWidget*> touch = InReadingOrder({touch_.begin(), touch_.end()});
+    order.chain.insert(order.chain.end(), touch.begin(), touch.end());
+    order.chain.insert(order.chain.end(), swatches_.begin(), swatches_.end());
+    order.chain.insert(order.chain.end(), colourSliders_.begin(), colourSliders_.end());
+    order.groups = {RadioGroup(InReadingOrder({effects_.begin(), effects_.end()})), RadioGroup(touch),
+                    FocusRow({colourButtons_.begin(), colourButtons_.end()}),
+                    FocusGrid({swatches_.begin(), swatches_.end()}, lp::kSwatchesPerRow)};
+    return order;
+}
+
 void CDlgLEDSet::Relabel() {
     auto text = [this](const char* key) { return QString::fromStdU16String(strings_.Text(key)); };
     for (std::size_t e = 0; e < effects_.size(); ++e) effects_[e]->SetTooltip(text(lp::kEffectTooltips[e]), true);

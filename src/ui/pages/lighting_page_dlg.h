@@ -28,6 +28,7 @@ public:
     void RefreshFromProfile() override;
     void OnShown() override { RefreshFromProfile(); }
     void Relabel() override;
+    FocusOrder KeyboardOrder() const override;
 
     const LightingPageModel& Model() const { return model_; }
     const lighting_page::Layout& PageLayout() const { return layout_; }

@@ -198,6 +198,29 @@ void CDlgMacro::OnClosing() {
     library_.SaveMacroLibrary();
 }
 
+// The three panels left to right, each top to bottom: the library, the key list, the recorder
+// with its line editors. The key field only shows what the recorder took.
+FocusOrder CDlgMacro::KeyboardOrder() const {
+    const auto controls = [this](std::initializer_list<Control> list) {
+        std::vector<QWidget*> widgets;
+        for (Control c : list) widgets.push_back(buttons_[c]);
+        return widgets;
+    };
+    FocusOrder order;
+    order.chain = {buttons_[kCategory],    macroList_,           buttons_[kNewMacro],   buttons_[kDeleteMacro],
+                   buttons_[kImportMacro], buttons_[kExportMacro], eventList_,          buttons_[kInsertLine],
+                   buttons_[kDeleteLine],  buttons_[kModifyLine],  buttons_[kRecord],   buttons_[kSkipDelays],
+                   buttons_[kRepeatCount], fields_[kCountField],   buttons_[kRepeatFFFE], buttons_[kRepeatFFFF],
+                   buttons_[kLeftPad],     buttons_[kMiddlePad],   buttons_[kRightPad], buttons_[kKeyChoice],
+                   buttons_[kKeyConfirm],  buttons_[kDelayChoice], fields_[kDelayField], buttons_[kDelayConfirm],
+                   buttons_[kMoveChoice],  fields_[kXField],       buttons_[kXUp],      buttons_[kXDown],
+                   fields_[kYField],       buttons_[kYUp],         buttons_[kYDown],    buttons_[kMoveConfirm]};
+    order.groups = {RadioGroup(controls({kRepeatCount, kRepeatFFFE, kRepeatFFFF})),
+                    RadioGroup(controls({kKeyChoice, kDelayChoice, kMoveChoice})),
+                    FocusRow(controls({kLeftPad, kMiddlePad, kRightPad}))};
+    return order;
+}
+
 // ---- user actions
 
 void CDlgMacro::OnClicked(Control control) {

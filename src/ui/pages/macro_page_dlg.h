@@ -42,6 +42,8 @@ public:
     void Relabel() override;
     void OnSessionEnding() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
+    bool TakesKeyboard() const override { return model_.Recording(); }
 
     // The line editors' hint while none is open.
     std::vector<ShownCaption> PaintedTexts() const override;

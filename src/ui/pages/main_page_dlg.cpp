@@ -177,6 +177,20 @@ void CDlgMainSet::CreateControls(const QImage& down, const QImage& over) {
     }
 }
 
+// The panels top to bottom, left column before right: DPI levels 1 to 7, pointer speed, sensor
+// height, report rate, wheel scrolling, the button tabs.
+FocusOrder CDlgMainSet::KeyboardOrder() const {
+    FocusOrder order;
+    for (std::size_t k = 0; k < dpiBoxes_.size(); ++k) order.chain.insert(order.chain.end(), {dpiBoxes_[k], dpiSliders_[k]});
+    order.chain.insert(order.chain.end(), {pointerSlider_, precision_, sensorSlider_});
+    order.chain.insert(order.chain.end(), rates_.begin(), rates_.end());
+    order.chain.insert(order.chain.end(), {linesRadio_, linesBox_, linesUp_, linesDown_, screenRadio_});
+    order.chain.insert(order.chain.end(), tabs_.begin(), tabs_.end());
+    order.groups = {RadioGroup({rates_.begin(), rates_.end()}), RadioGroup({linesRadio_, screenRadio_}),
+                    FocusRow({tabs_.begin(), tabs_.end()})};
+    return order;
+}
+
 void CDlgMainSet::Relabel() {
     const auto text = [this](const char* key) { return QString::fromStdU16String(context_.strings.Text(key)); };
     precision_->SetTooltip(text(mp::kPrecisionTooltip), true);

@@ -35,6 +35,7 @@ public:
     void BeforeApply() override;
     void Relabel() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
 
     // The notes that a pointer or wheel setting does not take effect on this desktop.
     std::vector<ShownCaption> PaintedTexts() const override;
@@ -51,6 +52,8 @@ public:
     CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
     CBitmapEdit* DpiValueBox(int level) const { return dpiValues_[static_cast<std::size_t>(level)]; }
     CPngHSliderBar* DpiSlider(int level) const { return dpiSliders_[static_cast<std::size_t>(level)]; }
+    CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
+    CGDIBitmapBtn* ReportRateButton(int index) const { return rates_[static_cast<std::size_t>(index)]; }
     // Opens the popup for `button` and handles its result (what a click on its tab does).
     void AssignButton(int button);
     // One tick of the marker timer, for a cursor at `cursor` (page coordinates).

@@ -10,6 +10,7 @@
 #include "core/layout/caption_place.h"
 #include "core/layout/layout_types.h"
 #include "ui/skin/caption_board.h"
+#include "ui/skin/focus_chain.h"
 
 namespace oryn7px {
 
@@ -39,6 +40,12 @@ public:
     virtual void OnClosing() {}
     // Whether the profile and apply buttons are enabled while this page is shown.
     virtual bool AllowsApply() const { return true; }
+    // The page's controls in keyboard order, and its arrow groups. The window skips what is
+    // hidden or disabled at the time.
+    virtual FocusOrder KeyboardOrder() const { return {}; }
+    // The page records the keyboard (the macro recorder): keys must not move the focus or press
+    // its controls meanwhile.
+    virtual bool TakesKeyboard() const { return false; }
 
     const QImage& Picture() const { return picture_; }
     const CaptionBoard& Captions() const override { return captions_; }

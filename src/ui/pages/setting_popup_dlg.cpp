@@ -1,13 +1,16 @@
 #include "ui/pages/setting_popup_dlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <optional>
 
 #include "core/layout/setting_popup_layout.h"
+#include "core/i18n/string_table.h"
 #include "core/i18n/text_source.h"
 #include "core/interfaces/user_messages.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
@@ -126,13 +129,15 @@ CSettingDlg::CSettingDlg(QWidget* parent, int button, const std::u16string& curr
     });
     down_ = over_ = QImage();
 
-    keyTab_ = new CSetting_SingleComboDlg(this, model_, services_.layout);
+    keyTab_ = new CSetting_SingleComboDlg(this, model_, services_.layout, services_.texts);
     macroTab_ = new CSetting_MacroDlg(this, model_, services_.texts, chinese);
     basicTab_ = new CSetting_BaseDlg(this, model_, services_.texts);
     hostTab_ = new CSetting_AdvanceDlg(this, model_, services_.texts, services_.messages, services_.browser);
     // Each tab window is named as its tab.
     const std::array<QWidget*, 4> tabWindows{keyTab_, macroTab_, basicTab_, hostTab_};
     for (std::size_t t = 0; t < tabWindows.size(); ++t) tabWindows[t]->setAccessibleName(tabs_[t]->GetText());
+    new KeyboardUse(this, KeyboardUse::InUse(parent));
+    TakeFocus(KeyboardOrder());
     model_.Open();
     ShowTabs();
     qApp->installEventFilter(this);
@@ -159,6 +164,29 @@ void CSettingDlg::ShowTabs() {
     macroTab_->setVisible(model_.VisibleTab() == PopupTab::kMacro);
     basicTab_->setVisible(model_.VisibleTab() == PopupTab::kBasic);
     hostTab_->setVisible(model_.VisibleTab() == PopupTab::kHost);
+    // While keys are captured no control holds the focus: none looks as if Space would press it.
+    if (CapturesKeys()) setFocus();
+}
+
+bool CSettingDlg::CapturesKeys() const { return model_.VisibleTab() == PopupTab::kKey || model_.DisableChecked(); }
+
+// Top to bottom: the tabs, the tab window's controls, the disable box, Default and OK; the close
+// button last. The tabs are chosen as the arrows reach them, as a click would.
+FocusOrder CSettingDlg::KeyboardOrder() const {
+    const std::vector<QWidget*> tabs{tabs_.begin(), tabs_.end()};
+    std::vector<QWidget*> hostRadios;
+    FocusOrder order;
+    order.chain = tabs;
+    for (KeyModifier modifier : {KeyModifier::kCtrl, KeyModifier::kAlt, KeyModifier::kShift, KeyModifier::kWin})
+        order.chain.push_back(keyTab_->ModifierBox(modifier));
+    order.chain.insert(order.chain.end(), {macroTab_->GameList(), macroTab_->MacroList(), basicTab_->List()});
+    for (int row = 0; row < kHostKindCount; ++row) {
+        hostRadios.push_back(hostTab_->Radio(row));
+        order.chain.insert(order.chain.end(), {hostTab_->Radio(row), hostTab_->BrowseButton(row)});
+    }
+    order.chain.insert(order.chain.end(), {disable_, default_, ok_, close_});
+    order.groups = {RadioGroup(tabs), RadioGroup(hostRadios)};
+    return order;
 }
 
 void CSettingDlg::Finish() {
@@ -170,7 +198,7 @@ void CSettingDlg::Finish() {
 }
 
 void CSettingDlg::OnHookKey(uint32_t virtualKey, uint32_t flags) {
-    if (model_.VisibleTab() == PopupTab::kKey || model_.DisableChecked()) keyTab_->OnHookKey(virtualKey, flags);
+    if (CapturesKeys()) keyTab_->OnHookKey(virtualKey, flags);
 }
 
 void CSettingDlg::paintEvent(QPaintEvent*) {
@@ -198,17 +226,28 @@ void CSettingDlg::KeyFromQt(QKeyEvent* event, bool released) {
     if (const auto virtualKey = VirtualKeyFromQtKey(event->key())) OnHookKey(*virtualKey, released ? kKeyReleased : 0);
 }
 
-void CSettingDlg::keyPressEvent(QKeyEvent* event) { KeyFromQt(event, false); }
+void CSettingDlg::keyPressEvent(QKeyEvent* event) {
+    if (IsArrowKey(event->key()) && MoveInGroup(KeyboardOrder(), focusWidget(), event->key())) return;
+    // Not QDialog's: Enter and Escape never end the popup.
+    QWidget::keyPressEvent(event);
+}
 
-void CSettingDlg::keyReleaseEvent(QKeyEvent* event) { KeyFromQt(event, true); }
+bool CSettingDlg::focusNextPrevChild(bool next) { return MoveFocus(this, KeyboardOrder(), next); }
 
 bool CSettingDlg::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return false;
-    // Enter, Escape and Space neither end the popup nor press a focused button.
-    return IsFilteredKey(*static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Enter and Escape never end the popup; Space presses the focused button, unless keys are captured.
+    if (IsFilteredKey(*key)) {
+        return key->key() != Qt::Key_Space || CapturesKeys() || !qobject_cast<const QAbstractButton*>(widget);
+    }
+    // While the key tab captures, every other key is one to assign, wherever the focus is.
+    if (!CapturesKeys() || type == QEvent::ShortcutOverride) return false;
+    KeyFromQt(key, type == QEvent::KeyRelease);
+    return true;
 }
 
 }  // namespace oryn7px

@@ -9,18 +9,19 @@
 
 #include "core/pages/main_page/setting_popup_model.h"
 #include "ui/pages/setting_popup_tabs.h"
+#include "ui/skin/focus_chain.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 
 namespace oryn7px {
 
-class TextSource;
+class StringTable;
 class UserMessages;
 
 class CSettingDlg final : public QDialog {
     Q_OBJECT
 public:
     struct Services {
-        const TextSource& texts;
+        const StringTable& texts;
         UserMessages& messages;
         const KeyboardLayout& layout;
         const MacroLibrary& library;
@@ -37,6 +38,9 @@ public:
     const SettingPopupModel& Model() const { return model_; }
     // A key event from the input hooks, meant for the key tab.
     void OnHookKey(uint32_t virtualKey, uint32_t flags);
+    // The key tab takes the keys (shown, or kept behind the disable box): Tab and the arrows are
+    // keys to assign then, not moves.
+    bool CapturesKeys() const;
 
     CGDIBitmapBtn* TabButton(int tab) const { return tabs_[static_cast<std::size_t>(tab - 1)]; }
     CGDIBitmapBtn* DisableBox() const { return disable_; }
@@ -51,11 +55,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     CGDIBitmapBtn* AddButton(const LayoutRect& rect, bool checkDisplay);
+    // The tabs, the shown tab window's controls, the disable box, Default, OK and close.
+    FocusOrder KeyboardOrder() const;
     void ShowTabs();
     void Finish();
     void KeyFromQt(QKeyEvent* event, bool released);

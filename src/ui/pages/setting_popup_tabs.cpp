@@ -9,7 +9,8 @@
 
 #include "core/base/messages.h"
 #include "core/i18n/key_names.h"
-#include "core/i18n/text_source.h"
+#include "core/i18n/string_table.h"
+#include "ui/skin/caption_painter.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_cache.h"
 #include "ui/skin/picture_scale.h"
@@ -84,8 +85,9 @@ CGDIBitmapBtn* CSettingTab::AddButton(const LayoutRect& rect, bool checkDisplay)
     return button;
 }
 
-CSetting_SingleComboDlg::CSetting_SingleComboDlg(QWidget* popup, SettingPopupModel& model, const KeyboardLayout& layout)
-    : CSettingTab(popup, model, sp::kKeyPictures), layout_(layout) {
+CSetting_SingleComboDlg::CSetting_SingleComboDlg(QWidget* popup, SettingPopupModel& model, const KeyboardLayout& layout,
+                                                 const StringTable& strings)
+    : CSettingTab(popup, model, sp::kKeyPictures), layout_(layout), strings_(strings) {
     const KeyModifier order[] = {KeyModifier::kCtrl, KeyModifier::kAlt, KeyModifier::kShift, KeyModifier::kWin};
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         CGDIBitmapBtn* box = AddButton(sp::kModifierBoxes[i], true);
@@ -118,8 +120,10 @@ void CSetting_SingleComboDlg::ShowModifiers() {
 
 void CSetting_SingleComboDlg::paintEvent(QPaintEvent* event) {
     CSettingTab::paintEvent(event);
-    if (model_.ChosenKey() == 0) return;
     QPainter painter(this);
+    for (const CaptionPlace& place : sp::kKeyCaptureCaptions)
+        PaintCaption(painter, ToQRect(place.box), CaptionText(strings_, place), place.style, place.align);
+    if (model_.ChosenKey() == 0) return;
     painter.setFont(SkinFont(QStringLiteral("MS Shell Dlg"), 14, 300));
     painter.setPen(kKeyNameColour);
     painter.drawText(ToQRect(sp::kKeyName), Qt::AlignCenter | Qt::TextSingleLine, ChosenKeyName());

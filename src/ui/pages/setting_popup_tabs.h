@@ -16,6 +16,7 @@
 
 namespace oryn7px {
 
+class StringTable;
 class TextSource;
 
 // What every tab window shares: its place in the popup, its pictures, the model.
@@ -32,11 +33,13 @@ protected:
     QImage normal_, down_, over_;  // dropped once the controls have their pieces
 };
 
-// Key or key combination: the modifier boxes and the key typed.
+// Key or key combination: the modifier boxes and the key typed. It takes every key, and says how
+// to leave it.
 class CSetting_SingleComboDlg final : public CSettingTab {
     Q_OBJECT
 public:
-    CSetting_SingleComboDlg(QWidget* popup, SettingPopupModel& model, const KeyboardLayout& layout);
+    CSetting_SingleComboDlg(QWidget* popup, SettingPopupModel& model, const KeyboardLayout& layout,
+                            const StringTable& strings);
     // A key event as the input hooks deliver it (virtual key, low-level flags).
     void OnHookKey(uint32_t virtualKey, uint32_t flags);
     CGDIBitmapBtn* ModifierBox(KeyModifier modifier) const { return boxes_[static_cast<std::size_t>(modifier)]; }
@@ -49,6 +52,7 @@ private:
     QString ChosenKeyName() const;
 
     const KeyboardLayout& layout_;
+    const StringTable& strings_;
     std::array<CGDIBitmapBtn*, 4> boxes_{};
 };
 

@@ -56,6 +56,9 @@ CDlgSts::~CDlgSts() {
     if (sampler_) sampler_->Stop();
 }
 
+// Only the reset button takes a click; the trophies and the bar only show.
+FocusOrder CDlgSts::KeyboardOrder() const { return {{resetButton_}, {}}; }
+
 void CDlgSts::BuildControls() {
     const QImage normal = StatePicture(sp::kPictures.normal);
     const QImage down = StatePicture(sp::kPictures.down);

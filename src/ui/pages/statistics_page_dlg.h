@@ -33,6 +33,7 @@ public:
     void OnDesktopMouse(uint32_t hookButtonCode) override;
     void OnSessionEnding() override;
     void OnClosing() override;
+    FocusOrder KeyboardOrder() const override;
     // The counts as the page shows them.
     std::vector<ShownCaption> PaintedTexts() const override;
 

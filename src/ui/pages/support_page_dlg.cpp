@@ -90,6 +90,11 @@ void CDlgSupport::CreateControls() {
     connect(DefaultsButton(), &QAbstractButton::clicked, this, &CDlgSupport::OnRestoreDefaults);
 }
 
+// Update and web site, then import, export and defaults; the version labels take no clicks.
+FocusOrder CDlgSupport::KeyboardOrder() const {
+    return {{UpdateButton(), WebButton(), ImportButton(), ExportButton(), DefaultsButton()}, {}};
+}
+
 void CDlgSupport::Relabel() {
     ShowCaptions(sp::kCaptions, context_.strings);
     for (std::size_t i = 0; i < sp::kControls.size(); ++i) {

@@ -23,6 +23,7 @@ public:
     bool AllowsApply() const override { return false; }
     void OnFirmwareVersion(uint32_t version) override;
     void Relabel() override;
+    FocusOrder KeyboardOrder() const override;
 
     // The texts as painted.
     QString DriverVersionText() const;

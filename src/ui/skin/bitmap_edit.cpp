@@ -1,8 +1,10 @@
 #include "ui/skin/bitmap_edit.h"
 
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
 
@@ -35,6 +37,13 @@ void CBitmapEdit::SetBackground(const QRect& rect, const QImage& pagePicture) {
     QPalette colours = palette();
     colours.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(CutPicture(pagePicture, rect))));
     setPalette(colours);
+}
+
+void CBitmapEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!ShowsFocusMark(this)) return;
+    QPainter painter(this);
+    PaintFocusMark(painter, rect());
 }
 
 }  // namespace oryn7px

@@ -19,6 +19,9 @@ public:
     // The background becomes the `rect` piece of `pagePicture`.
     void SetBackground(const QRect& rect, const QImage& pagePicture);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int nControlId_ = 0;
     int nMinimum_ = 0;

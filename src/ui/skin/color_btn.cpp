@@ -1,9 +1,12 @@
 #include "ui/skin/color_btn.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/focus_chain.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 
@@ -34,12 +37,22 @@ void CColorBtn::SetTooltip(const QString& text, bool active) {
 void CColorBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
+    if (ShowsFocusMark(this)) PaintFocusMark(painter, rect());
 }
 
 void CColorBtn::mouseMoveEvent(QMouseEvent* event) {
     const QPoint inParent = mapToParent(event->position().toPoint());
     PostMessageTo(parent(), {WM_MOUSEMOVE, 0, MakeLParam(inParent.x(), inParent.y())});
     QAbstractButton::mouseMoveEvent(event);
+}
+
+void CColorBtn::keyPressEvent(QKeyEvent* event) {
+    // The arrows belong to the window's keyboard order, not to Qt's button groups.
+    if (IsArrowKey(event->key())) {
+        event->ignore();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CColorBtn::enterEvent(QEnterEvent* event) {

@@ -1,9 +1,12 @@
 #include "ui/skin/gdi_bitmap_btn.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "core/base/messages.h"
+#include "ui/skin/focus_chain.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_scale.h"
@@ -118,6 +121,7 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     const QImage& picture = pictures_[static_cast<int>(look)];
     if (!picture.isNull()) painter.drawImage(0, 0, picture);
     caption_.Paint(painter, static_cast<CaptionState>(look));
+    if (ShowsFocusMark(this)) PaintFocusMark(painter, rect());
     if (strText_.isEmpty()) return;
     switch (look) {
         case ButtonLook::Pressed: painter.setPen(pressedText_); break;
@@ -130,23 +134,45 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, strText_);
 }
 
+void CGDIBitmapBtn::OnPress() {
+    if (bToggleOnClick_) {
+        bChecked_ = !bChecked_;
+        update();
+        AnnounceCheckedChange();
+    }
+    if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONDOWN, WindowHandle(this)});
+}
+
+void CGDIBitmapBtn::OnRelease() {
+    if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONUP, WindowHandle(this)});
+}
+
 void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         if (QWidget* top = window(); top && !top->isActiveWindow()) top->activateWindow();
-        if (bToggleOnClick_) {
-            bChecked_ = !bChecked_;
-            update();
-            AnnounceCheckedChange();
-        }
-        if (bPressNotify_) PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONDOWN, WindowHandle(this)});
+        OnPress();
     }
     QAbstractButton::mousePressEvent(event);
 }
 
 void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && bPressNotify_)
-        PostMessageTo(parent(), {UM_BUTTON_MOUSE, WM_LBUTTONUP, WindowHandle(this)});
+    if (event->button() == Qt::LeftButton) OnRelease();
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+void CGDIBitmapBtn::keyPressEvent(QKeyEvent* event) {
+    // The arrows belong to the window's keyboard order, not to Qt's button groups.
+    if (IsArrowKey(event->key())) {
+        event->ignore();
+        return;
+    }
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) OnPress();
+    QAbstractButton::keyPressEvent(event);
+}
+
+void CGDIBitmapBtn::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown()) OnRelease();
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event) {

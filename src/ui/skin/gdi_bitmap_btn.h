@@ -52,12 +52,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void SetHover(bool hover);
+    // What a press and a release of the left button do besides the button's own signals; Space
+    // does the same.
+    void OnPress();
+    void OnRelease();
     void AnnounceCheckedChange();
 
     int nControlId_ = 0;

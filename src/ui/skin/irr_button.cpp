@@ -1,10 +1,13 @@
 #include "ui/skin/irr_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
 #include "core/base/messages.h"
+#include "ui/skin/focus_chain.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_scale.h"
@@ -101,6 +104,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     constexpr std::array<CaptionState, 4> kStates{CaptionState::Normal, CaptionState::Pressed, CaptionState::Hover,
                                                   CaptionState::Disabled};
     caption_.Paint(painter, kStates[static_cast<std::size_t>(CurrentPicture())]);
+    if (ShowsFocusMark(this)) PaintFocusMark(painter, outline_);
 }
 
 void CIrrButton::SetCaption(const ShownCaption& caption) {
@@ -110,12 +114,36 @@ void CIrrButton::SetCaption(const ShownCaption& caption) {
     if (renamed) AnnounceNameChange(this);
 }
 
+void CIrrButton::Activate() { PostMessageTo(parent(), {WM_COMMAND, 0, WindowHandle(this)}); }
+
 void CIrrButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && hitButton(event->position().toPoint())) {
-        // The owner acts on the press, not on the release.
-        PostMessageTo(parent(), {WM_COMMAND, 0, WindowHandle(this)});
-    }
+    // The owner acts on the press, not on the release.
+    if (event->button() == Qt::LeftButton && hitButton(event->position().toPoint())) Activate();
     QAbstractButton::mousePressEvent(event);
+}
+
+void CIrrButton::keyPressEvent(QKeyEvent* event) {
+    // The arrows belong to the window's keyboard order, not to Qt's button groups.
+    if (IsArrowKey(event->key())) {
+        event->ignore();
+        return;
+    }
+    if (event->key() != Qt::Key_Space) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) setDown(true);
+}
+
+void CIrrButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space) {
+        QAbstractButton::keyReleaseEvent(event);
+        return;
+    }
+    // Space acts once it is up: what it opens (the key-assignment popup) must not hear its release.
+    if (event->isAutoRepeat() || !isDown()) return;
+    setDown(false);
+    Activate();
 }
 
 void CIrrButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }

@@ -33,6 +33,9 @@ public:
     void SetCaption(const ShownCaption& caption) override;
     const ShownCaption& Caption() const override { return caption_; }
 
+    // What a press on the button does: the owner hears of it (WM_COMMAND).
+    void Activate();
+
     // What assistive technology is told the button is (a push button unless set): page tabs
     // and the profile buttons, which stay highlighted while chosen, say so.
     void SetRole(QAccessible::Role role) { role_ = role; }
@@ -49,6 +52,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

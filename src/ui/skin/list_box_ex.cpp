@@ -9,6 +9,7 @@
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
 #include "ui/skin/edit_keys.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_scale.h"
 #include "ui/skin/skin_resources.h"
@@ -173,6 +174,24 @@ void CListBoxEx::StartEdit(int row) {
     box->setFocus();
 }
 
+void CListBoxEx::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!ShowsFocusMark(this)) return;
+    QPainter painter(viewport());
+    PaintFocusMark(painter, viewport()->rect());
+}
+
+void CListBoxEx::focusInEvent(QFocusEvent* event) {
+    // Qt makes the first row current when the keyboard reaches a list without one; here that
+    // would choose it. Only an arrow key or a click chooses a row.
+    const bool hadRow = currentIndex().isValid();
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+        if (!hadRow) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
 void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
@@ -221,11 +240,14 @@ void CListBoxEx::CloseEditBox() {
     if (!editBox_) return;
     QLineEdit* box = editBox_;
     editBox_ = nullptr;
+    // Closed by Enter or Escape the list takes the focus back; closed because the focus went
+    // elsewhere (a click, Tab), it stays there.
+    const bool hadFocus = box->hasFocus();
     box->disconnect(this);
     box->removeEventFilter(this);
+    if (hadFocus) setFocus();
     box->hide();
     box->deleteLater();
-    setFocus();
 }
 
 }  // namespace oryn7px

@@ -49,6 +49,8 @@ public:
     const QImage& RowPicture(uint32_t kind, bool selected);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

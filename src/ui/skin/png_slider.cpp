@@ -1,12 +1,14 @@
 #include "ui/skin/png_slider.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "core/base/messages.h"
 #include "core/layout/skin_arithmetic.h"
+#include "ui/skin/focus_mark.h"
 #include "ui/skin/accessible_notify.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/picture_scale.h"
@@ -101,7 +103,12 @@ void CPngHSlider::mouseReleaseEvent(QMouseEvent* event) {
     SetPos(ValueAtCursor(static_cast<int>(event->globalPosition().x())));
 }
 
-CPngHSliderBar::CPngHSliderBar(QWidget* parent) : QWidget(parent) { thumb_.SetReceiver(this, 0); }
+CPngHSliderBar::CPngHSliderBar(QWidget* parent) : QWidget(parent) {
+    thumb_.SetReceiver(this, 0);
+    // A click on the thumb gives the bar the focus.
+    thumb_.setFocusPolicy(Qt::ClickFocus);
+    thumb_.setFocusProxy(this);
+}
 
 void CPngHSliderBar::Create(const QString& thumbPictureFile, const QRect& rect, QWidget* parent, int controlId) {
     Create(QImage(thumbPictureFile), rect, parent, controlId);
@@ -171,16 +178,30 @@ bool CPngHSliderBar::event(QEvent* event) {
 }
 
 void CPngHSliderBar::paintEvent(QPaintEvent*) {
-    if (background_.isNull()) return;
     QPainter painter(this);
     SmoothScaledPictures(painter);
-    painter.drawImage(rect(), background_);
+    if (!background_.isNull()) painter.drawImage(rect(), background_);
+    if (ShowsFocusMark(this)) PaintFocusMark(painter, rect());
 }
 
 void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
     if (bDisabled_ || event->button() != Qt::LeftButton) return;
     const int x = mapToParent(event->position().toPoint()).x() - track_.left();
     MoveTo(SliderValueFromClick(x, track_.left(), track_.left() + track_.width(), nMinimum_, nMaximum_));
+}
+
+void CPngHSliderBar::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down: step = -1; break;
+        case Qt::Key_Right:
+        case Qt::Key_Up: step = 1; break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    if (bDisabled_) return;
+    const int value = std::clamp(GetPos() + step, nMinimum_, nMaximum_);
+    if (value != GetPos()) MoveTo(value);
 }
 
 }  // namespace oryn7px

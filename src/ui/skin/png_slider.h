@@ -69,6 +69,8 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The arrows move the thumb one step: Left and Down back, Right and Up on.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AnnouncePos();

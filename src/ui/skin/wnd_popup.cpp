@@ -1,6 +1,7 @@
 #include "ui/skin/wnd_popup.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -87,6 +88,17 @@ void CWndPopup::mouseReleaseEvent(QMouseEvent* event) {
     Release(event->position().toPoint());
 }
 
+void CWndPopup::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up: StepHover(-1); break;
+        case Qt::Key_Down: StepHover(1); break;
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat()) ChooseHover();
+            break;
+        default: QWidget::keyPressEvent(event); break;
+    }
+}
+
 void CWndPopup::leaveEvent(QEvent*) {
     if (UpdateHover(QPoint(-1, -1))) update();
 }
@@ -149,6 +161,15 @@ void CMenuEx::Release(const QPoint& pos) {
     }
     nHovered_ = -1;
     update();
+}
+
+void CMenuEx::StepHover(int step) {
+    nHovered_ = MenuItemAfterStep(static_cast<int>(items_.size()), nHovered_, step);
+    update();
+}
+
+void CMenuEx::ChooseHover() {
+    if (nHovered_ >= 0) Choose(items_[static_cast<std::size_t>(nHovered_)].command);
 }
 
 CMenuExA::CMenuExA() {

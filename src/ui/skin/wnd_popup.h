@@ -27,6 +27,9 @@ protected:
     virtual void DrawPictures(QPainter& painter) = 0;
     virtual bool UpdateHover(const QPoint& pos) = 0;
     virtual void Release(const QPoint& pos) = 0;
+    // The keyboard: Up and Down move the hover through the items, Space chooses the one hovered.
+    virtual void StepHover(int step) = 0;
+    virtual void ChooseHover() = 0;
     void Choose(uint32_t command);
 
     bool event(QEvent* event) override;
@@ -34,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -67,6 +71,8 @@ protected:
     void DrawPictures(QPainter& painter) override;
     bool UpdateHover(const QPoint& pos) override;
     void Release(const QPoint& pos) override;
+    void StepHover(int step) override;
+    void ChooseHover() override;
 
 private:
     void LayOut();

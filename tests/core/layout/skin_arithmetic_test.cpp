@@ -115,6 +115,17 @@ TEST(MenuLayout, LanguageMenuIs116By273) {
     EXPECT_EQ(MenuItemAt(12, 50, 271), -1);  // bottom margin
 }
 
+TEST(MenuLayout, ArrowKeysStepRoundTheEnds) {
+    struct Case {
+        int count, hovered, step, expected;
+    };
+    for (const Case& c : {Case{12, -1, 1, 0}, Case{12, -1, -1, 11}, Case{12, 0, 1, 1}, Case{12, 11, 1, 0},
+                          Case{12, 0, -1, 11}, Case{12, 5, -1, 4}, Case{12, 40, 1, 0}, Case{0, -1, 1, -1}}) {
+        EXPECT_EQ(MenuItemAfterStep(c.count, c.hovered, c.step), c.expected)
+            << c.count << " items, from " << c.hovered << " by " << c.step;
+    }
+}
+
 TEST(ListRows, PictureKindTravelsInTheTopByte) {
     EXPECT_EQ(PackRowValue(3, 0xAB123456u), 0x03123456u);
     EXPECT_EQ(RowPictureKind(PackRowValue(3, 0xAB123456u)), 3u);

@@ -112,6 +112,20 @@ TEST_F(MenuExLibraryTest, ChoosingAnItemPostsItsIdToTheOwnerAndLeavesTheMenuOpen
     EXPECT_EQ(OpenMenu(), nullptr);
 }
 
+TEST_F(MenuExLibraryTest, TheArrowsMoveTheHoverRoundTheEndsAndSpaceChooses) {
+    ASSERT_EQ(Open(3), 1);
+    QWidget* menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    // Up from none is the last item; Down from the last goes round to the first, then the second.
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down}) QTest::keyClick(menu, key);
+    EXPECT_EQ(menu->grab().toImage().pixelColor(150, 24 + 12), QColor(0, 0x93, 0xD1)) << "hover picture";
+    EXPECT_TRUE(Inbox().empty());
+    QTest::keyClick(menu, Qt::Key_Space);
+    ASSERT_EQ(Inbox().size(), 1u);
+    EXPECT_EQ(Inbox()[0].message, MENUEX_CHOICE_MESSAGE);
+    EXPECT_EQ(Inbox()[0].wParam, 2u);
+}
+
 TEST_F(MenuExLibraryTest, ReleasingOffTheItemChoosesNothing) {
     ASSERT_EQ(Open(3), 1);
     QWidget* menu = OpenMenu();
