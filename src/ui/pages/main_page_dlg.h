@@ -52,7 +52,6 @@ public:
     CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
     CBitmapEdit* DpiValueBox(int level) const { return dpiValues_[static_cast<std::size_t>(level)]; }
     CPngHSliderBar* DpiSlider(int level) const { return dpiSliders_[static_cast<std::size_t>(level)]; }
-    CGDIBitmapBtn* DpiBox(int level) const { return dpiBoxes_[static_cast<std::size_t>(level)]; }
     CGDIBitmapBtn* ReportRateButton(int index) const { return rates_[static_cast<std::size_t>(index)]; }
     // Opens the popup for `button` and handles its result (what a click on its tab does).
     void AssignButton(int button);
