@@ -154,10 +154,11 @@ protected:
             opened = true;
             act(*programs);
         });
+        // A right click reaches the button under the mouse first, which leaves it to the window.
         CIrrButton* button = dialog->ProfileButton(profile);
-        const QPoint at = button->geometry().center();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, dialog->mapToGlobal(at));
-        QApplication::sendEvent(dialog.get(), &click);
+        const QPoint at = button->rect().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, button->mapToGlobal(at));
+        QApplication::sendEvent(button, &click);
         ASSERT_TRUE(opened);
     }
 
@@ -294,6 +295,27 @@ TEST_F(FollowProgramsTest, ADamagedRulesFileIsToldAndKeptAsideWhenTheDialogSaves
     EXPECT_EQ(messages.boxes[0], DamagedRulesKeptText(Data() / "ProgramRules.ini.invalid", false));
     EXPECT_TRUE(fs::exists(Data() / "ProgramRules.ini.invalid"));
     EXPECT_EQ(ProgramRulesFile(file, writer).Read().rules.programs[1], std::vector<std::string>{"game.exe"});
+}
+
+TEST_F(FollowProgramsTest, TheMenuKeyOrShiftF10OnAFocusedProfileButtonOpensItsPrograms) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    QApplication::setActiveWindow(dialog.get());
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        dialog->ProfileButton(4)->setFocus(Qt::TabFocusReason);
+        QStringList titles;
+        const auto cancel = [&titles] {
+            auto* programs = qobject_cast<CDlgPrograms*>(QApplication::activeModalWidget());
+            ASSERT_NE(programs, nullptr);
+            titles << programs->Title();
+            programs->CancelButton()->click();
+        };
+        QTimer::singleShot(0, cancel);
+        QTest::keyClick(dialog->ProfileButton(4), key, modifiers);
+        // The context-menu event some platforms send after the key opens nothing more.
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, {10, 10});
+        QApplication::sendEvent(dialog->ProfileButton(4), &fromKeyboard);
+        EXPECT_EQ(titles, QStringList{QStringLiteral("Programs for profile 4")}) << key;
+    }
 }
 
 TEST_F(FollowProgramsTest, WithoutATrackerTheDialogSaysWhyNothingFollows) {

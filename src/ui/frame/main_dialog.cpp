@@ -312,8 +312,9 @@ void CQ580ZDriverDlg::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CQ580ZDriverDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // A right click on a profile button (or the menu key while it has the focus) opens its programs.
-    QWidget* under = childAt(event->pos());
+    // A right click on a profile button opens its programs; the keys are the keyboard's own
+    // (main_dialog_keyboard.cpp), so a platform's own menu-key event opens nothing twice.
+    QWidget* under = event->reason() == QContextMenuEvent::Mouse ? childAt(event->pos()) : nullptr;
     for (int i = 0; i < kPageCount; ++i) {
         if (under == profileButtons_[i] && profileButtons_[i]->isEnabled()) {
             OpenProgramsDialog(i + 1);
