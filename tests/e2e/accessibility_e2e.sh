@@ -63,7 +63,8 @@ expect_node 'radio button "1000 Hz" \[checked\]'
 echo "== the support page through its tab's place; the firmware check's answer box"
 click_node "page tab" SUPPORT
 read_tree Update
-expect_node 'page tab "SUPPORT" \[selected\]'
+# A click gives the tab the keyboard's focus too.
+expect_node 'page tab "SUPPORT" \[selected,focused\]'
 expect_node 'label "V 1.0.3"'
 click_node "push button" Update
 read_tree "Firmware is the latest version."
