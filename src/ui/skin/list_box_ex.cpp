@@ -1,8 +1,8 @@
 #include "ui/skin/list_box_ex.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -25,7 +25,7 @@ class RowPainter final : public QStyledItemDelegate {
 public:
     explicit RowPainter(CListBoxEx* list) : QStyledItemDelegate(list), list_(list) {}
 
-    // A click on a ticked row, or Space, turns its tick.
+    // A click on a row with a tick box, or Space on it, turns its tick.
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem&,
                      const QModelIndex& index) override {
         if (!list_->ShowsTicks() || !(index.flags() & Qt::ItemIsUserCheckable)) return false;
