@@ -67,7 +67,7 @@ expect 1 "$complete_then_text: not well-formed: Text after the root element at o
     lang check "$complete_then_text"
 expect 2 "" lang check
 
-expect 0 "load: UTF-16LE BOM + length 10377 to 10377 wide chars
+expect 0 "load: UTF-16LE BOM + length 10812 to 10812 wide chars
 error: none" lang info "$fixtures/complete_utf16le.xml"
 expect 1 "load: UTF-8 length 71 to 71 wide chars
 error: End tag 'config' at offset 51 does not match start tag 'str_main' at offset 37" \

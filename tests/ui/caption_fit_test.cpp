@@ -16,6 +16,7 @@
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
 #include "core/layout/main_page_layout.h"
+#include "core/layout/programs_dialog_layout.h"
 #include "core/layout/setting_popup_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "core/layout/support_page_layout.h"
@@ -52,6 +53,7 @@ std::vector<CaptionTable> AllCaptionTables() {
         {"record button, stopped", macro_page::kStartRecordCaption},
         {"record button, recording", macro_page::kStopRecordCaption},
         {"key-assignment popup, key tab", setting_popup::kKeyCaptureCaptions},
+        {"programs dialog", programs_dialog::kCaptions},
     };
 }
 

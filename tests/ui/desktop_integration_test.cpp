@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsTheAutostartEntryChecked) {
         }
         menu->close();
     });
-    TrayIcon::RunMenu(dialog.get(), &autostart);
+    TrayIcon::RunMenu(dialog.get(), &autostart, std::nullopt);
     ASSERT_TRUE(shown.has_value());
     EXPECT_EQ(shown->first, QStringLiteral("Start with the desktop"));
     EXPECT_TRUE(shown->second);

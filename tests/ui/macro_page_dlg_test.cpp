@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -460,6 +461,18 @@ TEST_F(DlgMacroTest, CaptionsAreDrawnByTheirControlsOrClearOfThemInBothLayouts) 
         // The headings and the labels over the list, the pads and the editors are the page's own.
         EXPECT_EQ(Page().Captions().OnOwner().size(), 6u);
     }
+}
+
+TEST_F(DlgMacroTest, RecordingTellsTheMainWindowItTakesTheKeyboard) {
+    QSignalSpy taken(&Page(), &CPageDlg::KeyboardTaken);
+    Click(CDlgMacro::kSkipDelays);
+    Click(CDlgMacro::kRecord);
+    Click(CDlgMacro::kRecord);
+    Click(CDlgMacro::kRecord);
+    Page().OnLeaving();
+    ASSERT_EQ(taken.size(), 4);
+    EXPECT_EQ((std::vector<bool>{taken[0][0].toBool(), taken[1][0].toBool(), taken[2][0].toBool(), taken[3][0].toBool()}),
+              (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(DlgMacroTest, LeavingThePageEndsARecordingAndStoresIt) {

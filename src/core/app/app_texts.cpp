@@ -17,6 +17,7 @@ std::u16string ModelCode() {
 std::u16string MainWindowTitle() { return FormatS(u"Tavik %s Gaming Mouse Driver", ModelCode()); }
 std::u16string InfoBoxWindowTitle() { return FormatS(u"Tavik%sInfoDlg", ModelCode()); }
 std::u16string ProgressWindowTitle() { return FormatS(u"Tavik%sProcessDlg", ModelCode()); }
+std::u16string ProgramsWindowTitle() { return FormatS(u"Tavik%sProgramsDlg", ModelCode()); }
 
 std::u16string MouseNotFoundText(bool chinese) {
     return FormatS(chinese ? u"没有找到%s游戏鼠标." : u"The %s gaming mouse cannot be found.", ModelCode());

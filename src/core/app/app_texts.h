@@ -11,6 +11,7 @@ namespace oryn7px {
 std::u16string MainWindowTitle();
 std::u16string InfoBoxWindowTitle();      // "TavikORYN7PXInfoDlg"
 std::u16string ProgressWindowTitle();     // "TavikORYN7PXProcessDlg"
+std::u16string ProgramsWindowTitle();     // "TavikORYN7PXProgramsDlg"
 
 std::u16string MouseNotFoundText(bool chinese);
 std::u16string MouseFoundText(bool chinese);

@@ -82,4 +82,20 @@ std::u16string DamagedRulesKeptText(const std::filesystem::path& kept, bool chin
                    : u"The damaged program rules were kept as " + PathText(kept) + u".";
 }
 
+std::u16string RulesNotSavedText(std::string_view why, bool chinese) {
+    return chinese ? u"程序规则未能保存：" + Utf8ToUtf16(why) + u"。"
+                   : u"The program rules could not be saved: " + Utf8ToUtf16(why) + u".";
+}
+
+std::u16string FollowingFailedText(std::string_view why, bool chinese) {
+    return chinese ? u"配置不会随前台程序切换：" + Utf8ToUtf16(why) + u"。"
+                   : u"Profiles do not follow the program in front: " + Utf8ToUtf16(why) + u".";
+}
+
+std::u16string FollowedPassFailedText(std::u16string_view hint, std::u16string_view failure) {
+    // The pass's messages end in a line feed, meant for a box.
+    while (!failure.empty() && (failure.back() == u'\n' || failure.back() == u'\r')) failure.remove_suffix(1);
+    return std::u16string(hint) + u": " + std::u16string(failure);
+}
+
 }  // namespace oryn7px

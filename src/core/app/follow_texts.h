@@ -19,4 +19,13 @@ std::u16string RulesFileProblemText(const RulesFileProblem& problem, const std::
 // An edit replaced a damaged rules file after keeping its bytes under `kept`.
 std::u16string DamagedRulesKeptText(const std::filesystem::path& kept, bool chinese);
 
+// The rules the user chose could not be written; `why` is the system's reason.
+std::u16string RulesNotSavedText(std::string_view why, bool chinese);
+
+// The desktop's tracker did not start; `why` says what is missing.
+std::u16string FollowingFailedText(std::string_view why, bool chinese);
+
+// An automatic switch's pass failed: the hint it showed, then the pass's message, on one line.
+std::u16string FollowedPassFailedText(std::u16string_view hint, std::u16string_view failure);
+
 }  // namespace oryn7px

@@ -43,6 +43,7 @@ public:
     void SetEnabled(bool enabled);
 
     bool Enabled() const { return rules_.enabled; }
+    const ProgramRules& Rules() const { return rules_; }
     int ProfileShown() const { return profileInUse_; }
 
 private:

@@ -49,6 +49,15 @@ std::string ShownName(const ForegroundProgram& program) {
     return program.executable.empty() ? program.windowClass : program.executable;
 }
 
+std::string NameInRules(const ProgramRules& rules, int profile, const ForegroundProgram& program) {
+    if (IsProfileNumber(profile)) {
+        for (const std::string& name : rules.programs[static_cast<std::size_t>(profile - 1)]) {
+            if (NamesProgram(name, program)) return name;
+        }
+    }
+    return ShownName(program);
+}
+
 std::optional<std::string> ProgramNameProblem(std::string_view name) {
     if (name.empty()) return "the program name is empty";
     if (name.size() > kMaxProgramNameBytes) return "the program name is longer than 255 bytes";

@@ -43,6 +43,9 @@ int ProfileFor(const ProgramRules& rules, const ForegroundProgram& program);
 
 // The name people see for a program: its executable's, else its window class.
 std::string ShownName(const ForegroundProgram& program);
+// The name by which `profile` lists the program, as the user wrote it; its shown name where the
+// profile does not list it (the default profile's programs).
+std::string NameInRules(const ProgramRules& rules, int profile, const ForegroundProgram& program);
 
 // Why `name` cannot be a program name, for people; nothing when it can. A name is a file name or
 // a class: not empty, UTF-8, no path, no control character, no space at either end.

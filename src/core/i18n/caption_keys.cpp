@@ -103,6 +103,12 @@ constexpr std::array<CaptionKey, kCaptionCount> kCaptionKeys = {{
     {CaptionId::KeyCaptureAll, "cap_key_capture", u"Every key you press here is assigned, Tab too."},
     {CaptionId::KeyCaptureLeave, "cap_key_capture_leave", u"Click another tab to leave key capture."},
     {CaptionId::ProfileForProgram, "cap_profile_for_program", u"Profile %1 (for %2)"},
+    {CaptionId::ProgramsForProfile, "cap_programs_for_profile", u"Programs for profile %1"},
+    {CaptionId::ProgramsTick, "cap_programs_tick", u"Tick the programs that choose this profile:"},
+    {CaptionId::ProgramName, "cap_program_name", u"Program:"},
+    {CaptionId::AddProgram, "cap_add_program", u"Add"},
+    {CaptionId::DefaultForOthers, "cap_default_for_others", u"Default for every other program"},
+    {CaptionId::FollowPrograms, "cap_follow_programs", u"Follow programs"},
 }};
 
 constexpr bool InIdOrder() {

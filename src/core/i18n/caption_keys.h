@@ -108,9 +108,15 @@ enum class CaptionId : std::uint8_t {
     KeyCaptureAll,
     KeyCaptureLeave,
     ProfileForProgram,
+    ProgramsForProfile,
+    ProgramsTick,
+    ProgramName,
+    AddProgram,
+    DefaultForOthers,
+    FollowPrograms,
 };
 
-inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::ProfileForProgram) + 1;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(CaptionId::FollowPrograms) + 1;
 
 struct CaptionKey {
     CaptionId id;

@@ -140,4 +140,8 @@ std::string RowPictureFile(uint32_t pictureKind, bool selected) {
     }
 }
 
+std::string RowTickFile(bool ticked, bool selected) {
+    return std::string(ticked ? "tick_on" : "tick_off") + (selected ? "_select.png" : "_normal.png");
+}
+
 }  // namespace oryn7px

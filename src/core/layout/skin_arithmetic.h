@@ -75,5 +75,7 @@ uint32_t PackRowValue(uint32_t pictureKind, uint32_t value);
 uint32_t RowPictureKind(uint32_t storedValue);
 // File name of the row picture (in the skin folder) for kinds 2..5, empty for others.
 std::string RowPictureFile(uint32_t pictureKind, bool selected);
+// File name of the tick box before a row of a list whose rows are ticked (the programs dialog's).
+std::string RowTickFile(bool ticked, bool selected);
 
 }  // namespace oryn7px

@@ -6,6 +6,7 @@
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
 #include "core/layout/main_page_layout.h"
+#include "core/layout/programs_dialog_layout.h"
 #include "core/layout/setting_popup_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "core/layout/support_page_layout.h"
@@ -15,13 +16,14 @@ namespace oryn7px {
 namespace {
 
 // Pictures of the shared skinned controls: slider thumb, scroll bar, progress bar, list rows
-// and popup menus.
+// (and their tick boxes) and popup menus.
 constexpr std::array kControlFiles{
     "Slider.png",          "ScrollBar.png",       "ProgressBar/Progress_Normal.png", "ProgressBar/Progress_Over.png",
     "up_normal.png",       "up_select.png",       "down_normal.png",                 "down_select.png",
     "delay_normal.png",    "delay_select.png",    "CursorMove_normal.png",           "CursorMove_select.png",
     "Menu/MenuNorL.BMP",   "Menu/MenuOverL.BMP",  "Menu/MenuDownL.BMP",              "Menu/MenuNorHaveSub.BMP",
-    "Menu/MenuOverHaveSub.BMP", "Menu/MenuDownHaveSub.BMP"};
+    "Menu/MenuOverHaveSub.BMP", "Menu/MenuDownHaveSub.BMP", "tick_on_normal.png",       "tick_on_select.png",
+    "tick_off_normal.png",      "tick_off_select.png"};
 
 template <typename List>
 void Append(std::vector<std::string>& files, const List& list) {
@@ -58,6 +60,7 @@ std::vector<std::string> AllSkinFiles() {
     Append(files, macro_page::kSkinFiles);
     Append(files, statistics_page::kSkinFiles);
     Append(files, support_page::kSkinFiles);
+    Append(files, programs_dialog::kSkinFiles);
     for (int number : {resources::kAppIcon, resources::kTrayExitIcon, resources::kTrayConfigIcon,
                        language_menu::kBackgroundResource})
         files.push_back(ResourceFile(number));

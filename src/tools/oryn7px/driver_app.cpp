@@ -10,6 +10,7 @@
 #include "core/base/messages.h"
 #include "core/firmware/firmware_checker.h"
 #include "core/i18n/languages.h"
+#include "core/settings/data_files.h"
 #include "core/settings/fresh_installation.h"
 #include "platform/emulator/hid_bootloader_probe.h"
 #include "platform/emulator/polling_device_presence.h"
@@ -78,8 +79,14 @@ void CQ580ZDriverApp::OnHookNotice(const std::string& notice) {
     WriteLogEntry(log_, LogFilePath(paths_.TempFolder()), notice, CLog::kWarning);
 }
 
+void CQ580ZDriverApp::LogNotice(std::string_view notice) {
+    std::cerr << "oryn7px: " << notice << "\n";
+    WriteLogEntry(log_, LogFilePath(paths_.TempFolder()), notice, CLog::kWarning);
+}
+
 bool CQ580ZDriverApp::ReportDesktop() {
     std::fprintf(stderr, "oryn7px: Desktop input: %s\n", Utf16ToUtf8(DesktopInputSummary(desktop_->input, false)).c_str());
+    std::fprintf(stderr, "oryn7px: %s\n", Utf16ToUtf8(ForegroundSupportLine(desktop_->foreground, false)).c_str());
     // The hint bar's notice decides whether there is anything to say.
     if (DesktopNoticeText(desktop_->input, desktop_->pointer->Support().Any(), false).empty()) return false;
     DesktopNoticeMemory memory(writer_, DefaultDesktopNoticeFile(LinuxConfigHome(ProcessEnvironment)));
@@ -131,6 +138,11 @@ int CQ580ZDriverApp::InitInstance() {
     services_->autostart = &autostart_;
     services_->startHidden = options_.startHidden;
     services_->announceDesktop = ReportDesktop();
+    programRules_ = std::make_unique<ProgramRulesFile>(ProgramRulesPathOf(paths_.DataFolder()), writer_);
+    services_->programRules = programRules_.get();
+    services_->foregroundTracker = desktop_->foregroundTracker.get();
+    services_->foreground = desktop_->foreground;
+    services_->logNotice = [this](std::string_view notice) { LogNotice(notice); };
     services_->beginUnattended = [this] {
         messages_.BeginUnattended([this](std::string_view text) {
             std::cerr << "oryn7px: " << text << "\n";

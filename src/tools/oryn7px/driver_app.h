@@ -6,6 +6,7 @@
 
 #include "core/app/host_actions.h"
 #include "core/app/log.h"
+#include "core/app/program_rules_file.h"
 #include "core/base/clock.h"
 #include "core/device/apply_worker.h"
 #include "core/device/input_hooks.h"
@@ -59,6 +60,8 @@ public:
 private:
     void ChoosePresenceAndProbe();
     void OnHookNotice(const std::string& notice);
+    // A notice that must not interrupt the user: stderr and the log.
+    void LogNotice(std::string_view notice);
     // Tells the terminal how desktop input is served, and whether the hint bar says it too.
     bool ReportDesktop();
     void CreateFirmwareChecker();
@@ -83,6 +86,7 @@ private:
     SafeLogFileOpener logFiles_;
     CLog log_;
     std::unique_ptr<DesktopBackends> desktop_;
+    std::unique_ptr<ProgramRulesFile> programRules_;
     InputHooks hooks_;
     std::unique_ptr<WindowKeyFeed> windowKeys_;
     XdgAutostart autostart_;

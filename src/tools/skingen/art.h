@@ -9,6 +9,7 @@ namespace oryn7px::skingen {
 void DrawMainFrame(const QString& root, int scale);
 void DrawWindowButtons(const QString& root, int scale);
 void DrawDialogs(const QString& root, int scale);
+void DrawProgramsDialog(const QString& root, int scale);
 void DrawControls(const QString& root, int scale);
 void DrawIcons(const QString& root, int scale);
 // The program's icon (resource 128) in the sizes of the desktop's hicolor theme, as

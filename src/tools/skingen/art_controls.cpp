@@ -3,6 +3,7 @@
 #include <QPainterPath>
 
 #include "art.h"
+#include "core/layout/skin_arithmetic.h"
 #include "theme.h"
 #include "ui/skin/skin_resources.h"
 
@@ -121,6 +122,15 @@ void DrawControls(const QString& root, int scale) {
     for (int kind = 2; kind <= 5; ++kind) {
         Save(root, QString("%1_normal.png").arg(names[kind - 2]), RowPicture(scale, kind, false));
         Save(root, QString("%1_select.png").arg(names[kind - 2]), RowPicture(scale, kind, true));
+    }
+    for (bool ticked : {false, true}) {
+        for (bool selected : {false, true}) {
+            QImage tick = NewImage(scale, 16, 16);
+            QPainter painter(&tick);
+            PaintTickBox(painter, QRectF(0, 0, 16, 16), selected ? Look::Hover : Look::Normal, ticked);
+            painter.end();
+            Save(root, QString::fromStdString(RowTickFile(ticked, selected)), tick);
+        }
     }
     Save(root, "Menu/MenuNorL.BMP", MenuBitmap(scale, Look::Normal, false));
     Save(root, "Menu/MenuOverL.BMP", MenuBitmap(scale, Look::Hover, false));

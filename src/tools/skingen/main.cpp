@@ -21,6 +21,7 @@ void DrawAll(const QString& skins) {
         DrawMainFrame(skins, scale);
         DrawWindowButtons(skins, scale);
         DrawDialogs(skins, scale);
+        DrawProgramsDialog(skins, scale);
         DrawControls(skins, scale);
         DrawIcons(skins, scale);
         DrawTrophies(skins, scale);

@@ -99,6 +99,23 @@ void PaintInputField(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
+void PaintTickBox(QPainter& painter, const QRectF& box, Look look, bool ticked) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF mark = box.adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(look == Look::Normal ? QColor(0x5A, 0x66, 0x74) : theme::kAccentLight, 1.4));
+    painter.setBrush(look == Look::Hover ? QColor(0x1F, 0x3B, 0x4C) : QColor(0x10, 0x14, 0x1A));
+    painter.drawRoundedRect(mark, 3, 3);
+    if (ticked) {
+        painter.setPen(QPen(theme::kAccentLight, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF points[] = {mark.topLeft() + QPointF(mark.width() * 0.22, mark.height() * 0.52),
+                                  mark.topLeft() + QPointF(mark.width() * 0.42, mark.height() * 0.74),
+                                  mark.topLeft() + QPointF(mark.width() * 0.80, mark.height() * 0.28)};
+        painter.drawPolyline(points, 3);
+    }
+    painter.restore();
+}
+
 void PaintShape(QPainter& painter, const QPolygon& outline, Look look) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -44,6 +44,8 @@ void PaintFace(QPainter& painter, const QRectF& box, Look look, qreal radius = 4
 void PaintDisabledFace(QPainter& painter, const QRectF& box, qreal radius = 4);
 // A light inset field: number boxes draw their dark text on it.
 void PaintInputField(QPainter& painter, const QRectF& box);
+// A square tick box: dark when resting, lit when hovered, with a tick when `ticked`.
+void PaintTickBox(QPainter& painter, const QRectF& box, Look look, bool ticked);
 // A filled outline in the given look, with an accent glow while pressed.
 void PaintShape(QPainter& painter, const QPolygon& outline, Look look);
 void PaintCaption(QPainter& painter, const QRect& box, const QString& text, QColor colour, int pixelSize,

@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "core/app/desktop_input.h"
+#include "core/app/foreground_support.h"
 #include "core/app/host_actions.h"
 #include "core/app/log.h"
+#include "core/app/program_rules_file.h"
 #include "core/base/clock.h"
 #include "core/device/apply_worker.h"
 #include "core/device/input_hooks.h"
@@ -16,6 +18,7 @@
 #include "core/interfaces/autostart.h"
 #include "core/interfaces/bootloader_probe.h"
 #include "core/interfaces/device_presence.h"
+#include "core/interfaces/foreground_tracker.h"
 #include "core/interfaces/keyboard_layout.h"
 #include "core/interfaces/pointer_settings.h"
 #include "core/interfaces/user_messages.h"
@@ -60,6 +63,13 @@ struct AppServices {
     std::function<bool()> trayAvailable{}; // null: ask the desktop
     // The close sequence and the session's end begin: messages go to the log, no box waits.
     std::function<void()> beginUnattended{};
+    // Profiles that follow the program in front: the rules file (null: nothing follows), who
+    // tells the program in front (null where the desktop does not: `foreground` says why).
+    ProgramRulesFile* programRules = nullptr;
+    ForegroundTracker* foregroundTracker = nullptr;
+    ForegroundSupport foreground{};
+    // What must not interrupt the user (a game in front) goes to the log and stderr.
+    std::function<void(std::string_view)> logNotice{};
 };
 
 }  // namespace oryn7px

@@ -1,6 +1,7 @@
 #include "ui/frame/main_dialog.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +50,8 @@ CQ580ZDriverDlg::CQ580ZDriverDlg(AppServices& services)
 }
 
 CQ580ZDriverDlg::~CQ580ZDriverDlg() {
+    // No report of the program in front may reach a window that is going.
+    RunTracker(false);
     if (services_.presence) services_.presence->Stop();
     if (services_.hooks) services_.hooks->RemoveInputHooks();
     worker_.reset();
@@ -191,7 +194,7 @@ void CQ580ZDriverDlg::OpenLanguagePopup() {
 }
 
 void CQ580ZDriverDlg::OnShowHint(const Message& message) {
-    bDesktopNotice_ = false;
+    bNoticeShown_ = false;
     strHint_.clear();
     const HintTarget target = HintForId(static_cast<int>(message.lParam));
     if (target.kind == HintTarget::Kind::LanguageKey) {
@@ -220,7 +223,9 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
     } else {
         for (int i = 0; i < kPageCount; ++i) {
             if (from == WindowHandle(tabs_[i])) SwitchPage(i + 1);
-            if (from == WindowHandle(profileButtons_[i])) SelectProfile(i + 1);
+            if (from != WindowHandle(profileButtons_[i])) continue;
+            SelectProfile(i + 1);
+            if (follower_) follower_->ProfileInUse(ProfileInUse());
         }
     }
 }
@@ -228,6 +233,14 @@ void CQ580ZDriverDlg::OnCommand(const Message& message) {
 void CQ580ZDriverDlg::SelectProfile(int profile) {
     if (services_.store.SwitchProfile(profile - 1) == kProfileRead) RefreshPagesFromProfile();
     ShowProfileSelection();
+}
+
+int CQ580ZDriverDlg::ProfileInUse() const { return services_.state.currentEntry + 1; }
+
+void CQ580ZDriverDlg::ShowNotice(const QString& text) {
+    strHint_ = text;
+    bNoticeShown_ = true;
+    update(ToQRect(mw::kHintBar));
 }
 
 void CQ580ZDriverDlg::ShowProfileSelection() {
@@ -238,6 +251,7 @@ void CQ580ZDriverDlg::ShowProfileSelection() {
 void CQ580ZDriverDlg::OnRestoreDefaults(const Message&) {
     RestoreDefaults(services_.state);
     RefreshPagesFromProfile();
+    if (follower_) follower_->ProfileInUse(ProfileInUse());
     RequestApply();
 }
 
@@ -283,8 +297,8 @@ void CQ580ZDriverDlg::mouseMoveEvent(QMouseEvent* event) {
         move(event->globalPosition().toPoint() - dragOffset_);
         return;
     }
-    // The desktop notice stays until another hint takes its place.
-    if (!strHint_.isEmpty() && !bDesktopNotice_) {
+    // A notice stays until another hint takes its place.
+    if (!strHint_.isEmpty() && !bNoticeShown_) {
         strHint_.clear();
         update(ToQRect(mw::kHintBar));
     }
@@ -295,6 +309,19 @@ void CQ580ZDriverDlg::mouseMoveEvent(QMouseEvent* event) {
     for (int i = 0; i < kPageCount; ++i) hintIfOver(tabs_[i], mw::kTabHints[i]);
     for (int i = 0; i < kPageCount; ++i) hintIfOver(profileButtons_[i], mw::kProfileHints[i]);
     hintIfOver(applyButton_, mw::kApplyHint);
+}
+
+void CQ580ZDriverDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click on a profile button opens its programs; the keys are the keyboard's own
+    // (main_dialog_keyboard.cpp), so a platform's own menu-key event opens nothing twice.
+    QWidget* under = event->reason() == QContextMenuEvent::Mouse ? childAt(event->pos()) : nullptr;
+    for (int i = 0; i < kPageCount; ++i) {
+        if (under == profileButtons_[i] && profileButtons_[i]->isEnabled()) {
+            OpenProgramsDialog(i + 1);
+            return;
+        }
+    }
+    QWidget::contextMenuEvent(event);
 }
 
 void CQ580ZDriverDlg::closeEvent(QCloseEvent* event) {

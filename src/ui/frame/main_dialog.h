@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/app/profile_follower.h"
 #include "core/base/message.h"
 #include "core/interfaces/device_presence.h"
 #include "ui/frame/app_services.h"
@@ -27,6 +28,7 @@
 namespace oryn7px {
 
 class CGDIBitmapBtn;
+class CDlgPrograms;
 class CPageDlg;
 class CIrrButton;
 class KeyPreFilter;
@@ -64,6 +66,10 @@ public:
     CPageDlg* Page(int page);
     bool IsPageBuilt(int page) const { return page >= 1 && page <= kPageCount && pages_[page - 1]; }
     const CaptionBoard& Captions() const override { return captions_; }
+    // Whether profiles follow the program in front now (the tray item's tick).
+    bool Following() const { return follower_ && follower_->Enabled(); }
+    // The profile whose button shows selected, 1..5.
+    int ProfileInUse() const;
 
 signals:
     // The close sequence has finished: the program ends.
@@ -76,6 +82,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -93,6 +100,25 @@ private:
     void OnShowHint(const Message& message);
     void OnRestoreDefaults(const Message& message);
     void OnCommand(const Message& message);
+
+    // A hint that stays until another takes its place: not for the mouse passing over buttons.
+    void ShowNotice(const QString& text);
+
+    // Profiles that follow the program in front (main_dialog_follow.cpp).
+    void StartFollowing();
+    void StopFollowing();
+    void OnProgramInFront(const ForegroundProgram& program);
+    void ReadRulesIfChanged();
+    void TakeRules(const RulesReading& reading);
+    void FollowRules(const ProgramRules& rules);
+    void RunTracker(bool on);
+    bool SwitchToFollowed(int profile, const ForegroundProgram& program);
+    std::u16string FollowedHint(int profile, const ForegroundProgram& program) const;
+    void ReportFollowedPassFailure(intptr_t code);
+    void OpenProgramsDialog(int profile);
+    void SaveProgramsChoice(const CDlgPrograms& dialog);
+    QString FollowStatus(const RulesReading& reading) const;
+    void ToggleFollowing();
 
     // The keyboard: its order and focus marks (main_dialog_keyboard.cpp).
     void SetUpKeyboard();
@@ -150,7 +176,7 @@ private:
     QString strHint_;
     int nSelectedPage_ = 1;
     bool bClosing_ = false;
-    bool bDesktopNotice_ = false;  // the hint bar shows what does not work on this desktop
+    bool bNoticeShown_ = false;  // the hint bar shows a notice (the desktop, a followed program)
     bool bStartUpChinese_ = false;  // languagetype.ini: the layout the skins were made for
     QPoint dragOffset_;
     bool bDragging_ = false;
@@ -166,6 +192,11 @@ private:
     std::optional<PageContext> pageContext_;
     std::array<CPageDlg*, kPageCount> pages_{};
     std::optional<uint32_t> firmwareVersion_;  // for a support page built after the version was read
+
+    std::unique_ptr<ProfileFollower> follower_;
+    std::optional<ForegroundProgram> followedPass_;  // the program whose automatic pass runs
+    bool bTrackerRunning_ = false;
+    QString strTrackerProblem_;  // why the tracker did not start, for the programs dialog
 
     TrayIcon* tray_ = nullptr;
     KeyPreFilter* keyFilter_ = nullptr;

@@ -14,17 +14,31 @@ void CQ580ZDriverDlg::RequestApply() {
     // A second request while the progress window is up would start a second pass behind it.
     if (services_.progress.isVisible() || !worker_) return;
     if (!oryn7px::RequestApply(services_.shared, services_.state, services_.store)) return;
+    if (follower_) follower_->PassStarted();
     services_.progress.SetCentreWindow(this);
     services_.progress.RunModal();
     // The modal window took the button's release: without this the next click would be lost.
     applyButton_->SetHighlighted(false);
 }
 
-void CQ580ZDriverDlg::OnApplyDone(const Message&) { oryn7px::OnApplyDone(services_.store, services_.shared); }
+void CQ580ZDriverDlg::OnApplyDone(const Message&) {
+    oryn7px::OnApplyDone(services_.store, services_.shared);
+    followedPass_.reset();
+    // Last: a switch that waited for this pass may start the next one.
+    if (follower_) follower_->PassEnded();
+}
 
 void CQ580ZDriverDlg::OnApplyFailed(const Message& message) {
-    oryn7px::OnApplyFailed(message.lParam, services_.shared, services_.messages);
+    if (followedPass_) {
+        // An automatic switch's failure is told quietly: a box would take the focus from the game.
+        services_.shared.deviceState.ApplySettled();
+        ReportFollowedPassFailure(message.lParam);
+        followedPass_.reset();
+    } else {
+        oryn7px::OnApplyFailed(message.lParam, services_.shared, services_.messages);
+    }
     applyButton_->SetHighlighted(false);
+    if (follower_) follower_->PassEnded();
 }
 
 void CQ580ZDriverDlg::SetApplyButtonEnabled(bool enabled) {

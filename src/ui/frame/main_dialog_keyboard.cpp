@@ -44,6 +44,15 @@ bool CQ580ZDriverDlg::focusNextPrevChild(bool next) { return MoveFocus(this, Key
 
 void CQ580ZDriverDlg::keyPressEvent(QKeyEvent* event) {
     if (IsArrowKey(event->key()) && MoveInGroup(KeyboardOrder(), focusWidget(), event->key())) return;
+    // The menu key (or Shift+F10) on a profile button does what a right click does.
+    const bool menuKey = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    for (int i = 0; menuKey && i < kPageCount; ++i) {
+        if (focusWidget() == profileButtons_[i] && profileButtons_[i]->isEnabled()) {
+            OpenProgramsDialog(i + 1);
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
 }
 

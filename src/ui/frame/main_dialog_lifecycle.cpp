@@ -137,6 +137,7 @@ bool CQ580ZDriverDlg::OnInitDialog() {
     worker_->RequestFirmwareVersion();
     ShowAtStartUp();
     if (services_.hooks) StartHostActionHooks(*services_.hooks, &selfTarget_, services_.state.profile);
+    StartFollowing();
     updaterTimer_.start(kUpdaterDelayMs);
     return true;
 }
@@ -162,9 +163,7 @@ void CQ580ZDriverDlg::AnnounceDesktop() {
     const bool pointerApplied = services_.pointer.Support().Any();
     const std::u16string notice = DesktopNoticeText(services_.desktopInput, pointerApplied, services_.state.bChinese == 1);
     if (notice.empty()) return;
-    strHint_ = QString::fromStdU16String(notice);
-    bDesktopNotice_ = true;
-    update(ToQRect(main_window::kHintBar));
+    ShowNotice(QString::fromStdU16String(notice));
 }
 
 void CQ580ZDriverDlg::HandOverToFlasher() {
@@ -194,6 +193,7 @@ void CQ580ZDriverDlg::OnClose(const Message&) {
     if (services_.beginUnattended) services_.beginUnattended();
     for (CPageDlg* page : BuiltPages()) page->OnClosing();
     if (tray_) tray_->Remove();
+    StopFollowing();
     DestroyPages();
     arrivalRetry_.stop();
     updaterTimer_.stop();

@@ -20,6 +20,10 @@ void CQ580ZDriverDlg::BuildPage(int page) {
     CPageDlg* built = PageTable()[page - 1].create(*pageContext_);
     built->setVisible(false);
     TakeFocus(built->KeyboardOrder());
+    // Nothing follows the program in front while a page records the keyboard.
+    connect(built, &CPageDlg::KeyboardTaken, this, [this](bool taken) {
+        if (follower_) follower_->RecordingMacro(taken);
+    });
     if (firmwareVersion_) built->OnFirmwareVersion(*firmwareVersion_);
     pages_[page - 1] = built;
     NamePage(page);

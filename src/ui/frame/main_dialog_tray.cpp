@@ -7,12 +7,19 @@
 #include "core/device/hook_codes.h"
 #include "ui/frame/main_dialog.h"
 #include "ui/frame/tray_icon.h"
+#include "ui/skin/qt_conversions.h"
 
 namespace oryn7px {
 
 void CQ580ZDriverDlg::OnTrayNotify(const Message& message) {
     if (message.lParam == WM_LBUTTONDBLCLK) ShowFromTray();
-    if (message.lParam == WM_RBUTTONUP) TrayIcon::RunMenu(this, services_.autostart);
+    if (message.lParam != WM_RBUTTONUP) return;
+    std::optional<TrayFollowItem> follow;
+    if (follower_ && services_.foregroundTracker) {
+        ReadRulesIfChanged();
+        follow = TrayFollowItem{Q(services_.strings.Caption(CaptionId::FollowPrograms)), Following()};
+    }
+    TrayIcon::RunMenu(this, services_.autostart, follow);
 }
 
 bool CQ580ZDriverDlg::RunTrayCommand(uint32_t command) {
@@ -20,6 +27,7 @@ bool CQ580ZDriverDlg::RunTrayCommand(uint32_t command) {
         case kTrayCommandConfig: ShowFromTray(); return true;
         case kTrayCommandExit: PostMessageTo(this, {WM_CLOSE, 0, 0}); return true;
         case kTrayCommandAutostart: ToggleAutostart(); return true;
+        case kTrayCommandFollow: ToggleFollowing(); return true;
         default: return false;
     }
 }

@@ -37,14 +37,16 @@ void TrayIcon::Add() {
 
 void TrayIcon::Remove() { icon_.hide(); }
 
-void TrayIcon::RunMenu(QWidget* mainWindow, const Autostart* autostart) {
+void TrayIcon::RunMenu(QWidget* mainWindow, const Autostart* autostart, const std::optional<TrayFollowItem>& follow) {
     CXPMenu menu;
     menu.AddItem(kTrayCommandConfig, QStringLiteral("Config"), resources::kTrayConfigIcon, resources::kTrayConfigIcon);
-    if (autostart) {
-        QAction* item = menu.AddItem(kTrayCommandAutostart, QStringLiteral("Start with the desktop"), QImage(), QImage());
+    const auto addTicked = [&menu](uint32_t command, const QString& text, bool ticked) {
+        QAction* item = menu.AddItem(command, text, QImage(), QImage());
         item->setCheckable(true);
-        item->setChecked(autostart->IsEnabled());
-    }
+        item->setChecked(ticked);
+    };
+    if (autostart) addTicked(kTrayCommandAutostart, QStringLiteral("Start with the desktop"), autostart->IsEnabled());
+    if (follow) addTicked(kTrayCommandFollow, follow->text, follow->ticked);
     menu.AddItem(kTrayCommandExit, QStringLiteral("Exit"), resources::kTrayExitIcon, resources::kTrayExitIcon);
     if (mainWindow->isVisible()) mainWindow->activateWindow();
     if (const QAction* chosen = menu.exec(QCursor::pos()))

@@ -118,6 +118,7 @@ private:
     CListBoxEx* macroList_ = nullptr;
     CListBoxEx* eventList_ = nullptr;
     QTimer countTidy_;
+    bool bToldRecording_ = false;  // what KeyboardTaken last said
 };
 
 }  // namespace oryn7px

@@ -42,6 +42,10 @@ void CDlgMacro::SyncRecorder() {
         buttons_[control]->setEnabled(model_.EditButtonsEnabled());
     }
     buttons_[kSkipDelays]->SetChecked(model_.SkipDelays());
+    if (model_.Recording() != bToldRecording_) {
+        bToldRecording_ = model_.Recording();
+        emit KeyboardTaken(bToldRecording_);
+    }
 }
 
 }  // namespace oryn7px

@@ -52,6 +52,8 @@ public:
 
 signals:
     void Refreshed();
+    // TakesKeyboard() changed: recording began or ended.
+    void KeyboardTaken(bool taken);
 
 protected:
     // Draws `places` in the loaded language, on the controls that hold them or on the page.

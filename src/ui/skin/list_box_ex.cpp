@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -24,6 +25,18 @@ class RowPainter final : public QStyledItemDelegate {
 public:
     explicit RowPainter(CListBoxEx* list) : QStyledItemDelegate(list), list_(list) {}
 
+    // A click on a row with a tick box, or Space on it, turns its tick.
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem&,
+                     const QModelIndex& index) override {
+        if (!list_->ShowsTicks() || !(index.flags() & Qt::ItemIsUserCheckable)) return false;
+        const bool click = event->type() == QEvent::MouseButtonRelease &&
+                           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+        const bool space = event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space;
+        if (!click && !space) return false;
+        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
         return {option.rect.width(), list_->RowHeight()};
     }
@@ -39,7 +52,14 @@ public:
 
         int textLeft = row.left() + 5;
         const uint32_t kind = RowPictureKind(index.data(kValueRole).toUInt());
-        if (list_->PictureSwitch() != 0 && kind >= 1 && kind <= 5) {
+        if (list_->ShowsTicks()) {
+            const QSize size = list_->PictureSize();
+            const QImage& tick = list_->TickPicture(index.data(Qt::CheckStateRole).toInt() == Qt::Checked, selected);
+            SmoothScaledPictures(*painter);
+            const int top = row.top() + (row.height() - size.height()) / 2;
+            if (!tick.isNull()) painter->drawImage(QRect(QPoint(row.left() + 5, top), size), tick);
+            textLeft = row.left() + size.width() + 10;
+        } else if (list_->PictureSwitch() != 0 && kind >= 1 && kind <= 5) {
             const QSize size = list_->PictureSize();
             const QImage& picture = list_->RowPicture(kind, selected);
             SmoothScaledPictures(*painter);
@@ -112,6 +132,24 @@ void CListBoxEx::ReplaceRow(int index, uint32_t pictureKind, const QString& text
     SelectQuietly(index);
 }
 
+void CListBoxEx::AddTickRow(const QString& text, bool ticked) {
+    bTicks_ = true;
+    auto* item = new QListWidgetItem(text);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    addItem(item);
+    viewport()->update();
+}
+
+bool CListBoxEx::RowTicked(int index) const {
+    const QListWidgetItem* row = item(index);
+    return row && row->checkState() == Qt::Checked;
+}
+
+void CListBoxEx::SetRowTicked(int index, bool ticked) {
+    if (QListWidgetItem* row = item(index)) row->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
 uint32_t CListBoxEx::RowValue(int index) const {
     const QListWidgetItem* row = item(index);
     return row ? row->data(kValueRole).toUInt() : 0;
@@ -151,6 +189,13 @@ const QImage& CListBoxEx::RowPicture(uint32_t kind, bool selected) {
     const QString file = QString::fromStdString(RowPictureFile(kind, selected));
     auto found = pictures_.find(file);
     if (found == pictures_.end()) found = pictures_.insert(file, file.isEmpty() ? QImage() : LoadSkinImage(file));
+    return *found;
+}
+
+const QImage& CListBoxEx::TickPicture(bool ticked, bool selected) {
+    const QString file = QString::fromStdString(RowTickFile(ticked, selected));
+    auto found = pictures_.find(file);
+    if (found == pictures_.end()) found = pictures_.insert(file, LoadSkinImage(file));
     return *found;
 }
 

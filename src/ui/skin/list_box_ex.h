@@ -1,6 +1,7 @@
 #pragma once
 // Owner-drawn list with its own colours, small pictures before the text, selection
-// notification (0x465) and in-place editing of a row's text (0x470).
+// notification (0x465) and in-place editing of a row's text (0x470). Its rows may carry tick
+// boxes instead of pictures, ticked by a click on the row or Space.
 #include <QBrush>
 #include <QColor>
 #include <QHash>
@@ -24,6 +25,11 @@ public:
     void AddRow(const QString& text, uint32_t pictureKind, uint32_t value, bool startEditing = false);
     void InsertRow(int index, uint32_t pictureKind, const QString& text, uint32_t value);
     void ReplaceRow(int index, uint32_t pictureKind, const QString& text, uint32_t value);
+    // A row with a tick box: the list shows tick boxes from then on.
+    void AddTickRow(const QString& text, bool ticked);
+    bool RowTicked(int index) const;
+    void SetRowTicked(int index, bool ticked);
+    bool ShowsTicks() const { return bTicks_; }
     uint32_t RowValue(int index) const;
     QString RowText(int index) const;
 
@@ -47,6 +53,7 @@ public:
     int RowHeight() const { return nRowHeight_; }
     QSize PictureSize() const { return {16, 16}; }
     const QImage& RowPicture(uint32_t kind, bool selected);
+    const QImage& TickPicture(bool ticked, bool selected);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,11 +76,12 @@ private:
     int nRowHeight_ = 20;
     uint32_t nPictureSwitch_ = 1;
     bool bEditable_ = false;
+    bool bTicks_ = false;
     QObject* notifyTarget_ = nullptr;
     bool bUseNotifyTarget_ = false;
     int nEditedRow_ = -1;
     QPointer<QLineEdit> editBox_;
-    QHash<QString, QImage> pictures_;
+    QHash<QString, QImage> pictures_;  // row pictures and tick boxes by file
 };
 
 }  // namespace oryn7px

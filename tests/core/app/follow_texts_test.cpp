@@ -41,5 +41,16 @@ TEST(FollowTexts, ADamagedFileIsToldWithItsReasonAndWhatItMeans) {
               u"The damaged program rules were kept as /d/ProgramRules.ini.invalid.");
 }
 
+TEST(FollowTexts, FailuresAreToldInOneLineWithTheirReason) {
+    EXPECT_EQ(FollowingFailedText("no X11 display (DISPLAY is not set)", false),
+              u"Profiles do not follow the program in front: no X11 display (DISPLAY is not set).");
+    EXPECT_EQ(FollowingFailedText("no _NET_ACTIVE_WINDOW", true), u"配置不会随前台程序切换：no _NET_ACTIVE_WINDOW。");
+    EXPECT_EQ(RulesNotSavedText("No space left on device", false),
+              u"The program rules could not be saved: No space left on device.");
+    // The box's line feed does not go into the hint bar.
+    EXPECT_EQ(FollowedPassFailedText(u"Profile 2 (for game.exe)", u"Write mouse LED color failed.\n"),
+              u"Profile 2 (for game.exe): Write mouse LED color failed.");
+}
+
 }  // namespace
 }  // namespace oryn7px

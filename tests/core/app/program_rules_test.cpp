@@ -16,6 +16,17 @@ ProgramRules Rules() {
     return rules;
 }
 
+TEST(ProgramRules, TheNameShownIsTheOneTheProfileListsItBy) {
+    const ProgramRules rules = Rules();
+    const ForegroundProgram byClass{"hl2_linux", "Steam_App_730", 0, ""};
+    EXPECT_EQ(NameInRules(rules, 2, byClass), "steam_app_730");
+    EXPECT_EQ(NameInRules(rules, 2, {"GAME.EXE", "", 0, ""}), "game.exe");
+    // A profile that does not list it (the default's programs): its executable, else its class.
+    EXPECT_EQ(NameInRules(rules, 1, byClass), "hl2_linux");
+    EXPECT_EQ(NameInRules(rules, 1, {"", "org.kde.kate", 0, ""}), "org.kde.kate");
+    EXPECT_EQ(NameInRules(rules, 0, byClass), "hl2_linux");
+}
+
 TEST(ProgramRules, FirstMatchInProfileOrderElseTheDefault) {
     const struct {
         ForegroundProgram program;

@@ -21,6 +21,7 @@ TEST(AppTexts, DeviceNoticesCarryTheModelCode) {
     EXPECT_EQ(MainWindowTitle(), u"Tavik ORYN7PX Gaming Mouse Driver");
     EXPECT_EQ(InfoBoxWindowTitle(), u"TavikORYN7PXInfoDlg");
     EXPECT_EQ(ProgressWindowTitle(), u"TavikORYN7PXProcessDlg");
+    EXPECT_EQ(ProgramsWindowTitle(), u"TavikORYN7PXProgramsDlg");
 }
 
 TEST(AppTexts, CountDownFollowsTheOkCaption) {

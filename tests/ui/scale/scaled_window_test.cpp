@@ -11,9 +11,11 @@
 #include "core/layout/dialogs_layout.h"
 #include "core/layout/frame_layout.h"
 #include "core/layout/lighting_page_layout.h"
+#include "core/layout/programs_dialog_layout.h"
 #include "core/layout/setting_popup_layout.h"
 #include "core/layout/skin_files.h"
 #include "ui/frame/info_dialog.h"
+#include "ui/frame/programs_dialog.h"
 #include "main_window_fixture.h"
 #include "ui/pages/lighting_page_dlg.h"
 #include "ui/pages/main_page_dlg.h"
@@ -21,6 +23,7 @@
 #include "ui/pages/page_table.h"
 #include "ui/skin/gdi_bitmap_btn.h"
 #include "ui/skin/irr_button.h"
+#include "ui/skin/list_box_ex.h"
 #include "ui/skin/picture_scale.h"
 #include "ui/skin/qt_conversions.h"
 
@@ -99,6 +102,34 @@ TEST_F(ScaledWindow, DialogsKeepTheirSizeInWindowUnits) {
     });
     qobject_cast<CDlgMainSet*>(dialog->Page(1))->AssignButton(0);
     EXPECT_EQ(popupSize, QSize(setting_popup::kWidth, setting_popup::kHeight));
+}
+
+TEST_F(ScaledWindow, TheProgramsDialogShowsItsTwoXPicturesPixelForPixel) {
+    ProgramRules rules;
+    rules.programs[1] = {"game.exe"};
+    CDlgPrograms programs(nullptr, ProgramsForProfile(rules, 2, {}, 0), QStringLiteral("x"), strings, messages);
+    EXPECT_EQ(programs.size(), QSize(programs_dialog::kWidth, programs_dialog::kHeight));
+    const QImage picture(SkinPath(QString::fromStdString(ScaledSkinFile(programs_dialog::kPictures.normal, 2))));
+    const QImage shown = programs.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(programs_dialog::kWidth, programs_dialog::kHeight) * 2);
+    // The backdrop at the left, the accent line under the title bar, the name field's edge.
+    for (const QPoint at : {QPoint(4, 200), QPoint(210, 30), QPoint(200, programs_dialog::kNameBox.top - 2)})
+        EXPECT_EQ(shown.pixel(at * 2), picture.pixel(at * 2)) << at.x() << "," << at.y();
+
+    // Every opaque pixel of the ticked row's 2x tick box shows as drawn.
+    const QImage tick(SkinPath(QStringLiteral("tick_on_normal@2x.png")));
+    CListBoxEx& list = *programs.List();
+    const QImage row = list.viewport()->grab(list.visualItemRect(list.item(0))).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint tickAt = QPoint(5, (programs_dialog::kListRowHeight - 16) / 2) * 2;
+    int compared = 0;
+    for (int y = 0; y < tick.height(); ++y) {
+        for (int x = 0; x < tick.width(); ++x) {
+            if (qAlpha(tick.pixel(x, y)) != 255) continue;
+            ++compared;
+            ASSERT_EQ(row.pixel(tickAt + QPoint(x, y)) | 0xFF000000u, tick.pixel(x, y) | 0xFF000000u) << x << "," << y;
+        }
+    }
+    EXPECT_GT(compared, 50);
 }
 
 TEST_F(ScaledWindow, OpensAtTheTopLeftOfAScreenTooSmallForIt) {
