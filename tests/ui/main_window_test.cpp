@@ -1,4 +1,5 @@
 // The main window offscreen, with the in-process virtual mouse on virtual time.
+#include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -265,6 +266,22 @@ TEST_F(MainWindowTest, ExitFromTheTrayMenuRunsTheCloseSequence) {
     EXPECT_TRUE(fs::exists(Data() / "Macro.cfg"));
     EXPECT_FALSE(driver->IsOpen());
     EXPECT_EQ(shared.bWorkerRun, 0);
+}
+
+TEST_F(MainWindowTest, AClosePostedWhileThePopupIsOpenEndsOnceThePopupHasReturned) {
+    ASSERT_TRUE(dialog->OnInitDialog());
+    // As the program's own: the close answers the dialogs open at its start.
+    services->beginUnattended = [] {
+        QMetaObject::invokeMethod(
+            qApp, [] { if (QWidget* open = QApplication::activeModalWidget()) open->close(); }, Qt::QueuedConnection);
+    };
+    auto* page = dynamic_cast<CDlgMainSet*>(dialog->Page(1));
+    ASSERT_NE(page, nullptr);
+    // The session's end or SIGTERM arrives while the popup's loop runs inside the page.
+    QTimer::singleShot(50, dialog.get(), [this] { PostMessageTo(dialog.get(), {WM_CLOSE, 0, 0}); });
+    page->AssignButton(0);
+    EXPECT_TRUE(WaitUntilEnded());
+    EXPECT_FALSE(dialog->IsPageBuilt(1));
 }
 
 TEST_F(MainWindowTest, ExitWhileNoPassWillCloseTheProgressWindowStillEnds) {

@@ -131,7 +131,7 @@ private:
     void BuildPage(int page);
     void SwitchPage(int page);
     void RefreshPagesFromProfile();
-    void DestroyPages();
+    void ReleasePages();
     std::vector<CPageDlg*> BuiltPages() const;
 
     // The tray: hiding and showing, its clicks and menu (main_dialog_tray.cpp).

@@ -194,7 +194,7 @@ void CQ580ZDriverDlg::OnClose(const Message&) {
     for (CPageDlg* page : BuiltPages()) page->OnClosing();
     if (tray_) tray_->Remove();
     StopFollowing();
-    DestroyPages();
+    ReleasePages();
     arrivalRetry_.stop();
     updaterTimer_.stop();
     if (services_.presence) services_.presence->Stop();

@@ -68,9 +68,11 @@ void CQ580ZDriverDlg::CreatePages() {
         this, [this] { for (int i = 1; i <= kPageCount; ++i) Page(i); }, Qt::QueuedConnection);
 }
 
-void CQ580ZDriverDlg::DestroyPages() {
+void CQ580ZDriverDlg::ReleasePages() {
+    // The close may come while a page waits in a dialog it opened (the session ends, SIGTERM):
+    // the pages go with the window, once every loop has returned, never under their own feet.
     for (CPageDlg*& page : pages_) {
-        delete page;
+        if (page) page->hide();
         page = nullptr;
     }
 }
