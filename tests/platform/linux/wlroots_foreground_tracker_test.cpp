@@ -2,44 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "headless_compositor.h"
 #include "platform/linux/wlroots_toplevel_list.h"
+#include "support/foreground_reports.h"
 
 namespace oryn7px {
 namespace {
-
-class Reports {
-public:
-    ForegroundTracker::Changed Sink() {
-        return [this](const ForegroundProgram& program) {
-            std::lock_guard lock(mutex_);
-            programs_.push_back(program);
-        };
-    }
-    std::vector<ForegroundProgram> Programs() const {
-        std::lock_guard lock(mutex_);
-        return programs_;
-    }
-    std::string LastClass() const {
-        const std::vector<ForegroundProgram> programs = Programs();
-        return programs.empty() ? std::string() : programs.back().windowClass;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<ForegroundProgram> programs_;
-};
-
-bool Lists(const std::vector<ForegroundProgram>& programs, const std::string& appId) {
-    for (const ForegroundProgram& program : programs) {
-        if (program.windowClass == appId) return true;
-    }
-    return false;
-}
 
 // Sway without outputs or input devices, with two windows of different app ids.
 class WlrootsForegroundTrackerTest : public ::testing::Test {
@@ -54,7 +25,7 @@ protected:
         sway.OpenWindow("oryn-test-beta", "Beta");
         ASSERT_TRUE(WaitUntil([&] {
             const std::vector<ForegroundProgram> programs = probe.ProgramsWithWindows();
-            return Lists(programs, "oryn-test-alpha") && Lists(programs, "oryn-test-beta");
+            return test::ListsClass(programs, "oryn-test-alpha") && test::ListsClass(programs, "oryn-test-beta");
         })) << "the two windows never appeared: " << sway.Log();
     }
 
@@ -62,7 +33,7 @@ protected:
     std::optional<ScopedWaylandDisplay> display;
     WlrootsForegroundTracker probe;
     WlrootsForegroundTracker tracker;
-    Reports reports;
+    test::ForegroundReports reports;
 };
 
 TEST_F(WlrootsForegroundTrackerTest, EachWindowFocusedInTurnIsReportedByItsAppId) {
@@ -86,7 +57,7 @@ TEST_F(WlrootsForegroundTrackerTest, TheWindowInFrontIsReportedAtStartAndTheWind
     ASSERT_TRUE(WaitUntil([&] { return !reports.Programs().empty(); }));
     EXPECT_EQ(reports.Programs().front().windowClass, "oryn-test-beta");
     ASSERT_TRUE(WaitUntil([&] { return tracker.ProgramsWithWindows().size() == 2; }));
-    EXPECT_TRUE(Lists(tracker.ProgramsWithWindows(), "oryn-test-alpha"));
+    EXPECT_TRUE(test::ListsClass(tracker.ProgramsWithWindows(), "oryn-test-alpha"));
 }
 
 TEST_F(WlrootsForegroundTrackerTest, NothingIsReportedAfterStop) {
@@ -96,7 +67,7 @@ TEST_F(WlrootsForegroundTrackerTest, NothingIsReportedAfterStop) {
     tracker.Stop();
     ASSERT_TRUE(sway.Focus("oryn-test-beta"));
     // A second tracker sees the change, so the stopped one had it to see as well.
-    Reports other;
+    test::ForegroundReports other;
     WlrootsForegroundTracker witness;
     ASSERT_TRUE(witness.Start(other.Sink()).Ok());
     ASSERT_TRUE(WaitUntil([&] { return other.LastClass() == "oryn-test-beta"; }));

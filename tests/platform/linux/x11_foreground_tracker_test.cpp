@@ -6,48 +6,16 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "private_x_server.h"
 #include "support/child_process.h"
+#include "support/foreground_reports.h"
 
 namespace oryn7px {
 namespace {
-
-// What the tracker reported, from its thread.
-class Reports {
-public:
-    ForegroundTracker::Changed Sink() {
-        return [this](const ForegroundProgram& program) {
-            std::lock_guard lock(mutex_);
-            programs_.push_back(program);
-        };
-    }
-    std::vector<ForegroundProgram> Programs() const {
-        std::lock_guard lock(mutex_);
-        return programs_;
-    }
-    size_t Count() const { return Programs().size(); }
-    std::string Classes() const {
-        std::string classes;
-        for (const ForegroundProgram& program : Programs()) classes += program.windowClass + " ";
-        return classes;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<ForegroundProgram> programs_;
-};
-
-bool Lists(const std::vector<ForegroundProgram>& programs, const std::string& windowClass) {
-    for (const ForegroundProgram& program : programs) {
-        if (program.windowClass == windowClass) return true;
-    }
-    return false;
-}
 
 // Openbox on an X server of the test's own, with xcalc and xedit as the programs to focus.
 class X11ForegroundTrackerTest : public ::testing::Test {
@@ -74,7 +42,7 @@ protected:
         editor = ChildProcess({"xedit"});
         ASSERT_TRUE(WaitUntil([&] {
             const std::vector<ForegroundProgram> programs = probe.ProgramsWithWindows();
-            return Lists(programs, "XCalc") && Lists(programs, "Xedit");
+            return test::ListsClass(programs, "XCalc") && test::ListsClass(programs, "Xedit");
         })) << "the two windows never appeared";
     }
 
@@ -96,7 +64,7 @@ protected:
     ChildProcess windowManager, calculator, editor;
     X11ForegroundTracker probe;
     X11ForegroundTracker tracker;
-    Reports reports;
+    test::ForegroundReports reports;
 };
 
 TEST_F(X11ForegroundTrackerTest, EachProgramFocusedInTurnIsReportedWithItsExecutableClassAndProcess) {
@@ -130,8 +98,8 @@ TEST_F(X11ForegroundTrackerTest, TheProgramInFrontIsReportedAtStartAndTheWindows
 
     const std::vector<ForegroundProgram> programs = tracker.ProgramsWithWindows();
     ASSERT_EQ(programs.size(), 2u);
-    EXPECT_TRUE(Lists(programs, "XCalc"));
-    EXPECT_TRUE(Lists(programs, "Xedit"));
+    EXPECT_TRUE(test::ListsClass(programs, "XCalc"));
+    EXPECT_TRUE(test::ListsClass(programs, "Xedit"));
 }
 
 TEST_F(X11ForegroundTrackerTest, NothingIsReportedAfterStop) {
@@ -142,7 +110,7 @@ TEST_F(X11ForegroundTrackerTest, NothingIsReportedAfterStop) {
     tracker.Stop();
     Activate("Xedit");
     // A second tracker hears the change, so the stopped one had it to hear as well.
-    Reports other;
+    test::ForegroundReports other;
     X11ForegroundTracker witness;
     ASSERT_TRUE(witness.Start(other.Sink()).Ok());
     ASSERT_TRUE(WaitUntil([&] { return other.Count() == 1; }));

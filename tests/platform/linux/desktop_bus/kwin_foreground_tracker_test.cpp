@@ -4,38 +4,16 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "fake_kwin_scripting.h"
 #include "private_bus.h"
 #include "support/child_process.h"
+#include "support/foreground_reports.h"
 
 namespace oryn7px {
 namespace {
-
-class Reports {
-public:
-    ForegroundTracker::Changed Sink() {
-        return [this](const ForegroundProgram& program) {
-            std::lock_guard lock(mutex_);
-            programs_.push_back(program);
-        };
-    }
-    std::vector<ForegroundProgram> Programs() const {
-        std::lock_guard lock(mutex_);
-        return programs_;
-    }
-    std::string LastClass() const {
-        const std::vector<ForegroundProgram> programs = Programs();
-        return programs.empty() ? std::string() : programs.back().windowClass;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<ForegroundProgram> programs_;
-};
 
 std::string ThisExecutable() { return std::filesystem::read_symlink("/proc/self/exe").filename().string(); }
 
@@ -74,13 +52,13 @@ protected:
 
     std::unique_ptr<FakeKWinScripting> kwin;
     KWinForegroundTracker tracker;
-    Reports reports;
+    test::ForegroundReports reports;
 };
 
 TEST_F(KWinForegroundTrackerTest, OnKWin5And6TheScriptReportsTheWindowInFrontAndTheWindows) {
     for (const KWinApi api : {KWinApi::kKWin6, KWinApi::kKWin5}) {
         SCOPED_TRACE(api == KWinApi::kKWin6 ? "KWin 6" : "KWin 5");
-        Reports heard;
+        test::ForegroundReports heard;
         StartKWin(api);
         const Status started = tracker.Start(heard.Sink());
         ASSERT_TRUE(started.Ok()) << started.Failure().message;
